@@ -1,0 +1,50 @@
+# Project-wide target helpers: one place for warning flags, sanitizers and test registration.
+
+set(MERIVOX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+
+# MERIVOX_SANITIZE=address,undefined or thread: applied to every target of the build.
+set(MERIVOX_SANITIZE "" CACHE STRING "Sanitizers for the whole build (address,undefined | thread)")
+if(MERIVOX_SANITIZE)
+  add_compile_options(-fsanitize=${MERIVOX_SANITIZE} -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=${MERIVOX_SANITIZE})
+  if(MERIVOX_SANITIZE MATCHES "undefined")
+    add_compile_options(-fno-sanitize-recover=undefined)
+  endif()
+endif()
+
+function(merivox_warnings target)
+  target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
+endfunction()
+
+# merivox_library(name SOURCES ... [LIBS ...]): a static library of one layer.
+function(merivox_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  merivox_warnings(${name})
+endfunction()
+
+# merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...]): a GoogleTest binary whose
+# cases are registered one by one with CTest. OWN_MAIN for binaries with their own main()
+# (window tests create a QApplication there). Discovery runs just before the tests, not at build
+# time, so a window test never needs a display while building.
+function(merivox_test name)
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${name} PRIVATE
+    MERIVOX_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+    MERIVOX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  merivox_warnings(${name})
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120)
+endfunction()

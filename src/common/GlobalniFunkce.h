@@ -1,0 +1,32 @@
+// Small free helpers shared by the windows, the readers and the uploads: key filters of the
+// numeric fields and the string clean-up and splitting that every line reader uses.
+// All strings are cp1250 byte strings, exactly as in files and on the wire.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Key filter of a real-number field: backspace, digits and one decimal separator pass.
+// Returns the key, or 0 to swallow it. The caller passes its locale's separator.
+char FiltrRealneCislo(char key, const std::string& text, char decimalSeparator);
+
+// Key filter of an integer field: backspace and digits pass; everything else gives 0.
+char FiltrCeleCislo(char key);
+
+// Removes the character from the left and/or right end as long as the string starts/ends
+// with it.
+void OrizniZnak(std::string& text, char c, bool fromLeft, bool fromRight);
+
+// Collapses every run of two or more consecutive `c` into one.
+void SlucOpakovanyZnak(std::string& text, char c);
+
+// Removes CR and LF from the end of the string.
+void OdstranKonceRadku(std::string& text);
+
+// Replaces every occurrence of `what` by `with`.
+void NahradZnak(std::string& text, char what, char with);
+
+// Splits at `separator` into `pieces` (emptied first). A trailing separator adds no empty
+// piece and an empty string gives none; empty pieces in between are kept when `keepEmpty`.
+void RozdelRetezec(const std::string& text, const std::string& separator,
+                   std::vector<std::string>* pieces, bool keepEmpty);

@@ -1,0 +1,176 @@
+#include "common/IniFile.h"
+
+#include "common/Cp1250.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> NactiRadky(const std::filesystem::path& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return lines;
+    std::ostringstream content;
+    content << in.rdbuf();
+    const std::string text = content.str();
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+std::string Orizni(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+bool StejneJmeno(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// The section name of a "[name]" line.
+std::optional<std::string> JmenoSekce(const std::string& line) {
+    const std::string t = Orizni(line);
+    if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
+        return Orizni(t.substr(1, t.size() - 2));
+    return std::nullopt;
+}
+
+// Key and value of a "name=value" line.
+std::optional<std::pair<std::string, std::string>> Klic(const std::string& line) {
+    const auto eq = line.find('=');
+    if (eq == std::string::npos)
+        return std::nullopt;
+    return std::make_pair(Orizni(line.substr(0, eq)), Orizni(line.substr(eq + 1)));
+}
+
+std::optional<int> CeleCislo(const std::string& text) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last || first == last)
+        return std::nullopt;
+    return value;
+}
+
+void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string content;
+    for (const auto& line : lines)
+        content += line + "\r\n";
+    std::filesystem::path temp = path;
+    temp += ".tmp";
+    bool ok = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(content.data(), std::streamsize(content.size()));
+            out.flush();
+            ok = bool(out);
+        }
+    }
+    std::error_code ec;
+    if (ok)
+        std::filesystem::rename(temp, path, ec);
+    if (!ok || ec) {
+        std::filesystem::remove(temp, ec);
+        throw EIniFileError(Cz("Soubor nastavení \"") + path.string() +
+                            Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
+    }
+}
+
+} // namespace
+
+TIniFile::TIniFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) const {
+    bool inSection = false;
+    for (const auto& line : NactiRadky(path_)) {
+        if (const auto name = JmenoSekce(line)) {
+            inSection = StejneJmeno(*name, section);
+        } else if (inSection) {
+            if (const auto kv = Klic(line); kv && StejneJmeno(kv->first, key))
+                return kv->second;
+        }
+    }
+    return defaultValue;
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key,
+                          int defaultValue) const {
+    return CeleCislo(ReadString(section, key, {})).value_or(defaultValue);
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key,
+                        bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key,
+                           const std::string& value) {
+    auto lines = NactiRadky(path_);
+    const std::string newLine = key + "=" + value;
+    bool inSection = false;
+    std::optional<std::size_t> sectionEnd; // index after the last non-blank line of the section
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto name = JmenoSekce(lines[i])) {
+            if (inSection)
+                break;
+            inSection = StejneJmeno(*name, section);
+            if (inSection)
+                sectionEnd = i + 1;
+        } else if (inSection) {
+            if (const auto kv = Klic(lines[i]); kv && StejneJmeno(kv->first, key)) {
+                lines[i] = newLine;
+                ZapisAtomicky(path_, lines);
+                return;
+            }
+            if (!Orizni(lines[i]).empty())
+                sectionEnd = i + 1;
+        }
+    }
+    if (sectionEnd) {
+        lines.insert(lines.begin() + std::ptrdiff_t(*sectionEnd), newLine);
+    } else {
+        lines.push_back("[" + section + "]");
+        lines.push_back(newLine);
+    }
+    ZapisAtomicky(path_, lines);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}

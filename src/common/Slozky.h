@@ -1,0 +1,26 @@
+// Where the program keeps its settings file and where its file dialogs start.
+#pragma once
+
+#include <filesystem>
+
+// The folder of the running program file.
+std::filesystem::path SlozkaProgramu();
+
+// "Merivex.ini" beside the program; in the per-user configuration folder when the program's
+// folder cannot be written (an installed build).
+std::filesystem::path CestaNastaveni();
+
+// Tests and tools point the whole program at another settings file; empty restores the rule.
+void PrepisCestuNastaveni(const std::filesystem::path& path);
+
+// The folder where file dialogs start: "Data" beside the program when it exists, else the
+// program's folder, or the user's home folder when that cannot be written.
+std::filesystem::path VychoziSlozkaDat();
+
+// Platform half, one file per system.
+namespace platforma {
+std::filesystem::path CestaProgramu();
+bool LzeZapisovat(const std::filesystem::path& folder);
+std::filesystem::path SlozkaUzivatelskehoNastaveni(); // ".../Merivox"
+std::filesystem::path DomovskaSlozka();
+} // namespace platforma

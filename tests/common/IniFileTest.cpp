@@ -1,0 +1,121 @@
+#include "common/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("merivox-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        path_ = dir_ / "Merivex.ini";
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir_);
+    }
+    void Write(const std::string& content) {
+        std::ofstream(path_, std::ios::binary) << content;
+    }
+    std::string Read() const {
+        std::ifstream in(path_, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    fs::path dir_;
+    fs::path path_;
+};
+} // namespace
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGiveDefaults) {
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("S-JTSK", "Coordinate X", "1001000"), "1001000");
+    EXPECT_EQ(ini.ReadInteger("Port", "Number", 1), 1);
+    EXPECT_TRUE(ini.ReadBool("HEAD", "Head of data", true));
+    EXPECT_FALSE(fs::exists(path_)) << "reading must not create the file";
+    Write("[Port]\r\nNumber=3\r\n");
+    EXPECT_EQ(ini.ReadInteger("Port", "BaudRate", 9600), 9600);
+    EXPECT_EQ(ini.ReadInteger("Other", "Number", 7), 7);
+}
+
+TEST_F(IniFileTest, NamesMatchWithoutRegardToCaseAndKeysMayHoldBlanks) {
+    Write("[s-jtsk]\r\ncoordinate x = 1050000 \r\n[OTHER]\r\nChar for dot=+\r\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadString("S-JTSK", "Coordinate X", ""), "1050000");
+    EXPECT_EQ(ini.ReadString("other", "CHAR FOR DOT", ""), "+");
+    // A key of another section is not found.
+    EXPECT_EQ(ini.ReadString("S-JTSK", "Char for dot", "#"), "#");
+}
+
+TEST_F(IniFileTest, IntegersAndBooleansFallBackOnNonNumbers) {
+    Write("[A]\r\nn=12\r\nneg=-4\r\nbad=12x\r\nempty=\r\nb0=0\r\nb5=5\r\nbw=yes\r\n");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("A", "n", 0), 12);
+    EXPECT_EQ(ini.ReadInteger("A", "neg", 0), -4);
+    EXPECT_EQ(ini.ReadInteger("A", "bad", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("A", "empty", 9), 9);
+    EXPECT_FALSE(ini.ReadBool("A", "b0", true));
+    EXPECT_TRUE(ini.ReadBool("A", "b5", false));
+    EXPECT_TRUE(ini.ReadBool("A", "bw", true));
+    EXPECT_FALSE(ini.ReadBool("A", "bw", false));
+}
+
+TEST_F(IniFileTest, WritingCreatesFileWithCrLf) {
+    TIniFile ini(path_);
+    ini.WriteInteger("Port", "Number", 1);
+    ini.WriteString("Port", "Parity", "None");
+    ini.WriteBool("HEAD", "Head of data", true);
+    EXPECT_EQ(Read(), "[Port]\r\nNumber=1\r\nParity=None\r\n[HEAD]\r\nHead of data=1\r\n");
+}
+
+TEST_F(IniFileTest, ReplacementInPlaceKeepsOtherLinesAndOrder) {
+    Write("; comment\r\n[Port]\r\nNumber=1\r\nBaudRate=9600\r\n\r\n[Station]\r\nType=NTS-660\r\n");
+    TIniFile ini(path_);
+    ini.WriteInteger("port", "baudrate", 115200);
+    ini.WriteString("Port", "Parity", "Even");
+    ini.WriteString("Devices", "COM1", "/dev/pts/3");
+    EXPECT_EQ(Read(), "; comment\r\n[Port]\r\nNumber=1\r\nbaudrate=115200\r\nParity=Even\r\n\r\n"
+                      "[Station]\r\nType=NTS-660\r\n[Devices]\r\nCOM1=/dev/pts/3\r\n");
+    EXPECT_EQ(ini.ReadInteger("Port", "BaudRate", 0), 115200);
+}
+
+TEST_F(IniFileTest, ReaderAcceptsLoneLfAndCr) {
+    Write("[A]\nx=1\ry=2");
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("A", "y", 0), 2);
+}
+
+TEST_F(IniFileTest, FailedWriteLeavesTheOldFileIntactAndNamesThePath) {
+    // The temporary file cannot be created where a folder of its name stands (this fails for
+    // root too, unlike a read-only folder).
+    Write("[Port]\r\nNumber=4\r\n");
+    fs::create_directories(fs::path(path_) += ".tmp");
+    TIniFile ini(path_);
+    try {
+        ini.WriteInteger("Port", "Number", 5);
+        FAIL() << "the write must fail";
+    } catch (const EIniFileError& e) {
+        EXPECT_NE(std::string(e.what()).find(path_.string()), std::string::npos);
+    }
+    EXPECT_EQ(Read(), "[Port]\r\nNumber=4\r\n");
+}
+
+TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
+    // Works for root too: a folder cannot be replaced by a file.
+    fs::create_directories(path_);
+    TIniFile ini(path_);
+    EXPECT_THROW(ini.WriteInteger("Port", "Number", 5), EIniFileError);
+    EXPECT_TRUE(fs::is_directory(path_));
+    EXPECT_FALSE(fs::exists(fs::path(path_) += ".tmp"));
+}
