@@ -1,0 +1,73 @@
+#include "upload/SouborBodu.h"
+
+#include "common/GlobalniFunkce.h"
+#include "upload/PoleSouboru.h"
+
+void NactiBody(std::string_view obsah, TTabulkaBodu& tabulka) {
+    tabulka.InicializujTabulku();
+    auto radky = PoleSouboru(obsah);
+    tabulka.Rezervuj(int(radky.size()));
+    for (std::size_t cislo = 0; cislo < radky.size(); ++cislo) {
+        auto& pole = radky[cislo];
+        if (pole.empty())
+            continue;
+        if (cislo != 0)
+            tabulka.PridejRadek();
+        auto& radek = tabulka.PosledniRadek();
+        for (std::size_t i = 0; i < pole.size(); ++i) {
+            if (i < TTabulkaBodu::sbPoznamka) {
+                radek[i] = std::move(pole[i]);
+                continue;
+            }
+            auto& poznamka = radek[TTabulkaBodu::sbPoznamka];
+            poznamka += pole[i];
+            OrizniZnak(poznamka, '*', true, false);
+        }
+    }
+}
+
+std::string TextSouboruBodu(const TTabulkaBodu& tabulka) {
+    std::string text;
+    for (int r = 1; r <= tabulka.PocetRadku(); ++r) {
+        if (tabulka.JePrazdnyRadek(r))
+            continue;
+        const auto& radek = tabulka.Radek(r);
+        text += radek[TTabulkaBodu::sbCislo];
+        text += ',';
+        text += radek[TTabulkaBodu::sbY];
+        text += ',';
+        text += radek[TTabulkaBodu::sbX];
+        text += ',';
+        text += radek[TTabulkaBodu::sbZ];
+        if (const auto& poznamka = radek[TTabulkaBodu::sbPoznamka]; !poznamka.empty()) {
+            text += ",* ";
+            text += poznamka;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::optional<TChybaSouboru> NactiSouborBodu(const std::filesystem::path& soubor,
+                                             TTabulkaBodu& tabulka) {
+    tabulka.InicializujTabulku();
+    std::string obsah;
+    if (auto chyba = NactiObsahSouboru(soubor, obsah))
+        return chyba;
+    NactiBody(obsah, tabulka);
+    return std::nullopt;
+}
+
+std::optional<TChybaSouboru> UlozSouborBodu(const std::filesystem::path& soubor,
+                                            const TTabulkaBodu& tabulka) {
+    return ZapisObsahSouboru(soubor, TextSouboruBodu(tabulka));
+}
+
+bool NactiSouborBodu(const std::filesystem::path& soubor, TTabulkaBodu& tabulka, TZpravy& zpravy) {
+    return OhlasChybu(NactiSouborBodu(soubor, tabulka), zpravy);
+}
+
+bool UlozSouborBodu(const std::filesystem::path& soubor, const TTabulkaBodu& tabulka,
+                    TZpravy& zpravy) {
+    return OhlasChybu(UlozSouborBodu(soubor, tabulka), zpravy);
+}

@@ -1,0 +1,23 @@
+#include "upload/TextyZapisu.h"
+
+#include "common/Cp1250.h"
+
+std::string TextZadnaData() {
+    return Cz("Nejsou zadána žádná data!");
+}
+
+std::string TextRezimPrijmu() {
+    return Cz("Nastavte totální stanici do režimu příjmu dat.\r\nPoté stiskněte OK.");
+}
+
+std::string TextZapisUspesny() {
+    return Cz("Data byla uspěšně zapsána do totální stanice.");
+}
+
+std::string TextChybaKomunikace() {
+    return Cz("Chyba komunikace s totální stanicí!");
+}
+
+std::string TextSpatnaSouradnice(char pismeno, const std::string& cisloBodu) {
+    return Cz("Špatně zadaná souřadnice ") + pismeno + " bodu \"" + cisloBodu + "\"";
+}
