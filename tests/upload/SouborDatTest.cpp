@@ -1,0 +1,112 @@
+#include "DocasnaSlozka.h"
+#include "Pomucky.h"
+#include "upload/SouborBodu.h"
+#include "upload/SouborKodu.h"
+
+#include <gmock/gmock.h>
+
+#include <stdexcept>
+
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+
+class SouborDat : public DocasnaSlozka {};
+
+TEST_F(SouborDat, SavedPointFileHoldsExactlyTheTextAndNothingElseIsLeft) {
+    const auto soubor = slozka_ / "body.asc";
+    auto body = TabulkaZRadku<TTabulkaBodu>(
+        {{"1", "512.34", "108.25", "250.3", ""}, {"2", "530", "112", "251", "roh"}});
+    EXPECT_FALSE(UlozSouborBodu(soubor, body));
+    EXPECT_EQ(Precti(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
+    EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
+
+    TTabulkaBodu zpet;
+    EXPECT_FALSE(NactiSouborBodu(soubor, zpet));
+    EXPECT_EQ(zpet.Bunka(2, TTabulkaBodu::sbPoznamka), " roh");
+}
+
+TEST_F(SouborDat, SavingReplacesAnExistingFileWholly) {
+    const auto soubor = slozka_ / "kody.cod";
+    Zapis(soubor, std::string(5000, 'x'));
+    auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}});
+    EXPECT_FALSE(UlozSouborKodu(soubor, kody));
+    EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
+}
+
+TEST_F(SouborDat, AnEmptyTableSavesAnEmptyFile) {
+    const auto soubor = slozka_ / "prazdne.asc";
+    Zapis(soubor, "stare\r\n");
+    EXPECT_FALSE(UlozSouborBodu(soubor, TTabulkaBodu()));
+    EXPECT_EQ(Precti(soubor), "");
+}
+
+TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
+    const auto soubor = slozka_ / "neni.asc";
+    auto body = TabulkaZRadku<TTabulkaBodu>({{"1"}, {"2"}});
+    TZaznamZprav zpravy;
+    EXPECT_FALSE(NactiSouborBodu(soubor, body, zpravy));
+    EXPECT_EQ(RadkyTabulky(body), (TRadky{{"", "", "", "", ""}}));
+    ASSERT_EQ(zpravy.zpravy.size(), 1u);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_THAT(zpravy.zpravy[0].Text, StartsWith("Cannot open file " + soubor.string() + ".\r\n"));
+}
+
+TEST_F(SouborDat, AFolderCannotBeReadAsAFile) {
+    auto kody = TabulkaZRadku<TTabulkaKodu>({{"a", "b"}});
+    const auto chyba = NactiSouborKodu(slozka_, kody);
+    ASSERT_TRUE(chyba);
+    EXPECT_EQ(chyba->Zprava, "Cannot open file " + slozka_.string() + ".");
+    EXPECT_EQ(RadkyTabulky(kody), (TRadky{{"", ""}}));
+}
+
+TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
+    const auto soubor = slozka_ / "neni" / "body.asc";
+    TZaznamZprav zpravy;
+    EXPECT_FALSE(UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}), zpravy));
+    ASSERT_EQ(zpravy.zpravy.size(), 1u);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_THAT(zpravy.zpravy[0].Text, StartsWith("Cannot create file " + soubor.string() + "."));
+    EXPECT_FALSE(std::filesystem::exists(soubor));
+}
+
+TEST_F(SouborDat, AWriteThatFailsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne) {
+    const auto soubor = slozka_ / "body.asc";
+    Zapis(soubor, "1,2,3,4\r\n");
+    const auto chyba =
+        ZapisObsahSouboru(soubor, "novy obsah", [](std::ostream& proud, const std::string&) {
+            proud.write("nov", 3);
+            proud.setstate(std::ios::badbit);
+        });
+    ASSERT_TRUE(chyba);
+    EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
+    EXPECT_FALSE(chyba->Duvod.empty());
+    EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
+    EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
+}
+
+TEST_F(SouborDat, AReplacementThatFailsKeepsWhatStoodThere) {
+    // A folder under the chosen name cannot be replaced by a file.
+    const auto soubor = slozka_ / "body.asc";
+    std::filesystem::create_directory(soubor);
+    Zapis(soubor / "uvnitr", "x");
+    const auto chyba = UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}));
+    ASSERT_TRUE(chyba);
+    EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
+    EXPECT_EQ(Precti(soubor / "uvnitr"), "x");
+    EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
+}
+
+TEST_F(SouborDat, ATemporaryNameInUseIsNotOverwritten) {
+    const auto soubor = slozka_ / "body.asc";
+    Zapis(slozka_ / "body.asc.tmp", "cizi");
+    EXPECT_FALSE(UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}})));
+    EXPECT_EQ(Precti(slozka_ / "body.asc.tmp"), "cizi");
+    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+}
+
+TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
+    const auto soubor = slozka_ / std::filesystem::path(u8"chybí/body.asc");
+    const auto chyba = UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}));
+    ASSERT_TRUE(chyba);
+    EXPECT_EQ(Cp1250NaUtf8(chyba->Zprava), "Cannot create file " + soubor.string() + ".");
+}

@@ -1,0 +1,41 @@
+#include "upload/SouborKodu.h"
+#include "Pomucky.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TRadky Nacti(const std::string& obsah) {
+    TTabulkaKodu kody;
+    NactiKody(obsah, kody);
+    return RadkyTabulky(kody);
+}
+} // namespace
+
+TEST(SouborKodu, SavedBytesUpperCaseOnlyTheDirectoryAndOnlyAsciiLetters) {
+    auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"},
+                                             {"Body", "plot"},
+                                             {"", ""},
+                                             {"", "stromek"},
+                                             {"vrstva", ""},
+                                             {"kóta", "Xy"}});
+    EXPECT_EQ(TextSouboruKodu(kody), "BODY,roh\r\n"
+                                     "BODY,plot\r\n"
+                                     ",stromek\r\n"
+                                     "VRSTVA,\r\n"
+                                     "K\xF3TA,Xy\r\n");
+}
+
+TEST(SouborKodu, ReadingBackKeepsTheCellsAsSaved) {
+    auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}, {"Body", "plot"}, {"", "stromek"}});
+    EXPECT_EQ(Nacti(TextSouboruKodu(kody)),
+              (TRadky{{"BODY", "roh"}, {"BODY", "plot"}, {"", "stromek"}}));
+}
+
+TEST(SouborKodu, ExtraFieldsIgnoredNoCaseChangeNoAsteriskRemoval) {
+    EXPECT_EQ(Nacti("vrstva,kod,navic\r\n*a,*b\r\n"), (TRadky{{"vrstva", "kod"}, {"*a", "*b"}}));
+}
+
+TEST(SouborKodu, SeparatorFromTheFirstLineAndEmptyFirstLine) {
+    EXPECT_EQ(Nacti("body  roh\nplot\n"), (TRadky{{"body", "roh"}, {"plot", ""}}));
+    EXPECT_EQ(Nacti("\r\nbody;roh\r\n"), (TRadky{{"", ""}, {"body;roh", ""}}));
+}

@@ -1,0 +1,118 @@
+#include "upload/ZaznamBodu.h"
+#include "Pomucky.h"
+#include "upload/CisloSouradnice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using TZprava = TZaznamZprav::TZprava;
+
+TZprava Chyba(const std::string& text) {
+    return {TDruhZpravy::Chyba, text};
+}
+TZprava Informace(const std::string& text) {
+    return {TDruhZpravy::Informace, text};
+}
+
+std::optional<std::string> Priprav(const TRadky& radky, bool prohozeni, TZaznamZprav& zpravy) {
+    return PripravZapisBodu(TabulkaZRadku<TTabulkaBodu>(radky), prohozeni, zpravy);
+}
+} // namespace
+
+TEST(ZapisBodu, SwapClearedSendsXFirstTickedSendsYFirstCommasBecomePoints) {
+    const TRadky radky = {{"12", "512.34", "108,25", "250.3", "  roh"}};
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav(radky, false, zpravy), "12,108.25,512.34,250.3,roh,\r\n");
+    EXPECT_EQ(Priprav(radky, true, zpravy), "12,512.34,108.25,250.3,roh,\r\n");
+    EXPECT_TRUE(zpravy.zpravy.empty());
+}
+
+TEST(ZapisBodu, EmptyNumberOrNoteContributeNothingAndEmptyRowsAreSkipped) {
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav({{"1", "10", "20", "30", ""},
+                       {"", "", "", "", ""},
+                       {"", "11", "21", "31", "plot"},
+                       {"3", "12", "22", "32", "   "},
+                       {"4", "13", "23", "33", " * z "}},
+                      false, zpravy),
+              "1,20,10,30,\r\n"
+              "21,11,31,plot,\r\n"
+              "3,22,12,32,\r\n"
+              "4,23,13,33,* z ,\r\n");
+    EXPECT_TRUE(zpravy.zpravy.empty());
+}
+
+TEST(ZapisBodu, NumbersWithExponentOrBlanksAreSentAsTyped) {
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav({{"5", "1e3", " 2,5 ", "-0.5E-2", "poznámka"}}, false, zpravy),
+              "5, 2.5 ,1e3,-0.5E-2,pozn\xE1mka,\r\n");
+}
+
+TEST(ZapisBodu, BadCoordinateNamesTheLetterOfItsColumnAndThePointNumber) {
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav({{"7", "1", "abc", "3", ""}}, false, zpravy), std::nullopt);
+    EXPECT_EQ(Priprav({{"7", "1", "abc", "3", ""}}, true, zpravy), std::nullopt);
+    EXPECT_EQ(Priprav({{"8", "1", "2", "", ""}}, false, zpravy), std::nullopt);
+    EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{
+                                 Chyba("Špatně zadaná souřadnice X bodu \"7\""),
+                                 Informace("Nejsou zadána žádná data!"),
+                                 Chyba("Špatně zadaná souřadnice X bodu \"7\""),
+                                 Informace("Nejsou zadána žádná data!"),
+                                 Chyba("Špatně zadaná souřadnice Z bodu \"8\""),
+                                 Informace("Nejsou zadána žádná data!"),
+                             }));
+}
+
+TEST(ZapisBodu, OnlyTheFirstBadCoordinateOfARowIsReportedInSendingOrder) {
+    const TRadky radky = {{"9", "y?", "x?", "z?", ""}};
+    TZaznamZprav zpravy;
+    Priprav(radky, false, zpravy);
+    Priprav(radky, true, zpravy);
+    ASSERT_EQ(zpravy.zpravy.size(), 4u);
+    EXPECT_EQ(zpravy.zpravy[0], Chyba("Špatně zadaná souřadnice X bodu \"9\""));
+    EXPECT_EQ(zpravy.zpravy[2], Chyba("Špatně zadaná souřadnice Y bodu \"9\""));
+}
+
+TEST(ZapisBodu, EachBadRowGivesOneMessageAndNothingIsSentWhileGoodRowsExist) {
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav({{"1", "a", "b", "c", ""},
+                       {"2", "10", "20", "30", ""},
+                       {"3", "10", "", "30", ""},
+                       {"", "10", "20", "z", "bez cisla"}},
+                      false, zpravy),
+              std::nullopt);
+    EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{
+                                 Chyba("Špatně zadaná souřadnice X bodu \"1\""),
+                                 Chyba("Špatně zadaná souřadnice X bodu \"3\""),
+                                 Chyba("Špatně zadaná souřadnice Z bodu \"\""),
+                             }));
+}
+
+TEST(ZapisBodu, TableOfEmptyRowsSaysThereIsNoData) {
+    TZaznamZprav zpravy;
+    EXPECT_EQ(Priprav({{"", "", "", "", ""}, {"", "", "", "", ""}}, false, zpravy), std::nullopt);
+    EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{Informace("Nejsou zadána žádná data!")}));
+}
+
+TEST(ZapisBodu, BuilderReportsNoDataAndErrorApart) {
+    TZaznamZprav zpravy;
+    const auto dobre =
+        SestavZapisBodu(TabulkaZRadku<TTabulkaBodu>({{"1", "2", "3", "4", ""}}), false, zpravy);
+    EXPECT_FALSE(dobre.ZadnaData);
+    EXPECT_FALSE(dobre.Chyba);
+    const auto spatne = SestavZapisBodu(
+        TabulkaZRadku<TTabulkaBodu>({{"1", "2", "3", "4", ""}, {"2", "x", "3", "4", ""}}), false,
+        zpravy);
+    EXPECT_FALSE(spatne.ZadnaData);
+    EXPECT_TRUE(spatne.Chyba);
+    EXPECT_EQ(spatne.Text, "1,3,2,4,\r\n");
+}
+
+TEST(JeCisloSouradnice, UsualDecimalNotationWithPointOnly) {
+    for (const char* dobre :
+         {"0", "12", "-12", "+1.5", "1.", ".5", "1e3", "1E+3", "2.5e-07", "  7", "7  ", " -0.25 "})
+        EXPECT_TRUE(JeCisloSouradnice(dobre)) << '"' << dobre << '"';
+    for (const char* spatne : {"", " ", "-", ".", "1.2.3", "1,5", "1e", "e3", "1e3.5", "--1", "1 2",
+                               "abc", "1x", "\t1", "0x10", "- 1", "1 e3"})
+        EXPECT_FALSE(JeCisloSouradnice(spatne)) << '"' << spatne << '"';
+}
