@@ -13,16 +13,17 @@ void NactiBody(std::string_view obsah, TTabulkaBodu& tabulka) {
             continue;
         if (cislo != 0)
             tabulka.PridejRadek();
-        auto& radek = tabulka.PosledniRadek();
+        const int r = tabulka.PocetRadku();
+        std::string poznamka;
         for (std::size_t i = 0; i < pole.size(); ++i) {
             if (i < TTabulkaBodu::sbPoznamka) {
-                radek[i] = std::move(pole[i]);
+                tabulka.NastavBunku(r, int(i), std::move(pole[i]));
                 continue;
             }
-            auto& poznamka = radek[TTabulkaBodu::sbPoznamka];
             poznamka += pole[i];
             OrizniZnak(poznamka, '*', true, false);
         }
+        tabulka.NastavBunku(r, TTabulkaBodu::sbPoznamka, std::move(poznamka));
     }
 }
 

@@ -81,7 +81,13 @@ std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std
 std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std::string& obsah,
                                                const TZapisDoProudu& zapis) {
     std::error_code ec;
-    const fs::path docasny = DocasnyNazev(soubor);
+    // Through a link the file it points to is replaced, not the link.
+    fs::path cil = soubor;
+    if (fs::is_symlink(soubor, ec)) {
+        if (auto skutecny = fs::weakly_canonical(soubor, ec); !ec)
+            cil = std::move(skutecny);
+    }
+    const fs::path docasny = DocasnyNazev(cil);
     int cislo = 0;
     {
         errno = 0;
@@ -96,7 +102,10 @@ std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std
             cislo = errno == 0 ? EIO : errno;
     }
     if (cislo == 0) {
-        fs::rename(docasny, soubor, ec);
+        // The new file keeps the old one's permissions.
+        if (const auto stav = fs::status(cil, ec); !ec && fs::exists(stav))
+            fs::permissions(docasny, stav.permissions(), ec);
+        fs::rename(docasny, cil, ec);
         if (!ec)
             return std::nullopt;
     }

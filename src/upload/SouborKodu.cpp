@@ -13,9 +13,9 @@ void NactiKody(std::string_view obsah, TTabulkaKodu& tabulka) {
             continue;
         if (cislo != 0)
             tabulka.PridejRadek();
-        auto& radek = tabulka.PosledniRadek();
+        const int r = tabulka.PocetRadku();
         for (std::size_t i = 0; i < pole.size() && i < TTabulkaKodu::kPocetSloupcu; ++i)
-            radek[i] = std::move(pole[i]);
+            tabulka.NastavBunku(r, int(i), std::move(pole[i]));
     }
 }
 

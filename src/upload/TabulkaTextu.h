@@ -37,8 +37,7 @@ public:
     int VybranyRadek() const { return vybranyRadek_; }
     int VybranySloupec() const { return vybranySloupec_; }
 
-    // The file readers fill the last row and make room for a whole file at once.
-    TRadek& PosledniRadek() { return radky_.back(); }
+    // Room for a whole file's rows at once, so that reading a large file does not reallocate.
     void Rezervuj(int radku) { radky_.reserve(std::size_t(radku)); }
 
 protected:

@@ -2,6 +2,7 @@
 #include "Pomucky.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
+#include "upload/ZapisZeSouboru.h"
 
 #include <gmock/gmock.h>
 
@@ -31,13 +32,6 @@ TEST_F(SouborDat, SavingReplacesAnExistingFileWholly) {
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}});
     EXPECT_FALSE(UlozSouborKodu(soubor, kody));
     EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
-}
-
-TEST_F(SouborDat, AnEmptyTableSavesAnEmptyFile) {
-    const auto soubor = slozka_ / "prazdne.asc";
-    Zapis(soubor, "stare\r\n");
-    EXPECT_FALSE(UlozSouborBodu(soubor, TTabulkaBodu()));
-    EXPECT_EQ(Precti(soubor), "");
 }
 
 TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
@@ -109,4 +103,22 @@ TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
     const auto chyba = UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}));
     ASSERT_TRUE(chyba);
     EXPECT_EQ(Cp1250NaUtf8(chyba->Zprava), "Cannot create file " + soubor.string() + ".");
+}
+
+// merivox-cli's path: the file read as the window reads it, then the checked upload text.
+TEST_F(SouborDat, UploadTextsFromFiles) {
+    Zapis(slozka_ / "body.asc", "1 1000.000 2000.000 300.000 * KOD\r\n");
+    Zapis(slozka_ / "kody.cod", "body,roh\r\n");
+    TZaznamZprav zpravy;
+    EXPECT_EQ(PripravZapisSouboruBodu(slozka_ / "body.asc", false, zpravy),
+              "1,2000.000,1000.000,300.000,KOD,\r\n");
+    EXPECT_EQ(PripravZapisSouboruBodu(slozka_ / "body.asc", true, zpravy),
+              "1,1000.000,2000.000,300.000,KOD,\r\n");
+    EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "kody.cod", zpravy), "ROH,1,BODY\r\n");
+    EXPECT_TRUE(zpravy.zpravy.empty());
+
+    // A missing file gives its own message only, not "no data" as well.
+    EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "neni.cod", zpravy), std::nullopt);
+    ASSERT_EQ(zpravy.zpravy.size(), 1u);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
 }

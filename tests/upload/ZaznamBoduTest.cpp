@@ -94,20 +94,6 @@ TEST(ZapisBodu, TableOfEmptyRowsSaysThereIsNoData) {
     EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{Informace("Nejsou zadána žádná data!")}));
 }
 
-TEST(ZapisBodu, BuilderReportsNoDataAndErrorApart) {
-    TZaznamZprav zpravy;
-    const auto dobre =
-        SestavZapisBodu(TabulkaZRadku<TTabulkaBodu>({{"1", "2", "3", "4", ""}}), false, zpravy);
-    EXPECT_FALSE(dobre.ZadnaData);
-    EXPECT_FALSE(dobre.Chyba);
-    const auto spatne = SestavZapisBodu(
-        TabulkaZRadku<TTabulkaBodu>({{"1", "2", "3", "4", ""}, {"2", "x", "3", "4", ""}}), false,
-        zpravy);
-    EXPECT_FALSE(spatne.ZadnaData);
-    EXPECT_TRUE(spatne.Chyba);
-    EXPECT_EQ(spatne.Text, "1,3,2,4,\r\n");
-}
-
 TEST(JeCisloSouradnice, UsualDecimalNotationWithPointOnly) {
     for (const char* dobre :
          {"0", "12", "-12", "+1.5", "1.", ".5", "1e3", "1E+3", "2.5e-07", "  7", "7  ", " -0.25 "})

@@ -1,5 +1,6 @@
-// A save that the system cuts short (here by the file-size limit, as a full disk would) must
-// leave the user's earlier file as it was.
+// Saving where POSIX systems can show what matters: a save cut short by the system (here by
+// the file-size limit, as a full disk would) leaves the user's earlier file as it was, and a
+// save through a symbolic link replaces the linked file, keeping its permissions.
 #include "../DocasnaSlozka.h"
 #include "../Pomucky.h"
 #include "upload/SouborBodu.h"
@@ -33,9 +34,9 @@ private:
 };
 } // namespace
 
-class PlnyDisk : public DocasnaSlozka {};
+class SouborDatPosix : public DocasnaSlozka {};
 
-TEST_F(PlnyDisk, SaveCutShortKeepsTheOldFileAndSaysWhy) {
+TEST_F(SouborDatPosix, SaveCutShortKeepsTheOldFileAndSaysWhy) {
     const auto soubor = slozka_ / "body.asc";
     Zapis(soubor, "1,2,3,4\r\n");
     TRadky radky;
@@ -53,4 +54,20 @@ TEST_F(PlnyDisk, SaveCutShortKeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(chyba->Duvod, std::error_code(EFBIG, std::generic_category()).message());
     EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
     EXPECT_THAT(Soubory(), ::testing::ElementsAre("body.asc"));
+}
+
+TEST_F(SouborDatPosix, SavingThroughALinkReplacesTheLinkedFileAndKeepsItsPermissions) {
+    const auto soubor = slozka_ / "body.asc";
+    const auto odkaz = slozka_ / "odkaz.asc";
+    Zapis(soubor, "stare\r\n");
+    std::filesystem::permissions(soubor, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+    std::filesystem::create_symlink(soubor, odkaz);
+    EXPECT_FALSE(UlozSouborBodu(odkaz, TabulkaZRadku<TTabulkaBodu>({{"1"}})));
+    EXPECT_TRUE(std::filesystem::is_symlink(odkaz));
+    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    EXPECT_EQ(std::filesystem::status(soubor).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
 }

@@ -1,0 +1,16 @@
+// The upload texts of a point or code file, for merivox-cli send --points / --codes: the file
+// is read as the window reads it, and the text is built and checked as the window builds it,
+// messages included. Nothing is to be sent when the result is empty.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class TZpravy;
+
+// A file that cannot be read shows only its own message (Vyjimka).
+std::optional<std::string> PripravZapisSouboruBodu(const std::filesystem::path& soubor,
+                                                   bool prohozeniXY, TZpravy& zpravy);
+std::optional<std::string> PripravZapisSouboruKodu(const std::filesystem::path& soubor,
+                                                   TZpravy& zpravy);
