@@ -62,14 +62,17 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const fs::path& soubor, std::stri
         return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(EISDIR)};
     errno = 0;
     std::ifstream vstup(soubor, std::ios::binary);
-    if (!vstup)
-        return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(errno)};
+    if (!vstup) {
+        const int cislo = errno;
+        return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(cislo)};
+    }
     char blok[65536];
     while (vstup.read(blok, sizeof blok) || vstup.gcount() > 0)
         obsah.append(blok, std::size_t(vstup.gcount()));
     if (vstup.bad()) {
+        const int cislo = errno;
         obsah.clear();
-        return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(errno)};
+        return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(cislo)};
     }
     return std::nullopt;
 }
@@ -92,8 +95,10 @@ std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std
     {
         errno = 0;
         std::ofstream vystup(docasny, std::ios::binary | std::ios::trunc);
-        if (!vystup)
-            return TChybaSouboru{ZpravaNelzeVytvorit(soubor), DuvodChyby(errno)};
+        if (!vystup) {
+            cislo = errno;
+            return TChybaSouboru{ZpravaNelzeVytvorit(soubor), DuvodChyby(cislo)};
+        }
         zapis(vystup, obsah);
         vystup.flush();
         if (vystup)

@@ -1,19 +1,24 @@
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards; its name is unique even when two builds run
+// the same test at once.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class DocasnaSlozka : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         slozka_ = std::filesystem::temp_directory_path() /
-                  (std::string("merivox-upload-") + info->test_suite_name() + "-" + info->name());
+                  (std::string("merivox-upload-") + info->test_suite_name() + "-" + info->name() +
+                   "-" + std::to_string(std::random_device()()));
         std::filesystem::remove_all(slozka_);
         std::filesystem::create_directories(slozka_);
     }
