@@ -33,3 +33,6 @@ struct TSnimekOkna {
 // Every window the tool knows, in the order they are rendered.
 extern const TSnimekOkna kSnimkyOken[];
 extern const int kPocetSnimkuOken;
+
+// Writes the program icon as a Windows .ico file (sizes 16 to 256); false when it cannot.
+bool UlozIkonuWindows(const QString& soubor);

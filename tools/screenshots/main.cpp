@@ -1,5 +1,6 @@
 // merivox-screenshots [--scale N] [--suffix S] FOLDER [WINDOW...]: renders the windows (all,
 // or the ones named) to PNG files in FOLDER, offscreen unless QT_QPA_PLATFORM says otherwise.
+// merivox-screenshots --icon FILE.ico: writes the program icon for the Windows resources.
 #include "Snimky.h"
 
 #include "app/Obrazky.h"
@@ -18,10 +19,13 @@
 int main(int argc, char** argv) {
     QString pripona;
     QString slozka;
+    QString ikona;
     std::vector<QString> jmena;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--scale") && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else if (!std::strcmp(argv[i], "--icon") && i + 1 < argc)
+            ikona = QString::fromLocal8Bit(argv[++i]);
         else if (!std::strcmp(argv[i], "--suffix") && i + 1 < argc)
             pripona = QString::fromLocal8Bit(argv[++i]);
         else if (slozka.isEmpty())
@@ -29,9 +33,9 @@ int main(int argc, char** argv) {
         else
             jmena.push_back(QString::fromLocal8Bit(argv[i]));
     }
-    if (slozka.isEmpty()) {
+    if (slozka.isEmpty() && ikona.isEmpty()) {
         std::fprintf(stderr, "usage: merivox-screenshots [--scale N] [--suffix S] FOLDER "
-                             "[WINDOW...]\n");
+                             "[WINDOW...]\n       merivox-screenshots --icon FILE.ico\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -44,6 +48,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Merivox 2.0");
     QApplication::setWindowIcon(IkonaProgramu());
     NastavCestinu(aplikace);
+    if (!ikona.isEmpty())
+        return UlozIkonuWindows(ikona) ? 0 : 1;
     QDir().mkpath(slozka);
 
     TSnimkovac snimkovac(slozka, pripona);
