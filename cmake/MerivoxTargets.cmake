@@ -48,3 +48,24 @@ function(merivox_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120)
 endfunction()
+
+# merivox_version_record(target [RC script.rc]): puts the version record of the project
+# version into a program file, where VerzeSouboru reads it back by path. Windows: the
+# VERSIONINFO resource (the given resource script, which may add an icon, or the plain one).
+function(merivox_version_record target)
+  cmake_parse_arguments(ARG "" "RC" "" ${ARGN})
+  target_compile_definitions(${target} PRIVATE
+    MERIVOX_VERZE_HLAVNI=${PROJECT_VERSION_MAJOR}
+    MERIVOX_VERZE_VEDLEJSI=${PROJECT_VERSION_MINOR}
+    MERIVOX_VERZE_VYDANI=${PROJECT_VERSION_PATCH}
+    MERIVOX_VERZE_SESTAVENI=${PROJECT_VERSION_TWEAK}
+    MERIVOX_VERZE_TEXT="${PROJECT_VERSION}")
+  if(WIN32)
+    if(NOT ARG_RC)
+      set(ARG_RC ${CMAKE_SOURCE_DIR}/src/common/win32/VerzniZaznam.rc)
+    endif()
+    target_sources(${target} PRIVATE ${ARG_RC})
+  else()
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/src/common/posix/VerzniZaznamProgramu.cpp)
+  endif()
+endfunction()

@@ -47,7 +47,9 @@ bool StejneJmeno(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+        };
         if (lower(a[i]) != lower(b[i]))
             return false;
     }
@@ -102,7 +104,11 @@ void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::str
         std::filesystem::rename(temp, path, ec);
     if (!ok || ec) {
         std::filesystem::remove(temp, ec);
-        throw EIniFileError(Cz("Soubor nastavení \"") + path.string() +
+        // The path is text of the file system (UTF-8 everywhere std::filesystem gives it);
+        // the message is cp1250 like every text of the program.
+        const auto cesta = path.u8string();
+        throw EIniFileError(Cz("Soubor nastavení \"") +
+                            Utf8NaCp1250(reinterpret_cast<const char*>(cesta.c_str())) +
                             Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
     }
 }

@@ -1,5 +1,7 @@
 #include "common/IniFile.h"
 
+#include "common/Cp1250.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,9 +25,7 @@ protected:
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir_);
     }
-    void Write(const std::string& content) {
-        std::ofstream(path_, std::ios::binary) << content;
-    }
+    void Write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
     std::string Read() const {
         std::ifstream in(path_, std::ios::binary);
         std::ostringstream s;
@@ -118,4 +118,16 @@ TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
     EXPECT_THROW(ini.WriteInteger("Port", "Number", 5), EIniFileError);
     EXPECT_TRUE(fs::is_directory(path_));
     EXPECT_FALSE(fs::exists(fs::path(path_) += ".tmp"));
+}
+
+TEST_F(IniFileTest, FailureMessageGivesACzechPathInTheProgramsCodePage) {
+    const fs::path slozka = dir_ / fs::path(u8"Měření");
+    fs::create_directories(slozka / "Merivex.ini");
+    TIniFile ini(slozka / "Merivex.ini");
+    try {
+        ini.WriteBool("UPLOAD", "Change XY", true);
+        FAIL() << "the write must fail";
+    } catch (const EIniFileError& e) {
+        EXPECT_NE(std::string(e.what()).find(Cz("Měření")), std::string::npos) << e.what();
+    }
 }

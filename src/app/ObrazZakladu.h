@@ -1,0 +1,18 @@
+// The picture in the main window's sunken panel, drawn centred at its own size (smaller
+// when the panel is smaller), sharp at any pixel density.
+#pragma once
+
+#include <QSvgRenderer>
+#include <QWidget>
+
+class TObrazZakladu : public QWidget {
+public:
+    explicit TObrazZakladu(QWidget* rodic = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* udalost) override;
+
+private:
+    QSvgRenderer obraz_;
+};

@@ -1,0 +1,81 @@
+#include "app/OProgramu.h"
+#include "app/Zaklad.h"
+
+#include "common/VerzeSouboru.h"
+#include "ui/TestovaniOken.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+const fs::path kProgram = fs::path(MERIVOX_BIN_DIR) / "merivox";
+
+// The file's date worked out apart from DatumSouboru: the UTC calendar day of its last write.
+QDate DenZapisu(const fs::path& soubor) {
+    const auto cas = std::chrono::file_clock::to_sys(fs::last_write_time(soubor));
+    const auto den = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(cas));
+    return QDate(int(den.year()), int(unsigned(den.month())), int(unsigned(den.day())));
+}
+} // namespace
+
+TEST(OProgramu, VersionRecordOfTheBuiltProgramIsReadBack) {
+    EXPECT_EQ(VerzeSouboru(kProgram), "2.0.0.4");
+}
+
+TEST(OProgramu, BoxShowsVersionAndShortDateOfTheProgramFileInBold) {
+    TFormOProgramu box(nullptr, kProgram);
+    auto* verze = box.findChild<QLabel*>("L_Verze");
+    auto* datum = box.findChild<QLabel*>("L_Datum");
+    auto* ok = box.findChild<QPushButton*>("Tl_OK");
+    ASSERT_TRUE(verze && datum && ok);
+    EXPECT_EQ(box.windowTitle(), "O programu");
+    EXPECT_EQ(box.size(), QSize(250, 180));
+    EXPECT_EQ(box.minimumSize(), box.maximumSize());
+    EXPECT_EQ(verze->text(), "Verze programu 2.0.0.4");
+    EXPECT_EQ(datum->text(), QLocale().toString(DenZapisu(kProgram), QLocale::ShortFormat));
+    EXPECT_TRUE(verze->font().bold());
+    EXPECT_TRUE(datum->font().bold());
+    EXPECT_EQ(ok->text(), "&OK");
+}
+
+TEST(OProgramu, FileWithoutRecordOrDateLeavesTheLinesShort) {
+    TFormOProgramu box(nullptr, fs::path(MERIVOX_TEST_DATA) / "neexistuje.exe");
+    EXPECT_EQ(box.findChild<QLabel*>("L_Verze")->text(), "Verze programu ");
+    EXPECT_EQ(box.findChild<QLabel*>("L_Datum")->text(), "");
+}
+
+TEST(OProgramu, DateUsesTheDayScaleAndTheLocalesShortFormat) {
+    const QLocale cesky(QLocale::Czech, QLocale::Czechia);
+    EXPECT_EQ(KratkeDatum(45366.75, cesky),
+              cesky.toString(QDate(2024, 3, 15), QLocale::ShortFormat));
+    EXPECT_EQ(KratkeDatum(0.0, QLocale::c()),
+              QLocale::c().toString(QDate(1899, 12, 30), QLocale::ShortFormat));
+}
+
+TEST(OProgramu, AboutActionShowsTheBoxModallyOverTheMainWindow) {
+    TFormZaklad okno;
+    okno.show();
+    TOdpovediDialogu dialogy;
+    QString titulek;
+    QWidget* rodic = nullptr;
+    dialogy.OdpovezDalsimu([&](QWidget* box) {
+        titulek = box->windowTitle();
+        rodic = box->parentWidget();
+        box->findChild<QPushButton*>("Tl_OK")->click();
+    });
+    okno.findChild<QAction*>("A_OProgramu")->trigger();
+    EXPECT_EQ(titulek, "O programu");
+    EXPECT_EQ(rodic, &okno);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
