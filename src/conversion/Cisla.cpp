@@ -6,11 +6,11 @@
 std::optional<double> CtiCislo(std::string_view text) {
     const char* first = text.data();
     const char* last = first + text.size();
+    // from_chars takes no "+" but does take "inf" and "nan"; a number starts with a digit
+    // or the point once its one sign is gone.
+    const char* body = first != last && (*first == '+' || *first == '-') ? first + 1 : first;
     if (first != last && *first == '+')
         ++first;
-    // from_chars also takes "inf" and "nan" and a second sign after "+"; a number starts
-    // with a digit or the point once its sign is gone.
-    const char* body = first != last && *first == '-' ? first + 1 : first;
     if (body == last || !((*body >= '0' && *body <= '9') || *body == '.'))
         return std::nullopt;
     double value = 0;

@@ -16,9 +16,9 @@ const char* KonecRadku(const char* p, const char* e) {
 }
 } // namespace
 
-TCteckaRadku::TCteckaRadku(std::string_view text)
-    : otevreno_(true), velikost_(text.size()), data_(text.data()), konec_(text.size()),
-      vsechnoNacteno_(true) {}
+TCteckaRadku::TCteckaRadku(TText text)
+    : otevreno_(true), velikost_(text.Obsah.size()), data_(text.Obsah.data()),
+      konec_(text.Obsah.size()), vsechnoNacteno_(true) {}
 
 TCteckaRadku::TCteckaRadku(const std::filesystem::path& soubor) {
     std::error_code ec;

@@ -10,10 +10,14 @@
 #include <string_view>
 #include <vector>
 
+// A text in memory as a reader's input (not copied: it must outlive the reader).
+struct TText {
+    std::string_view Obsah;
+};
+
 class TCteckaRadku {
 public:
-    // The lines of a text in memory (not copied: it must outlive the reader).
-    explicit TCteckaRadku(std::string_view text);
+    explicit TCteckaRadku(TText text);
     // The lines of a file; Otevreno() says whether it could be opened for reading.
     explicit TCteckaRadku(const std::filesystem::path& soubor);
 

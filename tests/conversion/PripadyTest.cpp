@@ -21,7 +21,9 @@ struct TPripad {
     std::vector<std::string> Zpravy = {}; // UTF-8
 };
 
-std::ostream& operator<<(std::ostream& os, const TPripad& p) { return os << p.Ocekavany; }
+std::ostream& operator<<(std::ostream& os, const TPripad& p) {
+    return os << p.Ocekavany;
+}
 
 const TPripad kPripady[] = {
     {.Vstup = "01-klicova-slova.sdt", .Ocekavany = "01-klicova-slova.zap"},
@@ -75,8 +77,7 @@ TEST_P(Pripady, OutputMatchesTheHandWorkedFileByteForByte) {
 
     ASSERT_EQ(v.Stav, TStavKonverze::Hotovo);
     EXPECT_TRUE(v.Zobrazit());
-    EXPECT_EQ(v.VystupniSoubor.extension(),
-              std::filesystem::path(p.Ocekavany).extension());
+    EXPECT_EQ(v.VystupniSoubor.extension(), std::filesystem::path(p.Ocekavany).extension());
     EXPECT_EQ(NactiSoubor(v.VystupniSoubor), NactiSoubor(DataKonverze(p.Ocekavany)));
     EXPECT_EQ(rozhrani.PoskozeneRadky, p.Poskozene);
     std::vector<std::string> ocekavane;
