@@ -11,7 +11,9 @@ std::string GenerujSdt(std::size_t velikost, unsigned semeno) {
                        "DATE 12.05.2003 10:15\r\n";
     text.reserve(velikost + 256);
     char radek[160];
-    auto pridej = [&](int n) { text.append(radek, std::size_t(n)); };
+    auto pridej = [&](int n) {
+        text.append(radek, std::size_t(n));
+    };
     int bod = 1;
     for (int stanice = 1; text.size() < velikost; ++stanice) {
         pridej(std::snprintf(radek, sizeof radek, "STN %d,1.%03d,ST\r\nXYZ %.3f,%.3f,%.3f\r\n",
@@ -24,8 +26,8 @@ std::string GenerujSdt(std::size_t velikost, unsigned semeno) {
         for (int i = 0; i < 200 && text.size() < velikost; ++i, ++bod) {
             const int d = druh(nahoda);
             const char* kod = d < 5 ? "#" : (d < 40 ? "PLOT" : (d < 70 ? "ROH" : "STROM"));
-            pridej(std::snprintf(radek, sizeof radek, "SS %d,1.%03d,%s\r\n", bod, d * 7 % 1000,
-                                 kod));
+            pridej(
+                std::snprintf(radek, sizeof radek, "SS %d,1.%03d,%s\r\n", bod, d * 7 % 1000, kod));
             if (d < 80)
                 pridej(std::snprintf(radek, sizeof radek, "SD %.4f,%.4f,%.3f\r\n", uhel(nahoda),
                                      vertikal(nahoda), delka(nahoda)));

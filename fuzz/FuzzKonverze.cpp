@@ -55,8 +55,8 @@ TVolbyKonverze Volby(std::uint8_t o) {
 
 std::filesystem::path SlozkaProcesu() {
     static const auto slozka = [] {
-        auto s = std::filesystem::temp_directory_path() /
-                 ("merivox-fuzz-" + std::to_string(::getpid()));
+        auto s =
+            std::filesystem::temp_directory_path() / ("merivox-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(s);
         return s;
     }();
@@ -84,8 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string vystup((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());
         OverKonceRadku(vystup);
-        Over(typ == 1 ? vystup.empty()
-                      : (v.VystupniSoubor.extension() == ".asc" || vystup.ends_with("/\r\n-2\r\n")));
+        Over(typ == 1
+                 ? vystup.empty()
+                 : (v.VystupniSoubor.extension() == ".asc" || vystup.ends_with("/\r\n-2\r\n")));
         std::filesystem::remove(v.VystupniSoubor);
         return 0;
     }

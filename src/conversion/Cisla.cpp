@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 std::optional<double> CtiCislo(std::string_view text) {
     const char* first = text.data();
@@ -20,9 +21,44 @@ std::optional<double> CtiCislo(std::string_view text) {
     return value;
 }
 
+namespace {
+
+// Three decimals, the distances of every measurement line, without the general formatter:
+// with a 64-bit mantissa the value times 1000 is exact, and rounding it to the nearest
+// integer, ties to even, is what the general formatter does with the exact decimal value.
+bool PripojTriDesetinna(std::string& out, double value) {
+    if constexpr (std::numeric_limits<long double>::digits < 64) {
+        return false;
+    } else {
+        if (!(std::fabs(value) < 1e15))
+            return false;
+        const long long n = std::llrint(static_cast<long double>(value) * 1000);
+        unsigned long long zbytek = static_cast<unsigned long long>(n < 0 ? -n : n);
+        char buffer[32];
+        char* p = buffer + sizeof buffer;
+        for (int i = 0; i < 3; ++i) {
+            *--p = char('0' + zbytek % 10);
+            zbytek /= 10;
+        }
+        *--p = '.';
+        do {
+            *--p = char('0' + zbytek % 10);
+            zbytek /= 10;
+        } while (zbytek != 0);
+        if (n < 0)
+            *--p = '-';
+        out.append(p, std::size_t(buffer + sizeof buffer - p));
+        return true;
+    }
+}
+
+} // namespace
+
 bool PripojPevne(std::string& out, double value, int decimals) {
     if (!std::isfinite(value))
         return false;
+    if (decimals == 3 && PripojTriDesetinna(out, value))
+        return true;
     // 309 integer digits at most, the point and the decimals.
     char buffer[400];
     const auto [end, ec] =

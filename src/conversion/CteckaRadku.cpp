@@ -5,15 +5,24 @@
 namespace {
 constexpr std::size_t kKus = 1 << 18;
 
-// The first CR or LF in [p, e), or e.
+// The first CR or LF in [p, e), or e. Eight bytes are tested at a time for any byte
+// below 0Eh, which ordinary text does not have; only such a word is looked at byte by byte.
 const char* KonecRadku(const char* p, const char* e) {
-    if (p == e)
-        return e;
-    const auto* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(e - p)));
-    const char* hranice = lf ? lf : e;
-    const auto* cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(hranice - p)));
-    return cr ? cr : hranice;
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
+    while (e - p >= 8) {
+        std::uint64_t slovo;
+        std::memcpy(&slovo, p, 8);
+        if (((slovo - 0x0E * kJednicky) & ~slovo & kVysoke) != 0)
+            break;
+        p += 8;
+    }
+    for (; p != e; ++p)
+        if (*p == '\r' || *p == '\n')
+            return p;
+    return e;
 }
+
 } // namespace
 
 TCteckaRadku::TCteckaRadku(TText text)
@@ -88,6 +97,8 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
             zacatek_ = dalsi;
             ++cislo_;
             radek = posledni_;
+            if (sledovani_)
+                sledovani_->NovyRadek(radek, cislo_);
             return true;
         }
         if (!Dopln() && !vsechnoNacteno_)

@@ -23,14 +23,14 @@ void RozdelSlova(std::string_view radek, TKusy& slova) {
 
 void RozdelPole(std::string_view slovo, TKusy& pole) {
     pole.clear();
-    std::size_t zacatek = 0;
-    while (zacatek < slovo.size()) {
-        const std::size_t carka = slovo.find(',', zacatek);
-        if (carka == std::string_view::npos) {
-            pole.push_back(slovo.substr(zacatek));
-            return;
+    const char* zacatek = slovo.data();
+    const char* konec = zacatek + slovo.size();
+    for (const char* p = zacatek; p != konec; ++p) {
+        if (*p == ',') {
+            pole.emplace_back(zacatek, std::size_t(p - zacatek));
+            zacatek = p + 1;
         }
-        pole.push_back(slovo.substr(zacatek, carka - zacatek));
-        zacatek = carka + 1;
     }
+    if (zacatek != konec)
+        pole.emplace_back(zacatek, std::size_t(konec - zacatek));
 }

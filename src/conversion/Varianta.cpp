@@ -5,18 +5,66 @@
 #include "conversion/Slova.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
-// Whether the line mentions STN, BS, FS or SS anywhere: each ends or starts at an "S".
-bool ZminujeMereni(std::string_view radek) {
-    for (std::size_t i = radek.find('S'); i != std::string_view::npos; i = radek.find('S', i + 1)) {
+// What the pre-scan looks for in a line: "UNITS" and any of STN, BS, FS, SS. Each of them
+// has an "S", so one look at every "S" finds them all.
+struct TNalez {
+    bool Jednotky = false;
+    bool Mereni = false;
+};
+
+TNalez Hledej(std::string_view radek) {
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
+    TNalez nalez;
+    const std::size_t n = radek.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        // Eight bytes without an "S" are passed over at once.
+        while (i + 8 <= n) {
+            std::uint64_t slovo;
+            std::memcpy(&slovo, radek.data() + i, 8);
+            slovo ^= 'S' * kJednicky;
+            if (((slovo - kJednicky) & ~slovo & kVysoke) != 0)
+                break;
+            i += 8;
+        }
+        if (i >= n)
+            break;
+        if (radek[i] != 'S')
+            continue;
         if (i > 0 && (radek[i - 1] == 'B' || radek[i - 1] == 'F' || radek[i - 1] == 'S'))
-            return true;
-        if (radek.substr(i + 1, 2) == "TN")
-            return true;
+            nalez.Mereni = true;
+        if (i + 2 < n && radek[i + 1] == 'T' && radek[i + 2] == 'N')
+            nalez.Mereni = true;
+        if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
+            nalez.Jednotky = true;
     }
-    return false;
+    return nalez;
+}
+
+// Field 2 of the second word as a number, found without cutting the whole line up: the same
+// as RozdelSlova, RozdelPole and CtiCislo on its pieces.
+std::optional<double> Vyska(std::string_view radek) {
+    std::size_t i = 0;
+    const std::size_t n = radek.size();
+    if (n > 0 && radek[0] != ' ') // the first word, unless the line starts with a blank
+        while (i < n && radek[i] != ' ')
+            ++i;
+    while (i < n && radek[i] == ' ')
+        ++i;
+    std::size_t konec = i;
+    while (konec < n && radek[konec] != ' ')
+        ++konec;
+    const std::string_view slovo = radek.substr(i, konec - i);
+    const std::size_t carka = slovo.find(',');
+    if (slovo.empty() || carka == std::string_view::npos || carka + 1 == slovo.size())
+        return std::nullopt;
+    const std::string_view pole = slovo.substr(carka + 1, slovo.find(',', carka + 1) - carka - 1);
+    return CtiCislo(pole);
 }
 
 } // namespace
@@ -34,38 +82,37 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, std::uint8_t typStan
     return radky.Otevreno() && JeSouborSouradnic(radky, typStanice);
 }
 
+void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo) {
+    static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
+    static const std::string kRadek = Cz("Řádek ");
+    static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
+    const TNalez nalez = Hledej(radek);
+    if (jednotky_ && nalez.Jednotky && radek.find("M,G") == std::string_view::npos)
+        text_ += kJednotky;
+    if (!vysky_ || !nalez.Mereni)
+        return;
+    const auto vyska = Vyska(radek);
+    if (vyska && (*vyska < 0 || *vyska > 4)) {
+        // The warning counts lines from 0.
+        char cislice[24];
+        const auto konec = std::to_chars(cislice, cislice + sizeof cislice, cislo - 1).ptr;
+        text_ += kRadek;
+        text_.append(cislice, std::size_t(konec - cislice));
+        text_ += kVyska;
+    }
+}
+
 bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool souradnice,
                             bool jednotky, bool vysky, std::string& text) {
     text.clear();
     if (typStanice != 2 || souradnice || !(jednotky || vysky))
         return false;
-    static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
-    static const std::string kRadek = Cz("Řádek ");
-    static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
-
-    TKusy slova, pole;
+    TKontrolaNestandardnich kontrola(jednotky, vysky);
     radky.Zacatek();
     std::string_view radek;
-    for (std::size_t cislo = 0; radky.Dalsi(radek); ++cislo) {
-        if (jednotky && radek.find("UNITS") != std::string_view::npos &&
-            radek.find("M,G") == std::string_view::npos)
-            text += kJednotky;
-        if (!vysky || !ZminujeMereni(radek))
-            continue;
-        RozdelSlova(radek, slova);
-        if (slova.size() < 2)
-            continue;
-        RozdelPole(slova[1], pole);
-        if (pole.size() < 2)
-            continue;
-        if (const auto vyska = CtiCislo(pole[1]); vyska && (*vyska < 0 || *vyska > 4)) {
-            char cislice[24];
-            const auto konec = std::to_chars(cislice, cislice + sizeof cislice, cislo).ptr;
-            text += kRadek;
-            text.append(cislice, std::size_t(konec - cislice));
-            text += kVyska;
-        }
-    }
+    while (radky.Dalsi(radek))
+        kontrola.NovyRadek(radek, radky.Cislo());
+    text = kontrola.Text();
     return !text.empty();
 }
 

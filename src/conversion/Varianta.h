@@ -18,6 +18,20 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, std::uint8_t typStan
 // below 0 or above 4 m (`vysky`, lines numbered from 0). Fills `text` with one CR LF ended
 // line per finding and yields true when it is not empty; does nothing for type 1 or the
 // coordinate variant.
+// The same check line by line, riding along with a reader (TCteckaRadku::Sleduj) so that a
+// conversion reads its input only once.
+class TKontrolaNestandardnich : public TSledovaniRadku {
+public:
+    TKontrolaNestandardnich(bool jednotky, bool vysky) : jednotky_(jednotky), vysky_(vysky) {}
+    void NovyRadek(std::string_view radek, std::size_t cislo) override;
+    const std::string& Text() const { return text_; }
+
+private:
+    bool jednotky_;
+    bool vysky_;
+    std::string text_;
+};
+
 bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool souradnice,
                             bool jednotky, bool vysky, std::string& text);
 bool KontrolaNestandardnich(const std::filesystem::path& soubor, std::uint8_t typStanice,

@@ -79,21 +79,43 @@ bool JeOrientace(const MereniZaznam& m, const std::string& kodOrientace) {
     return !kodOrientace.empty() && m.KodovaCast == kodOrientace;
 }
 
+// Holds back the damaged measurements of the single reading pass: the user hears of them
+// after the pre-scan warning, as if the file had been read twice.
+class TOdlozenaPoskozeni : public TKonverzeRozhrani {
+public:
+    explicit TOdlozenaPoskozeni(TKonverzeRozhrani& rozhrani) : rozhrani_(rozhrani) {}
+    TZpravy& Zpravy() override { return rozhrani_.Zpravy(); }
+    TVolbyKonverze Parametry(std::uint8_t typ, bool mereni) override {
+        return rozhrani_.Parametry(typ, mereni);
+    }
+    void PoskozenaData(std::size_t radek) override { radky_.push_back(radek); }
+    void Ohlas() {
+        for (std::size_t radek : radky_)
+            rozhrani_.PoskozenaData(radek);
+    }
+
+private:
+    TKonverzeRozhrani& rozhrani_;
+    std::vector<std::size_t> radky_;
+};
+
 } // namespace
 
-void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& rozhrani,
+void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& puvodni,
                 TVystup& vystup) {
-    if (p.NestandardniJednotky || p.NestandardniVysky) {
-        std::string varovani;
-        if (KontrolaNestandardnich(radky, p.TypStanice, p.SouborSouradnic, p.NestandardniJednotky,
-                                   p.NestandardniVysky, varovani))
-            rozhrani.Zpravy().Zprava(TDruhZpravy::Varovani, varovani);
-    }
+    // The pre-scan rides along with the one reading pass; its warning and then the damaged
+    // measurements are told once the pass is over, before anything is written.
+    TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky);
+    const bool kontrolovat =
+        p.TypStanice == 2 && !p.SouborSouradnic && (p.NestandardniJednotky || p.NestandardniVysky);
+    TOdlozenaPoskozeni rozhrani(puvodni);
     std::string kodOrientace;
     if (p.OznaceniOrientBodu)
         kodOrientace = std::string("* ") + *p.OznaceniOrientBodu + "\r\n";
 
     radky.Zacatek();
+    if (kontrolovat)
+        radky.Sleduj(&kontrola);
     TCteckaMereni cteni(radky, rozhrani);
     std::string hlavicka;
     std::string telo;
@@ -131,6 +153,10 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
     }
     if (!telo.empty())
         bloky.Uzavri(telo, false);
+    radky.Sleduj(nullptr);
+    if (!kontrola.Text().empty())
+        puvodni.Zpravy().Zprava(TDruhZpravy::Varovani, kontrola.Text());
+    rozhrani.Ohlas();
 
     if (p.HlavickaZDat) {
         vystup.Zapis(hlavicka);

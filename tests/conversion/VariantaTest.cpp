@@ -40,3 +40,21 @@ TEST(KontrolaNestandardnich, HeightCheckLooksAtAnyLineMentioningAMeasurement) {
                            "Řádek 10-Použita nestandardní výška!!\r\n"
                            "Řádek 12-Použita nestandardní výška!!\r\n"));
 }
+
+// The height is field 2 of the second word exactly as the readers cut lines.
+TEST(KontrolaNestandardnich, HeightIsTheSecondFieldOfTheSecondWord) {
+    std::string varovani;
+    TCteckaRadku r(TText{" SS 5,-1\r\n"      // 0: leading blank, the second word is "SS"
+                         "SS 5,\r\n"         // 1: one field
+                         "SS ,-1\r\n"        // 2: empty first field
+                         "SS 5,,-1\r\n"      // 3: empty second field
+                         "SS 5,-1,\r\n"      // 4
+                         "SS\r\n"            // 5
+                         "SS   7,9   x\r\n"  // 6: run of blanks
+                         "SS 7,1.5 8,9\r\n"  // 7: later words ignored
+                         "X SS 1,9,3\r\n"}); // 8: the second word is "SS"
+    EXPECT_TRUE(KontrolaNestandardnich(r, 2, false, false, true, varovani));
+    EXPECT_EQ(varovani, Cz("Řádek 2-Použita nestandardní výška!!\r\n"
+                           "Řádek 4-Použita nestandardní výška!!\r\n"
+                           "Řádek 6-Použita nestandardní výška!!\r\n"));
+}
