@@ -5,7 +5,9 @@
 // Besides the sanitizers it checks what must hold for any input: every line of the output
 // ends with CR LF (no lone CR or LF, no line running into the next), and a .zap output
 // ends with the terminator.
+#include "conversion/Cisla.h"
 #include "conversion/KonverzeSouboru.h"
+#include "conversion/Slova.h"
 #include "conversion/Varianta.h"
 #include "conversion/ZapisMAPA2.h"
 
@@ -40,6 +42,49 @@ void OverKonceRadku(const std::string& text) {
             Over(i > 0 && text[i - 1] == '\r');
     }
     Over(text.empty() || text.ends_with("\r\n"));
+}
+
+// The pre-scan as the rules word it, cutting every line up in full: the quick one that rides
+// along with the reader must agree with it on every input.
+std::string PredbeznaKontrola(const std::string& text) {
+    std::string vysledek;
+    TCteckaRadku radky(TText{text});
+    TKusy slova, pole;
+    std::string_view radek;
+    for (std::size_t cislo = 0; radky.Dalsi(radek); ++cislo) {
+        if (radek.find("UNITS") != std::string_view::npos &&
+            radek.find("M,G") == std::string_view::npos)
+            vysledek += "U\n";
+        bool mereni = false;
+        for (const char* klic : {"STN", "BS", "FS", "SS"})
+            mereni = mereni || radek.find(klic) != std::string_view::npos;
+        if (!mereni)
+            continue;
+        RozdelSlova(radek, slova);
+        if (slova.size() < 2)
+            continue;
+        RozdelPole(slova[1], pole);
+        if (pole.size() < 2)
+            continue;
+        if (const auto v = CtiCislo(pole[1]); v && (*v < 0 || *v > 4))
+            vysledek += std::to_string(cislo) + "\n";
+    }
+    return vysledek;
+}
+
+// The quick pre-scan's text in the same short form.
+std::string Zkratka(const std::string& varovani) {
+    std::string vysledek;
+    std::size_t zacatek = 0;
+    for (std::size_t konec; (konec = varovani.find("\r\n", zacatek)) != std::string::npos;
+         zacatek = konec + 2) {
+        const std::string radek = varovani.substr(zacatek, konec - zacatek);
+        const std::size_t pomlcka = radek.find('-');
+        vysledek += radek.rfind("Pou", 0) == 0
+                        ? "U\n"
+                        : radek.substr(radek.find(' ') + 1, pomlcka - radek.find(' ') - 1) + "\n";
+    }
+    return vysledek;
 }
 
 TVolbyKonverze Volby(std::uint8_t o) {
@@ -92,6 +137,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     TCteckaRadku radky(TText{text});
+    std::string varovani;
+    KontrolaNestandardnich(radky, 2, false, true, true, varovani);
+    Over(Zkratka(varovani) == PredbeznaKontrola(text));
+
     const bool souradnice = JeSouborSouradnic(radky, 2);
     ParametryKonverze p = SestavParametry("vstup.sdt", "vystup", 2, souradnice, rozhrani.Volby);
     TVystupDoRetezce vystup;
