@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
+
 namespace {
 
 struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
@@ -23,10 +25,11 @@ struct TPocitadlo : TVystup {
 };
 
 const std::string& Data(std::size_t velikost) {
-    static std::string data;
-    if (data.size() < velikost)
-        data = GenerujSdt(velikost);
-    return data;
+    static std::map<std::size_t, std::string> data;
+    auto& text = data[velikost];
+    if (text.empty())
+        text = GenerujSdt(velikost);
+    return text;
 }
 
 void BM_ZapisMAPA2(benchmark::State& state) {
