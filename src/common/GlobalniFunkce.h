@@ -30,3 +30,18 @@ void NahradZnak(std::string& text, char what, char with);
 // piece and an empty string gives none; empty pieces in between are kept when `keepEmpty`.
 void RozdelRetezec(const std::string& text, const std::string& separator,
                    std::vector<std::string>* pieces, bool keepEmpty);
+
+// Length reduction into the S-JTSK plane, in millimetres per kilometre. Each is evaluated in
+// extended precision and rounded to double at the points where the surveyors' tables do,
+// so that the factor matches theirs digit for digit.
+
+// Reduction of the S-JTSK projection at the mean X and Y (metres). 0 outside the area
+// 890000 <= X <= 1380000, 137000 <= Y <= 910000 (the bounds are inside).
+double RedukceJTSK(double x, double y);
+
+// Reduction to the zero horizon (sea level) at the mean altitude H (metres), on the Bessel
+// ellipsoid.
+double RedukceHorizont(double h);
+
+// The scale factor by which every slope distance is multiplied: 1 + (sum of both) * 1e-6.
+double MeritkovyFaktor(double redukceJTSK, double redukceHorizont);

@@ -1,0 +1,70 @@
+// Conversion throughput in-process: the whole measurement writer (pre-scan, reader, station
+// blocks) over a generated file in memory, and the line reader alone for comparison.
+#include "GeneratorSdt.h"
+
+#include "conversion/Varianta.h"
+#include "conversion/ZapisMAPA2.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
+    TZpravy& Zpravy() override { return *this; }
+    TVolbyKonverze Parametry(std::uint8_t, bool) override { return {}; }
+    void Zprava(TDruhZpravy, const std::string&) override {}
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
+};
+
+// Counts what is written, keeping nothing.
+struct TPocitadlo : TVystup {
+    std::size_t Bajty = 0;
+    void Zapis(std::string_view data) override { Bajty += data.size(); }
+};
+
+const std::string& Data(std::size_t velikost) {
+    static std::map<std::size_t, std::string> data;
+    auto& text = data[velikost];
+    if (text.empty())
+        text = GenerujSdt(velikost);
+    return text;
+}
+
+void BM_ZapisMAPA2(benchmark::State& state) {
+    const std::string& text = Data(std::size_t(state.range(0)));
+    ParametryKonverze p;
+    p.MeritkovyFaktor = 0.9999471L;
+    p.NestandardniJednotky = p.NestandardniVysky = state.range(1) != 0;
+    TTicheRozhrani rozhrani;
+    for (auto _ : state) {
+        TCteckaRadku radky(TText{text});
+        TPocitadlo vystup;
+        ZapisMAPA2(radky, p, rozhrani, vystup);
+        benchmark::DoNotOptimize(vystup.Bajty);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_ZapisMAPA2)
+    ->ArgsProduct({{5 << 20, 50 << 20}, {1, 0}})
+    ->ArgNames({"bytes", "prescan"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CteckaRadku(benchmark::State& state) {
+    const std::string& text = Data(std::size_t(state.range(0)));
+    for (auto _ : state) {
+        TCteckaRadku radky(TText{text});
+        std::string_view radek;
+        std::size_t n = 0;
+        while (radky.Dalsi(radek))
+            n += radek.size();
+        benchmark::DoNotOptimize(n);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_CteckaRadku)->Arg(50 << 20)->ArgName("bytes")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,78 @@
+#include "conversion/Cisla.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+std::optional<double> CtiCislo(std::string_view text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    // from_chars takes no "+" but does take "inf" and "nan"; a number starts with a digit
+    // or the point once its one sign is gone.
+    const char* body = first != last && (*first == '+' || *first == '-') ? first + 1 : first;
+    if (first != last && *first == '+')
+        ++first;
+    if (body == last || !((*body >= '0' && *body <= '9') || *body == '.'))
+        return std::nullopt;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
+// Three decimals, the distances of every measurement line, without the general formatter:
+// with a 64-bit mantissa the value times 1000 is exact, and rounding it to the nearest
+// integer, ties to even, is what the general formatter does with the exact decimal value.
+bool PripojTriDesetinna(std::string& out, double value) {
+    if constexpr (std::numeric_limits<long double>::digits < 64) {
+        return false;
+    } else {
+        if (!(std::fabs(value) < 1e15))
+            return false;
+        const long long n = std::llrint(static_cast<long double>(value) * 1000);
+        unsigned long long zbytek = static_cast<unsigned long long>(n < 0 ? -n : n);
+        char buffer[32];
+        char* p = buffer + sizeof buffer;
+        for (int i = 0; i < 3; ++i) {
+            *--p = char('0' + zbytek % 10);
+            zbytek /= 10;
+        }
+        *--p = '.';
+        do {
+            *--p = char('0' + zbytek % 10);
+            zbytek /= 10;
+        } while (zbytek != 0);
+        if (n < 0)
+            *--p = '-';
+        out.append(p, std::size_t(buffer + sizeof buffer - p));
+        return true;
+    }
+}
+
+} // namespace
+
+bool PripojPevne(std::string& out, double value, int decimals) {
+    if (!std::isfinite(value))
+        return false;
+    if (decimals == 3 && PripojTriDesetinna(out, value))
+        return true;
+    // 309 integer digits at most, the point and the decimals.
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (ec != std::errc())
+        return false;
+    const char* begin = buffer;
+    if (*begin == '-') {
+        bool zero = true;
+        for (const char* p = begin + 1; p != end && zero; ++p)
+            zero = *p == '0' || *p == '.';
+        if (zero)
+            ++begin;
+    }
+    out.append(begin, std::size_t(end - begin));
+    return true;
+}

@@ -1,0 +1,16 @@
+// Numbers as measured-data and MAPA2 files hold them: "." is the decimal point whatever the
+// user's locale, and nothing that is not a finite number ever reads as one or gets written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A decimal number with an optional sign, fraction and exponent ("-1.5", "+2", ".5", "1e3").
+// Empty text, other characters, "inf", "nan" and values out of the double range give nothing.
+std::optional<double> CtiCislo(std::string_view text);
+
+// Appends `value` in fixed-point with `decimals` decimals and "." ("45.678"). A value that
+// rounds to zero is written without sign. A value that is not finite appends nothing and
+// gives false.
+bool PripojPevne(std::string& out, double value, int decimals);

@@ -1,0 +1,74 @@
+#include "conversion/CteckaMereni.h"
+
+#include "common/Cp1250.h"
+
+TCteckaMereni::TCteckaMereni(TCteckaRadku& radky, TKonverzeRozhrani& rozhrani)
+    : radky_(radky), rozhrani_(rozhrani) {}
+
+// "Name: " and every further word of the line followed by a blank, then one more blank.
+void TCteckaMereni::NastavPolozku(std::string& polozka, const char* nazev) const {
+    polozka = Cz(nazev);
+    for (std::size_t i = 1; i < rozklad_.Slova.size(); ++i) {
+        polozka += rozklad_.Slova[i];
+        polozka += ' ';
+    }
+    polozka += ' ';
+}
+
+TPolozka TCteckaMereni::Dalsi() {
+    std::string_view radek;
+    while (radky_.Dalsi(radek)) {
+        RozdelSlova(radek, rozklad_.Slova);
+        const TKusy& slova = rozklad_.Slova;
+        if (slova.empty())
+            continue;
+        const std::string_view klic = slova[0];
+        const bool maDruhe = slova.size() >= 2;
+
+        if (klic == "BS" || klic == "FS" || klic == "SS") {
+            posledni_ = TPosledni::SS;
+            const TDruhMereni druh = klic == "BS"   ? TDruhMereni::BS
+                                     : klic == "FS" ? TDruhMereni::FS
+                                                    : TDruhMereni::SS;
+            NactiMereni(radky_, druh, slova, mereni_, rozklad_);
+            if (!mereni_.Poskozeno)
+                return TPolozka::Mereni;
+            rozhrani_.PoskozenaData(mereni_.Radek);
+        } else if (klic == "STN") {
+            posledni_ = TPosledni::STN;
+            if (maDruhe)
+                RozdelPole(slova[1], rozklad_.Pole);
+            else
+                rozklad_.Pole.clear();
+            return TPolozka::Stanice;
+        } else if (klic == "XYZ") {
+            // An XYZ line without its text is malformed and passed over like one.
+            if (posledni_ == TPosledni::STN && maDruhe) {
+                xyz_ = slova[1];
+                return TPolozka::XYZ;
+            }
+        } else if (klic == "BKB") {
+            posledni_ = TPosledni::BKB;
+        } else if (klic == "NTS-660") {
+            pristroj_ = Cz("Přístroj: NTS-660  ");
+        } else if (klic == "JOB") {
+            NastavPolozku(zakazka_, "Zakázka: ");
+        } else if (klic == "NAME") {
+            NastavPolozku(meril_, "Měřil: ");
+        } else if (klic == "ATMOS") {
+            NastavPolozku(atmosfera_, "Atm. korekce: ");
+        } else if (klic == "DATE") {
+            hlavicka_ = zakazka_;
+            hlavicka_ += meril_;
+            hlavicka_ += "Datum: ";
+            for (std::size_t i = 1; i < slova.size(); ++i) {
+                hlavicka_ += slova[i];
+                hlavicka_ += "  ";
+            }
+            hlavicka_ += pristroj_;
+            hlavicka_ += atmosfera_;
+            return TPolozka::Hlavicka;
+        }
+    }
+    return TPolozka::Konec;
+}

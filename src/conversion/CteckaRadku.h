@@ -1,0 +1,66 @@
+// The line source of every measured-data reader: lines of cp1250 bytes ended by CR LF, a
+// lone CR or a lone LF, read in large chunks so that a file of any size streams through a
+// small buffer, with a push-back of one line for the observation look-ahead.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <vector>
+
+// A text in memory as a reader's input (not copied: it must outlive the reader).
+struct TText {
+    std::string_view Obsah;
+};
+
+// Sees every line once, as it is first read (a line given back is not seen again), so that
+// a check can ride along with the reading instead of reading the file once more.
+class TSledovaniRadku {
+public:
+    virtual ~TSledovaniRadku() = default;
+    virtual void NovyRadek(std::string_view radek, std::size_t cislo) = 0;
+};
+
+class TCteckaRadku {
+public:
+    explicit TCteckaRadku(TText text);
+    // The lines of a file; Otevreno() says whether it could be opened for reading.
+    explicit TCteckaRadku(const std::filesystem::path& soubor);
+
+    TCteckaRadku(const TCteckaRadku&) = delete;
+    TCteckaRadku& operator=(const TCteckaRadku&) = delete;
+
+    bool Otevreno() const { return otevreno_; }
+    // Size of the input in bytes, for sizing output buffers (0 when unknown).
+    std::uintmax_t Velikost() const { return velikost_; }
+
+    // Starts again at the first line.
+    void Zacatek();
+    // The next line without its line end; false at the end of the input. The text stays
+    // valid until the next call of Dalsi or Zacatek.
+    bool Dalsi(std::string_view& radek);
+    // Gives the last line back: the next Dalsi yields it again.
+    void Vrat() { vraceno_ = true; }
+    // Number of the last line yielded, counted from 1.
+    std::size_t Cislo() const { return cislo_; }
+    // Who sees each line from now on; nullptr for nobody.
+    void Sleduj(TSledovaniRadku* sledovani) { sledovani_ = sledovani; }
+
+private:
+    bool Dopln();
+
+    bool otevreno_ = false;
+    std::uintmax_t velikost_ = 0;
+    std::ifstream soubor_;
+    std::vector<char> buffer_;
+    const char* data_ = nullptr; // the text in memory, or the buffer
+    std::size_t zacatek_ = 0;    // first byte not yet yielded
+    std::size_t konec_ = 0;      // end of the bytes at hand
+    bool vsechnoNacteno_ = false;
+    bool vraceno_ = false;
+    std::string_view posledni_;
+    std::size_t cislo_ = 0;
+    TSledovaniRadku* sledovani_ = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "conversion/KonverzeRozhrani.h"
+
+#include "conversion/TextyKonverze.h"
+
+void TKonverzeRozhrani::PoskozenaData(std::size_t /*radek*/) {
+    Zpravy().Zprava(TDruhZpravy::Varovani, TextPoskozenaData());
+}

@@ -1,0 +1,47 @@
+// One measurement as the converter reads it: a BS, FS or SS line and the observation lines
+// (SD, HV, HD) and note lines (NOTE, CTL) merged into it by the look-ahead.
+#pragma once
+
+#include "conversion/CteckaRadku.h"
+#include "conversion/Slova.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+enum class TDruhMereni : std::uint8_t { BS, FS, SS };
+
+// What the distance of a measurement is: none, a number from an SD or HD line (scaled when
+// written), or the fixed "0.000" of an angles-only HV line.
+enum class TDruhDelky : std::uint8_t { Zadna, Cislo, Nulova };
+
+struct MereniZaznam {
+    TDruhMereni Druh = TDruhMereni::SS;
+    std::size_t Radek = 0; // line of the BS, FS or SS line, from 1
+    std::string CisloBodu;
+    bool MaVysku = false;
+    std::string Vyska; // target height
+    bool MaHz = false;
+    std::string Hz; // horizontal angle
+    bool MaV = false;
+    std::string V; // vertical angle
+    TDruhDelky Delka = TDruhDelky::Zadna;
+    long double HodnotaDelky = 0; // unscaled
+    // "* " and the code, then what every merged line added, each ended by CR LF; a record
+    // that nothing was merged into gets its CR LF at the end too, so that every line of the
+    // output ends like every other.
+    std::string KodovaCast;
+    bool Poskozeno = false;
+};
+
+// Scratch space of the readers, kept between lines so that reading allocates nothing.
+struct TRozklad {
+    TKusy Slova;
+    TKusy Pole;
+};
+
+// Reads the measurement of the BS, FS or SS line whose words are `slova` (its number is
+// radky.Cislo()), then merges up to three observation and note lines that follow it. The
+// first line that is none of these is given back to `radky` for the main level.
+void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, MereniZaznam& zaznam,
+                 TRozklad& rozklad);

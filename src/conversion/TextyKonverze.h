@@ -1,0 +1,22 @@
+// The texts the conversion shows the user, in cp1250. The windows and merivox-cli take them
+// from here, so that every caller shows the same words.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// A damaged measurement (caption "Varování").
+std::string TextPoskozenaData();
+// The input vanished while the parameters were asked for (caption "Varování").
+std::string TextSouborNeexistuje();
+// The overwrite question (caption "Varování", Yes and No).
+std::string TextPrepsatSoubor(const std::filesystem::path& vystup);
+// An instrument type whose data are not converted: the output stays empty (caption "Varování").
+std::string TextNicNebyloPrevedeno();
+// Files that cannot be read, created or written (the program's error box).
+std::string TextNelzeCist(const std::filesystem::path& soubor);
+std::string TextNelzeVytvorit(const std::filesystem::path& soubor);
+std::string TextNelzeZapsat(const std::filesystem::path& soubor);
+
+// A path as cp1250 text, for messages (characters cp1250 lacks become "?").
+std::string TextCesty(const std::filesystem::path& cesta);

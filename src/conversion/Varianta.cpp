@@ -1,0 +1,125 @@
+#include "conversion/Varianta.h"
+
+#include "common/Cp1250.h"
+#include "conversion/Cisla.h"
+#include "conversion/Slova.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// What the pre-scan looks for in a line: "UNITS" and any of STN, BS, FS, SS. Each of them
+// has an "S", so one look at every "S" finds them all.
+struct TNalez {
+    bool Jednotky = false;
+    bool Mereni = false;
+};
+
+TNalez Hledej(std::string_view radek) {
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
+    TNalez nalez;
+    const std::size_t n = radek.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        // Eight bytes without an "S" are passed over at once.
+        while (i + 8 <= n) {
+            std::uint64_t slovo;
+            std::memcpy(&slovo, radek.data() + i, 8);
+            slovo ^= 'S' * kJednicky;
+            if (((slovo - kJednicky) & ~slovo & kVysoke) != 0)
+                break;
+            i += 8;
+        }
+        if (i >= n)
+            break;
+        if (radek[i] != 'S')
+            continue;
+        if (i > 0 && (radek[i - 1] == 'B' || radek[i - 1] == 'F' || radek[i - 1] == 'S'))
+            nalez.Mereni = true;
+        if (i + 2 < n && radek[i + 1] == 'T' && radek[i + 2] == 'N')
+            nalez.Mereni = true;
+        if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
+            nalez.Jednotky = true;
+    }
+    return nalez;
+}
+
+// Field 2 of the second word as a number, found without cutting the whole line up: the same
+// as RozdelSlova, RozdelPole and CtiCislo on its pieces.
+std::optional<double> Vyska(std::string_view radek) {
+    std::size_t i = 0;
+    const std::size_t n = radek.size();
+    if (n > 0 && radek[0] != ' ') // the first word, unless the line starts with a blank
+        while (i < n && radek[i] != ' ')
+            ++i;
+    while (i < n && radek[i] == ' ')
+        ++i;
+    std::size_t konec = i;
+    while (konec < n && radek[konec] != ' ')
+        ++konec;
+    const std::string_view slovo = radek.substr(i, konec - i);
+    const std::size_t carka = slovo.find(',');
+    if (slovo.empty() || carka == std::string_view::npos || carka + 1 == slovo.size())
+        return std::nullopt;
+    const std::string_view pole = slovo.substr(carka + 1, slovo.find(',', carka + 1) - carka - 1);
+    return CtiCislo(pole);
+}
+
+} // namespace
+
+bool JeSouborSouradnic(TCteckaRadku& radky, std::uint8_t typStanice) {
+    if (typStanice != 2)
+        return false;
+    radky.Zacatek();
+    std::string_view prvni;
+    return radky.Dalsi(prvni) && prvni.find("NTS") == std::string_view::npos;
+}
+
+bool JeSouborSouradnic(const std::filesystem::path& soubor, std::uint8_t typStanice) {
+    TCteckaRadku radky(soubor);
+    return radky.Otevreno() && JeSouborSouradnic(radky, typStanice);
+}
+
+void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo) {
+    static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
+    static const std::string kRadek = Cz("Řádek ");
+    static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
+    const TNalez nalez = Hledej(radek);
+    if (jednotky_ && nalez.Jednotky && radek.find("M,G") == std::string_view::npos)
+        text_ += kJednotky;
+    if (!vysky_ || !nalez.Mereni)
+        return;
+    const auto vyska = Vyska(radek);
+    if (vyska && (*vyska < 0 || *vyska > 4)) {
+        // The warning counts lines from 0.
+        char cislice[24];
+        const auto konec = std::to_chars(cislice, cislice + sizeof cislice, cislo - 1).ptr;
+        text_ += kRadek;
+        text_.append(cislice, std::size_t(konec - cislice));
+        text_ += kVyska;
+    }
+}
+
+bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool souradnice,
+                            bool jednotky, bool vysky, std::string& text) {
+    text.clear();
+    if (typStanice != 2 || souradnice || !(jednotky || vysky))
+        return false;
+    TKontrolaNestandardnich kontrola(jednotky, vysky);
+    radky.Zacatek();
+    std::string_view radek;
+    while (radky.Dalsi(radek))
+        kontrola.NovyRadek(radek, radky.Cislo());
+    text = kontrola.Text();
+    return !text.empty();
+}
+
+bool KontrolaNestandardnich(const std::filesystem::path& soubor, std::uint8_t typStanice,
+                            bool souradnice, bool jednotky, bool vysky, std::string& text) {
+    TCteckaRadku radky(soubor);
+    text.clear();
+    return radky.Otevreno() &&
+           KontrolaNestandardnich(radky, typStanice, souradnice, jednotky, vysky, text);
+}

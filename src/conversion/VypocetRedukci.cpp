@@ -1,0 +1,81 @@
+#include "conversion/VypocetRedukci.h"
+
+#include "common/GlobalniFunkce.h"
+#include "conversion/Cisla.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+std::string SOddelovacem(std::string text, char oddelovac) {
+    NahradZnak(text, '.', oddelovac);
+    return text;
+}
+
+} // namespace
+
+TRedukce VypocetRedukci(const std::string& x, const std::string& y, const std::string& vyska) {
+    TRedukce r;
+    r.JTSK = RedukceJTSK(CtiCislo(x).value_or(0), CtiCislo(y).value_or(0));
+    r.Horizont = RedukceHorizont(CtiCislo(vyska).value_or(0));
+    r.Celkem = r.JTSK + r.Horizont;
+    r.Faktor = MeritkovyFaktor(r.JTSK, r.Horizont);
+    return r;
+}
+
+std::string TextRedukce(double mmNaKm, char oddelovac) {
+    std::string text;
+    PripojPevne(text, mmNaKm, 1);
+    return SOddelovacem(text, oddelovac) + " mm/km";
+}
+
+std::string TextFaktoru(double faktor, char oddelovac) {
+    // Seven decimals, but no more than eight significant digits in all.
+    int desetinna = 7;
+    for (double mez = 10; std::fabs(faktor) >= mez && desetinna > 0; mez *= 10)
+        --desetinna;
+    std::string text;
+    PripojPevne(text, faktor, desetinna);
+    return SOddelovacem(text, oddelovac);
+}
+
+long double CtiFaktor(const std::string& text, char oddelovac) {
+    std::string s = text;
+    if (oddelovac != '.') {
+        // A point is not a number's part in a comma locale.
+        if (s.find('.') != std::string::npos)
+            return 1.0L;
+        NahradZnak(s, oddelovac, '.');
+    }
+    const char* first = s.data();
+    const char* last = first + s.size();
+    long double hodnota = 0;
+    if (!CtiCislo(s))
+        return 1.0L;
+    const auto [end, ec] = std::from_chars(first + (s.starts_with('+') ? 1 : 0), last, hodnota);
+    if (ec != std::errc() || end != last || !std::isfinite(hodnota))
+        return 1.0L;
+    return hodnota;
+}
+
+std::optional<char> ZnakOznaceni(const std::string& pole) {
+    if (pole.empty())
+        return std::nullopt;
+    return pole.front();
+}
+
+TVolbyKonverze VolbyZNastaveni(const TNastaveniMAPA2& n) {
+    const TRedukce r = VypocetRedukci(n.SouradniceX, n.SouradniceY, n.Vyska);
+    TVolbyKonverze v;
+    v.OznaceniOrientBodu = ZnakOznaceni(n.ZnakOrientace);
+    v.ProhozeniXY = n.ProhozeniXY;
+    v.NestandardniJednotky = n.NestandardniJednotky;
+    v.NestandardniVysky = n.NestandardniVysky;
+    v.HlavickaZDat = n.HlavickaZDat;
+    v.ZobrazitSoubor = n.ZobrazitSoubor;
+    v.MeritkovyFaktor = CtiFaktor(TextFaktoru(r.Faktor, '.'), '.');
+    v.CelkovaRedukce = TextRedukce(r.Celkem, '.');
+    v.HlavickaUzivatele = n.HlavickaUzivatel ? n.TextHlavicky : std::string();
+    return v;
+}

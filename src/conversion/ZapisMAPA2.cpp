@@ -1,0 +1,168 @@
+// The .zap writer: lays out what the measurement reader yields as MAPA2 station blocks.
+#include "conversion/ZapisMAPA2.h"
+
+#include "conversion/Cisla.h"
+#include "conversion/CteckaMereni.h"
+#include "conversion/Varianta.h"
+
+namespace {
+
+constexpr std::string_view kKonecRadku = "\r\n";
+
+// The measurement lines of the current station, kept apart until its block is closed.
+struct TBloky {
+    std::string BS, FS, Orientace, Detail;
+
+    // Ends the station line and writes the station's block; the last one has no "/".
+    void Uzavri(std::string& telo, bool lomitko) {
+        telo += kKonecRadku;
+        telo += BS;
+        telo += FS;
+        telo += Orientace;
+        telo += "-1\r\n";
+        telo += Detail;
+        if (lomitko)
+            telo += "/\r\n";
+        BS.clear();
+        FS.clear();
+        Orientace.clear();
+        Detail.clear();
+    }
+};
+
+// "1", then the fields of the STN line each after one blank, field 3 as the code "* ...".
+void PripojStanici(std::string& telo, const TKusy& pole, char oddelovac) {
+    telo += '1';
+    telo += oddelovac;
+    for (std::size_t i = 0; i < pole.size(); ++i) {
+        if (i > 0)
+            telo += oddelovac;
+        if (i == 2)
+            telo += "* ";
+        telo += pole[i];
+    }
+}
+
+// Point, distance, height, angles and the code part, each present piece followed by a
+// blank. False (nothing appended) when the scaled distance is not a finite number.
+bool PripojMereni(std::string& blok, const MereniZaznam& m, const ParametryKonverze& p) {
+    const std::size_t puvodni = blok.size();
+    blok += m.CisloBodu;
+    blok += p.Oddelovac;
+    blok += p.Oddelovac;
+    if (m.Delka == TDruhDelky::Cislo) {
+        const long double delka = m.HodnotaDelky * p.MeritkovyFaktor;
+        if (!PripojPevne(blok, static_cast<double>(delka), 3)) {
+            blok.resize(puvodni);
+            return false;
+        }
+        blok += p.Oddelovac;
+    } else if (m.Delka == TDruhDelky::Nulova) {
+        blok += "0.000";
+        blok += p.Oddelovac;
+    }
+    auto pripoj = [&](bool ma, const std::string& text) {
+        if (ma) {
+            blok += text;
+            blok += p.Oddelovac;
+        }
+    };
+    pripoj(m.MaVysku, m.Vyska);
+    pripoj(m.MaHz, m.Hz);
+    pripoj(m.MaV, m.V);
+    blok += m.KodovaCast;
+    return true;
+}
+
+// An orientation shot is a side shot whose code is the mark and nothing else.
+bool JeOrientace(const MereniZaznam& m, const std::string& kodOrientace) {
+    return !kodOrientace.empty() && m.KodovaCast == kodOrientace;
+}
+
+// Holds back the damaged measurements of the single reading pass: the user hears of them
+// after the pre-scan warning, as if the file had been read twice.
+class TOdlozenaPoskozeni : public TKonverzeRozhrani {
+public:
+    explicit TOdlozenaPoskozeni(TKonverzeRozhrani& rozhrani) : rozhrani_(rozhrani) {}
+    TZpravy& Zpravy() override { return rozhrani_.Zpravy(); }
+    TVolbyKonverze Parametry(std::uint8_t typ, bool mereni) override {
+        return rozhrani_.Parametry(typ, mereni);
+    }
+    void PoskozenaData(std::size_t radek) override { radky_.push_back(radek); }
+    void Ohlas() {
+        for (std::size_t radek : radky_)
+            rozhrani_.PoskozenaData(radek);
+    }
+
+private:
+    TKonverzeRozhrani& rozhrani_;
+    std::vector<std::size_t> radky_;
+};
+
+} // namespace
+
+void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& puvodni,
+                TVystup& vystup) {
+    // The pre-scan rides along with the one reading pass; its warning and then the damaged
+    // measurements are told once the pass is over, before anything is written.
+    TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky);
+    const bool kontrolovat =
+        p.TypStanice == 2 && !p.SouborSouradnic && (p.NestandardniJednotky || p.NestandardniVysky);
+    TOdlozenaPoskozeni rozhrani(puvodni);
+    std::string kodOrientace;
+    if (p.OznaceniOrientBodu)
+        kodOrientace = std::string("* ") + *p.OznaceniOrientBodu + "\r\n";
+
+    radky.Zacatek();
+    if (kontrolovat)
+        radky.Sleduj(&kontrola);
+    TCteckaMereni cteni(radky, rozhrani);
+    std::string hlavicka;
+    std::string telo;
+    // The output is about as long as the input; reserving it spares the copies of growing.
+    telo.reserve(std::size_t(radky.Velikost()));
+    TBloky bloky;
+
+    for (TPolozka polozka; (polozka = cteni.Dalsi()) != TPolozka::Konec;) {
+        switch (polozka) {
+        case TPolozka::Hlavicka:
+            hlavicka += cteni.Hlavicka();
+            break;
+        case TPolozka::Stanice:
+            if (!telo.empty())
+                bloky.Uzavri(telo, true);
+            PripojStanici(telo, cteni.PoleStanice(), p.Oddelovac);
+            break;
+        case TPolozka::XYZ:
+            telo += " XYZ-";
+            telo += cteni.XYZ();
+            break;
+        case TPolozka::Mereni: {
+            const MereniZaznam& m = cteni.Mereni();
+            std::string& blok = m.Druh == TDruhMereni::BS      ? bloky.BS
+                                : m.Druh == TDruhMereni::FS    ? bloky.FS
+                                : JeOrientace(m, kodOrientace) ? bloky.Orientace
+                                                               : bloky.Detail;
+            if (!PripojMereni(blok, m, p))
+                rozhrani.PoskozenaData(m.Radek);
+            break;
+        }
+        case TPolozka::Konec:
+            break;
+        }
+    }
+    if (!telo.empty())
+        bloky.Uzavri(telo, false);
+    radky.Sleduj(nullptr);
+    if (!kontrola.Text().empty())
+        puvodni.Zpravy().Zprava(TDruhZpravy::Varovani, kontrola.Text());
+    rozhrani.Ohlas();
+
+    if (p.HlavickaZDat) {
+        vystup.Zapis(hlavicka);
+        vystup.Zapis(kKonecRadku);
+    }
+    vystup.Zapis(p.PevnyBlok);
+    vystup.Zapis(telo);
+    vystup.Zapis("/\r\n-2\r\n");
+}

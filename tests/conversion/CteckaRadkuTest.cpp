@@ -1,0 +1,83 @@
+#include "Soubory.h"
+
+#include "conversion/CteckaRadku.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<std::string> VsechnyRadky(TCteckaRadku& r) {
+    std::vector<std::string> radky;
+    std::string_view radek;
+    while (r.Dalsi(radek))
+        radky.emplace_back(radek);
+    return radky;
+}
+using R = std::vector<std::string>;
+} // namespace
+
+TEST(CteckaRadku, AcceptsCrLfLoneCrAndLoneLf) {
+    TCteckaRadku r(TText{"A\r\nB\rC\nD\r\r\nE"});
+    EXPECT_EQ(VsechnyRadky(r), (R{"A", "B", "C", "D", "", "E"}));
+    TCteckaRadku prazdny(TText{""});
+    EXPECT_EQ(VsechnyRadky(prazdny), R{});
+    TCteckaRadku jenKonec(TText{"\r\n"});
+    EXPECT_EQ(VsechnyRadky(jenKonec), R{""});
+}
+
+TEST(CteckaRadku, PushBackYieldsTheSameLineAndKeepsItsNumber) {
+    TCteckaRadku r(TText{"A\r\nB\r\n"});
+    std::string_view radek;
+    ASSERT_TRUE(r.Dalsi(radek));
+    ASSERT_TRUE(r.Dalsi(radek));
+    EXPECT_EQ(r.Cislo(), 2u);
+    r.Vrat();
+    ASSERT_TRUE(r.Dalsi(radek));
+    EXPECT_EQ(radek, "B");
+    EXPECT_EQ(r.Cislo(), 2u);
+    EXPECT_FALSE(r.Dalsi(radek));
+    r.Zacatek();
+    ASSERT_TRUE(r.Dalsi(radek));
+    EXPECT_EQ(radek, "A");
+    EXPECT_EQ(r.Cislo(), 1u);
+}
+
+TEST(CteckaRadku, BytesPassUntouchedIncludingNulAndCp1250) {
+    const std::string text("\x8E\x00\xFF x\r\n", 6);
+    TCteckaRadku r(TText{text});
+    EXPECT_EQ(VsechnyRadky(r), R{std::string("\x8E\x00\xFF x", 5)});
+}
+
+class CteckaRadkuSouboru : public TSlozkaTestu {};
+
+// Lines longer than the read chunk and CR LF pairs split across chunks come out whole,
+// and a file reads exactly like the same text in memory.
+TEST_F(CteckaRadkuSouboru, LargeFileReadsLikeMemory) {
+    std::string text;
+    for (int i = 0; i < 40000; ++i) {
+        text += "SS " + std::to_string(i) + ",1.500";
+        text += (i % 3 == 0) ? "\r\n" : (i % 3 == 1 ? "\n" : "\r");
+    }
+    text += std::string(700000, 'x') + "\r\nEND";
+    const auto cesta = slozka_ / "velky.sdt";
+    ZapisSoubor(cesta, text);
+    for (std::size_t posun : {0, 1, 262143, 262144}) {
+        const std::string posunuty = std::string(posun, 'a') + "\r\n" + text;
+        ZapisSoubor(cesta, posunuty);
+        TCteckaRadku pamet(TText{posunuty});
+        TCteckaRadku soubor(cesta);
+        ASSERT_TRUE(soubor.Otevreno());
+        EXPECT_EQ(soubor.Velikost(), posunuty.size());
+        const auto ocekavane = VsechnyRadky(pamet);
+        EXPECT_EQ(VsechnyRadky(soubor), ocekavane) << "offset " << posun;
+        soubor.Zacatek();
+        EXPECT_EQ(VsechnyRadky(soubor), ocekavane) << "after rewinding";
+    }
+}
+
+TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
+    EXPECT_FALSE(TCteckaRadku(slozka_ / "nic.sdt").Otevreno());
+    TCteckaRadku slozka(slozka_);
+    EXPECT_FALSE(slozka.Otevreno());
+    std::string_view radek;
+    EXPECT_FALSE(slozka.Dalsi(radek));
+}

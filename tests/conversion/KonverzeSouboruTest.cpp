@@ -1,0 +1,144 @@
+// The entry operation's steps and failures, around the writers the cases pin.
+#include "Soubory.h"
+#include "ZaznamRozhrani.h"
+
+#include "common/Cp1250.h"
+#include "conversion/KonverzeSouboru.h"
+#include "conversion/ZapisMAPA2.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kMereni = "NTS-660\r\nSTN 1,1.500\r\nSS 2,1.500\r\nSD 1.0000,90.0000,10.000\r\n";
+}
+
+class KonverzeSouboru_ : public TSlozkaTestu {};
+
+TEST_F(KonverzeSouboru_, OutputNameReplacesOrAddsTheExtension) {
+    EXPECT_EQ(VystupniJmeno("/d/a.sdt", false), fs::path("/d/a.zap"));
+    EXPECT_EQ(VystupniJmeno("/d/a.SDT", true), fs::path("/d/a.asc"));
+    EXPECT_EQ(VystupniJmeno("/d/a", false), fs::path("/d/a.zap"));
+    EXPECT_EQ(VystupniJmeno("/d.x/a.b.sdt", false), fs::path("/d.x/a.b.zap"));
+}
+
+TEST_F(KonverzeSouboru_, MissingInputEndsSilently) {
+    TZaznamRozhrani r;
+    const auto v = KonverzeSouboru(slozka_ / "nic.sdt", 2, r);
+    EXPECT_EQ(v.Stav, TStavKonverze::ChybiVstup);
+    EXPECT_FALSE(v.Zobrazit());
+    EXPECT_TRUE(r.Zpravy_.empty());
+    EXPECT_EQ(r.PocetParametru, 0);
+}
+
+TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
+    const auto vstup = slozka_ / "a.sdt";
+    ZapisSoubor(vstup, kMereni);
+    ZapisSoubor(slozka_ / "a.zap", "stary");
+    TZaznamRozhrani r;
+    r.Odpoved = false;
+    const auto v = KonverzeSouboru(vstup, 2, r);
+    EXPECT_EQ(v.Stav, TStavKonverze::PrepsaniOdmitnuto);
+    EXPECT_FALSE(v.Zobrazit());
+    ASSERT_EQ(r.Otazky.size(), 1u);
+    EXPECT_EQ(r.Otazky[0], Cz("Varování|Soubor \"") + (slozka_ / "a.zap").string() +
+                               Cz("\" již existuje.Chcete ho přepsat?"));
+    EXPECT_EQ(r.PocetParametru, 0) << "the dialog comes after the question";
+    EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
+
+    r.Odpoved = true;
+    EXPECT_EQ(KonverzeSouboru(vstup, 2, r).Stav, TStavKonverze::Hotovo);
+    EXPECT_NE(NactiSoubor(slozka_ / "a.zap"), "stary");
+}
+
+TEST_F(KonverzeSouboru_, ParametersStepKnowsTheVariantAndShowFlagIsReturned) {
+    const auto vstup = slozka_ / "b.sdt";
+    ZapisSoubor(vstup, "1,2,3\r\n");
+    TZaznamRozhrani r;
+    r.Volby.ZobrazitSoubor = false;
+    const auto v = KonverzeSouboru(vstup, 2, r);
+    EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
+    EXPECT_FALSE(r.PosledniMereni);
+    EXPECT_EQ(v.VystupniSoubor, slozka_ / "b.asc");
+    EXPECT_FALSE(v.Zobrazit());
+    EXPECT_EQ(NactiSoubor(slozka_ / "b.asc"), "1 2 3 \r\n");
+}
+
+TEST_F(KonverzeSouboru_, InputGoneDuringTheDialogCreatesNoOutput) {
+    const auto vstup = slozka_ / "c.sdt";
+    ZapisSoubor(vstup, kMereni);
+    TZaznamRozhrani r;
+    r.PriParametrech = [&] {
+        fs::remove(vstup);
+    };
+    const auto v = KonverzeSouboru(vstup, 2, r);
+    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_FALSE(v.Zobrazit());
+    ASSERT_EQ(r.Zpravy_.size(), 1u);
+    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Varovani);
+    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor s načtenými daty neexistuje"));
+    EXPECT_FALSE(fs::exists(slozka_ / "c.zap"));
+}
+
+TEST_F(KonverzeSouboru_, UnreadableInputIsNamedBeforeAnyQuestion) {
+    const auto vstup = slozka_ / "slozka.sdt";
+    fs::create_directory(vstup);
+    TZaznamRozhrani r;
+    const auto v = KonverzeSouboru(vstup, 2, r);
+    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(r.PocetParametru, 0);
+    ASSERT_EQ(r.Zpravy_.size(), 1u);
+    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor \"") + vstup.string() + Cz("\" nelze přečíst."));
+}
+
+TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
+    const auto vstup = slozka_ / "d.sdt";
+    ZapisSoubor(vstup, kMereni);
+    const auto vystup = slozka_ / "chybi" / "d.zap";
+    TZaznamRozhrani r;
+    const auto v = KonverzeSouboru(vstup, 2, r, TCilKonverze{vystup, nullptr});
+    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    ASSERT_EQ(r.Zpravy_.size(), 1u);
+    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor \"") + vystup.string() + Cz("\" nelze vytvořit."));
+
+    // A folder in the output's place is not replaced either.
+    fs::create_directory(slozka_ / "d.zap");
+    TZaznamRozhrani r2;
+    EXPECT_EQ(KonverzeSouboru(vstup, 2, r2).Stav, TStavKonverze::Chyba);
+    EXPECT_TRUE(fs::is_directory(slozka_ / "d.zap"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator()), 2);
+}
+
+TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
+    const auto vstup = slozka_ / "e.sdt";
+    ZapisSoubor(vstup, kMereni);
+    ZapisSoubor(slozka_ / "e.zap", "stary");
+    TVystupDoRetezce proud;
+    TZaznamRozhrani r;
+    r.Volby.HlavickaZDat = false;
+    const auto v = KonverzeSouboru(vstup, 2, r, TCilKonverze{{}, &proud});
+    EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
+    EXPECT_TRUE(r.Otazky.empty());
+    EXPECT_EQ(proud.Text(), "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"
+                            "2  10.000 1.500 1.0000 90.0000 * \r\n/\r\n-2\r\n");
+    EXPECT_EQ(NactiSoubor(slozka_ / "e.zap"), "stary");
+}
+
+// A distance that overflows when scaled would write "inf": the measurement is dropped as
+// damaged instead.
+TEST(ZapisMAPA2, ScaledDistanceThatIsNotFiniteIsReportedAsDamaged) {
+    TCteckaRadku radky(
+        TText{"NTS-660\r\nSTN 1\r\nSS 2,1.5\r\nSD 1,2,1e308\r\nSS 3,1.5\r\nSD 1,2,5\r\n"});
+    ParametryKonverze p;
+    p.HlavickaZDat = false;
+    p.MeritkovyFaktor = 1e10L;
+    TZaznamRozhrani r;
+    TVystupDoRetezce vystup;
+    ZapisMAPA2(radky, p, r, vystup);
+    EXPECT_EQ(r.PoskozeneRadky, std::vector<std::size_t>{3});
+    EXPECT_EQ(vystup.Text().find("inf"), std::string::npos);
+    EXPECT_NE(vystup.Text().find("3  50000000000.000 1.5 1 2 * \r\n"), std::string::npos);
+}

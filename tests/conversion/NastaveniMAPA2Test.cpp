@@ -1,0 +1,89 @@
+#include "Soubory.h"
+
+#include "common/IniFile.h"
+#include "conversion/NastaveniMAPA2.h"
+#include "conversion/VypocetRedukci.h"
+
+#include <gtest/gtest.h>
+
+class NastaveniMAPA2 : public TSlozkaTestu {};
+
+TEST_F(NastaveniMAPA2, NoFileGivesTheDialogsDefaults) {
+    const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(slozka_ / "Merivex.ini"));
+    EXPECT_EQ(n.SouradniceX, "1001000");
+    EXPECT_EQ(n.SouradniceY, "680000");
+    EXPECT_EQ(n.Vyska, "320");
+    EXPECT_TRUE(n.HlavickaZDat);
+    EXPECT_FALSE(n.HlavickaUzivatel);
+    EXPECT_EQ(n.TextHlavicky, "");
+    EXPECT_TRUE(n.ZobrazitSoubor);
+    EXPECT_EQ(n.ZnakOrientace, "#");
+    EXPECT_TRUE(n.NestandardniVysky);
+    EXPECT_TRUE(n.NestandardniJednotky);
+    EXPECT_FALSE(n.ProhozeniXY);
+}
+
+TEST_F(NastaveniMAPA2, WritesAllElevenKeysInTableOrderAndReadsThemBack) {
+    TIniFile ini(slozka_ / "Merivex.ini");
+    TNastaveniMAPA2 n;
+    n.SouradniceX = "1050000";
+    n.HlavickaZDat = false;
+    n.HlavickaUzivatel = true;
+    n.TextHlavicky = "Moje";
+    n.ZnakOrientace = "+";
+    n.ProhozeniXY = true;
+    ZapisNastaveniMAPA2(ini, n);
+    EXPECT_EQ(NactiSoubor(ini.Path()),
+              "[S-JTSK]\r\nCoordinate X=1050000\r\nCoordinate Y=680000\r\nAltitude=320\r\n"
+              "[HEAD]\r\nHead of data=0\r\nHead from user=1\r\nString from user=Moje\r\n"
+              "[OTHER]\r\nShow file=1\r\nChar for dot=+\r\nNestandard heighs=1\r\n"
+              "Nestandard units=1\r\nChange XY=1\r\n");
+    const TNastaveniMAPA2 zpet = NactiNastaveniMAPA2(ini);
+    EXPECT_EQ(zpet.SouradniceX, "1050000");
+    EXPECT_FALSE(zpet.HlavickaZDat);
+    EXPECT_TRUE(zpet.HlavickaUzivatel);
+    EXPECT_EQ(zpet.TextHlavicky, "Moje");
+    EXPECT_EQ(zpet.ZnakOrientace, "+");
+    EXPECT_TRUE(zpet.ProhozeniXY);
+}
+
+TEST(VypocetRedukci, ShownAsTheDialogShowsThem) {
+    const TRedukce r = VypocetRedukci("1001000", "680000", "320");
+    EXPECT_EQ(TextRedukce(r.JTSK, ','), "-2,8 mm/km");
+    EXPECT_EQ(TextRedukce(r.Horizont, ','), "-50,2 mm/km");
+    EXPECT_EQ(TextRedukce(r.Celkem, ','), "-52,9 mm/km");
+    EXPECT_EQ(TextFaktoru(r.Faktor, ','), "0,9999471");
+    EXPECT_EQ(TextFaktoru(r.Faktor, '.'), "0.9999471");
+    const TRedukce mimo = VypocetRedukci("800000", "680000", "0");
+    EXPECT_EQ(TextRedukce(mimo.JTSK, ','), "0,0 mm/km");
+    EXPECT_EQ(TextRedukce(mimo.Horizont, ','), "0,0 mm/km");
+    const TRedukce prazdne = VypocetRedukci("", "abc", "");
+    EXPECT_EQ(prazdne.Faktor, 1.0);
+}
+
+TEST(VypocetRedukci, TypedFactorReadsInTheLocaleAndFallsBackToOne) {
+    EXPECT_EQ(CtiFaktor("1", ','), 1.0L);
+    EXPECT_EQ(CtiFaktor("0,9999471", ','), 0.9999471L);
+    EXPECT_EQ(CtiFaktor("0.9999471", '.'), 0.9999471L);
+    EXPECT_EQ(CtiFaktor("", ','), 1.0L);
+    EXPECT_EQ(CtiFaktor("0.5", ','), 1.0L);
+    EXPECT_EQ(CtiFaktor("abc", '.'), 1.0L);
+}
+
+TEST(VypocetRedukci, SettingsGiveTheFactorTheDialogWouldHandOver) {
+    TNastaveniMAPA2 n;
+    TVolbyKonverze v = VolbyZNastaveni(n);
+    EXPECT_EQ(v.MeritkovyFaktor, 0.9999471L)
+        << "the shown seven decimals, as the dialog reads back";
+    EXPECT_EQ(v.OznaceniOrientBodu, '#');
+    EXPECT_EQ(v.CelkovaRedukce, "-52.9 mm/km");
+    EXPECT_EQ(v.HlavickaUzivatele, "");
+    n.ZnakOrientace = "";
+    n.HlavickaUzivatel = true;
+    n.TextHlavicky = "H";
+    v = VolbyZNastaveni(n);
+    EXPECT_EQ(v.OznaceniOrientBodu, std::nullopt);
+    EXPECT_EQ(v.HlavickaUzivatele, "H");
+    n.ZnakOrientace = "+-";
+    EXPECT_EQ(VolbyZNastaveni(n).OznaceniOrientBodu, '+');
+}

@@ -1,0 +1,213 @@
+// merivox-cli driven in-process: options, messages, exit statuses and the outputs of the
+// hand-worked cases.
+#include "conversion/Soubory.h"
+
+#include "Cli.h"
+
+#include "conversion/KonverzeSouboru.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TBeh {
+    int Status;
+    std::string Vystup; // standard output, bytes
+    std::string Chyby;  // standard error, UTF-8
+};
+
+} // namespace
+
+class Cli : public TSlozkaTestu {
+protected:
+    TBeh Spust(TArgumenty argumenty) {
+        // The settings come from a file of the test's own unless a test names one.
+        if (argumenty.size() > 0 &&
+            std::find(argumenty.begin(), argumenty.end(), "--settings") == argumenty.end() &&
+            (argumenty[0] == "convert" || argumenty[0] == "factor")) {
+            argumenty.insert(argumenty.begin() + 1,
+                             {"--settings", (slozka_ / "Merivex.ini").string()});
+        }
+        std::ostringstream vystup, chyby;
+        const TTerminal terminal{vystup, chyby, true};
+        const int status = SpustCli(argumenty, terminal);
+        return {status, vystup.str(), chyby.str()};
+    }
+    std::string P(const fs::path& cesta) { return cesta.string(); }
+};
+
+TEST_F(Cli, ConvertsTheHandWorkedCasesWithOptions) {
+    struct TPripad {
+        const char* Vstup;
+        const char* Ocekavany;
+        TArgumenty Volby;
+    };
+    const TPripad pripady[] = {
+        {"01-klicova-slova.sdt", "01-klicova-slova.zap", {"--factor", "1"}},
+        {"02-predvidani.sdt", "02-predvidani.zap", {"--factor", "1", "--no-header"}},
+        {"04-dve-data.sdt", "04-dve-data.zap", {"--factor=1"}},
+        {"06-xyz.sdt", "06-xyz.zap", {"--factor", "1", "--no-header"}},
+        {"07-orientace.sdt",
+         "07-orientace-plus.zap",
+         {"--factor", "1", "--no-header", "--mark", "+"}},
+        {"07-orientace.sdt",
+         "07-orientace-bez-znaku.zap",
+         {"--factor", "1", "--no-header", "--mark", ""}},
+        {"08-souradnice.sdt", "08-souradnice-prohozene.asc", {"--swap-xy"}},
+        {"09-redukce.sdt", "09-redukce.zap", {}},
+        {"09-redukce.sdt", "09-redukce.zap", {"--x", "1001000", "--y", "680000", "--h", "320"}},
+        {"10-opravy.sdt", "10-opravy.zap", {"--factor", "1", "--no-header"}},
+    };
+    for (const auto& p : pripady) {
+        const auto vstup = Kopie(p.Vstup);
+        TArgumenty a{"convert"};
+        a.insert(a.end(), p.Volby.begin(), p.Volby.end());
+        a.push_back("--force");
+        a.push_back(P(vstup));
+        const TBeh beh = Spust(a);
+        EXPECT_EQ(beh.Status, kUspech) << p.Ocekavany << "\n" << beh.Chyby;
+        EXPECT_EQ(beh.Chyby, "") << p.Ocekavany;
+        const auto vystup = VystupniJmeno(vstup, fs::path(p.Ocekavany).extension() == ".asc");
+        EXPECT_EQ(NactiSoubor(vystup), NactiSoubor(DataKonverze(p.Ocekavany))) << p.Ocekavany;
+    }
+}
+
+TEST_F(Cli, DamagedMeasurementsAndWarningsAreOneLineEachWithTheFileAndLine) {
+    const auto poskozena = Kopie("03-poskozena.sdt");
+    TBeh beh = Spust({"convert", "--factor", "1", P(poskozena)});
+    EXPECT_EQ(beh.Status, kUspech);
+    std::string ocekavane;
+    for (int radek : {3, 5, 7, 9, 11, 13, 15, 17})
+        ocekavane += "merivox-cli: " + P(poskozena) + ":" + std::to_string(radek) +
+                     ": Načtená data jsou poškozena!!\n";
+    EXPECT_EQ(beh.Chyby, ocekavane);
+    EXPECT_EQ(NactiSoubor(slozka_ / "03-poskozena.zap"),
+              NactiSoubor(DataKonverze("03-poskozena.zap")));
+
+    const auto varovani = Kopie("11-varovani.sdt");
+    beh = Spust({"convert", "--factor", "1", "--no-header", P(varovani)});
+    EXPECT_EQ(beh.Status, kUspech);
+    const std::string u = "merivox-cli: " + P(varovani) + ": ";
+    EXPECT_EQ(beh.Chyby, u + "Použity nestandardní jednotky!!\n" + u +
+                             "Řádek 4-Použita nestandardní výška!!\n" + u +
+                             "Řádek 6-Použita nestandardní výška!!\n");
+    beh = Spust({"convert", "--force", "--no-warn-units", "--no-warn-heights", P(varovani)});
+    EXPECT_EQ(beh.Chyby, "");
+}
+
+TEST_F(Cli, Nts350WritesTheEmptyFileAndSaysSo) {
+    const auto vstup = Kopie("10-opravy.sdt");
+    const TBeh beh = Spust({"convert", "--station", "NTS-350", P(vstup)});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(beh.Chyby, "merivox-cli: " + P(vstup) +
+                             ": Do formátu MAPA2 lze převést jen data totální stanice NTS-660: "
+                             "nic nebylo převedeno a výstupní soubor je prázdný.\n");
+    EXPECT_TRUE(fs::exists(slozka_ / "10-opravy.zap"));
+    EXPECT_EQ(NactiSoubor(slozka_ / "10-opravy.zap"), "");
+}
+
+TEST_F(Cli, ExistingOutputIsRefusedWithoutForce) {
+    const auto vstup = Kopie("05-bez-stanice.sdt");
+    ZapisSoubor(slozka_ / "05-bez-stanice.zap", "stary");
+    TBeh beh = Spust({"convert", P(vstup)});
+    EXPECT_EQ(beh.Status, kSelhani);
+    EXPECT_EQ(beh.Chyby, "merivox-cli: " + P(vstup) + ": Soubor \"" +
+                             P(slozka_ / "05-bez-stanice.zap") +
+                             "\" již existuje; přepsat ho lze volbou --force.\n");
+    EXPECT_EQ(NactiSoubor(slozka_ / "05-bez-stanice.zap"), "stary");
+    beh = Spust({"convert", "--force", P(vstup)});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(NactiSoubor(slozka_ / "05-bez-stanice.zap"),
+              NactiSoubor(DataKonverze("05-bez-stanice.zap")));
+}
+
+TEST_F(Cli, MissingInputFailsButTheOthersAreConverted) {
+    const auto vstup = Kopie("05-bez-stanice.sdt");
+    const TBeh beh = Spust({"convert", P(slozka_ / "nic.sdt"), P(vstup)});
+    EXPECT_EQ(beh.Status, kSelhani);
+    EXPECT_EQ(beh.Chyby, "merivox-cli: " + P(slozka_ / "nic.sdt") + ": Soubor \"" +
+                             P(slozka_ / "nic.sdt") + "\" neexistuje.\n");
+    EXPECT_TRUE(fs::exists(slozka_ / "05-bez-stanice.zap"));
+}
+
+TEST_F(Cli, OutputOptionNamesTheFileOrStandardOutput) {
+    const auto vstup = Kopie("09-redukce.sdt");
+    TBeh beh = Spust({"convert", "-o", "-", P(vstup)});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(beh.Vystup, NactiSoubor(DataKonverze("09-redukce.zap")));
+    EXPECT_FALSE(fs::exists(slozka_ / "09-redukce.zap"));
+
+    beh = Spust({"convert", "-o", P(slozka_ / "jinde.zap"), P(vstup)});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(NactiSoubor(slozka_ / "jinde.zap"), NactiSoubor(DataKonverze("09-redukce.zap")));
+    beh = Spust({"convert", "-o", P(slozka_ / "jinde.zap"), P(vstup)});
+    EXPECT_EQ(beh.Status, kSelhani) << "-o is not an overwrite licence";
+
+    beh = Spust({"convert", "-o", P(slozka_ / "chybi" / "x.zap"), P(vstup)});
+    EXPECT_EQ(beh.Status, kSelhani);
+    EXPECT_NE(beh.Chyby.find("nelze vytvořit"), std::string::npos) << beh.Chyby;
+}
+
+TEST_F(Cli, DefaultsComeFromTheSettingsFile) {
+    ZapisSoubor(slozka_ / "Merivex.ini",
+                "[OTHER]\r\nChar for dot=+\r\nChange XY=1\r\n[HEAD]\r\nHead of data=0\r\n");
+    const auto souradnice = Kopie("08-souradnice.sdt");
+    EXPECT_EQ(Spust({"convert", P(souradnice)}).Status, kUspech);
+    EXPECT_EQ(NactiSoubor(slozka_ / "08-souradnice.asc"),
+              NactiSoubor(DataKonverze("08-souradnice-prohozene.asc")));
+    const auto orientace = Kopie("07-orientace.sdt");
+    EXPECT_EQ(Spust({"convert", "--factor", "1", P(orientace)}).Status, kUspech);
+    EXPECT_EQ(NactiSoubor(slozka_ / "07-orientace.zap"),
+              NactiSoubor(DataKonverze("07-orientace-plus.zap")));
+}
+
+TEST_F(Cli, BadUsageIsStatusTwoWithAMessage) {
+    const auto vstup = Kopie("05-bez-stanice.sdt");
+    const TArgumenty spatne[] = {
+        {},
+        {"nic"},
+        {"convert"},
+        {"convert", "--bogus", P(vstup)},
+        {"convert", "--station", "NTS-999", P(vstup)},
+        {"convert", "--factor", "abc", P(vstup)},
+        {"convert", "--factor", "0", P(vstup)},
+        {"convert", "--factor", "-1", P(vstup)},
+        {"convert", "--x", "1e", P(vstup)},
+        {"convert", "--mark", "ab", P(vstup)},
+        {"convert", "-o", "-", P(vstup), P(vstup)},
+        {"convert", P(vstup), "--factor"},
+        {"convert", "--h", "-4000000", P(vstup)},
+        {"factor", "--y"},
+        {"factor", "--z", "1"},
+    };
+    for (const auto& a : spatne) {
+        const TBeh beh = Spust(a);
+        EXPECT_EQ(beh.Status, kSpatnePouziti) << ::testing::PrintToString(a);
+        EXPECT_NE(beh.Chyby.find("merivox-cli: "), std::string::npos);
+        EXPECT_EQ(beh.Vystup, "");
+    }
+    EXPECT_FALSE(fs::exists(slozka_ / "05-bez-stanice.zap"));
+}
+
+TEST_F(Cli, HelpListsTheOptions) {
+    TBeh beh = Spust({"convert", "--help"});
+    EXPECT_EQ(beh.Status, kUspech);
+    for (const char* volba :
+         {"--station", "--x X --y Y --h H", "--factor", "--mark", "--swap-xy", "--no-header",
+          "--no-warn-units", "--no-warn-heights", "--force", "-o SOUBOR", "--settings"})
+        EXPECT_NE(beh.Vystup.find(volba), std::string::npos) << volba;
+    beh = Spust({"--help"});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_NE(beh.Vystup.find("convert"), std::string::npos);
+    EXPECT_NE(beh.Vystup.find("factor"), std::string::npos);
+    EXPECT_EQ(Spust({"factor", "--help"}).Status, kUspech);
+}
+
+TEST_F(Cli, FactorPrintsTheDefaultSiteAsTheDialogComputesIt) {
+    const TBeh beh = Spust({"factor"});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(beh.Vystup, "RedukceJTSK -2.757200650\nRedukceHorizont -50.173434267\n"
+                          "Redukce -52.930634917\nMeritkovyFaktor 0.999947069365\n");
+}

@@ -1,0 +1,29 @@
+// merivox-cli: the conversion and its helpers for scripts and for surveyors who convert
+// many files. Each subcommand lives in its own file and is listed once in Cli.cpp.
+#pragma once
+
+#include "Terminal.h"
+
+#include <string>
+#include <vector>
+
+using TArgumenty = std::vector<std::string>;
+
+// Exit statuses.
+constexpr int kUspech = 0;
+constexpr int kSelhani = 1; // a file missing, not to be overwritten, unreadable or unwritable
+constexpr int kSpatnePouziti = 2;
+
+// The whole program: `argumenty` without the program name.
+int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal);
+
+// Subcommands: their arguments after the subcommand's name.
+int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal);
+
+// Shared by the subcommands.
+// A bad-usage message and the hint at --help; returns kSpatnePouziti.
+int SpatnePouziti(const TTerminal& terminal, const std::string& prikaz, const std::string& cp1250);
+// The value of an option at `i` ("--x 5" or "--x=5"), moving `i` past it; false without one.
+bool HodnotaVolby(const TArgumenty& argumenty, std::size_t& i, const std::string& volba,
+                  std::string& hodnota);

@@ -1,0 +1,220 @@
+// merivox-cli convert: the conversion of measured-data files to MAPA2 without windows.
+#include "Cli.h"
+#include "Prumery.h"
+
+#include "common/Cp1250.h"
+#include "conversion/Cisla.h"
+#include "conversion/KonverzeSouboru.h"
+#include "conversion/TextyKonverze.h"
+#include "conversion/VypocetRedukci.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const char* const kNapoveda =
+    R"(Použití: merivox-cli convert [volby] SOUBOR...
+Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, souřadnice do SOUBOR.asc.
+  --station NTS-660|NTS-350   typ totální stanice (výchozí NTS-660)
+  --x X --y Y --h H           průměrné X, Y a nadmořská výška v metrech pro redukci délek
+  --factor F                  tento měřítkový faktor místo spočítaného
+  --mark C                    označení orientačních bodů (prázdné: žádné)
+  --swap-xy                   prohodit souřadnice X a Y ve výstupu *.asc
+  --no-header                 bez hlavičky z načtených dat
+  --no-warn-units             neinformovat o nestandardních jednotkách
+  --no-warn-heights           neinformovat o nestandardních výškách
+  --force                     přepsat existující výstupní soubor (jinak se odmítne)
+  -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup
+  --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
+Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
+Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat, 2 chybné volby.
+)";
+
+// Standard output as a writer's target (-o -).
+class TStandardniVystup : public TVystup {
+public:
+    explicit TStandardniVystup(std::ostream& proud) : proud_(proud) {}
+    void Zapis(std::string_view data) override {
+        proud_.write(data.data(), std::streamsize(data.size()));
+    }
+
+private:
+    std::ostream& proud_;
+};
+
+// The conversion's way to the user: every message one line on standard error, led by the
+// input's name; the overwrite question answered by --force.
+class TRozhraniCli : public TKonverzeRozhrani, public TZpravy {
+public:
+    TRozhraniCli(const TTerminal& terminal, std::string vstup, const TVolbyKonverze& volby,
+                 bool prepsat)
+        : terminal_(terminal), vstup_(std::move(vstup)), volby_(volby), prepsat_(prepsat) {}
+
+    TZpravy& Zpravy() override { return *this; }
+    TVolbyKonverze Parametry(std::uint8_t, bool) override { return volby_; }
+    void PoskozenaData(std::size_t radek) override {
+        terminal_.Hlaseni(vstup_ + ":" + std::to_string(radek) + ": ", TextPoskozenaData());
+    }
+    void Zprava(TDruhZpravy, const std::string& text) override {
+        terminal_.Hlaseni(vstup_ + ": ", text);
+    }
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return prepsat_; }
+
+private:
+    const TTerminal& terminal_;
+    std::string vstup_;
+    const TVolbyKonverze& volby_;
+    bool prepsat_;
+};
+
+struct TVolbyCli {
+    TPrumeryCli Prumery;
+    std::optional<std::string> Stanice, Faktor, Znak, Vystup;
+    bool ProhozeniXY = false, BezHlavicky = false, BezJednotek = false, BezVysek = false;
+    bool Prepsat = false;
+    std::vector<std::string> Soubory;
+};
+
+} // namespace
+
+int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
+    const std::string prikaz = "convert";
+    TVolbyCli v;
+    bool jenSoubory = false;
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& a = argumenty[i];
+        if (jenSoubory || a == "-" || a.empty() || a[0] != '-') {
+            v.Soubory.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            jenSoubory = true;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            terminal.Tisk(Cz(kNapoveda));
+            return kUspech;
+        }
+        const TVolba prumer = ZpracujPrumer(argumenty, i, v.Prumery);
+        if (prumer == TVolba::Zpracovana)
+            continue;
+        bool chybiHodnota = prumer == TVolba::ChybiHodnota;
+        if (!chybiHodnota) {
+            std::optional<std::string>* cil = nullptr;
+            std::string volba;
+            for (auto [nazev, c] :
+                 {std::pair{"--station", &v.Stanice}, std::pair{"--factor", &v.Faktor},
+                  std::pair{"--mark", &v.Znak}, std::pair{"-o", &v.Vystup}}) {
+                if (a == nazev || a.rfind(std::string(nazev) + "=", 0) == 0) {
+                    cil = c;
+                    volba = nazev;
+                }
+            }
+            if (cil) {
+                std::string hodnota;
+                chybiHodnota = !HodnotaVolby(argumenty, i, volba, hodnota);
+                if (!chybiHodnota) {
+                    *cil = hodnota;
+                    continue;
+                }
+            } else if (a == "--swap-xy") {
+                v.ProhozeniXY = true;
+                continue;
+            } else if (a == "--no-header") {
+                v.BezHlavicky = true;
+                continue;
+            } else if (a == "--no-warn-units") {
+                v.BezJednotek = true;
+                continue;
+            } else if (a == "--no-warn-heights") {
+                v.BezVysek = true;
+                continue;
+            } else if (a == "--force") {
+                v.Prepsat = true;
+                continue;
+            } else {
+                return SpatnePouziti(terminal, prikaz,
+                                     Cz("Neznámá volba \"") + terminal.ZTerminalu(a) + "\".");
+            }
+        }
+        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
+    }
+
+    if (v.Soubory.empty())
+        return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
+    if (v.Vystup && v.Soubory.size() > 1)
+        return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
+    std::uint8_t typ = 2;
+    if (v.Stanice && *v.Stanice == "NTS-350")
+        typ = 1;
+    else if (v.Stanice && *v.Stanice != "NTS-660")
+        return SpatnePouziti(terminal, prikaz,
+                             Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
+                                 terminal.ZTerminalu(*v.Stanice) + "\".");
+    std::string chyba;
+    if (!PlatnePrumery(v.Prumery, chyba))
+        return SpatnePouziti(terminal, prikaz, chyba);
+
+    TNastaveniMAPA2 nastaveni = NastaveniSPrumery(v.Prumery);
+    if (v.Znak) {
+        nastaveni.ZnakOrientace = terminal.ZTerminalu(*v.Znak);
+        if (nastaveni.ZnakOrientace.size() > 1)
+            return SpatnePouziti(terminal, prikaz,
+                                 Cz("Označení orientačních bodů je jediný znak, ne \"") +
+                                     nastaveni.ZnakOrientace + "\".");
+    }
+    if (v.ProhozeniXY)
+        nastaveni.ProhozeniXY = true;
+    if (v.BezHlavicky)
+        nastaveni.HlavickaZDat = false;
+    if (v.BezJednotek)
+        nastaveni.NestandardniJednotky = false;
+    if (v.BezVysek)
+        nastaveni.NestandardniVysky = false;
+    TVolbyKonverze volby = VolbyZNastaveni(nastaveni);
+    if (v.Faktor) {
+        const auto faktor = CtiCislo(*v.Faktor);
+        if (!faktor || *faktor <= 0)
+            return SpatnePouziti(terminal, prikaz,
+                                 Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
+                                     terminal.ZTerminalu(*v.Faktor) + "\".");
+        volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
+    } else if (!std::isfinite(
+                   VypocetRedukci(nastaveni.SouradniceX, nastaveni.SouradniceY, nastaveni.Vyska)
+                       .Faktor)) {
+        return SpatnePouziti(terminal, prikaz, TextNelzeSpocitat());
+    }
+
+    TStandardniVystup standardni(terminal.Vystup);
+    TCilKonverze cil;
+    if (v.Vystup && *v.Vystup == "-")
+        cil.Proud = &standardni;
+    else if (v.Vystup)
+        cil.Soubor = *v.Vystup;
+
+    int status = kUspech;
+    for (const std::string& soubor : v.Soubory) {
+        TRozhraniCli rozhrani(terminal, soubor, volby, v.Prepsat);
+        const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typ, rozhrani, cil);
+        switch (vysledek.Stav) {
+        case TStavKonverze::Hotovo:
+            break;
+        case TStavKonverze::ChybiVstup:
+            rozhrani.Zprava(TDruhZpravy::Chyba,
+                            Cz("Soubor \"") + TextCesty(soubor) + Cz("\" neexistuje."));
+            status = kSelhani;
+            break;
+        case TStavKonverze::PrepsaniOdmitnuto:
+            rozhrani.Zprava(TDruhZpravy::Chyba,
+                            Cz("Soubor \"") + TextCesty(vysledek.VystupniSoubor) +
+                                Cz("\" již existuje; přepsat ho lze volbou --force."));
+            status = kSelhani;
+            break;
+        case TStavKonverze::Chyba:
+            status = kSelhani;
+            break;
+        }
+    }
+    return status;
+}

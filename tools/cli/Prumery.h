@@ -1,0 +1,31 @@
+// Options that convert and factor share: the mean values of the site and the settings file
+// their defaults come from.
+#pragma once
+
+#include "Cli.h"
+
+#include "conversion/NastaveniMAPA2.h"
+
+#include <optional>
+#include <string>
+
+struct TPrumeryCli {
+    std::optional<std::string> X, Y, H;   // --x, --y, --h (metres, "." as decimal point)
+    std::optional<std::string> Nastaveni; // --settings PATH
+};
+
+enum class TVolba { Zpracovana, Jina, ChybiHodnota };
+
+// Takes --x, --y, --h or --settings at `i`.
+TVolba ZpracujPrumer(const TArgumenty& argumenty, std::size_t& i, TPrumeryCli& prumery);
+
+// Whether every given mean value reads as a number; otherwise `chyba` says which does not.
+bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba);
+
+// The MAPA2 settings as the parameters dialog would show them (the settings file beside the
+// program, or --settings), with the given mean values in place of the stored ones.
+TNastaveniMAPA2 NastaveniSPrumery(const TPrumeryCli& prumery);
+
+// The usage message for mean values at which the reduction has no finite value (an
+// altitude below minus half the earth's radius).
+std::string TextNelzeSpocitat();

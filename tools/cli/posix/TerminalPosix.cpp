@@ -1,0 +1,14 @@
+// The terminal's encoding from the locale of a POSIX system.
+#include "Terminal.h"
+
+#include <clocale>
+#include <langinfo.h>
+#include <string_view>
+
+bool TerminalJeUtf8() {
+    std::setlocale(LC_CTYPE, "");
+    const std::string_view kodovani = nl_langinfo(CODESET);
+    return !(kodovani == "CP1250" || kodovani == "WINDOWS-1250");
+}
+
+void VystupBinarne() {}
