@@ -1,0 +1,12 @@
+#include "serial/SpDevices.h"
+
+#include "common/IniFile.h"
+#include "common/Slozky.h"
+
+std::string SpDevicePath(int number) {
+    if (number <= 0)
+        return {};
+    const std::string key = "COM" + std::to_string(number);
+    const std::string mapped = TIniFile(CestaNastaveni()).ReadString("Devices", key, "");
+    return mapped.empty() ? SpDefaultDevicePath(number) : mapped;
+}

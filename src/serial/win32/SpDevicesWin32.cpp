@@ -1,0 +1,6 @@
+// The device namespace name, which also reaches COM10 and above.
+#include "serial/SpDevices.h"
+
+std::string SpDefaultDevicePath(int number) {
+    return number > 0 ? "\\\\.\\COM" + std::to_string(number) : std::string();
+}

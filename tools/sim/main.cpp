@@ -1,0 +1,195 @@
+// merivox-sim: an NTS-660 total station on a pseudo-terminal. See --help.
+#include "SimStanice.h"
+
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+const char* const napoveda = R"(merivox-sim - an NTS-660 total station on a pseudo-terminal
+
+Usage:
+  merivox-sim [options] download FILE
+      Each time a program opens the port: wait --start-delay, send FILE and the end mark
+      EOT CR LF.
+  merivox-sim [options] upload --out FILE
+      Each time a program opens the port: acknowledge every line that ends in CR LF with
+      DC3 DC1 (after --ack-delay), answer EOT with --eot-answer (ending in DC3), take the
+      final CR LF and write the lines received to FILE (one per line, CR LF).
+
+The first line on standard output is the device to open (for example /dev/pts/5); give it to
+Merivox in section [Devices] of Merivex.ini (COM1=/dev/pts/5) or to merivox-cli --device.
+
+Options:
+  --link PATH         also make PATH a symbolic link to the device (removed at exit)
+  --baud N            pace the bytes sent at N baud, 10 bits a byte (default 9600; 0 = no pacing)
+  --ack-delay MS      delay before each acknowledgement (default 20)
+  --start-delay MS    delay before a download starts (default 300)
+  --eot-answer TEXT   answer to EOT; C escapes \r \n \xHH allowed (default "OK\x13")
+  --once              serve one conversation and exit
+Faults:
+  --silence           never send anything
+  --ack-cut           acknowledgements end after DC3 (DC1 never comes)
+  --noise N           send N random printable bytes before every answer and before the data
+  --split SEED        send bytes in random pieces with short pauses (seeded, repeatable)
+  --hangup-after N    hang up (close the line) after N bytes have passed, either way
+  --help              this text
+
+Exit status: 0 after --once or a hang-up, 1 on a usage error, 2 when a file cannot be read or
+written. SIGINT and SIGTERM end the program.
+)";
+
+volatile std::sig_atomic_t konec = 0;
+void NaSignal(int) {
+    konec = 1;
+}
+
+std::string Rozbal(const std::string& text) {
+    std::string vysledek;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 >= text.size()) {
+            vysledek += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'r')
+            vysledek += '\r';
+        else if (c == 'n')
+            vysledek += '\n';
+        else if (c == 'x' && i + 2 < text.size() + 1) {
+            vysledek += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else
+            vysledek += c;
+    }
+    return vysledek;
+}
+
+int Chyba(const std::string& text) {
+    std::cerr << "merivox-sim: " << text << "\n(see merivox-sim --help)\n";
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TSimNastaveni nastaveni;
+    std::string rezim, soubor, vystup, odkaz;
+    bool jednou = false;
+    try {
+        for (int i = 1; i < argc; ++i) {
+            const std::string a = argv[i];
+            auto hodnota = [&]() -> std::string {
+                if (i + 1 >= argc)
+                    throw std::invalid_argument(a + " needs a value");
+                return argv[++i];
+            };
+            if (a == "--help" || a == "-h") {
+                std::cout << napoveda;
+                return 0;
+            } else if (a == "--link")
+                odkaz = hodnota();
+            else if (a == "--baud")
+                nastaveni.Baud = std::stoi(hodnota());
+            else if (a == "--ack-delay")
+                nastaveni.ZpozdeniPotvrzeni = std::chrono::milliseconds(std::stoi(hodnota()));
+            else if (a == "--start-delay")
+                nastaveni.ZpozdeniStartu = std::chrono::milliseconds(std::stoi(hodnota()));
+            else if (a == "--eot-answer")
+                nastaveni.OdpovedNaEot = Rozbal(hodnota());
+            else if (a == "--once")
+                jednou = true;
+            else if (a == "--silence")
+                nastaveni.Ticho = true;
+            else if (a == "--ack-cut")
+                nastaveni.UriznutePotvrzeni = true;
+            else if (a == "--noise")
+                nastaveni.Sum = std::stoi(hodnota());
+            else if (a == "--split")
+                nastaveni.RozdeleniSeed = static_cast<uint32_t>(std::stoul(hodnota()));
+            else if (a == "--hangup-after")
+                nastaveni.ZaveseniPo = std::stoll(hodnota());
+            else if (a == "--out")
+                vystup = hodnota();
+            else if (rezim.empty() && (a == "download" || a == "upload"))
+                rezim = a;
+            else if (rezim == "download" && soubor.empty())
+                soubor = a;
+            else
+                return Chyba("unexpected argument '" + a + "'");
+        }
+    } catch (const std::exception& e) {
+        return Chyba(e.what());
+    }
+    if (rezim.empty())
+        return Chyba("say download FILE or upload --out FILE");
+    if (rezim == "download" && soubor.empty())
+        return Chyba("download needs a FILE");
+    if (rezim == "upload" && vystup.empty())
+        return Chyba("upload needs --out FILE");
+
+    std::string data;
+    if (rezim == "download") {
+        std::ifstream in(soubor, std::ios::binary);
+        if (!in) {
+            std::cerr << "merivox-sim: cannot read " << soubor << '\n';
+            return 2;
+        }
+        std::ostringstream s;
+        s << in.rdbuf();
+        data = s.str();
+    }
+
+    std::signal(SIGINT, NaSignal);
+    std::signal(SIGTERM, NaSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    TSimStanice stanice(nastaveni);
+    std::cout << stanice.Cesta() << std::endl;
+    if (!odkaz.empty()) {
+        unlink(odkaz.c_str());
+        if (symlink(stanice.Cesta().c_str(), odkaz.c_str()) != 0) {
+            std::cerr << "merivox-sim: cannot link " << odkaz << ": " << std::strerror(errno)
+                      << '\n';
+            return 2;
+        }
+        std::cerr << "merivox-sim: " << odkaz << " -> " << stanice.Cesta() << '\n';
+    }
+
+    int stav = 0;
+    const auto kratce = std::chrono::milliseconds(200);
+    while (!konec && !stanice.Zaveseno()) {
+        if (!stanice.CekejNaPripojeni(kratce))
+            continue;
+        if (rezim == "download") {
+            stanice.HrajDownload(data, kratce);
+            std::cerr << "merivox-sim: sent " << data.size() << " bytes and EOT CR LF\n";
+        } else {
+            const std::vector<std::string> radky = stanice.HrajUpload(std::chrono::hours(24));
+            std::ofstream out(vystup, std::ios::binary | std::ios::trunc);
+            for (const std::string& r : radky)
+                out << r << "\r\n";
+            if (!out) {
+                std::cerr << "merivox-sim: cannot write " << vystup << '\n';
+                stav = 2;
+                break;
+            }
+            std::cerr << "merivox-sim: received " << radky.size() << " lines\n";
+        }
+        // One conversation per opening: wait until the program closes the port (closing the
+        // line earlier would throw away what the program has not read yet).
+        while (!konec && !stanice.Zaveseno() && !stanice.CekejNaOdpojeni(kratce)) {
+        }
+        if (jednou)
+            break;
+    }
+    if (stanice.Zaveseno())
+        std::cerr << "merivox-sim: hung up\n";
+    if (!odkaz.empty())
+        unlink(odkaz.c_str());
+    return stav;
+}
