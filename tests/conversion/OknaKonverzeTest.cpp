@@ -132,6 +132,35 @@ TEST_F(OknaKonverzeTest, GoingBackStillWritesAllElevenSettings) {
     EXPECT_EQ(std::count(obsah.begin(), obsah.end(), '='), 11);
 }
 
+TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
+    for (bool escape : {true, false}) {
+        fs::remove(ini_);
+        TFormParamMAPA2 dialog(nullptr, 2);
+        dialog.show();
+        Pole(&dialog, "E_Vyska")->setText("150");
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(NactiNastaveniMAPA2(TIniFile(ini_)).Vyska, "150") << escape;
+    }
+}
+
+TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
+    PrepisCestuNastaveni(slozka_ / "chybi" / "Merivex.ini");
+    TZaznamZprav zpravy;
+    TFormParamMAPA2 dialog(nullptr, 2);
+    dialog.show();
+    auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
+    faktor->clear(); // unreadable: 1.0
+    Klikni(&dialog, "B_Uloz");
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+    EXPECT_EQ(dialog.MeritkovyFaktor(), 1.0L);
+}
+
 TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
     TZaznamZprav zpravy;
     TFormParamMAPA2 dialog(nullptr, 2);
