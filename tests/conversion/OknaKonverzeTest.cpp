@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLocale>
@@ -254,6 +255,8 @@ TEST_F(OknaKonverzeTest, CancelledFileDialogDoesNothing) {
         filtry = d.nameFilters().join("|");
         EXPECT_EQ(d.defaultSuffix(), "sdt");
         EXPECT_EQ(d.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(fs::path(d.directory().absolutePath().toStdString()),
+                  fs::absolute(VychoziSlozkaDat()).lexically_normal());
         return QString();
     });
     KonverzeSouboruOken(nullptr, 2);
