@@ -6,6 +6,8 @@
 #include "app/Obrazky.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "conversion/KonverzeOken.h"
+#include "conversion/ParamMAPA2.h"
 #include "ui/ZarovnaniMenu.h"
 
 #include <QAction>
@@ -18,7 +20,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <cstdint>
+
 namespace {
+// The instrument type until the station link driver holds it: NTS-660.
+constexpr std::uint8_t kTypStanice = 2;
 constexpr QSize kKlientskaPlocha(742, 454); // tool bar, picture and status bar; not the menu
 
 QWidget* PanelSObrazem(QWidget* rodic) {
@@ -98,11 +104,16 @@ void TFormZaklad::A_ZapisSouradnicBoduExecute() {}
 
 void TFormZaklad::A_ZapisKoduExecute() {}
 
-void TFormZaklad::A_KonverzeExecute() {}
+void TFormZaklad::A_KonverzeExecute() {
+    KonverzeSouboruOken(this, kTypStanice);
+}
 
 void TFormZaklad::A_ParametryKomunikaceExecute() {}
 
-void TFormZaklad::A_ParametryProFormatMapa2Execute() {}
+void TFormZaklad::A_ParametryProFormatMapa2Execute() {
+    TFormParamMAPA2 dialog(this, kTypStanice);
+    dialog.exec();
+}
 
 void TFormZaklad::A_OProgramuExecute() {
     try {

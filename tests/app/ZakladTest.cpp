@@ -128,6 +128,8 @@ TEST_F(ZakladTest, CommandsInTheMenuBarRunTheirActions) {
         TOdpovediDialogu dialogy;
         if (std::string(jmeno) == "OProgramu")
             dialogy.OdpovezDalsimu([](QWidget* box) { static_cast<QDialog*>(box)->accept(); });
+        if (std::string(jmeno) == "Konverze") // its file dialog, cancelled
+            dialogy.OdpovezDalsimu([](QWidget* box) { static_cast<QDialog*>(box)->reject(); });
         QSignalSpy spustena(akce, &QAction::triggered);
         polozka->trigger();
         EXPECT_EQ(spustena.count(), 1) << jmeno;
@@ -211,8 +213,8 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
 TEST_F(ZakladTest, ActionsOfLaterFeaturesDoNothingYet) {
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;
-    for (const char* jmeno : {"A_NacteniDat", "A_ZapisSouradnicBodu", "A_ZapisKodu", "A_Konverze",
-                              "A_ParametryKomunikace", "A_ParametryProFormatMapa2"})
+    for (const char* jmeno :
+         {"A_NacteniDat", "A_ZapisSouradnicBodu", "A_ZapisKodu", "A_ParametryKomunikace"})
         Akce(jmeno)->trigger();
     EXPECT_TRUE(zpravy.Zpravy().empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -5,12 +5,19 @@
 #include "app/OProgramu.h"
 #include "app/Zaklad.h"
 #include "common/Slozky.h"
+#include "conversion/ParamMAPA2.h"
+#include "conversion/VysledekKonverze.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTabWidget>
+
+#include <filesystem>
+#include <fstream>
 
 #include <iterator>
 
@@ -43,11 +50,40 @@ void SnimekOProgramu(TSnimkovac& s) {
     s.Uloz(&box, "o-programu");
 }
 
+// The parameters dialog on each of its tabs, as the main window opens it for an NTS-660.
+void SnimekParametruMAPA2(TSnimkovac& s) {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic)); // decimal comma
+    TFormParamMAPA2 dialog(nullptr, 2);
+    dialog.show();
+    auto* zalozky = dialog.findChild<QTabWidget*>("PageControl");
+    const char* jmena[] = {"param-mapa2-redukce", "param-mapa2-hlavicka", "param-mapa2-konverze"};
+    for (int i = 0; i < zalozky->count(); ++i) {
+        zalozky->setCurrentIndex(i);
+        QApplication::processEvents();
+        s.Uloz(&dialog, jmena[i]);
+    }
+    dialog.hide(); // not closed: that would write the settings
+}
+
+void SnimekVysledkuKonverze(TSnimkovac& s) {
+    const auto soubor = std::filesystem::temp_directory_path() / "MERENI.zap";
+    std::ofstream(soubor, std::ios::binary)
+        << "Zak\xE1zka: ULICE 12  M\xEC\xF8il: TEAM1  Datum: 12.05.2003  10:15  "
+           "P\xF8\xEDstroj: NTS-660  Atm. korekce: 15C 1013hPa  \r\n9999\r\n999999999\r\n"
+           "100001\r\n1\r\n3\r\n0\r\n2\r\n1 5 1.560 * KOD\r\n4  25.500 1.500 0.0000 "
+           "100.0000 * ZN\r\n6  50.000 1.500 200.0000 59.0334 * K1\r\n-1\r\n/\r\n-2\r\n";
+    TFormVysledekKonverze okno(nullptr, soubor);
+    s.Uloz(&okno, "vysledek-konverze");
+    std::filesystem::remove(soubor);
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
     {"zaklad", SnimekZakladu},
     {"zaklad-komunikace", SnimekZakladuSNabidkou},
     {"o-programu", SnimekOProgramu},
+    {"param-mapa2", SnimekParametruMAPA2},
+    {"vysledek-konverze", SnimekVysledkuKonverze},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

@@ -1,0 +1,66 @@
+#include "conversion/KonverzeOken.h"
+
+#include "common/IniFile.h"
+#include "common/Slozky.h"
+#include "conversion/KonverzeSouboru.h"
+#include "conversion/ParamMAPA2.h"
+#include "conversion/VypocetRedukci.h"
+#include "conversion/VysledekKonverze.h"
+
+#include <QFileDialog>
+
+namespace {
+QString VolbaDialogem(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+TVolbaSouboru& Volba() {
+    static TVolbaSouboru volba = VolbaDialogem;
+    return volba;
+}
+} // namespace
+
+TVolbyKonverze TKonverzeOken::Parametry(std::uint8_t typStanice, bool mereni) {
+    if (!mereni) {
+        try {
+            return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
+        } catch (const EIniFileError&) {
+            return VolbyZNastaveni(TNastaveniMAPA2{});
+        }
+    }
+    TFormParamMAPA2 dialog(rodic_, typStanice);
+    dialog.NastavFormuKonverze();
+    dialog.exec();
+    return dialog.Volby();
+}
+
+TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {
+    TVolbaSouboru predchozi = std::move(Volba());
+    Volba() = volba ? std::move(volba) : TVolbaSouboru(VolbaDialogem);
+    return predchozi;
+}
+
+void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice) {
+    QFileDialog dialog(rodic);
+    dialog.setObjectName("OD_Konverze");
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("sdt");
+    // Qt's own dialog matches the patterns regardless of case, so "*.sdt" also finds the
+    // "*.SDT" files the station writes, on case-sensitive file systems as well.
+    dialog.setNameFilters({"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
+    dialog.setDirectory(QString::fromStdString(VychoziSlozkaDat().string()));
+    const QString soubor = Volba()(dialog);
+    if (soubor.isEmpty())
+        return;
+
+    TKonverzeOken rozhrani(rodic);
+    const TVysledekKonverze vysledek =
+        KonverzeSouboru(std::filesystem::path(soubor.toStdString()), typStanice, rozhrani);
+    if (!vysledek.Zobrazit())
+        return;
+    TFormVysledekKonverze okno(rodic, vysledek.VystupniSoubor);
+    okno.exec();
+}

@@ -1,0 +1,253 @@
+#include "conversion/ParamMAPA2.h"
+
+#include "common/IniFile.h"
+#include "common/Slozky.h"
+#include "conversion/FiltrPole.h"
+#include "conversion/VypocetRedukci.h"
+#include "ui/Texty.h"
+#include "ui/ZpravyOken.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kSirka = 563;
+constexpr int kVyska = 330;
+constexpr int kTlacitkoY = 292;
+constexpr QSize kTlacitko(75, 25);
+
+QLineEdit* Pole(QWidget* rodic, const char* jmeno) {
+    auto* pole = new QLineEdit(rodic);
+    pole->setObjectName(jmeno);
+    return pole;
+}
+
+QCheckBox* Volba(QWidget* rodic, const char* jmeno, const QString& text, bool stav) {
+    auto* volba = new QCheckBox(text, rodic);
+    volba->setObjectName(jmeno);
+    volba->setChecked(stav);
+    return volba;
+}
+
+QLineEdit* Vysledek(QWidget* rodic, const char* jmeno) {
+    auto* pole = Pole(rodic, jmeno);
+    pole->setReadOnly(true);
+    return pole;
+}
+} // namespace
+
+TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, std::uint8_t typStanice)
+    : QDialog(rodic), typStanice_(typStanice), oddelovac_(OddelovacLocale()) {
+    setObjectName("FormParamMAPA2");
+    setWindowTitle("Parametry pro export dat do formátu MAPA2");
+    setFixedSize(kSirka, kVyska);
+
+    TNastaveniMAPA2 n;
+    try {
+        n = NactiNastaveniMAPA2(TIniFile(CestaNastaveni()));
+    } catch (const EIniFileError&) {
+        // An unreadable settings file leaves the defaults; the write at closing reports it.
+    }
+
+    auto* zalozky = new QTabWidget(this);
+    zalozky->setObjectName("PageControl");
+    zalozky->setGeometry(8, 8, kSirka - 16, kTlacitkoY - 16);
+
+    // Reductions.
+    auto* redukce = new QWidget;
+    auto* rRozvrzeni = new QVBoxLayout(redukce);
+    auto* prumery = new QGroupBox(" Průměrné hodnoty ", redukce);
+    auto* pForm = new QFormLayout(prumery);
+    E_X = Pole(prumery, "E_X");
+    E_Y = Pole(prumery, "E_Y");
+    E_Vyska = Pole(prumery, "E_Vyska");
+    for (auto [pole, delka] : {std::pair{E_X, 7}, {E_Y, 6}, {E_Vyska, 3}}) {
+        pole->setMaxLength(delka);
+        pole->setValidator(new TFiltrPole(false, oddelovac_, pole));
+    }
+    E_X->setText(ZCp1250(n.SouradniceX));
+    E_Y->setText(ZCp1250(n.SouradniceY));
+    E_Vyska->setText(ZCp1250(n.Vyska));
+    pForm->addRow("Souřadnice X [m]:", E_X);
+    pForm->addRow("Souřadnice Y [m]:", E_Y);
+    pForm->addRow("Nadmořská výška [m]:", E_Vyska);
+    auto* korekce = new QGroupBox(" Korekce délek ", redukce);
+    auto* kForm = new QFormLayout(korekce);
+    E_RedukceJTSK = Vysledek(korekce, "E_RedukceJTSK");
+    E_RedukceHorizont = Vysledek(korekce, "E_RedukceHorizont");
+    E_Redukce = Vysledek(korekce, "E_Redukce");
+    kForm->addRow("Redukce zobrazení S-JTSK:", E_RedukceJTSK);
+    kForm->addRow("Redukce na nulový horizont:", E_RedukceHorizont);
+    kForm->addRow("Celková redukce délek:", E_Redukce);
+    auto* fForm = new QFormLayout;
+    E_MeritkovyFaktor = Pole(redukce, "E_MeritkovyFaktor");
+    E_MeritkovyFaktor->setValidator(new TFiltrPole(true, oddelovac_, E_MeritkovyFaktor));
+    E_MeritkovyFaktor->setStyleSheet("color: blue; font-weight: bold;");
+    fForm->addRow("Měřítkový faktor:", E_MeritkovyFaktor);
+    rRozvrzeni->addWidget(prumery);
+    rRozvrzeni->addWidget(korekce);
+    rRozvrzeni->addLayout(fForm);
+    zalozky->addTab(redukce, "Parametry &redukce do S-JTSK");
+
+    // Header.
+    auto* hlavicka = new QWidget;
+    auto* hRozvrzeni = new QVBoxLayout(hlavicka);
+    auto* nts350 = new QGroupBox(" NTS-350 ", hlavicka);
+    auto* n350 = new QVBoxLayout(nts350);
+    CB_VlozitHlavickuUzivatel =
+        Volba(nts350, "CB_VlozitHlavickuUzivatel",
+              "Do souboru vložit hlavičku definovanou uživatelem", n.HlavickaUzivatel);
+    E_Hlavicka = Pole(nts350, "E_Hlavicka");
+    E_Hlavicka->setText(ZCp1250(n.TextHlavicky));
+    for (QWidget* w :
+         {static_cast<QWidget*>(CB_VlozitHlavickuUzivatel), static_cast<QWidget*>(E_Hlavicka)}) {
+        w->setToolTip("Pouze pro totální stanice NTS-350");
+        n350->addWidget(w);
+    }
+    auto* nts660 = new QGroupBox(" NTS-660 ", hlavicka);
+    auto* n660 = new QVBoxLayout(nts660);
+    CB_VlozitHlavickuZDat =
+        Volba(nts660, "CB_VlozitHlavickuZDat",
+              "Do souboru vložit hlavičku získanou z načtených dat", n.HlavickaZDat);
+    CB_VlozitHlavickuZDat->setToolTip("Pouze pro totální stanice NTS-660");
+    n660->addWidget(CB_VlozitHlavickuZDat);
+    hRozvrzeni->addWidget(nts350);
+    hRozvrzeni->addWidget(nts660);
+    hRozvrzeni->addStretch();
+    zalozky->addTab(hlavicka, "Hlavička &souboru");
+
+    // Conversion.
+    auto* konverze = new QWidget;
+    auto* kRozvrzeni = new QVBoxLayout(konverze);
+    auto* skupinaDat = new QGroupBox(" Konverze dat ", konverze);
+    auto* dRozvrzeni = new QVBoxLayout(skupinaDat);
+    CB_NestandardniJednotky =
+        Volba(skupinaDat, "CB_NestandardniJednotky", "Informovat o nestandardních &jednotkách",
+              n.NestandardniJednotky);
+    CB_NestandardniVysky = Volba(skupinaDat, "CB_NestandardniVysky",
+                                 "Informovat o nestandardních &výškách", n.NestandardniVysky);
+    E_OznaceniOrientBodu = Pole(skupinaDat, "E_OznaceniOrientBodu");
+    E_OznaceniOrientBodu->setMaxLength(1);
+    E_OznaceniOrientBodu->setFixedWidth(30);
+    E_OznaceniOrientBodu->setText(ZCp1250(n.ZnakOrientace));
+    E_OznaceniOrientBodu->installEventFilter(this);
+    auto* znak = new QFormLayout;
+    auto* znakPopis = new QLabel("&Označení orientačních bodů:", skupinaDat);
+    znakPopis->setBuddy(E_OznaceniOrientBodu);
+    znak->addRow(znakPopis, E_OznaceniOrientBodu);
+    CB_ProhozeniSouradnic = Volba(skupinaDat, "CB_ProhozeniSouradnic",
+                                  "&Prohození výstupu souřadnic X/Y", n.ProhozeniXY);
+    dRozvrzeni->addWidget(CB_NestandardniJednotky);
+    dRozvrzeni->addWidget(CB_NestandardniVysky);
+    dRozvrzeni->addLayout(znak);
+    dRozvrzeni->addWidget(CB_ProhozeniSouradnic);
+    auto* dalsi = new QGroupBox(" Další funkce ", konverze);
+    auto* dlRozvrzeni = new QVBoxLayout(dalsi);
+    CB_ZobrazVyslednySoubor = Volba(dalsi, "CB_ZobrazVyslednySoubor",
+                                    "Zobrazit výsledný &soubor (*.zap, *.asc)", n.ZobrazitSoubor);
+    dlRozvrzeni->addWidget(CB_ZobrazVyslednySoubor);
+    kRozvrzeni->addWidget(skupinaDat);
+    kRozvrzeni->addWidget(dalsi);
+    kRozvrzeni->addStretch();
+    zalozky->addTab(konverze, "Parametry &konverze");
+
+    B_Uloz = new QPushButton("&Ulož", this);
+    B_Uloz->setObjectName("B_Uloz");
+    B_Uloz->setToolTip(" Zavření okna s uložením parametrů");
+    B_Uloz->setGeometry(QRect(QPoint(194, kTlacitkoY), kTlacitko));
+    B_Uloz->setDefault(true);
+    connect(B_Uloz, &QPushButton::clicked, this, &QDialog::accept);
+    B_Zpet = new QPushButton("&Zpět", this);
+    B_Zpet->setObjectName("B_Zpet");
+    B_Zpet->setToolTip(" Zavření okna bez uložení parametrů");
+    B_Zpet->setGeometry(QRect(QPoint(294, kTlacitkoY), kTlacitko));
+    connect(B_Zpet, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Only now: the recomputation fills the result fields made above.
+    for (QLineEdit* pole : {E_X, E_Y, E_Vyska})
+        connect(pole, &QLineEdit::textChanged, this, &TFormParamMAPA2::PrepocetRedukci);
+}
+
+void TFormParamMAPA2::NastavFormuKonverze() {
+    B_Uloz->setText("OK");
+    B_Uloz->setToolTip(QString());
+    B_Uloz->move(244, B_Uloz->y());
+    B_Zpet->hide();
+}
+
+void TFormParamMAPA2::showEvent(QShowEvent* udalost) {
+    QDialog::showEvent(udalost);
+    PrepocetRedukci();
+    if (typStanice_ == 1) {
+        CB_VlozitHlavickuZDat->setEnabled(false);
+    } else if (typStanice_ == 2) {
+        CB_VlozitHlavickuUzivatel->setEnabled(false);
+        E_Hlavicka->setEnabled(false);
+    }
+}
+
+void TFormParamMAPA2::PrepocetRedukci() {
+    const TRedukce r =
+        VypocetRedukci(DoCp1250(E_X->text()), DoCp1250(E_Y->text()), DoCp1250(E_Vyska->text()));
+    meritkovyFaktor_ = r.Faktor;
+    E_RedukceJTSK->setText(ZCp1250(TextRedukce(r.JTSK, oddelovac_)));
+    E_RedukceHorizont->setText(ZCp1250(TextRedukce(r.Horizont, oddelovac_)));
+    E_Redukce->setText(ZCp1250(TextRedukce(r.Celkem, oddelovac_)));
+    E_MeritkovyFaktor->setText(ZCp1250(TextFaktoru(r.Faktor, oddelovac_)));
+}
+
+bool TFormParamMAPA2::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt == E_OznaceniOrientBodu && udalost->type() == QEvent::FocusOut && !zavreno_ &&
+        isVisible() && E_OznaceniOrientBodu->text().isEmpty()) {
+        UkazZpravu(this,
+                   ZpravaDruhu(TDruhZpravy::Varovani, "Není zadán znak pro orientační body!"));
+        E_OznaceniOrientBodu->setFocus();
+    }
+    return QDialog::eventFilter(objekt, udalost);
+}
+
+TNastaveniMAPA2 TFormParamMAPA2::NastaveniZOvladacu() const {
+    TNastaveniMAPA2 n;
+    n.SouradniceX = DoCp1250(E_X->text());
+    n.SouradniceY = DoCp1250(E_Y->text());
+    n.Vyska = DoCp1250(E_Vyska->text());
+    n.HlavickaZDat = CB_VlozitHlavickuZDat->isChecked();
+    n.HlavickaUzivatel = CB_VlozitHlavickuUzivatel->isChecked();
+    n.TextHlavicky = DoCp1250(E_Hlavicka->text());
+    n.ZobrazitSoubor = CB_ZobrazVyslednySoubor->isChecked();
+    n.ZnakOrientace = DoCp1250(E_OznaceniOrientBodu->text());
+    n.NestandardniVysky = CB_NestandardniVysky->isChecked();
+    n.NestandardniJednotky = CB_NestandardniJednotky->isChecked();
+    n.ProhozeniXY = CB_ProhozeniSouradnic->isChecked();
+    return n;
+}
+
+// Every way of closing ends here (the buttons, Escape and the close button all reach done),
+// so the settings are written however the dialog closes.
+void TFormParamMAPA2::done(int vysledek) {
+    if (!zavreno_) {
+        zavreno_ = true;
+        try {
+            TIniFile ini(CestaNastaveni());
+            ZapisNastaveniMAPA2(ini, NastaveniZOvladacu());
+        } catch (const EIniFileError& chyba) {
+            UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba.what())));
+        }
+        meritkovyFaktor_ = CtiFaktor(DoCp1250(E_MeritkovyFaktor->text()), oddelovac_);
+    }
+    QDialog::done(vysledek);
+}
+
+TVolbyKonverze TFormParamMAPA2::Volby() const {
+    TVolbyKonverze v = VolbyZNastaveni(NastaveniZOvladacu());
+    v.MeritkovyFaktor = meritkovyFaktor_;
+    v.CelkovaRedukce = DoCp1250(E_Redukce->text());
+    return v;
+}

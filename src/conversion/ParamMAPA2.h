@@ -1,0 +1,62 @@
+// The MAPA2 parameters dialog: mean values and the reductions they give, the header and
+// conversion settings. Opened on its own from the main window and, in its conversion form,
+// by every conversion of measured data; the caller reads Volby() after it has closed.
+#pragma once
+
+#include "conversion/KonverzeRozhrani.h"
+#include "conversion/NastaveniMAPA2.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+class TFormParamMAPA2 : public QDialog {
+    Q_OBJECT
+public:
+    // `typStanice`: 1 = NTS-350, 2 = NTS-660; decides what is enabled when shown.
+    TFormParamMAPA2(QWidget* rodic, std::uint8_t typStanice);
+
+    // The form of a running conversion: one "OK" button, nothing to go back to.
+    void NastavFormuKonverze();
+
+    // After closing: the choices of the controls and the factor read from its field.
+    TVolbyKonverze Volby() const;
+    long double MeritkovyFaktor() const { return meritkovyFaktor_; }
+
+    void done(int vysledek) override;
+
+protected:
+    void showEvent(QShowEvent* udalost) override;
+    bool eventFilter(QObject* objekt, QEvent* udalost) override;
+
+private:
+    void PrepocetRedukci();
+    TNastaveniMAPA2 NastaveniZOvladacu() const;
+
+    std::uint8_t typStanice_;
+    char oddelovac_;
+    long double meritkovyFaktor_ = 1;
+    bool zavreno_ = false;
+
+    QLineEdit* E_X;
+    QLineEdit* E_Y;
+    QLineEdit* E_Vyska;
+    QLineEdit* E_RedukceJTSK;
+    QLineEdit* E_RedukceHorizont;
+    QLineEdit* E_Redukce;
+    QLineEdit* E_MeritkovyFaktor;
+    QLineEdit* E_Hlavicka;
+    QLineEdit* E_OznaceniOrientBodu;
+    QCheckBox* CB_VlozitHlavickuUzivatel;
+    QCheckBox* CB_VlozitHlavickuZDat;
+    QCheckBox* CB_NestandardniJednotky;
+    QCheckBox* CB_NestandardniVysky;
+    QCheckBox* CB_ProhozeniSouradnic;
+    QCheckBox* CB_ZobrazVyslednySoubor;
+    QPushButton* B_Uloz;
+    QPushButton* B_Zpet;
+};

@@ -1,0 +1,55 @@
+#include "conversion/VysledekKonverze.h"
+
+#include "ui/Texty.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <fstream>
+#include <sstream>
+
+TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesystem::path& soubor)
+    : QDialog(rodic) {
+    setObjectName("FormVysledekKonverze");
+    setWindowTitle("Výstupní soubor konverze " + QString::fromStdString(soubor.string()));
+    setModal(true);
+    resize(640, 480);
+
+    M_Vysledek = new QPlainTextEdit(this);
+    M_Vysledek->setObjectName("M_Vysledek");
+    M_Vysledek->setReadOnly(true);
+    M_Vysledek->setLineWrapMode(QPlainTextEdit::NoWrap);
+    M_Vysledek->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont pismo = M_Vysledek->font();
+    pismo.setBold(true);
+    M_Vysledek->setFont(pismo);
+    // The selection stays visible when the field has no focus.
+    QPalette paleta = M_Vysledek->palette();
+    paleta.setColor(QPalette::Inactive, QPalette::Highlight,
+                    paleta.color(QPalette::Active, QPalette::Highlight));
+    paleta.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    paleta.color(QPalette::Active, QPalette::HighlightedText));
+    M_Vysledek->setPalette(paleta);
+
+    std::ifstream vstup(soubor, std::ios::binary);
+    if (vstup) {
+        std::ostringstream obsah;
+        obsah << vstup.rdbuf();
+        M_Vysledek->setPlainText(ZCp1250(obsah.str()));
+    }
+
+    auto* zavri = new QPushButton("&Zavři", this);
+    zavri->setObjectName("B_Zavri");
+    zavri->setDefault(true);
+    connect(zavri, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* rozvrzeni = new QVBoxLayout(this);
+    rozvrzeni->addWidget(M_Vysledek);
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(zavri);
+    dole->addStretch();
+    rozvrzeni->addLayout(dole);
+}
