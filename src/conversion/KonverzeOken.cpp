@@ -49,7 +49,9 @@ void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix("sdt");
     // Qt's own dialog matches the patterns regardless of case, so "*.sdt" also finds the
-    // "*.SDT" files the station writes, on case-sensitive file systems as well.
+    // "*.SDT" files the station writes, on case-sensitive file systems as well; a native
+    // desktop dialog (GTK) would not, so Qt's own is used everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
     dialog.setDirectory(QString::fromStdString(VychoziSlozkaDat().string()));
     const QString soubor = Volba()(dialog);
