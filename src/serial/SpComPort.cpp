@@ -314,6 +314,10 @@ void TSpCustomSerialPort::Dispatch() {
             if (OnDataRecived)
                 OnDataRecived(*this, static_cast<int32_t>(status.InQueue));
         }
+        // The error word stays with the device until a status query takes it; query here, so
+        // that OnLineError gets the errors that raised it, not those of a later event.
+        if ((mask & SpLineEvent::Err) && !(mask & SpLineEvent::RxChar))
+            core_->QueryStatus();
         const uint32_t errors = core_->TakeLineErrors();
         if ((mask & SpLineEvent::Err) && OnLineError)
             OnLineError(*this, errors);

@@ -101,8 +101,10 @@ bool TSimStanice::ZapisVse(const char* data, size_t length) {
             hotovo += static_cast<size_t>(n);
             continue;
         }
-        if (n < 0 && errno != EAGAIN && errno != EINTR && errno != EIO)
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
             return false;
+        if (!Pripojeno())
+            return false; // nobody reads: the bytes are lost, as on a cable with no one on it
         pollfd p{master_, POLLOUT, 0};
         poll(&p, 1, 20);
     }

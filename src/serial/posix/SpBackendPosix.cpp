@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
@@ -72,6 +74,9 @@ public:
                        ? TSpOpenError::NotFound
                        : TSpOpenError::Busy;
         }
+        char skutecna[PATH_MAX];
+        pseudoTerminal_ = realpath(path.c_str(), skutecna) != nullptr &&
+                          std::string(skutecna).rfind("/dev/pts/", 0) == 0;
         if (!isatty(fd_)) {
             Close();
             return TSpOpenError::NotFound;
@@ -107,8 +112,20 @@ public:
 
     bool SetState(const TSpDCB& dcb) override {
         termios t{};
-        if (tcgetattr(fd_, &t) != 0 || !SpDcbNaTermios(dcb, t) || tcsetattr(fd_, TCSANOW, &t) != 0)
+        if (tcgetattr(fd_, &t) != 0)
             return false;
+        const termios puvodni = t;
+        if (!SpDcbNaTermios(dcb, t))
+            return false;
+        if (tcsetattr(fd_, TCSANOW, &t) != 0) {
+            // A pseudo-terminal has no wire to frame characters on; recent systems refuse a
+            // size or parity other than its own. It keeps its own, and everything else applies.
+            if (!pseudoTerminal_ || errno != EINVAL)
+                return false;
+            t.c_cflag = (t.c_cflag & ~SpBityZnaku()) | (puvodni.c_cflag & SpBityZnaku());
+            if (tcsetattr(fd_, TCSANOW, &t) != 0)
+                return false;
+        }
         dcb_ = dcb;
         const uint32_t dtr = dcb.Flags & SpDcbFlag::fDtrControlMask;
         const uint32_t rts = dcb.Flags & SpDcbFlag::fRtsControlMask;
@@ -306,6 +323,7 @@ private:
     }
 
     int fd_ = -1;
+    bool pseudoTerminal_ = false;
     TSamoPipe wake_;
     TSamoPipe cancel_;
     std::atomic<uint32_t> mask_{0};

@@ -24,6 +24,10 @@ constexpr tcflag_t stickParity =
 
 } // namespace
 
+tcflag_t SpBityZnaku() {
+    return CSIZE | PARENB | PARODD | stickParity;
+}
+
 speed_t SpRychlostTermios(uint32_t baudRate) {
     for (const TRychlost& r : rychlosti)
         if (r.baud == baudRate)

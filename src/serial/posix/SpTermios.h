@@ -18,5 +18,8 @@ bool SpDcbNaTermios(const TSpDCB& dcb, termios& t);
 // such as the thresholds, keep the values of base).
 TSpDCB SpTermiosNaDcb(const termios& t, const TSpDCB& base);
 
+// The flags that frame a character: its size and parity.
+tcflag_t SpBityZnaku();
+
 // The termios speed of a baud rate, B0 when there is none.
 speed_t SpRychlostTermios(uint32_t baudRate);

@@ -1,0 +1,57 @@
+#include "serial/SimProces.h"
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+TSimProces::TSimProces(const std::vector<std::string>& argumenty) {
+    int roura[2];
+    if (pipe(roura) != 0)
+        return;
+    std::string program = std::string(MERIVOX_BIN_DIR) + "/merivox-sim";
+    std::vector<char*> argv{program.data()};
+    std::vector<std::string> kopie = argumenty;
+    for (std::string& a : kopie)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t akce;
+    posix_spawn_file_actions_init(&akce);
+    posix_spawn_file_actions_adddup2(&akce, roura[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&akce, roura[0]);
+    if (posix_spawn(&pid_, program.c_str(), &akce, nullptr, argv.data(), environ) != 0)
+        pid_ = -1;
+    posix_spawn_file_actions_destroy(&akce);
+    close(roura[1]);
+    char c;
+    while (pid_ > 0 && read(roura[0], &c, 1) == 1 && c != '\n')
+        zarizeni_ += c;
+    close(roura[0]);
+}
+
+int TSimProces::Cekej(std::chrono::milliseconds limit) {
+    const auto konec = std::chrono::steady_clock::now() + limit;
+    while (pid_ > 0) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            stav_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+            break;
+        }
+        if (std::chrono::steady_clock::now() >= konec)
+            return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return stav_;
+}
+
+TSimProces::~TSimProces() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+}

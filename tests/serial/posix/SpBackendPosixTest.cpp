@@ -1,0 +1,81 @@
+// What only the POSIX backend promises: a hang-up is reported once, the missing modem lines of a
+// pseudo-terminal are no failure, and rates termios does not have are refused.
+#include "serial/SpChyby.h"
+#include "serial/SpComPortCore.h"
+#include "serial/SpDevices.h"
+#include "serial/TestLinka.h"
+#include "serial/TestZaznam.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+TSpDCB Dcb(uint32_t baud) {
+    TSpDCB d;
+    d.BaudRate = baud;
+    d.ByteSize = 8;
+    d.Flags = SpDcbFlag::fBinary | SpDcbFlag::DtrControlEnable | SpDcbFlag::RtsControlEnable;
+    return d;
+}
+
+} // namespace
+
+TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
+    auto linka = VytvorTestLinku();
+    TZaznamUdalosti zaznam;
+    TSpComPortCore core;
+    core.SetEventCallback(zaznam.Callback());
+    core.SetTiming({.Poll = 10ms});
+    core.ApplyDCB(Dcb(9600));
+    ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
+    linka->Zaves();
+    ASSERT_TRUE(zaznam.CekejNa(TSpCoreEvent::ekLineEvents, SpLineEvent::Rlsd));
+    EXPECT_TRUE(core.QueryStatus().InQueue == 0);
+    EXPECT_EQ(core.TakeLineErrors() & SpLineError::IoError, SpLineError::IoError);
+    std::this_thread::sleep_for(100ms); // ten poll intervals
+    EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekLineEvents), 1);
+    EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekInputWaiting), 0);
+    uint8_t b[4];
+    EXPECT_EQ(core.ReadData(b, 4), 0);
+    core.ClosePort();
+    EXPECT_FALSE(core.Opened());
+}
+
+TEST(SpBackendPosix, LineFunctionsOnAPseudoTerminalSucceedDoingNothing) {
+    auto linka = VytvorTestLinku();
+    TSpComPortCore core;
+    core.ApplyDCB(Dcb(9600));
+    ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
+    for (uint32_t code : {SpEscape::SetDtr, SpEscape::ClrDtr, SpEscape::SetRts, SpEscape::ClrRts})
+        EXPECT_TRUE(core.EscapeLine(code)) << code;
+    EXPECT_FALSE(core.EscapeLine(99));
+}
+
+TEST(SpBackendPosix, ARateWithoutATermiosSpeedIsRefused) {
+    auto linka = VytvorTestLinku();
+    TSpComPortCore core;
+    core.ApplyDCB(Dcb(14400));
+    EXPECT_THROW(core.OpenPath(linka->Zarizeni()), ESpComPortCoreError);
+    EXPECT_FALSE(core.Opened());
+    core.ApplyDCB(Dcb(19200));
+    ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
+    try {
+        core.ApplyDCB(Dcb(56000));
+        FAIL();
+    } catch (const ESpComPortCoreError& e) {
+        EXPECT_STREQ(e.what(), "Error setting parameters from DCB");
+    }
+    EXPECT_EQ(core.DCB().BaudRate, 19200u) << "the device's settings are read back";
+}
+
+TEST(SpBackendPosix, ComNumbersFollowSectionDevicesAndTheDefaultRule) {
+    EXPECT_EQ(SpDefaultDevicePath(1), "/dev/ttyS0");
+    EXPECT_EQ(SpDefaultDevicePath(4), "/dev/ttyS3");
+    EXPECT_EQ(SpDefaultDevicePath(5), "/dev/ttyUSB0");
+    EXPECT_EQ(SpDefaultDevicePath(10), "/dev/ttyUSB5");
+    EXPECT_EQ(SpDefaultDevicePath(11), "");
+    EXPECT_EQ(SpDefaultDevicePath(0), "");
+}
