@@ -13,6 +13,14 @@ if(MERIVOX_SANITIZE)
   endif()
 endif()
 
+# A Windows build tested under Wine sees the build machine's files on drive Z:, so the folders
+# compiled into tests carry that drive (a bare "/work/..." would depend on the current drive).
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(MERIVOX_TARGET_DRIVE "Z:")
+else()
+  set(MERIVOX_TARGET_DRIVE "")
+endif()
+
 function(merivox_warnings target)
   target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
 endfunction()
@@ -39,8 +47,8 @@ function(merivox_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${name} PRIVATE
-    MERIVOX_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-    MERIVOX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"
+    MERIVOX_BIN_DIR="${MERIVOX_TARGET_DRIVE}${CMAKE_BINARY_DIR}/bin")
   merivox_warnings(${name})
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
