@@ -34,12 +34,14 @@ function(merivox_library name)
   merivox_warnings(${name})
 endfunction()
 
-# merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...]): a GoogleTest binary whose
-# cases are registered one by one with CTest. OWN_MAIN for binaries with their own main()
-# (window tests create a QApplication there). Discovery runs just before the tests, not at build
-# time, so a window test never needs a display while building.
+# merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
+# binary whose cases are registered one by one with CTest. OWN_MAIN for binaries with their own
+# main() (window tests create a QApplication there). PROPERTIES are further test properties of
+# every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before the tests, not at
+# build time, so a window test never needs a display while building; in the Windows cross build
+# ctest runs both the discovery and the cases under Wine (the cross-compiling emulator).
 function(merivox_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
@@ -54,5 +56,5 @@ function(merivox_test name)
     set(ARG_LABELS unit)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120)
+    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
