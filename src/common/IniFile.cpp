@@ -1,5 +1,6 @@
 #include "common/IniFile.h"
 
+#include "common/Cesty.h"
 #include "common/Cp1250.h"
 
 #include <charconv>
@@ -102,7 +103,7 @@ void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::str
         std::filesystem::rename(temp, path, ec);
     if (!ok || ec) {
         std::filesystem::remove(temp, ec);
-        throw EIniFileError(Cz("Soubor nastavení \"") + path.string() +
+        throw EIniFileError(Cz("Soubor nastavení \"") + TextCesty(path) +
                             Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
     }
 }
