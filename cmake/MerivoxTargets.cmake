@@ -1,7 +1,14 @@
 # Project-wide target helpers: one place for warning flags, sanitizers and test registration.
 
-set(MERIVOX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+if(MSVC)
+  # A native Windows build with Visual C++: the sources are UTF-8 (the Czech literals that Cz()
+  # turns into cp1250), which cl reads as the system code page unless told otherwise.
+  set(MERIVOX_WARNINGS /W4 /permissive-)
+  add_compile_options(/utf-8)
+else()
+  set(MERIVOX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+      -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+endif()
 
 # MERIVOX_SANITIZE=address,undefined or thread: applied to every target of the build.
 set(MERIVOX_SANITIZE "" CACHE STRING "Sanitizers for the whole build (address,undefined | thread)")
