@@ -1,7 +1,14 @@
 # Project-wide target helpers: one place for warning flags, sanitizers and test registration.
 
-set(MERIVOX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-    -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+if(MSVC)
+  # A native Windows build with Visual C++: the sources are UTF-8 (the Czech literals that Cz()
+  # turns into cp1250), which cl reads as the system code page unless told otherwise.
+  set(MERIVOX_WARNINGS /W4 /permissive-)
+  add_compile_options(/utf-8)
+else()
+  set(MERIVOX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+      -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
+endif()
 
 # MERIVOX_SANITIZE=address,undefined or thread: applied to every target of the build.
 set(MERIVOX_SANITIZE "" CACHE STRING "Sanitizers for the whole build (address,undefined | thread)")
@@ -11,6 +18,14 @@ if(MERIVOX_SANITIZE)
   if(MERIVOX_SANITIZE MATCHES "undefined")
     add_compile_options(-fno-sanitize-recover=undefined)
   endif()
+endif()
+
+# A Windows build tested under Wine sees the build machine's files on drive Z:, so the folders
+# compiled into tests carry that drive (a bare "/work/..." would depend on the current drive).
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  set(MERIVOX_TARGET_DRIVE "Z:")
+else()
+  set(MERIVOX_TARGET_DRIVE "")
 endif()
 
 function(merivox_warnings target)
@@ -26,12 +41,14 @@ function(merivox_library name)
   merivox_warnings(${name})
 endfunction()
 
-# merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...]): a GoogleTest binary whose
-# cases are registered one by one with CTest. OWN_MAIN for binaries with their own main()
-# (window tests create a QApplication there). Discovery runs just before the tests, not at build
-# time, so a window test never needs a display while building.
+# merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
+# binary whose cases are registered one by one with CTest. OWN_MAIN for binaries with their own
+# main() (window tests create a QApplication there). PROPERTIES are further test properties of
+# every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before the tests, not at
+# build time, so a window test never needs a display while building; in the Windows cross build
+# ctest runs both the discovery and the cases under Wine (the cross-compiling emulator).
 function(merivox_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
@@ -39,14 +56,14 @@ function(merivox_test name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
   target_compile_definitions(${name} PRIVATE
-    MERIVOX_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
-    MERIVOX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"
+    MERIVOX_BIN_DIR="${MERIVOX_TARGET_DRIVE}${CMAKE_BINARY_DIR}/bin")
   merivox_warnings(${name})
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120)
+    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
 
 # merivox_version_record(target [RC script.rc]): puts the version record of the project

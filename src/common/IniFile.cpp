@@ -1,5 +1,6 @@
 #include "common/IniFile.h"
 
+#include "common/Cesty.h"
 #include "common/Cp1250.h"
 
 #include <charconv>
@@ -104,11 +105,7 @@ void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::str
         std::filesystem::rename(temp, path, ec);
     if (!ok || ec) {
         std::filesystem::remove(temp, ec);
-        // The path is text of the file system (UTF-8 everywhere std::filesystem gives it);
-        // the message is cp1250 like every text of the program.
-        const auto cesta = path.u8string();
-        throw EIniFileError(Cz("Soubor nastavení \"") +
-                            Utf8NaCp1250(reinterpret_cast<const char*>(cesta.c_str())) +
+        throw EIniFileError(Cz("Soubor nastavení \"") + TextCesty(path) +
                             Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
     }
 }

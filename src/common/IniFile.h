@@ -10,7 +10,8 @@
 #include <stdexcept>
 #include <string>
 
-// A settings file that cannot be written. The message is Czech (cp1250) and names the path.
+// A settings file that cannot be written. The message is Czech (cp1250) and names the path
+// (as cp1250 text, TextCesty).
 class EIniFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -2,11 +2,6 @@
 
 #include "common/Cp1250.h"
 
-std::string TextCesty(const std::filesystem::path& cesta) {
-    const std::u8string utf8 = cesta.u8string();
-    return Utf8NaCp1250(std::string(utf8.begin(), utf8.end()));
-}
-
 std::string TextPoskozenaData() {
     return Cz("Načtená data jsou poškozena!!");
 }

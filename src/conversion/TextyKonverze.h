@@ -2,6 +2,8 @@
 // from here, so that every caller shows the same words.
 #pragma once
 
+#include "common/Cesty.h"
+
 #include <filesystem>
 #include <string>
 
@@ -18,5 +20,3 @@ std::string TextNelzeCist(const std::filesystem::path& soubor);
 std::string TextNelzeVytvorit(const std::filesystem::path& soubor);
 std::string TextNelzeZapsat(const std::filesystem::path& soubor);
 
-// A path as cp1250 text, for messages (characters cp1250 lacks become "?").
-std::string TextCesty(const std::filesystem::path& cesta);

@@ -1,6 +1,7 @@
 #include "common/IniFile.h"
 
 #include "common/Cp1250.h"
+#include "common/Cesty.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,10 @@ namespace {
 class IniFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("merivox-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // Czech letters in the folder: the file must be found and named right on every system.
+        dir_ = fs::temp_directory_path() / fs::path(u8"merivox-ini-měření") /
+               ("run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         path_ = dir_ / "Merivex.ini";
@@ -24,6 +26,8 @@ protected:
     void TearDown() override {
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir_);
+        std::error_code ec;
+        fs::remove(dir_.parent_path(), ec); // once the last run has gone
     }
     void Write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
     std::string Read() const {
@@ -106,7 +110,7 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileIntactAndNamesThePath) {
         ini.WriteInteger("Port", "Number", 5);
         FAIL() << "the write must fail";
     } catch (const EIniFileError& e) {
-        EXPECT_NE(std::string(e.what()).find(path_.string()), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find(TextCesty(path_)), std::string::npos);
     }
     EXPECT_EQ(Read(), "[Port]\r\nNumber=4\r\n");
 }

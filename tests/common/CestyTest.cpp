@@ -1,0 +1,37 @@
+#include "common/Cesty.h"
+
+#include "common/Cp1250.h"
+#include "common/Slozky.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+TEST(Cesty, CzechNameMeansTheSameFileOnEverySystem) {
+    const fs::path base = fs::temp_directory_path() / "merivox-cesty";
+    fs::remove_all(base);
+    const fs::path folder = base / CestaZTextu(Cz("Měření Žďár"));
+    fs::create_directories(folder);
+    std::ofstream(folder / "a.sdt") << "x";
+    EXPECT_TRUE(fs::exists(base / fs::path(u8"Měření Žďár") / "a.sdt"));
+    EXPECT_EQ(TextCesty(folder.filename()), Cz("Měření Žďár"));
+    EXPECT_EQ(CestaZTextu(TextCesty(folder)), folder);
+    fs::remove_all(base);
+}
+
+TEST(Cesty, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(TextCesty(fs::path(u8"a\u03b1b.sdt")), "a?b.sdt");
+}
+
+TEST(Slozky, ProgramFolderAndSettingsFileBesideIt) {
+    EXPECT_TRUE(fs::equivalent(SlozkaProgramu(), fs::path(MERIVOX_BIN_DIR)));
+    // The build folder is writable, so the settings file sits beside the program.
+    PrepisCestuNastaveni({});
+    EXPECT_EQ(CestaNastaveni(), SlozkaProgramu() / "Merivex.ini");
+    const fs::path elsewhere = fs::temp_directory_path() / "merivox-other.ini";
+    PrepisCestuNastaveni(elsewhere);
+    EXPECT_EQ(CestaNastaveni(), elsewhere);
+    PrepisCestuNastaveni({});
+}

@@ -1,0 +1,208 @@
+// merivox-ptypair: the Linux side of the COM ports that the Windows build's tests open under Wine.
+//
+//   merivox-ptypair start PIDFILE LINK_A LINK_B [--hangup LINK_C]
+//   merivox-ptypair stop PIDFILE
+//
+// start makes two pseudo-terminals joined like a null-modem cable (what one side writes, the
+// other reads) and puts links to them at LINK_A and LINK_B, which the Wine prefix maps to two COM
+// ports. With --hangup it also makes a third one at LINK_C that hangs up (its master side closes)
+// as soon as anything is written to it. It returns once the links exist and relays in the
+// background until stop.
+//
+// The relay keeps each slave side open itself and in raw mode, so that a Windows program may
+// open and close its port as often as it likes without the line hanging up in between.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <poll.h>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+volatile std::sig_atomic_t gStop = 0;
+void OnSignal(int) {
+    gStop = 1;
+}
+
+struct TPty {
+    int master = -1;
+    int slave = -1; // held open by the relay
+    std::string link;
+    std::string pending; // bytes read from the other side not yet written here
+};
+
+[[noreturn]] void Die(const char* what) {
+    std::fprintf(stderr, "merivox-ptypair: %s: %s\n", what, std::strerror(errno));
+    std::exit(1);
+}
+
+TPty OpenPty(const std::string& link) {
+    TPty pty;
+    pty.link = link;
+    pty.master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0)
+        Die("posix_openpt");
+    const char* name = ptsname(pty.master);
+    if (!name)
+        Die("ptsname");
+    pty.slave = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (pty.slave < 0)
+        Die(name);
+    termios tio{};
+    if (tcgetattr(pty.slave, &tio) != 0)
+        Die("tcgetattr");
+    cfmakeraw(&tio);
+    cfsetspeed(&tio, B9600);
+    if (tcsetattr(pty.slave, TCSANOW, &tio) != 0)
+        Die("tcsetattr");
+    unlink(link.c_str());
+    if (symlink(name, link.c_str()) != 0)
+        Die(link.c_str());
+    return pty;
+}
+
+void Close(TPty& pty) {
+    if (pty.master >= 0)
+        close(pty.master);
+    if (pty.slave >= 0)
+        close(pty.slave);
+    pty.master = pty.slave = -1;
+    if (!pty.link.empty())
+        unlink(pty.link.c_str());
+}
+
+// Bytes that wait for the other side are bounded: past this the relay stops reading, so a
+// writer that outruns its reader fills the queues as on a real line.
+constexpr std::size_t kMaxPending = 64 * 1024;
+
+void Relay(TPty& a, TPty& b, TPty* hangup) {
+    char buffer[4096];
+    while (!gStop) {
+        std::vector<pollfd> fds;
+        TPty* sides[2] = {&a, &b};
+        for (int i = 0; i < 2; ++i) {
+            TPty& self = *sides[i];
+            TPty& other = *sides[1 - i];
+            short events = 0;
+            if (other.pending.size() < kMaxPending)
+                events |= POLLIN;
+            if (!self.pending.empty())
+                events |= POLLOUT;
+            fds.push_back({self.master, events, 0});
+        }
+        if (hangup && hangup->master >= 0)
+            fds.push_back({hangup->master, POLLIN, 0});
+        if (poll(fds.data(), fds.size(), 200) < 0) {
+            if (errno == EINTR)
+                continue;
+            Die("poll");
+        }
+        for (int i = 0; i < 2; ++i) {
+            TPty& self = *sides[i];
+            TPty& other = *sides[1 - i];
+            if (fds[i].revents & POLLIN) {
+                const ssize_t n = read(self.master, buffer, sizeof buffer);
+                if (n > 0)
+                    other.pending.append(buffer, std::size_t(n));
+            }
+            if ((fds[i].revents & POLLOUT) && !self.pending.empty()) {
+                const ssize_t n = write(self.master, self.pending.data(), self.pending.size());
+                if (n > 0)
+                    self.pending.erase(0, std::size_t(n));
+            }
+        }
+        if (hangup && hangup->master >= 0 && fds.size() > 2 && fds[2].revents) {
+            Close(*hangup);
+        }
+    }
+}
+
+int Start(int argc, char** argv) {
+    if (argc != 5 && argc != 7)
+        return 2;
+    const std::string pidFile = argv[2];
+    const std::string linkA = argv[3], linkB = argv[4];
+    std::string linkC;
+    if (argc == 7) {
+        if (std::string(argv[5]) != "--hangup")
+            return 2;
+        linkC = argv[6];
+    }
+    int ready[2];
+    if (pipe(ready) != 0)
+        Die("pipe");
+    const pid_t child = fork();
+    if (child < 0)
+        Die("fork");
+    if (child > 0) {
+        close(ready[1]);
+        char ok = 0;
+        const bool started = read(ready[0], &ok, 1) == 1 && ok == 1;
+        return started ? 0 : 1;
+    }
+    close(ready[0]);
+    setsid();
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGHUP, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    TPty a = OpenPty(linkA);
+    TPty b = OpenPty(linkB);
+    TPty c;
+    if (!linkC.empty())
+        c = OpenPty(linkC);
+    std::ofstream(pidFile) << getpid() << "\n";
+    const int devNull = open("/dev/null", O_RDWR);
+    // Nothing of the caller's may stay open here: ctest waits for its output pipe to close.
+    dup2(devNull, 0);
+    dup2(devNull, 1);
+    dup2(devNull, 2);
+    const char ok = 1;
+    if (write(ready[1], &ok, 1) != 1)
+        return 1;
+    close(ready[1]);
+    Relay(a, b, linkC.empty() ? nullptr : &c);
+    Close(a);
+    Close(b);
+    Close(c);
+    unlink(pidFile.c_str());
+    return 0;
+}
+
+int Stop(int argc, char** argv) {
+    if (argc != 3)
+        return 2;
+    std::ifstream in(argv[2]);
+    pid_t pid = 0;
+    if (!(in >> pid) || pid <= 0)
+        return 0; // not running
+    if (kill(pid, SIGTERM) != 0)
+        return 0;
+    for (int i = 0; i < 100 && kill(pid, 0) == 0; ++i)
+        usleep(50 * 1000);
+    unlink(argv[2]);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    int result = 2;
+    if (command == "start")
+        result = Start(argc, argv);
+    else if (command == "stop")
+        result = Stop(argc, argv);
+    if (result == 2)
+        std::fprintf(stderr,
+                     "usage: merivox-ptypair start PIDFILE LINK_A LINK_B [--hangup LINK_C]\n"
+                     "       merivox-ptypair stop PIDFILE\n");
+    return result;
+}
