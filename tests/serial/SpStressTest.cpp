@@ -47,18 +47,20 @@ TEST(SpStress, CoreClosesWhileDataFlowAndThePollQueriesTheStatus) {
         const int32_t n = c.ReadData(buf, static_cast<int32_t>(std::min<uint32_t>(s.InQueue, 256)));
         prijato += n > 0 ? n : 0;
     });
-    core.SetTiming({.Poll = 1ms});
+    // No poll interval at all: the event thread queries the status without pause, so that it
+    // is between its active check and the port lock as often as possible when the close comes.
+    core.SetTiming({.Poll = 0ms});
     TSpDCB dcb;
     dcb.BaudRate = 115200;
     dcb.ByteSize = 8;
     core.ApplyDCB(dcb);
     TZdroj zdroj(*linka);
     std::mt19937 nahoda(5);
-    for (int kolo = 0; kolo < 150; ++kolo) {
+    for (int kolo = 0; kolo < 500; ++kolo) {
         ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
         const uint8_t ven[] = "ping\r\n";
         core.WriteData(ven, 6);
-        std::this_thread::sleep_for(std::chrono::microseconds(nahoda() % 3000));
+        std::this_thread::sleep_for(std::chrono::microseconds(nahoda() % 1000));
         core.ClosePort();
         ASSERT_FALSE(core.Opened());
     }
