@@ -16,9 +16,9 @@ class IniFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Czech letters in the folder: the file must be found and named right on every system.
-        dir_ = fs::temp_directory_path() / fs::path(u8"merivox-ini-měření") /
-               ("run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // One folder per test and no shared parent: ctest runs the cases side by side.
+        dir_ = fs::temp_directory_path() / fs::path(u8"merivox-ini-měření-");
+        dir_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         path_ = dir_ / "Merivex.ini";
@@ -26,8 +26,6 @@ protected:
     void TearDown() override {
         fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(dir_);
-        std::error_code ec;
-        fs::remove(dir_.parent_path(), ec); // once the last run has gone
     }
     void Write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
     std::string Read() const {
