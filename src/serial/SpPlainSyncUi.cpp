@@ -17,13 +17,7 @@ void TSpPlainSyncUi::ShowException(std::exception_ptr error) {
         OnException(error);
         return;
     }
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        std::cerr << e.what() << '\n';
-    } catch (...) {
-        std::cerr << "unknown error\n";
-    }
+    std::cerr << SpTextVyjimky(error) << '\n';
 }
 
 bool TSpPlainSyncUi::RunOne(std::chrono::steady_clock::time_point deadline) {

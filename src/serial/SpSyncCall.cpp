@@ -141,3 +141,13 @@ bool EnableSyncCall(int32_t id, bool enabled) {
 bool CallSync(int32_t id, std::chrono::milliseconds timeout) {
     return TSpSyncCallTable::Global().CallSync(id, timeout);
 }
+
+std::string SpTextVyjimky(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "unknown error";
+    }
+}

@@ -20,6 +20,11 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
+
+// The message of an exception that reached the user-interface side, for a UI without an error
+// box of its own.
+std::string SpTextVyjimky(std::exception_ptr error);
 
 class TSpSyncUi {
 public:

@@ -19,11 +19,5 @@ void TSpQtSyncUi::ShowException(std::exception_ptr error) {
         OnException(error);
         return;
     }
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        qWarning() << e.what();
-    } catch (...) {
-        qWarning() << "unknown error";
-    }
+    qWarning() << SpTextVyjimky(error).c_str();
 }
