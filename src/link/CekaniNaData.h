@@ -1,0 +1,18 @@
+// The waiting dialog as the station link sees it. The driver creates one when a download
+// starts and shows it modally; the program's window is TFormCekamNaData, merivox-cli and the
+// tests bring their own.
+#pragma once
+
+#include <string>
+
+class TCekaniNaData {
+public:
+    virtual ~TCekaniNaData() = default;
+    // Runs until Zavri() is called (false) or the user aborts the download (true). While it
+    // runs, the user-interface thread goes on serving port events and timers (a nested loop).
+    virtual bool UkazModalne() = 0;
+    // The dialog's text line (cp1250).
+    virtual void NastavText(const std::string& text) = 0;
+    // Hides and closes the dialog: a running UkazModalne() returns false.
+    virtual void Zavri() = 0;
+};

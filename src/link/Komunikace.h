@@ -1,0 +1,130 @@
+// The station link: the one object through which the program talks to the total station.
+// Conversations are queued commands (download, send); the driver runs one at a time, opens
+// the port when a command starts, closes it when the queue becomes empty, and reports the end
+// of every command through OnKomunikaceOK or OnKomunikaceErr. Everything runs on the
+// user-interface thread.
+#pragma once
+
+#include "link/Casovac.h"
+#include "link/CekaniNaData.h"
+#include "serial/SpBackend.h"
+#include "serial/SpComPort.h"
+#include "serial/SpTypes.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TIniFile;
+class TZpravy;
+class TComDriver;
+
+// Command type: 1 = download, 2 = send.
+using TMnozinaPrikazu = uint8_t;
+constexpr TMnozinaPrikazu PrikazNacteni = 1;
+constexpr TMnozinaPrikazu PrikazZapis = 2;
+
+// Station type.
+constexpr uint8_t StaniceNTS350 = 1;
+constexpr uint8_t StaniceNTS660 = 2;
+
+// A queued command: its type and, for a send, the whole text (lines ended by CR LF).
+struct TPrikaz {
+    TMnozinaPrikazu TypPrikazu = PrikazNacteni;
+    std::string Data;
+};
+
+// The end of a command. AData: a download's whole received text, end mark included; for a
+// send what came after the last acknowledged line. OnKomunikaceErr passes false and "".
+using TKomunikaceEvent = std::function<void(TComDriver& Sender, TMnozinaPrikazu ATypPrikazu,
+                                            bool APreruseno, const std::string& AData)>;
+// How far a send has come: lines acknowledged by the station out of the command's lines.
+using TPrubehZapisuEvent = std::function<void(TComDriver& Sender, int APotvrzeno, int ACelkem)>;
+using TComDriverNotifyEvent = std::function<void(TComDriver& Sender)>;
+
+// What the driver needs from its surroundings: the program gives Qt-based pieces, merivox-cli
+// and the tests plain ones.
+struct TProstrediKomunikace {
+    // Creates the waiting dialog of a download.
+    std::function<std::unique_ptr<TCekaniNaData>()> VytvorCekani;
+    // Creates the response timer.
+    std::function<std::unique_ptr<TCasovac>()> VytvorCasovac;
+    // Where the driver shows its own messages (a port that cannot be opened, a lost port).
+    TZpravy* Zpravy = nullptr;
+    // The port's surroundings (tests use their own table and backend).
+    TSpSyncCallTable* SyncTable = &TSpSyncCallTable::Global();
+    TSpBackendFactory BackendFactory = &SpCreateBackend;
+};
+
+class TComDriver {
+public:
+    explicit TComDriver(TProstrediKomunikace prostredi);
+    ~TComDriver();
+    TComDriver(const TComDriver&) = delete;
+    TComDriver& operator=(const TComDriver&) = delete;
+
+    // Queues a command; starts it at once when the queue was empty. Callers never queue an
+    // empty send text.
+    void AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data);
+    // Removes every queued command, the running one included, without touching the port, the
+    // timer or the mode. Every OnKomunikaceErr handler calls it first.
+    void ClearCommands();
+    int PocetPrikazu() const { return static_cast<int>(fronta_.size()); }
+
+    // Section `Port` of the settings file.
+    void LoadSettings(TIniFile& ini);
+    void SaveSettings(TIniFile& ini);
+
+    // Line settings, passed straight through to the port component.
+    uint16_t ComNumber() const;
+    void SetComNumber(uint16_t value);
+    TSpBaudrate BaudRate() const;
+    void SetBaudRate(TSpBaudrate value);
+    TSpParity Parity() const;
+    void SetParity(TSpParity value);
+    TSpDatabits DataBits() const;
+    void SetDataBits(TSpDatabits value);
+    TSpStopbits StopBits() const;
+    void SetStopBits(TSpStopbits value);
+
+    // The port component itself: the settings dialog closes and reopens it, merivox-cli
+    // points it at a device path, the tests shorten its timing.
+    TSpComPort& Port() { return *port_; }
+
+    // 1 = NTS-350, 2 = NTS-660; read and written by the main window, the settings dialog and
+    // the conversion.
+    uint8_t StationType = StaniceNTS660;
+
+    TKomunikaceEvent OnKomunikaceOK;
+    TKomunikaceEvent OnKomunikaceErr;
+    // After every acknowledged line of a send (and once with 0 when the send starts).
+    TPrubehZapisuEvent OnPrubehZapisu;
+    // A command could not start because the port could not be opened; the driver has shown
+    // its message and cleared the queue. Windows that disabled an action re-enable it here.
+    TComDriverNotifyEvent OnChybaOtevreni;
+
+    // The response timer's interval (1000 ms); tests shorten it.
+    void SetIntervalCasovace(std::chrono::milliseconds interval);
+
+private:
+    // Implementation state lives in Komunikace.cpp; members below are the ones every
+    // implementation needs.
+    TProstrediKomunikace prostredi_;
+    std::unique_ptr<TSpComPort> port_;
+    std::unique_ptr<TCasovac> TimerComErr;
+    std::deque<std::unique_ptr<TPrikaz>> fronta_;
+    std::vector<std::string> SendLines;
+    std::unique_ptr<TCekaniNaData> WaitDialog;
+    std::string RxBuffer;
+    int Mode = 0;
+    int RetryCount = 0;
+    uint16_t comNumber_ = 1;
+    TSpBaudrate baudRate_ = br19200;
+    TSpParity parity_ = paNone;
+    TSpDatabits dataBits_ = db8;
+    TSpStopbits stopBits_ = sbOne;
+};
