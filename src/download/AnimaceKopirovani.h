@@ -13,6 +13,11 @@ public:
     QSize sizeHint() const override { return {272, 60}; }
     // The step of the flight shown now, 0 .. PocetKroku-1 (the tests see it move).
     int Krok() const { return krok_; }
+    // Puts the sheet at a step of its flight (pictures of the dialog show it mid-way).
+    void NastavKrok(int krok) {
+        krok_ = krok % PocetKroku;
+        update();
+    }
     static constexpr int PocetKroku = 24;
 
 protected:

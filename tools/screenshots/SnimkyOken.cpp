@@ -7,6 +7,9 @@
 #include "common/Slozky.h"
 #include "conversion/ParamMAPA2.h"
 #include "conversion/VysledekKonverze.h"
+#include "download/AnimaceKopirovani.h"
+#include "download/CekamNaData.h"
+#include "download/NactenaData.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +80,35 @@ void SnimekVysledkuKonverze(TSnimkovac& s) {
     std::filesystem::remove(soubor);
 }
 
+// The waiting dialog once the first bytes came, the sheet half way between the folders.
+void SnimekCekamNaData(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormCekamNaData dialog(&zaklad);
+    dialog.show();
+    dialog.NastavText("P\xF8ij\xEDm\xE1m data z tot\xE1ln\xED stanice");
+    dialog.findChild<TAnimaceKopirovani*>("Animace")->NastavKrok(TAnimaceKopirovani::PocetKroku /
+                                                                 2);
+    s.Uloz(&dialog, "cekam-na-data");
+}
+
+// "Načtená data" with a short measurement as an NTS-660 sends it, end mark included.
+void SnimekNactenychDat(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver());
+    okno.NastavData("NTS-660\r\nJOB ULICE  12\r\nNAME TEAM1\r\nATMOS 15C 1013hPa\r\n"
+                    "UNITS M,G\r\nDATE 12.05.2003 10:15\r\nSTN 5,1.560,KOD\r\n"
+                    "XYZ 1000.000,2000.000,300.000\r\nBS 4,1.500,ZN\r\n"
+                    "SD 0.0000,100.0000,25.500\r\nFS 6,1.500\r\n"
+                    "HD 200.0000,30.000,40.000,K1\r\nSS 12,1.600,#\r\n"
+                    "SD 123.4560,92.1230,45.678\r\nSS 13,1.600,\x8ALU\x8D\r\n"
+                    "HV 10.0000,90.0000\r\nSS 14,1.700,PLOT\r\n"
+                    "SD 50.0000,99.0000,10.123\r\nNOTE ROH DOMU\r\nSTN 6,1.600\r\n"
+                    "SS 15,1.500,#\r\nHV 300.0000,100.0000\r\n\x04\r\n");
+    s.Uloz(&okno, "nactena-data");
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
@@ -85,5 +117,7 @@ const TSnimekOkna kSnimkyOken[] = {
     {"o-programu", SnimekOProgramu},
     {"param-mapa2", SnimekParametruMAPA2},
     {"vysledek-konverze", SnimekVysledkuKonverze},
+    {"cekam-na-data", SnimekCekamNaData},
+    {"nactena-data", SnimekNactenychDat},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));
