@@ -164,21 +164,6 @@ TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
         EXPECT_EQ(polozka.path().filename(), "Merivex.ini");
 }
 
-TEST_F(NacteniZakladTest, Nts350DataAreNeverShown) {
-    Okno().ComDriver().StationType = StaniceNTS350;
-    TZaznamZprav zpravy;
-    TOdpovediDialogu dialogy;
-    dialogy.OdpovezDalsimu([&](QWidget* cekani) {
-        ASSERT_TRUE(sim_.PosliHned("STN 1,1.560\r\n\x04\r\n"));
-        EXPECT_TRUE(Cekej([&] { return Okno().ComDriver().PrijataData().size() == 16; }));
-        EXPECT_TRUE(cekani->isVisible()) << "the end mark does not end an NTS-350 download";
-        Klikni(cekani, "Tl_Prerusit");
-    });
-    NactiData();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(zpravy.Zpravy().empty());
-}
-
 TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {
     const int drzitel = ::open(sim_.Cesta().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(drzitel, 0);

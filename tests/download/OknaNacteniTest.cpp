@@ -41,8 +41,12 @@ public:
 
 std::unique_ptr<TComDriver> NecinnyDriver() {
     TProstrediKomunikace prostredi;
-    prostredi.VytvorCasovac = [] { return std::make_unique<TNecinnyCasovac>(); };
-    prostredi.VytvorCekani = [] { return std::make_unique<TFormCekamNaData>(nullptr); };
+    prostredi.VytvorCasovac = [] {
+        return std::make_unique<TNecinnyCasovac>();
+    };
+    prostredi.VytvorCekani = [] {
+        return std::make_unique<TFormCekamNaData>(nullptr);
+    };
     return std::make_unique<TComDriver>(std::move(prostredi));
 }
 
