@@ -16,9 +16,9 @@
 
 #include <memory>
 
-// A driver whose port is never opened by these tests: they stop before a send starts.
-// Its own messages go through the message boxes, so a test's recorder sees them.
-std::unique_ptr<TComDriver> DriverBezStanice(TZpravy& zpravy);
+// A driver for the windows whose port is the device `zarizeni` (a simulated station's pty, or
+// a path that does not exist), never a real port. Its own messages go to `zpravy`.
+std::unique_ptr<TComDriver> DriverTestu(TZpravy& zpravy, const std::filesystem::path& zarizeni);
 
 class OknaZapisuTest : public DocasnaSlozka {
 protected:
@@ -26,7 +26,7 @@ protected:
         DocasnaSlozka::SetUp();
         QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
         PrepisCestuNastaveni(slozka_ / "Merivex.ini");
-        driver_ = DriverBezStanice(zpravyDriveru_);
+        driver_ = DriverTestu(zpravyDriveru_, slozka_ / "bez-stanice");
     }
     void TearDown() override {
         NastavVolbuSouboruZapisu({});

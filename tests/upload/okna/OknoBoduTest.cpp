@@ -305,4 +305,18 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
     EXPECT_EQ(okno_->Body().Bunka(1, 0), "1");
 }
 
+TEST_F(OknoBoduTest, APortThatCannotBeOpenedGivesTheSendActionBack) {
+    Vypln({{"1", "512.34", "108,25", "250.3", "  roh"}});
+    TZaznamZprav zpravy;
+    okno_->A_ZapisDat->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
+    EXPECT_EQ(zpravy.Zpravy()[0].text, QString::fromUtf8("Nastavte totální stanici do režimu "
+                                                         "příjmu dat.\r\nPoté stiskněte OK."));
+    EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Chyba");
+    EXPECT_TRUE(zpravy.Zpravy()[1].text.endsWith(
+        QString::fromUtf8(" neexistuje nebo je používán jinou aplikací")));
+    EXPECT_EQ(driver_->PocetPrikazu(), 0);
+    EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+}
+
 } // namespace
