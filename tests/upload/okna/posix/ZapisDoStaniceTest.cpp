@@ -5,6 +5,7 @@
 #include "../OknaZapisu.h"
 
 #include "SimStanice.h"
+#include "app/Zaklad.h"
 #include "common/Cp1250.h"
 #include "upload/ZapisKodu.h"
 #include "upload/ZapisSouradnicBodu.h"
@@ -203,6 +204,44 @@ TEST_F(ZapisDoStaniceTest, AWindowClosedDuringASendLeavesTheEndToTheMainWindow) 
     EXPECT_EQ(Spoj(hra.Radky()), ocekavany); // the transfer went on to its end
     EXPECT_THAT(konceZakladu_, ElementsAre(PrikazZapis));
     EXPECT_THAT(zpravy.Texty(), ElementsAre(kRezimPrijmu)); // nothing from the closed window
+}
+
+// The program's own road: the main window opens the code window modally on its driver, the
+// user sends and closes the window at once, and the main window reports the end.
+TEST_F(ZapisDoStaniceTest, TheMainWindowOpensTheWindowOnItsDriverAndReportsTheEndAfterIt) {
+    TSimNastaveni nastaveni = RychlaStanice();
+    nastaveni.ZpozdeniPotvrzeni = std::chrono::milliseconds(5);
+    TSimStanice stanice(nastaveni);
+    TFormZaklad zaklad;
+    zaklad.ComDriver().Port().SetDevicePath(stanice.Cesta());
+    zaklad.show();
+
+    TZaznamZprav zpravy;
+    TOdpovediDialogu dialogy;
+    THraStanice hra(stanice);
+    std::string ocekavany;
+    bool otevreno = false;
+    dialogy.OdpovezDalsimu([&](QWidget* w) {
+        auto* okno = qobject_cast<TFormZapisKodu*>(w);
+        ASSERT_NE(okno, nullptr);
+        otevreno = true;
+        for (int r = 1; r <= 50; ++r) {
+            if (r > 1)
+                okno->Kody().PridejRadek();
+            okno->Kody().NastavBunku(r, 0, "vrstva");
+            okno->Kody().NastavBunku(r, 1, "k" + std::to_string(r));
+        }
+        okno->Mrizka()->ZobrazTabulku();
+        ocekavany = SestavZapisKodu(okno->Kody());
+        okno->A_ZapisDat->trigger();
+        okno->A_Konec->trigger();
+    });
+    zaklad.findChild<QAction*>("A_ZapisKodu")->trigger();
+    EXPECT_TRUE(otevreno);
+    ASSERT_TRUE(CekejNa([&] { return zpravy.Zpravy().size() >= 2; }));
+    EXPECT_EQ(Spoj(hra.Radky()), ocekavany);
+    EXPECT_THAT(zpravy.Texty(), ElementsAre(kRezimPrijmu, kUspech));
+    zaklad.hide();
 }
 
 } // namespace
