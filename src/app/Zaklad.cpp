@@ -16,6 +16,8 @@
 #include "link/qt/CasovacQt.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
+#include "upload/ZapisKodu.h"
+#include "upload/ZapisSouradnicBodu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -165,9 +167,15 @@ void TFormZaklad::A_NacteniDatExecute() {
     ComDriver().AddCommand(PrikazNacteni, "");
 }
 
-void TFormZaklad::A_ZapisSouradnicBoduExecute() {}
+void TFormZaklad::A_ZapisSouradnicBoduExecute() {
+    TFormZapisSouradnicBodu okno(this, ComDriver());
+    okno.exec();
+}
 
-void TFormZaklad::A_ZapisKoduExecute() {}
+void TFormZaklad::A_ZapisKoduExecute() {
+    TFormZapisKodu okno(this, ComDriver());
+    okno.exec();
+}
 
 void TFormZaklad::A_KonverzeExecute() {
     KonverzeSouboruOken(this, ComDriver().StationType);

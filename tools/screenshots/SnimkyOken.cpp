@@ -4,12 +4,15 @@
 
 #include "app/OProgramu.h"
 #include "app/Zaklad.h"
+#include "common/Cp1250.h"
 #include "common/Slozky.h"
 #include "conversion/ParamMAPA2.h"
 #include "conversion/VysledekKonverze.h"
 #include "download/AnimaceKopirovani.h"
 #include "download/CekamNaData.h"
 #include "download/NactenaData.h"
+#include "upload/ZapisKodu.h"
+#include "upload/ZapisSouradnicBodu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,6 +112,52 @@ void SnimekNactenychDat(TSnimkovac& s) {
     s.Uloz(&okno, "nactena-data");
 }
 
+// The point window with a few points typed in, the cell cursor in the note column.
+void SnimekZapisuSouradnicBodu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormZapisSouradnicBodu okno(&zaklad, zaklad.ComDriver());
+    const char* body[][5] = {{"101", "742351.28", "1043817.56", "251.34", "roh plotu"},
+                             {"102", "742360.05", "1043822.91", "251.12", ""},
+                             {"103", "742372,40", "1043830,17", "250.98", "sloup"},
+                             {"104", "742380.66", "1043812.03", "251.40", "šachta"},
+                             {"105", "742366.12", "1043801.77", "251.65", "roh domu"}};
+    for (int r = 0; r < 5; ++r) {
+        if (r > 0)
+            okno.Body().PridejRadek();
+        for (int c = 0; c < 5; ++c)
+            okno.Body().NastavBunku(r + 1, c, Cz(body[r][c]));
+    }
+    okno.Mrizka()->ZobrazTabulku();
+    okno.show();
+    okno.Mrizka()->setCurrentCell(2, 4);
+    QApplication::processEvents();
+    s.Uloz(&okno, "zapis-souradnic-bodu");
+    okno.hide(); // not closed: that would write the settings
+}
+
+// The code window with codes in three directories and one without, the tree beside them.
+void SnimekZapisuKodu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormZapisKodu okno(&zaklad, zaklad.ComDriver());
+    const char* kody[][2] = {{"body", "roh"},      {"Body", "plot"},   {"vedení", "sloup"},
+                             {"vedení", "šachta"}, {"", "stromek"},    {"budovy", "dům"},
+                             {"budovy", "garáž"},  {"body", "hranice"}};
+    for (int r = 0; r < 8; ++r) {
+        if (r > 0)
+            okno.Kody().PridejRadek();
+        okno.Kody().NastavBunku(r + 1, 0, Cz(kody[r][0]));
+        okno.Kody().NastavBunku(r + 1, 1, Cz(kody[r][1]));
+    }
+    okno.Mrizka()->ZobrazTabulku();
+    okno.ObnovStrom();
+    okno.show();
+    okno.Mrizka()->setCurrentCell(1, 1);
+    QApplication::processEvents();
+    s.Uloz(&okno, "zapis-kodu");
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
@@ -119,5 +168,7 @@ const TSnimekOkna kSnimkyOken[] = {
     {"vysledek-konverze", SnimekVysledkuKonverze},
     {"cekam-na-data", SnimekCekamNaData},
     {"nactena-data", SnimekNactenychDat},
+    {"zapis-souradnic-bodu", SnimekZapisuSouradnicBodu},
+    {"zapis-kodu", SnimekZapisuKodu},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

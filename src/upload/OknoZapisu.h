@@ -1,0 +1,120 @@
+// What the point window and the code window share: the tool bar, the grid over the table,
+// the file commands and the send with its progress. The two windows add their own table,
+// file format, upload text and extras (the swap box, the code tree).
+#pragma once
+
+#include "link/Komunikace.h"
+#include "ui/ZpravyOken.h"
+#include "upload/MrizkaTabulky.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QFileDialog;
+class QLabel;
+class QToolBar;
+class QVBoxLayout;
+
+// The texts that differ between the two windows (UTF-8 in the source).
+struct TTextyOknaZapisu {
+    const char* Titulek;           // the window caption
+    const char* JmenoPridej;       // "A_PridejBod"
+    const char* TitulekPridej;     // "&Přidej bod"
+    const char* NapovedaPridej;    // "Přídání dalšího bodu"
+    const char* JmenoVymaz;        // "A_VymazBod"
+    const char* TitulekVymaz;      // "&Vymaž bod"
+    const char* NapovedaVymaz;     // "Vymazání vybraného bodu"
+    const char* NapovedaOtevri;    // the open action's tool tip
+    QStringList Filtry;            // the file dialogs' name filters
+    const char* Pripona;           // default suffix
+    std::vector<int> SirkySloupcu; // grid column widths
+};
+
+// How the file commands get their file from the prepared dialog: exec() by default; tests
+// look at the dialog and answer it. An empty result is a cancelled dialog. Returns the
+// previous way; an empty function restores the default.
+using TVolbaSouboruZapisu = std::function<QString(QFileDialog& dialog)>;
+TVolbaSouboruZapisu NastavVolbuSouboruZapisu(TVolbaSouboruZapisu volba);
+
+class TFormZapisTabulky : public QDialog {
+    Q_OBJECT
+public:
+    ~TFormZapisTabulky() override;
+
+    // Actions in tool bar order.
+    QAction* A_OtevriSoubor;
+    QAction* A_UlozDoSouboru;
+    QAction* A_Pridej;
+    QAction* A_Vymaz;
+    QAction* A_ZapisDat;
+    QAction* A_Konec;
+
+    TMrizkaTabulky* Mrizka() const { return StringGrid; }
+    // "12 / 250" while a send runs (empty before the first).
+    QString TextPrubehu() const;
+
+public slots:
+    void A_OtevriSouborExecute();
+    void A_UlozDoSouboruExecute();
+    void A_PridejExecute();
+    void A_VymazExecute();
+    void A_ZapisDatExecute();
+
+protected:
+    TFormZapisTabulky(QWidget* rodic, TComDriver& driver, std::unique_ptr<TTabulkaTextu> tabulka,
+                      const TTextyOknaZapisu& texty);
+
+    TTabulkaTextu& Tabulka() { return *tabulka_; }
+    const TTabulkaTextu& Tabulka() const { return *tabulka_; }
+    QVBoxLayout* Rozvrzeni() const { return rozvrzeni_; }
+    TZpravy& Zpravy() { return zpravy_; }
+
+    // The window's own file format and upload text.
+    virtual bool NactiSoubor(const std::filesystem::path& soubor) = 0;
+    virtual bool UlozSoubor(const std::filesystem::path& soubor) = 0;
+    virtual std::optional<std::string> PripravZapis() = 0;
+    // Runs after every key release in the grid, every deletion and every open (the code
+    // window rebuilds its tree there).
+    virtual void PoZmeneTabulky() {}
+
+    // Closing, in whatever way: the driver gets its handlers back. Subclasses add their own
+    // closing steps and call this.
+    void done(int vysledek) override;
+    void keyPressEvent(QKeyEvent* udalost) override;
+
+    TMrizkaTabulky* StringGrid;
+
+private:
+    void StringGridKeyUp(int klavesa, unsigned modifikatory);
+    void PrevezmiUdalosti();
+    void VratUdalosti();
+    void KonecZapisu(TComDriver& sender, TMnozinaPrikazu typPrikazu);
+    void ChybaZapisu(TComDriver& sender);
+    void Prubeh(int potvrzeno, int celkem);
+    void KonecPrubehu();
+    QString VolbaSouboru(bool ulozit);
+
+    TComDriver& driver_;
+    std::unique_ptr<TTabulkaTextu> tabulka_;
+    TTextyOknaZapisu texty_;
+    TZpravyOken zpravy_{this};
+    QVBoxLayout* rozvrzeni_;
+    QToolBar* lista_;
+    QLabel* L_Prubeh;
+
+    // The driver's handlers before this window's first send, given back when it closes.
+    struct TUlozeneUdalosti {
+        TKomunikaceEvent OK;
+        TKomunikaceEvent Err;
+        TPrubehZapisuEvent Prubeh;
+        TComDriverNotifyEvent ChybaOtevreni;
+    };
+    std::optional<TUlozeneUdalosti> ulozene_;
+};

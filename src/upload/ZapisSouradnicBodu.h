@@ -1,0 +1,24 @@
+// The point window "Zápis souřadnic bodů": the point table in a grid, the ASC point files and
+// the point upload with the swap box.
+#pragma once
+
+#include "upload/OknoZapisu.h"
+#include "upload/TabulkaBodu.h"
+
+class QCheckBox;
+
+class TFormZapisSouradnicBodu : public TFormZapisTabulky {
+    Q_OBJECT
+public:
+    TFormZapisSouradnicBodu(QWidget* rodic, TComDriver& driver);
+
+    TTabulkaBodu& Body() { return static_cast<TTabulkaBodu&>(Tabulka()); }
+
+    QCheckBox* CB_ProhozeniXY;
+
+protected:
+    bool NactiSoubor(const std::filesystem::path& soubor) override;
+    bool UlozSoubor(const std::filesystem::path& soubor) override;
+    std::optional<std::string> PripravZapis() override;
+    void done(int vysledek) override;
+};

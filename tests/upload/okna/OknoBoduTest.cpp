@@ -1,0 +1,322 @@
+// The point window offscreen: the grid as a view of the point table, the keys, the files and
+// everything a send does before the driver takes over.
+#include "OknaZapisu.h"
+
+#include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "upload/ZapisSouradnicBodu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+using TRadkyMrizky = std::vector<std::vector<std::string>>;
+
+// What the grid shows and what the table holds, as UTF-8 rows: the two must always agree.
+TRadkyMrizky RadkyMrizky(const QTableWidget& mrizka) {
+    TRadkyMrizky radky;
+    for (int r = 0; r < mrizka.rowCount(); ++r) {
+        radky.emplace_back();
+        for (int s = 0; s < mrizka.columnCount(); ++s)
+            radky.back().push_back(mrizka.model()->index(r, s).data().toString().toStdString());
+    }
+    return radky;
+}
+TRadkyMrizky RadkyTabulky(const TTabulkaTextu& tabulka) {
+    TRadkyMrizky radky;
+    for (int r = 1; r <= tabulka.PocetRadku(); ++r) {
+        radky.emplace_back();
+        for (const auto& bunka : tabulka.Radek(r))
+            radky.back().push_back(Cp1250NaUtf8(bunka));
+    }
+    return radky;
+}
+
+// A cell as the user leaves it after typing.
+void Napis(QTableWidget& mrizka, int radek, int sloupec, const char* utf8) {
+    mrizka.model()->setData(mrizka.model()->index(radek, sloupec), QString::fromUtf8(utf8));
+}
+
+class OknoBoduTest : public OknaZapisuTest {
+protected:
+    void SetUp() override {
+        OknaZapisuTest::SetUp();
+        okno_ = std::make_unique<TFormZapisSouradnicBodu>(nullptr, *driver_);
+    }
+    void TearDown() override {
+        okno_.reset();
+        OknaZapisuTest::TearDown();
+    }
+    QTableWidget& Mrizka() { return *okno_->Mrizka(); }
+    void OverZrcadlo() { EXPECT_EQ(RadkyMrizky(Mrizka()), RadkyTabulky(okno_->Body())); }
+    // Rows typed into the grid, one row added per further row.
+    void Vypln(const TRadkyMrizky& radky) {
+        for (std::size_t r = 0; r < radky.size(); ++r) {
+            if (r > 0)
+                okno_->A_PridejExecute();
+            for (std::size_t s = 0; s < radky[r].size(); ++s)
+                Napis(Mrizka(), int(r), int(s), radky[r][s].c_str());
+        }
+    }
+    std::unique_ptr<TFormZapisSouradnicBodu> okno_;
+};
+
+TEST_F(OknoBoduTest, ToolBarContextMenuAndGridAreLaidOutAsGiven) {
+    EXPECT_EQ(okno_->windowTitle(), QString::fromUtf8("Zápis souřadnic bodů"));
+    EXPECT_EQ(okno_->size(), QSize(742, 473));
+    auto* lista = okno_->findChild<QToolBar*>("ToolBar");
+    ASSERT_NE(lista, nullptr);
+    std::vector<std::string> poradi;
+    for (QAction* a : lista->actions())
+        poradi.push_back(a->isSeparator()
+                             ? "|"
+                             : a->objectName().toStdString() + " " + a->toolTip().toStdString());
+    EXPECT_THAT(poradi, ElementsAre("A_OtevriSoubor Otevření souboru se souřadnicemi bodů",
+                                    "A_UlozDoSouboru Uložení dat do souboru", "|",
+                                    "A_PridejBod Přídání dalšího bodu",
+                                    "A_VymazBod Vymazání vybraného bodu", "|",
+                                    "A_ZapisDat Zápis dat do totální stanice", "|",
+                                    "A_Konec Zavření okna"));
+    auto* tlacitko = okno_->findChild<QToolButton*>("SB_ZapisDat");
+    ASSERT_NE(tlacitko, nullptr);
+    EXPECT_EQ(tlacitko->size(), QSize(30, 30));
+    EXPECT_TRUE(tlacitko->autoRaise());
+
+    const auto menu = Mrizka().actions();
+    ASSERT_EQ(menu.size(), 2);
+    EXPECT_EQ(menu[0]->text(), QString::fromUtf8("&Přidej bod"));
+    EXPECT_EQ(menu[1]->text(), QString::fromUtf8("&Vymaž bod"));
+    EXPECT_EQ(Mrizka().contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    EXPECT_EQ(Mrizka().size(), QSize(712, 378));
+    std::vector<std::string> hlavicka;
+    for (int s = 0; s < Mrizka().columnCount(); ++s)
+        hlavicka.push_back(Mrizka().horizontalHeaderItem(s)->text().toStdString() + "/" +
+                           std::to_string(Mrizka().columnWidth(s)));
+    EXPECT_THAT(hlavicka, ElementsAre("  Číslo/97", "  Y (N)/109", "  X (E)/99", "  Z/110",
+                                      "  Poznámka/265"));
+    EXPECT_EQ(Mrizka().rowHeight(0), 20);
+    EXPECT_TRUE(Mrizka().font().bold());
+    EXPECT_TRUE(Mrizka().tabKeyNavigation());
+    EXPECT_EQ(okno_->CB_ProhozeniXY->text(),
+              QString::fromUtf8("&Prohození souřadnic X a Y při zápisu"));
+}
+
+TEST_F(OknoBoduTest, InsertAndCtrlDeleteActOnTheKeyReleaseAndTheGridFollowsTheTable) {
+    Vypln({{"1"}, {"2"}, {"3"}});
+
+    // Nothing selected yet: Ctrl+Delete leaves the table alone.
+    QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(okno_->Body().PocetRadku(), 3);
+
+    // Insert appends at the end wherever the selection is, whatever modifiers are held; the
+    // press alone does nothing.
+    Mrizka().setCurrentCell(0, 2);
+    QTest::keyPress(&Mrizka(), Qt::Key_Insert);
+    EXPECT_EQ(okno_->Body().PocetRadku(), 3);
+    QTest::keyRelease(&Mrizka(), Qt::Key_Insert);
+    EXPECT_EQ(okno_->Body().PocetRadku(), 4);
+    QTest::keyClick(&Mrizka(), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(okno_->Body().PocetRadku(), 5);
+    Napis(Mrizka(), 4, 0, "5");
+    OverZrcadlo();
+
+    // Delete needs Ctrl alone; Minus and Period share the Windows codes of Insert and Delete
+    // and must not act as them.
+    Mrizka().setCurrentCell(1, 0);
+    for (auto [klavesa, modifikatory] :
+         {std::pair{Qt::Key_Delete, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_Delete, Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier)},
+          std::pair{Qt::Key_Minus, Qt::KeyboardModifiers()},
+          std::pair{Qt::Key_Period, Qt::KeyboardModifiers(Qt::ControlModifier)}})
+        QTest::keyClick(&Mrizka(), klavesa, modifikatory);
+    EXPECT_EQ(okno_->Body().PocetRadku(), 5);
+
+    QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
+    QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier); // the row moved up
+    EXPECT_THAT(RadkyMrizky(Mrizka()),
+                ElementsAre(ElementsAre("1", "", "", "", ""), ElementsAre("", "", "", "", ""),
+                            ElementsAre("5", "", "", "", "")));
+    OverZrcadlo();
+
+    // Deleting the last row moves the selection up, and that move is remembered.
+    Mrizka().setCurrentCell(2, 0);
+    okno_->A_Vymaz->trigger();
+    EXPECT_EQ(okno_->Body().VybranyRadek(), 2);
+    okno_->A_Vymaz->trigger();
+    okno_->A_Vymaz->trigger();
+    // The only row is emptied, not removed.
+    EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("", "", "", "", "")));
+    OverZrcadlo();
+}
+
+TEST_F(OknoBoduTest, TypingReachesTheTableAtEveryKeystroke) {
+    okno_->show();
+    QApplication::setActiveWindow(okno_.get());
+    Mrizka().setFocus();
+    Mrizka().setCurrentCell(0, 2);
+    QTest::keyClick(&Mrizka(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    std::vector<std::string> kroky;
+    for (char znak : std::string("108,2")) {
+        QTest::keyClick(editor, znak);
+        kroky.push_back(Cp1250NaUtf8(okno_->Body().Bunka(1, TTabulkaBodu::sbX)));
+    }
+    EXPECT_THAT(kroky, ElementsAre("1", "10", "108", "108,", "108,2"));
+    // Tab leaves the cell for the next one, and the text stays as typed.
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(Mrizka().currentColumn(), 3);
+    EXPECT_EQ(okno_->Body().Bunka(1, TTabulkaBodu::sbX), "108,2");
+
+    // A character cp1250 lacks is kept as '?', and the grid shows what is kept.
+    Napis(Mrizka(), 0, 4, "roh €→");
+    EXPECT_EQ(Cp1250NaUtf8(okno_->Body().Bunka(1, TTabulkaBodu::sbPoznamka)), "roh €?");
+    OverZrcadlo();
+}
+
+TEST_F(OknoBoduTest, EveryBadRowGivesOneMessageAndNothingIsSent) {
+    Vypln({{"1", "512.34", "108.25", "250.3"},
+           {"2", "abc", "x", "1"},
+           {"3", "1", "2", ""},
+           {"4", "1", "2", "3"},
+           {"5", "1", "1e", "3"}});
+    TZaznamZprav zpravy;
+    okno_->A_ZapisDat->trigger();
+    EXPECT_THAT(zpravy.Texty(),
+                ElementsAre(QString::fromUtf8("Špatně zadaná souřadnice X bodu \"2\""),
+                            QString::fromUtf8("Špatně zadaná souřadnice Z bodu \"3\""),
+                            QString::fromUtf8("Špatně zadaná souřadnice X bodu \"5\"")));
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+    EXPECT_EQ(driver_->PocetPrikazu(), 0);
+    EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+
+    // Ticked, Y is validated first.
+    okno_->CB_ProhozeniXY->setChecked(true);
+    okno_->A_ZapisDat->trigger();
+    EXPECT_EQ(zpravy.Texty()[3], QString::fromUtf8("Špatně zadaná souřadnice Y bodu \"2\""));
+}
+
+TEST_F(OknoBoduTest, AnEmptyTableSaysThereIsNothingToSend) {
+    Vypln({{}, {}, {}});
+    TZaznamZprav zpravy;
+    okno_->A_ZapisDat->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Informace");
+    EXPECT_EQ(zpravy.Zpravy()[0].text, QString::fromUtf8("Nejsou zadána žádná data!"));
+    EXPECT_EQ(driver_->PocetPrikazu(), 0);
+    EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+}
+
+TEST_F(OknoBoduTest, SwapBoxIsReadAtCreationAndKeptInSectionUploadAtEveryClose) {
+    EXPECT_FALSE(okno_->CB_ProhozeniXY->isChecked()); // no settings file
+    okno_->show();
+    okno_->CB_ProhozeniXY->setChecked(true);
+    okno_->A_Konec->trigger();
+    EXPECT_FALSE(okno_->isVisible());
+    EXPECT_TRUE(TIniFile(CestaNastaveni()).ReadBool("UPLOAD", "Change XY", false));
+
+    TFormZapisSouradnicBodu druhe(nullptr, *driver_);
+    EXPECT_TRUE(druhe.CB_ProhozeniXY->isChecked());
+    druhe.show();
+    druhe.CB_ProhozeniXY->setChecked(false);
+    druhe.close(); // the title bar's close button
+    EXPECT_FALSE(TIniFile(CestaNastaveni()).ReadBool("UPLOAD", "Change XY", true));
+}
+
+TEST_F(OknoBoduTest, EscapeDoesNotCloseTheWindowAndThrowTheTableAway) {
+    okno_->show();
+    QTest::keyClick(okno_.get(), Qt::Key_Escape);
+    EXPECT_TRUE(okno_->isVisible());
+}
+
+TEST_F(OknoBoduTest, FilesAreReadAndWrittenThroughTheDialogs) {
+    const QStringList filtry{QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
+                             QString::fromUtf8("Všechny soubory (*.*)")};
+    const auto mapa2 = slozka_ / "MERENI.asc";
+    // A line of the MAPA2 coordinate file: blanks, a lone asterisk before the code.
+    Zapis(mapa2, "1 512.340 108.250 250.300 * KOD\r\n\r\n2,530,112,251,* roh\r\n");
+    TZaznamZprav zpravy;
+    VyberSoubor(mapa2, filtry);
+    okno_->A_OtevriSoubor->trigger();
+    EXPECT_THAT(RadkyMrizky(Mrizka()),
+                ElementsAre(ElementsAre("1", "512.340", "108.250", "250.300", "KOD"),
+                            // the first line's blank separates the whole file
+                            ElementsAre("2,530,112,251,*", "roh", "", "", "")));
+    OverZrcadlo();
+
+    // Saved and read back: the note after ",* " comes back with its blank.
+    Mrizka().clearContents();
+    okno_->Body().InicializujTabulku();
+    okno_->Mrizka()->ZobrazTabulku();
+    Vypln({{"1", "512.34", "108.25", "250.3"}, {}, {"2", "530", "112", "251", "roh"}});
+    const auto soubor = slozka_ / "body.asc";
+    VyberSoubor(soubor, filtry);
+    okno_->A_UlozDoSouboru->trigger();
+    EXPECT_EQ(Precti(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
+    VyberSoubor(soubor, filtry);
+    okno_->A_OtevriSoubor->trigger();
+    EXPECT_THAT(RadkyMrizky(Mrizka()),
+                ElementsAre(ElementsAre("1", "512.34", "108.25", "250.3", ""),
+                            ElementsAre("2", "530", "112", "251", " roh")));
+
+    // A cancelled dialog changes nothing.
+    VyberSoubor({}, filtry);
+    okno_->A_OtevriSoubor->trigger();
+    EXPECT_EQ(okno_->Body().PocetRadku(), 2);
+    EXPECT_THAT(zpravy.Zpravy(), IsEmpty());
+}
+
+TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
+    Vypln({{"1", "2", "3", "4"}, {"5"}});
+    const auto chybi = slozka_ / "chybí.asc";
+    TZaznamZprav zpravy;
+    VyberSoubor(chybi, {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
+                        QString::fromUtf8("Všechny soubory (*.*)")});
+    okno_->A_OtevriSoubor->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Merivox 2.0");
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(
+        "Cannot open file " + QString::fromStdU16String(chybi.u16string()) + "."))
+        << zpravy.Zpravy()[0].text.toStdString();
+    EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("", "", "", "", "")));
+    OverZrcadlo();
+
+    // The window goes on: a file that cannot be created (its folder is a file) is named too,
+    // and the table stays.
+    Vypln({{"1", "2", "3", "4"}});
+    Zapis(slozka_ / "soubor", "x");
+    VyberSoubor(slozka_ / "soubor" / "body.asc",
+                {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
+                 QString::fromUtf8("Všechny soubory (*.*)")});
+    okno_->A_UlozDoSouboru->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
+    EXPECT_TRUE(zpravy.Zpravy()[1].text.startsWith("Cannot create file "));
+    EXPECT_EQ(okno_->Body().Bunka(1, 0), "1");
+}
+
+TEST_F(OknoBoduTest, APortThatCannotBeOpenedGivesTheSendActionBack) {
+    Vypln({{"1", "512.34", "108,25", "250.3", "  roh"}});
+    TZaznamZprav zpravy;
+    okno_->A_ZapisDat->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
+    EXPECT_EQ(zpravy.Zpravy()[0].text, QString::fromUtf8("Nastavte totální stanici do režimu "
+                                                         "příjmu dat.\r\nPoté stiskněte OK."));
+    EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Chyba");
+    EXPECT_TRUE(zpravy.Zpravy()[1].text.endsWith(
+        QString::fromUtf8(" neexistuje nebo je používán jinou aplikací")));
+    EXPECT_EQ(driver_->PocetPrikazu(), 0);
+    EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+}
+
+} // namespace
