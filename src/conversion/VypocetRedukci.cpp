@@ -40,6 +40,39 @@ std::string TextFaktoru(double faktor, char oddelovac) {
     return SOddelovacem(text, oddelovac);
 }
 
+namespace {
+
+// Not every library reads a long double exactly (MinGW's from_chars reads it at double
+// precision), and the factor must be the same on every system. A factor has few digits: as an
+// integer they are exact, and so is a power of ten up to 10^27, so one division gives the
+// correctly rounded value. False for a text of more digits, which from_chars then reads.
+bool PresnyFaktor(const std::string& s, long double& hodnota) {
+    unsigned long long cislice = 0;
+    int pocet = 0, desetinna = 0;
+    bool tecka = false;
+    for (char c : s) {
+        if (c == '+' || c == '-')
+            continue;
+        if (c == '.') {
+            tecka = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++pocet > 19)
+            return false;
+        cislice = cislice * 10 + static_cast<unsigned>(c - '0');
+        desetinna += tecka ? 1 : 0;
+    }
+    long double mocnina = 1;
+    for (int i = 0; i < desetinna; ++i)
+        mocnina *= 10;
+    hodnota = static_cast<long double>(cislice) / mocnina;
+    if (s.starts_with('-'))
+        hodnota = -hodnota;
+    return true;
+}
+
+} // namespace
+
 long double CtiFaktor(const std::string& text, char oddelovac) {
     std::string s = text;
     if (oddelovac != '.') {
@@ -53,6 +86,8 @@ long double CtiFaktor(const std::string& text, char oddelovac) {
     long double hodnota = 0;
     if (!CtiCislo(s))
         return 1.0L;
+    if (PresnyFaktor(s, hodnota))
+        return hodnota;
     const auto [end, ec] = std::from_chars(first + (s.starts_with('+') ? 1 : 0), last, hodnota);
     if (ec != std::errc() || end != last || !std::isfinite(hodnota))
         return 1.0L;

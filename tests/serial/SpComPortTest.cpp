@@ -114,6 +114,8 @@ TEST_F(ComPortTest, OpenErrorsHaveTheirExactTextsAndLeaveThePortClosed) {
     port.SetComNumber(11); // neither mapped nor covered by the default rule
     EXPECT_EQ(ChybaOtevreni(port), "Invalid port number (COM11)");
 
+    if (const std::string proc = linka->Nelze(TSchopnostLinky::VyhradniPouziti); !proc.empty())
+        GTEST_SKIP() << proc;
     TSpComPort drzitel;
     drzitel.SetComNumber(3);
     drzitel.Open();
@@ -257,7 +259,9 @@ TEST_F(ComPortTest, ChangingComNumberWhileOpenReopensOnTheNewPort) {
     EXPECT_TRUE(port.Active());
     port.WriteString("to four");
     EXPECT_EQ(druha->Prijmi(10s, 7), "to four");
-    EXPECT_FALSE(linka->Pripojeno()) << "the first port was released";
+    if (linka->Nelze(TSchopnostLinky::StavPripojeni).empty()) {
+        EXPECT_FALSE(linka->Pripojeno()) << "the first port was released";
+    }
 
     EXPECT_THROW(port.SetComNumber(7), ESpComPortCoreError); // missing: closed, then the error
     EXPECT_EQ(deje.back(), "close");
@@ -281,6 +285,8 @@ TEST_F(ComPortTest, DtrFalseWhileOpenLeavesTheDcbUntilTheNextRebuild) {
 
 TEST_F(ComPortTest, ARefusedRebuildKeepsTheDevicesSettingsAndTheNewProperty) {
     TSpComPort port;
+    if (const std::string proc = linka->Nelze(TSchopnostLinky::OdmitnutiRychlosti); !proc.empty())
+        GTEST_SKIP() << proc;
     port.SetComNumber(3);
     port.Open();
     EXPECT_THROW(port.SetUserBaudRate(12345), ESpComPortCoreError);

@@ -8,6 +8,13 @@
 #include <memory>
 #include <string>
 
+// What a test may need that not every device can show.
+enum class TSchopnostLinky {
+    VyhradniPouziti,    // a device held by one port cannot be opened by another
+    OdmitnutiRychlosti, // a rate the device does not have is refused
+    StavPripojeni,      // Pripojeno tells whether a port holds the device
+};
+
 class TTestLinka {
 public:
     virtual ~TTestLinka() = default;
@@ -21,6 +28,9 @@ public:
     virtual bool Pripojeno() const = 0;
     // The other end goes away (cable pulled, adapter gone).
     virtual void Zaves() = 0;
+    // Why this device cannot show it; empty when it can. A test that needs it skips itself
+    // with this reason, and the behaviour is covered where the device is not needed.
+    virtual std::string Nelze(TSchopnostLinky) const { return {}; }
 };
 
 std::unique_ptr<TTestLinka> VytvorTestLinku();

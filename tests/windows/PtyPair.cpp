@@ -1,16 +1,17 @@
 // merivox-ptypair: the Linux side of the COM ports that the Windows build's tests open under Wine.
 //
-//   merivox-ptypair start PIDFILE LINK_A LINK_B [--hangup LINK_C]
+//   merivox-ptypair start PIDFILE [--pair LINK_A LINK_B]... [--hangup LINK_C]...
 //   merivox-ptypair stop PIDFILE
 //
-// start makes two pseudo-terminals joined like a null-modem cable (what one side writes, the
-// other reads) and puts links to them at LINK_A and LINK_B, which the Wine prefix maps to two COM
-// ports. With --hangup it also makes a third one at LINK_C that hangs up (its master side closes)
-// as soon as anything is written to it. It returns once the links exist and relays in the
-// background until stop.
+// start makes pseudo-terminals and puts links to them at the LINK paths, which the Wine prefix
+// maps to COM ports. The two of a --pair are joined like a null-modem cable (what one side
+// writes, the other reads). A --hangup line hangs up (its master side closes) as soon as anything
+// is written to it. It returns once the links exist and relays in the background until stop.
 //
-// The relay keeps each slave side open itself and in raw mode, so that a Windows program may
-// open and close its port as often as it likes without the line hanging up in between.
+// A test hangs up one side of a pair by creating the file LINK.hangup: the relay closes that
+// pseudo-terminal, as a pulled cable, and plugs a fresh one in at the same link for the next
+// open. The relay keeps each slave side open itself and in raw mode, so that a Windows program
+// may open and close its port as often as it likes without the line hanging up in between.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -33,7 +34,8 @@ void OnSignal(int) {
 
 struct TPty {
     int master = -1;
-    int slave = -1; // held open by the relay
+    int slave = -1;   // held open by the relay
+    int partner = -1; // index of the other side of the pair; -1 for a hang-up line
     std::string link;
     std::string pending; // bytes read from the other side not yet written here
 };
@@ -43,9 +45,7 @@ struct TPty {
     std::exit(1);
 }
 
-TPty OpenPty(const std::string& link) {
-    TPty pty;
-    pty.link = link;
+void OpenPty(TPty& pty) {
     pty.master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0)
         Die("posix_openpt");
@@ -62,10 +62,9 @@ TPty OpenPty(const std::string& link) {
     cfsetspeed(&tio, B9600);
     if (tcsetattr(pty.slave, TCSANOW, &tio) != 0)
         Die("tcsetattr");
-    unlink(link.c_str());
-    if (symlink(name, link.c_str()) != 0)
-        Die(link.c_str());
-    return pty;
+    unlink(pty.link.c_str());
+    if (symlink(name, pty.link.c_str()) != 0)
+        Die(pty.link.c_str());
 }
 
 void Close(TPty& pty) {
@@ -74,6 +73,7 @@ void Close(TPty& pty) {
     if (pty.slave >= 0)
         close(pty.slave);
     pty.master = pty.slave = -1;
+    pty.pending.clear();
     if (!pty.link.empty())
         unlink(pty.link.c_str());
 }
@@ -82,31 +82,46 @@ void Close(TPty& pty) {
 // writer that outruns its reader fills the queues as on a real line.
 constexpr std::size_t kMaxPending = 64 * 1024;
 
-void Relay(TPty& a, TPty& b, TPty* hangup) {
+// A hang-up the test asked for: the line goes away, and a fresh one is plugged in.
+void HangUpOnRequest(TPty& pty) {
+    const std::string request = pty.link + ".hangup";
+    if (pty.partner < 0 || access(request.c_str(), F_OK) != 0)
+        return;
+    Close(pty);
+    OpenPty(pty);
+    unlink(request.c_str());
+}
+
+void Relay(std::vector<TPty>& ptys) {
     char buffer[4096];
     while (!gStop) {
         std::vector<pollfd> fds;
-        TPty* sides[2] = {&a, &b};
-        for (int i = 0; i < 2; ++i) {
-            TPty& self = *sides[i];
-            TPty& other = *sides[1 - i];
+        for (TPty& self : ptys) {
             short events = 0;
-            if (other.pending.size() < kMaxPending)
-                events |= POLLIN;
-            if (!self.pending.empty())
-                events |= POLLOUT;
+            if (self.master >= 0) {
+                if (self.partner < 0 || ptys[self.partner].pending.size() < kMaxPending)
+                    events |= POLLIN;
+                if (!self.pending.empty())
+                    events |= POLLOUT;
+            }
             fds.push_back({self.master, events, 0});
         }
-        if (hangup && hangup->master >= 0)
-            fds.push_back({hangup->master, POLLIN, 0});
-        if (poll(fds.data(), fds.size(), 200) < 0) {
+        // The timeout is also how soon a hang-up request is seen.
+        if (poll(fds.data(), fds.size(), 50) < 0) {
             if (errno == EINTR)
                 continue;
             Die("poll");
         }
-        for (int i = 0; i < 2; ++i) {
-            TPty& self = *sides[i];
-            TPty& other = *sides[1 - i];
+        for (std::size_t i = 0; i < ptys.size(); ++i) {
+            TPty& self = ptys[i];
+            if (self.master < 0)
+                continue;
+            if (self.partner < 0) {
+                if (fds[i].revents)
+                    Close(self); // a hang-up line: written to, it goes away
+                continue;
+            }
+            TPty& other = ptys[self.partner];
             if (fds[i].revents & POLLIN) {
                 const ssize_t n = read(self.master, buffer, sizeof buffer);
                 if (n > 0)
@@ -118,23 +133,32 @@ void Relay(TPty& a, TPty& b, TPty* hangup) {
                     self.pending.erase(0, std::size_t(n));
             }
         }
-        if (hangup && hangup->master >= 0 && fds.size() > 2 && fds[2].revents) {
-            Close(*hangup);
-        }
+        for (TPty& pty : ptys)
+            HangUpOnRequest(pty);
     }
 }
 
 int Start(int argc, char** argv) {
-    if (argc != 5 && argc != 7)
+    if (argc < 3)
         return 2;
     const std::string pidFile = argv[2];
-    const std::string linkA = argv[3], linkB = argv[4];
-    std::string linkC;
-    if (argc == 7) {
-        if (std::string(argv[5]) != "--hangup")
+    std::vector<TPty> ptys;
+    for (int i = 3; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--pair" && i + 2 < argc) {
+            const int a = static_cast<int>(ptys.size());
+            ptys.push_back({-1, -1, a + 1, argv[i + 1], {}});
+            ptys.push_back({-1, -1, a, argv[i + 2], {}});
+            i += 2;
+        } else if (option == "--hangup" && i + 1 < argc) {
+            ptys.push_back({-1, -1, -1, argv[i + 1], {}});
+            i += 1;
+        } else {
             return 2;
-        linkC = argv[6];
+        }
     }
+    if (ptys.empty())
+        return 2;
     int ready[2];
     if (pipe(ready) != 0)
         Die("pipe");
@@ -153,11 +177,10 @@ int Start(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGHUP, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
-    TPty a = OpenPty(linkA);
-    TPty b = OpenPty(linkB);
-    TPty c;
-    if (!linkC.empty())
-        c = OpenPty(linkC);
+    for (TPty& pty : ptys) {
+        unlink((pty.link + ".hangup").c_str());
+        OpenPty(pty);
+    }
     std::ofstream(pidFile) << getpid() << "\n";
     const int devNull = open("/dev/null", O_RDWR);
     // Nothing of the caller's may stay open here: ctest waits for its output pipe to close.
@@ -168,10 +191,9 @@ int Start(int argc, char** argv) {
     if (write(ready[1], &ok, 1) != 1)
         return 1;
     close(ready[1]);
-    Relay(a, b, linkC.empty() ? nullptr : &c);
-    Close(a);
-    Close(b);
-    Close(c);
+    Relay(ptys);
+    for (TPty& pty : ptys)
+        Close(pty);
     unlink(pidFile.c_str());
     return 0;
 }
@@ -201,8 +223,9 @@ int main(int argc, char** argv) {
     else if (command == "stop")
         result = Stop(argc, argv);
     if (result == 2)
-        std::fprintf(stderr,
-                     "usage: merivox-ptypair start PIDFILE LINK_A LINK_B [--hangup LINK_C]\n"
-                     "       merivox-ptypair stop PIDFILE\n");
+        std::fprintf(
+            stderr,
+            "usage: merivox-ptypair start PIDFILE [--pair LINK_A LINK_B]... [--hangup LINK_C]...\n"
+            "       merivox-ptypair stop PIDFILE\n");
     return result;
 }
