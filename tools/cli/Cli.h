@@ -1,5 +1,6 @@
 // merivox-cli: the conversion and its helpers, and the station link (download, send), for
-// scripts and for surveyors who convert many files. Each subcommand lives in its own file and is listed once in Cli.cpp.
+// scripts and for surveyors who convert many files. Each subcommand lives in its own file and is
+// listed once in Cli.cpp.
 #pragma once
 
 #include "Terminal.h"
