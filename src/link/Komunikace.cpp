@@ -334,7 +334,8 @@ void TComDriver::PrijemDat() {
                 ZtrataPortu();
                 return;
             }
-            static_cast<TPortStanice&>(*port_).CekejNaOdeslani(prazdno, LimitOdeslani);
+            static_cast<TPortStanice&>(*port_).CekejNaOdeslani(
+                prazdno, static_cast<int32_t>(KonecRadku.size()), LimitOdeslani);
             DokonciPrikaz(false);
         }
         return;

@@ -13,6 +13,8 @@ struct TPrikazCli {
 const TPrikazCli kPrikazy[] = {
     {"convert", CliKonverze, "převod naměřených dat (*.sdt) do formátu MAPA2"},
     {"factor", CliFaktor, "redukce délek do S-JTSK a měřítkový faktor"},
+    {"download", CliDownload, "načtení dat z totální stanice do souboru *.sdt"},
+    {"send", CliSend, "zápis textu, souřadnic bodů nebo kódů do totální stanice"},
 };
 
 void Napoveda(const TTerminal& terminal) {
@@ -49,7 +51,7 @@ bool HodnotaVolby(const TArgumenty& argumenty, std::size_t& i, const std::string
 
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (argumenty.empty())
-        return SpatnePouziti(terminal, "", Cz("Chybí příkaz (convert, factor)."));
+        return SpatnePouziti(terminal, "", Cz("Chybí příkaz (convert, factor, download, send)."));
     const std::string& nazev = argumenty[0];
     if (nazev == "--help" || nazev == "-h" || nazev == "help") {
         Napoveda(terminal);

@@ -1,5 +1,6 @@
-// merivox-cli: the conversion and its helpers for scripts and for surveyors who convert
-// many files. Each subcommand lives in its own file and is listed once in Cli.cpp.
+// merivox-cli: the conversion and its helpers, and the station link (download, send), for
+// scripts and for surveyors who convert many files. Each subcommand lives in its own file and is
+// listed once in Cli.cpp.
 #pragma once
 
 #include "Terminal.h"
@@ -11,8 +12,10 @@ using TArgumenty = std::vector<std::string>;
 
 // Exit statuses.
 constexpr int kUspech = 0;
-constexpr int kSelhani = 1; // a file missing, not to be overwritten, unreadable or unwritable
+// A file missing, not to be overwritten, unreadable or unwritable; a port or link error.
+constexpr int kSelhani = 1;
 constexpr int kSpatnePouziti = 2;
+constexpr int kPreruseno = 130; // Ctrl+C ended a transfer (128 + SIGINT, as shells report it)
 
 // The whole program: `argumenty` without the program name.
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal);
@@ -20,6 +23,8 @@ int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal);
 // Subcommands: their arguments after the subcommand's name.
 int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliSend(const TArgumenty& argumenty, const TTerminal& terminal);
 
 // Shared by the subcommands.
 // A bad-usage message and the hint at --help; returns kSpatnePouziti.

@@ -24,3 +24,5 @@ struct TTerminal {
 // Platform half: the encoding of the terminal, and standard output switched to bytes.
 bool TerminalJeUtf8();
 void VystupBinarne();
+// Whether standard error is a terminal (where a progress line may rewrite itself).
+bool ChybyNaTerminalu();

@@ -4,6 +4,7 @@
 #include <clocale>
 #include <langinfo.h>
 #include <string_view>
+#include <unistd.h>
 
 bool TerminalJeUtf8() {
     std::setlocale(LC_CTYPE, "");
@@ -12,3 +13,7 @@ bool TerminalJeUtf8() {
 }
 
 void VystupBinarne() {}
+
+bool ChybyNaTerminalu() {
+    return isatty(STDERR_FILENO) == 1;
+}

@@ -13,3 +13,7 @@ bool TerminalJeUtf8() {
 void VystupBinarne() {
     _setmode(_fileno(stdout), _O_BINARY);
 }
+
+bool ChybyNaTerminalu() {
+    return _isatty(_fileno(stderr)) != 0;
+}

@@ -1,0 +1,71 @@
+// The plain response timer: expiries on the loop's thread, nothing stale after a stop or a
+// restart, and none into a destroyed timer.
+#include "link/CasovacPlain.h"
+#include "link/RadkyTextu.h"
+#include "serial/SpPlainSyncUi.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+TEST(CasovacPlain, ExpiresRepeatedlyOnTheLoopsThread) {
+    TSpPlainSyncUi ui;
+    TCasovacPlain casovac(ui, 5ms);
+    int pocet = 0;
+    casovac.OnTimer = [&] {
+        EXPECT_TRUE(ui.IsUiThread());
+        ++pocet;
+    };
+    EXPECT_FALSE(casovac.Enabled());
+    casovac.Start();
+    EXPECT_TRUE(casovac.Enabled());
+    EXPECT_TRUE(ui.ProcessUntil([&] { return pocet >= 3; }, 10s));
+    casovac.Stop();
+    EXPECT_FALSE(casovac.Enabled());
+}
+
+TEST(CasovacPlain, AStopOrRestartDropsExpiriesAlreadyOnTheirWay) {
+    TSpPlainSyncUi ui;
+    TCasovacPlain casovac(ui, 2ms);
+    int pocet = 0;
+    casovac.OnTimer = [&] {
+        ++pocet;
+    };
+    casovac.Start();
+    std::this_thread::sleep_for(30ms); // expiries wait in the loop's queue
+    casovac.Stop();
+    ui.ProcessPosted();
+    EXPECT_EQ(pocet, 0);
+
+    casovac.Start();
+    std::this_thread::sleep_for(30ms);
+    casovac.SetInterval(10s);
+    casovac.Start(); // a fresh interval: what was due before it does not count
+    ui.ProcessPosted();
+    EXPECT_EQ(pocet, 0);
+    EXPECT_TRUE(casovac.Enabled());
+}
+
+TEST(CasovacPlain, AnExpiryLeftInTheQueueOutlivesItsTimerHarmlessly) {
+    TSpPlainSyncUi ui;
+    int pocet = 0;
+    {
+        TCasovacPlain casovac(ui, 1ms);
+        casovac.OnTimer = [&] {
+            ++pocet;
+        };
+        casovac.Start();
+        std::this_thread::sleep_for(20ms);
+    }
+    ui.ProcessPosted();
+    EXPECT_EQ(pocet, 0);
+}
+
+TEST(RadkyTextu, BreaksAreCrLfLfOrCrAndAreNotKept) {
+    EXPECT_EQ(RozdelNaRadky(""), std::vector<std::string>{});
+    EXPECT_EQ(RozdelNaRadky("a"), std::vector<std::string>{"a"});
+    EXPECT_EQ(RozdelNaRadky("a\r\n"), std::vector<std::string>{"a"});
+    EXPECT_EQ(RozdelNaRadky("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(RozdelNaRadky("a\n\r\nb\r\r"), (std::vector<std::string>{"a", "", "b", ""}));
+}

@@ -1,0 +1,218 @@
+// The link driver under test: the test thread is the user-interface thread (a plain loop), the
+// station is TSimStanice on a pseudo-terminal mapped to COM3, the waiting dialog is a nested
+// loop that a test can abort, and the response timer counts its expiries.
+#pragma once
+
+#include "SimStanice.h"
+#include "common/Cp1250.h"
+#include "common/Zpravy.h"
+#include "link/CasovacPlain.h"
+#include "link/Komunikace.h"
+#include "serial/SpPlainSyncUi.h"
+#include "serial/TestNastaveni.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+constexpr char EOT = 0x04;
+constexpr char DC1 = 0x11;
+constexpr char DC3 = 0x13;
+inline const std::string KonecDat{EOT, '\r', '\n'};
+inline const std::string Potvrzeni{DC3, DC1};
+
+inline bool KonciNa(const std::string& text, const std::string& konec) {
+    return text.size() >= konec.size() &&
+           text.compare(text.size() - konec.size(), konec.size(), konec) == 0;
+}
+
+// The station's side of one or more sends in a row (the port may stay open between them):
+// acknowledges every line, answers EOT with "OK" DC3 and takes the closing CR LF. Returns the
+// lines received; `vse` gets every byte.
+inline std::vector<std::string> PrijimejZapisy(TSimStanice& stanice, int konverzaci,
+                                               std::string* vse = nullptr) {
+    std::vector<std::string> radky;
+    std::string radek;
+    bool poEot = false;
+    int hotovo = 0;
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (hotovo < konverzaci && std::chrono::steady_clock::now() < limit) {
+        for (char c : stanice.Prijmi(std::chrono::milliseconds(20))) {
+            if (vse)
+                *vse += c;
+            radek += c;
+            if (poEot) {
+                if (KonciNa(radek, "\r\n")) {
+                    poEot = false;
+                    radek.clear();
+                    ++hotovo;
+                }
+            } else if (radek == std::string{EOT}) {
+                stanice.PosliHned(std::string("OK") + DC3);
+                poEot = true;
+                radek.clear();
+            } else if (KonciNa(radek, "\r\n")) {
+                radky.push_back(radek.substr(0, radek.size() - 2));
+                radek.clear();
+                stanice.PosliHned(Potvrzeni);
+            }
+        }
+    }
+    return radky;
+}
+
+// What the test's waiting dialog saw, and how the test steers it.
+struct TStavCekani {
+    int ukazano = 0;
+    int zavreno = 0;
+    std::vector<std::string> texty;
+    std::function<void()> PriUkazani;       // runs when the dialog comes up
+    std::function<bool()> Prerusit;         // "Přerušit" pressed once this holds
+    std::chrono::milliseconds limit{30000}; // a dialog nobody closes fails the test
+};
+
+class TTestCekani final : public TCekaniNaData {
+public:
+    TTestCekani(TSpPlainSyncUi& ui, TStavCekani& stav) : ui_(ui), stav_(stav) {}
+    bool UkazModalne() override {
+        ++stav_.ukazano;
+        if (stav_.PriUkazani)
+            stav_.PriUkazani();
+        const bool konec = ui_.ProcessUntil(
+            [this] { return zavreno_ || (stav_.Prerusit && stav_.Prerusit()); }, stav_.limit);
+        if (zavreno_)
+            return false;
+        if (!konec)
+            ADD_FAILURE() << "the waiting dialog stayed open";
+        return true;
+    }
+    void NastavText(const std::string& text) override { stav_.texty.push_back(text); }
+    void Zavri() override {
+        zavreno_ = true;
+        ++stav_.zavreno;
+    }
+
+private:
+    TSpPlainSyncUi& ui_;
+    TStavCekani& stav_;
+    bool zavreno_ = false;
+};
+
+// A timer that counts how often it expired, so that a test can say "at the fourth expiry"
+// without looking at a clock.
+class TPocitanyCasovac final : public TCasovac {
+public:
+    TPocitanyCasovac(TSpPlainSyncUi& ui, int& pocet) : casovac_(ui), pocet_(pocet) {
+        casovac_.OnTimer = [this] {
+            ++pocet_;
+            if (OnTimer)
+                OnTimer();
+        };
+    }
+    void SetInterval(std::chrono::milliseconds interval) override {
+        casovac_.SetInterval(interval);
+    }
+    void Start() override { casovac_.Start(); }
+    void Stop() override { casovac_.Stop(); }
+    bool Enabled() const override { return casovac_.Enabled(); }
+
+private:
+    TCasovacPlain casovac_;
+    int& pocet_;
+};
+
+struct TZaznamZprav final : TZpravy {
+    struct TZprava {
+        TDruhZpravy druh;
+        std::string text;
+    };
+    std::vector<TZprava> zpravy;
+    void Zprava(TDruhZpravy druh, const std::string& text) override {
+        zpravy.push_back({druh, text});
+    }
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
+};
+
+// The end of a command as the handlers saw it.
+struct TKonec {
+    bool ok = false;
+    TMnozinaPrikazu typ = 0;
+    bool preruseno = false;
+    std::string data;
+    int vyprseni = 0; // timer expiries so far
+    int prikazu = 0;  // commands left in the queue (before an error handler clears it)
+    bool portOtevren = false;
+};
+
+struct KomunikaceTest : ::testing::Test {
+    TTestNastaveni nastaveni;
+    TSpPlainSyncUi ui;
+    TZaznamZprav zpravy;
+    TStavCekani cekani;
+    int vyprseni = 0;
+    int chybOtevreni = 0;
+    std::vector<TKonec> konce;
+    std::vector<std::pair<int, int>> prubeh;
+    int64_t prijato = 0;
+    std::unique_ptr<TSimStanice> stanice;
+    std::unique_ptr<TComDriver> driver;
+
+    KomunikaceTest() { TSpSyncCallTable::Global().SetUi(&ui); }
+    ~KomunikaceTest() override {
+        driver.reset();
+        ui.ProcessPosted();
+        TSpSyncCallTable::Global().SetUi(nullptr);
+    }
+
+    // A station that answers at once, and a driver on COM3 with a short response timer.
+    static TSimNastaveni Rychla() {
+        TSimNastaveni n;
+        n.Baud = 0;
+        n.ZpozdeniPotvrzeni = std::chrono::milliseconds(0);
+        n.ZpozdeniStartu = std::chrono::milliseconds(0);
+        return n;
+    }
+    void Vytvor(TSimNastaveni n = Rychla(),
+                std::chrono::milliseconds interval = std::chrono::milliseconds(200)) {
+        stanice = std::make_unique<TSimStanice>(n);
+        nastaveni.Mapuj(3, stanice->Cesta());
+        TProstrediKomunikace p;
+        p.VytvorCekani = [this] {
+            return std::make_unique<TTestCekani>(ui, cekani);
+        };
+        p.VytvorCasovac = [this] {
+            return std::make_unique<TPocitanyCasovac>(ui, vyprseni);
+        };
+        p.Zpravy = &zpravy;
+        driver = std::make_unique<TComDriver>(std::move(p));
+        driver->SetComNumber(3);
+        driver->SetBaudRate(br115200);
+        driver->SetIntervalCasovace(interval);
+        driver->OnKomunikaceOK = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
+                                        const std::string& data) {
+            konce.push_back(
+                {true, typ, preruseno, data, vyprseni, d.PocetPrikazu(), d.Port().Active()});
+        };
+        driver->OnKomunikaceErr = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
+                                         const std::string& data) {
+            konce.push_back(
+                {false, typ, preruseno, data, vyprseni, d.PocetPrikazu(), d.Port().Active()});
+            d.ClearCommands(); // as every handler in the program does
+        };
+        driver->OnPrubehZapisu = [this](TComDriver&, int potvrzeno, int celkem) {
+            prubeh.emplace_back(potvrzeno, celkem);
+        };
+        driver->OnPrubehNacteni = [this](TComDriver&, int64_t pocet) {
+            prijato = pocet;
+        };
+        driver->OnChybaOtevreni = [this](TComDriver&) {
+            ++chybOtevreni;
+        };
+    }
+    bool CekejNaKonce(size_t pocet) {
+        return ui.ProcessUntil([&] { return konce.size() >= pocet; },
+                               std::chrono::milliseconds(30000));
+    }
+};

@@ -1,0 +1,163 @@
+// Sends through the real driver to the simulated station: the conversation byte by byte, and
+// every way a station can fail to finish it.
+#include "TestKomunikace.h"
+
+#include <atomic>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+struct ZapisTest : KomunikaceTest {
+    // The station side of a send, scripted: everything the program wrote, in order.
+    std::string zapsano;
+    bool CekejNa(const std::string& konec) {
+        const auto limit = std::chrono::steady_clock::now() + 10s;
+        while (!KonciNa(zapsano, konec)) {
+            if (std::chrono::steady_clock::now() > limit)
+                return false;
+            zapsano += stanice->Prijmi(20ms);
+        }
+        return true;
+    }
+    std::jthread stanicniVlakno;
+};
+
+} // namespace
+
+TEST_F(ZapisTest, ThreeLinesMakeTheExactConversation) {
+    Vytvor();
+    // Line 2's acknowledgement comes in two receipts, line 3's after bytes that are no part
+    // of it; only the tail of what came counts.
+    stanicniVlakno = std::jthread([this] {
+        if (!CekejNa("line 1\r\n"))
+            return;
+        stanice->PosliHned(Potvrzeni);
+        if (!CekejNa("line 2\r\n"))
+            return;
+        stanice->PosliHned({DC3});
+        std::this_thread::sleep_for(30ms);
+        stanice->PosliHned({DC1});
+        if (!CekejNa("line 3\r\n"))
+            return;
+        stanice->PosliHned("??" + Potvrzeni);
+        if (!CekejNa({EOT}))
+            return;
+        stanice->PosliHned(std::string("OK") + DC3);
+        if (!CekejNa(std::string{EOT} + "\r\n"))
+            return;
+        zapsano += stanice->Prijmi(100ms); // nothing may follow
+    });
+    driver->AddCommand(PrikazZapis, "line 1\r\nline 2\nline 3\r\n");
+    ASSERT_TRUE(CekejNaKonce(1));
+    stanicniVlakno.join();
+    EXPECT_EQ(zapsano, "line 1\r\nline 2\r\nline 3\r\n\x04\r\n");
+    EXPECT_TRUE(konce[0].ok);
+    EXPECT_EQ(konce[0].typ, PrikazZapis);
+    EXPECT_FALSE(konce[0].preruseno);
+    EXPECT_EQ(konce[0].data, std::string("OK") + DC3) << "what came after the last line";
+    EXPECT_EQ(vyprseni, 0);
+    EXPECT_FALSE(driver->Port().Active());
+    EXPECT_EQ(prubeh, (std::vector<std::pair<int, int>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST_F(ZapisTest, ASilentStationEndsTheSendAtTheFourthExpiry) {
+    Vytvor({}, 30ms);
+    driver->AddCommand(PrikazZapis, "1 100.00 200.00 300.00\r\n2 0 0 0\r\n");
+    ASSERT_TRUE(CekejNaKonce(1));
+    EXPECT_FALSE(konce[0].ok);
+    EXPECT_EQ(konce[0].typ, PrikazZapis);
+    EXPECT_EQ(konce[0].data, "");
+    EXPECT_EQ(konce[0].vyprseni, 4);
+    EXPECT_EQ(stanice->Prijmi(200ms), "1 100.00 200.00 300.00\r\n") << "the first line only";
+    EXPECT_FALSE(driver->Port().Active());
+    EXPECT_EQ(driver->PocetPrikazu(), 0);
+    EXPECT_EQ(prubeh, (std::vector<std::pair<int, int>>{{0, 2}}));
+}
+
+// A station that answers, but never with what ends the conversation, must not hold the send
+// for ever: the response timer runs on through such answers.
+TEST_F(ZapisTest, AnswersThatNeverCompleteEndTheSendByTimeOut) {
+    struct TPripad {
+        const char* nazev;
+        TSimNastaveni stanice;
+        bool sum; // the station chatters without end instead of playing its part
+    };
+    TSimNastaveni polovicni = Rychla();
+    polovicni.UriznutePotvrzeni = true;
+    TSimNastaveni bezDc3 = Rychla();
+    bezDc3.OdpovedNaEot = "OK";
+    const TPripad pripady[] = {
+        {"half acknowledgements", polovicni, false},
+        {"no DC3 after EOT", bezDc3, false},
+        {"noise only", Rychla(), true},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.nazev);
+        konce.clear();
+        vyprseni = 0;
+        Vytvor(p.stanice, 60ms);
+        std::atomic<bool> konec{false};
+        stanicniVlakno = std::jthread([&] {
+            if (!p.sum) {
+                stanice->HrajUpload(2s);
+                return;
+            }
+            while (!konec) {
+                stanice->Prijmi(5ms);
+                stanice->PosliHned("noise ");
+            }
+        });
+        driver->AddCommand(PrikazZapis, "A\r\nB\r\n");
+        ASSERT_TRUE(CekejNaKonce(1));
+        konec = true;
+        stanicniVlakno.join();
+        EXPECT_FALSE(konce[0].ok);
+        EXPECT_EQ(konce[0].vyprseni, 4);
+        EXPECT_FALSE(driver->Port().Active());
+        EXPECT_EQ(driver->PocetPrikazu(), 0);
+    }
+}
+
+// An NTS-350 is sent to in the same line-by-line conversation, so a send to it ends like any
+// other: acknowledged, or with the error after the fourth expiry.
+TEST_F(ZapisTest, AnNts350SendEndsLikeAnyOther) {
+    Vytvor();
+    driver->StationType = StaniceNTS350;
+    std::vector<std::string> radky;
+    stanicniVlakno = std::jthread([&] { radky = stanice->HrajUpload(5s); });
+    driver->AddCommand(PrikazZapis, "P1\r\nP2\r\n");
+    ASSERT_TRUE(CekejNaKonce(1));
+    stanicniVlakno.join();
+    EXPECT_TRUE(konce[0].ok);
+    EXPECT_EQ(radky, (std::vector<std::string>{"P1", "P2"}));
+
+    konce.clear();
+    vyprseni = 0;
+    driver->SetIntervalCasovace(30ms);
+    driver->AddCommand(PrikazZapis, "P1\r\n"); // nobody answers now
+    ASSERT_TRUE(CekejNaKonce(1));
+    EXPECT_FALSE(konce[0].ok);
+    EXPECT_EQ(konce[0].vyprseni, 4);
+}
+
+TEST_F(ZapisTest, ProgressCountsEveryAcknowledgedLineUpToTheTotal) {
+    TSimNastaveni n = Rychla();
+    n.RozdeleniSeed = 5; // acknowledgements in random pieces
+    n.Sum = 3;           // with bytes before each
+    Vytvor(n, 2000ms);
+    std::string text;
+    for (int i = 1; i <= 25; ++i)
+        text += std::to_string(i) + " 1000.00 2000.00 300.00 bod\r\n";
+    std::vector<std::string> radky;
+    stanicniVlakno = std::jthread([&] { radky = stanice->HrajUpload(5s); });
+    driver->AddCommand(PrikazZapis, text);
+    ASSERT_TRUE(CekejNaKonce(1));
+    stanicniVlakno.join();
+    EXPECT_TRUE(konce[0].ok);
+    EXPECT_EQ(radky.size(), 25u);
+    ASSERT_EQ(prubeh.size(), 26u);
+    for (int i = 0; i <= 25; ++i)
+        EXPECT_EQ(prubeh[static_cast<size_t>(i)], std::make_pair(i, 25));
+}

@@ -1,0 +1,373 @@
+// merivox-cli download and send against the simulated station on a pseudo-terminal, through
+// the real station link driver: in-process (the station played on a thread) and, for Ctrl+C
+// and the sim binary, as processes.
+#include "conversion/Soubory.h"
+#include "serial/SimProces.h"
+
+#include "Cli.h"
+#include "SimStanice.h"
+
+#include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "common/Zpravy.h"
+#include "upload/TextyZapisu.h"
+#include "upload/ZapisZeSouboru.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr char EOT = 0x04;
+const std::string kKonec{EOT, '\r', '\n'};
+
+struct TBeh {
+    int Status;
+    std::string Vystup;
+    std::string Chyby; // UTF-8
+};
+
+TSimNastaveni Rychla() {
+    TSimNastaveni n;
+    n.Baud = 0;
+    n.ZpozdeniPotvrzeni = 0ms;
+    // Bytes sent while the program is still opening the port may be purged by the opening, as
+    // on a real line: a station starts only once the user pressed its send key.
+    n.ZpozdeniStartu = 100ms;
+    return n;
+}
+
+// The station's side of a send: acknowledges each line at once, answers EOT, and returns
+// every byte the program wrote, up to its final CR LF (or until nothing came for `ticho`).
+std::string PrijmiZapis(TSimStanice& stanice, std::chrono::milliseconds ticho = 3000ms) {
+    std::string vse, radek;
+    bool poEot = false, bylPripojen = false;
+    auto posledni = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - posledni < ticho) {
+        const std::string b = stanice.Prijmi(20ms, 1);
+        bylPripojen = bylPripojen || stanice.Pripojeno();
+        if (b.empty()) {
+            if (bylPripojen && !stanice.Pripojeno()) {
+                vse += stanice.Prijmi(100ms); // what was written just before the close
+                break;
+            }
+            continue;
+        }
+        posledni = std::chrono::steady_clock::now();
+        vse += b;
+        if (poEot) {
+            if (vse.size() >= 2 && vse.compare(vse.size() - 2, 2, "\r\n") == 0)
+                break;
+        } else if (b[0] == EOT && radek.empty()) {
+            stanice.Posli("OK\x13");
+            poEot = true;
+        } else {
+            radek += b;
+            if (radek.size() >= 2 && radek.compare(radek.size() - 2, 2, "\r\n") == 0) {
+                radek.clear();
+                stanice.Posli("\x13\x11");
+            }
+        }
+    }
+    return vse;
+}
+
+// What a send of `text` puts on the wire: its lines, each with CR LF, then EOT and CR LF.
+std::string DratZapisu(const std::string& text) {
+    std::string drat;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t konec = text.find_first_of("\r\n", i);
+        if (konec == std::string::npos)
+            konec = text.size();
+        drat += text.substr(i, konec - i) + "\r\n";
+        i = konec;
+        if (i < text.size() && text[i] == '\r')
+            ++i;
+        if (i < text.size() && text[i] == '\n')
+            ++i;
+    }
+    return drat + EOT + "\r\n";
+}
+
+class TZaznam : public TZpravy {
+public:
+    void Zprava(TDruhZpravy, const std::string& text) override { texty.push_back(text); }
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
+    std::vector<std::string> texty;
+};
+
+// merivox-cli as a process of its own, its streams in files.
+class TCliProces {
+public:
+    TCliProces(const std::vector<std::string>& argumenty, const fs::path& slozka)
+        : slozka_(slozka) {
+        std::string program = std::string(MERIVOX_BIN_DIR) + "/merivox-cli";
+        std::vector<std::string> kopie = argumenty;
+        std::vector<char*> argv{program.data()};
+        for (std::string& a : kopie)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t akce;
+        posix_spawn_file_actions_init(&akce);
+        posix_spawn_file_actions_addopen(&akce, STDOUT_FILENO, (slozka_ / "out").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&akce, STDERR_FILENO, (slozka_ / "err").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (posix_spawn(&pid_, program.c_str(), &akce, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&akce);
+    }
+    ~TCliProces() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    void Signal(int signal) { kill(pid_, signal); }
+    int Cekej() {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Chyby() const { return NactiSoubor(slozka_ / "err"); }
+
+private:
+    fs::path slozka_;
+    pid_t pid_ = -1;
+};
+
+} // namespace
+
+class LinkaCli : public TSlozkaTestu {
+protected:
+    void SetUp() override {
+        TSlozkaTestu::SetUp();
+        ini_ = slozka_ / "Merivex.ini";
+        // Ports the test does not map never reach a real device.
+        for (int n = 1; n <= 10; ++n)
+            Mapuj(n, (slozka_ / ("chybi-com" + std::to_string(n))).string());
+    }
+    void Mapuj(int cislo, const std::string& zarizeni) {
+        TIniFile(ini_).WriteString("Devices", "COM" + std::to_string(cislo), zarizeni);
+    }
+    TBeh Spust(const std::string& prikaz, TArgumenty argumenty) {
+        argumenty.insert(argumenty.begin(), {prikaz, "--settings", ini_.string()});
+        std::ostringstream vystup, chyby;
+        const TTerminal terminal{vystup, chyby, true};
+        const int status = SpustCli(argumenty, terminal);
+        return {status, vystup.str(), chyby.str()};
+    }
+    fs::path ini_;
+};
+
+TEST_F(LinkaCli, DownloadIsWrittenByteExactWhateverTheSplitting) {
+    std::string data;
+    for (int i = 0; i < 400; ++i)
+        data += "11=" + std::to_string(i) + " 81=1000.000 82=2000.000 \xE8\x9A\r\n";
+    TSimNastaveni n = Rychla();
+    n.RozdeleniSeed = 7;
+    TSimStanice stanice(n);
+    std::thread hra([&] { stanice.HrajDownload(data, 10s); });
+    const TBeh beh =
+        Spust("download", {"--device", stanice.Cesta(), "-o", (slozka_ / "d.sdt").string()});
+    hra.join();
+    EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+    EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + kKonec);
+    EXPECT_FALSE(fs::exists(slozka_ / "d.sdt.tmp"));
+}
+
+TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
+    // The end mark in two pieces at each place; the port chosen by number (section Devices).
+    for (std::size_t rez = 1; rez < kKonec.size(); ++rez) {
+        TSimStanice stanice(Rychla());
+        Mapuj(3, stanice.Cesta());
+        const std::string data = "11=1 81=1.0\r\n";
+        std::thread hra([&] {
+            ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
+            std::this_thread::sleep_for(100ms);
+            stanice.PosliHned(data + kKonec.substr(0, rez));
+            std::this_thread::sleep_for(100ms); // two receipts, not one
+            stanice.PosliHned(kKonec.substr(rez));
+        });
+        const TBeh beh = Spust("download", {"--port", "3", "-o", "-"});
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << rez << beh.Chyby;
+        EXPECT_EQ(beh.Vystup, data + kKonec) << rez;
+    }
+}
+
+TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
+    const std::string chybi = (slozka_ / "zadne-zarizeni").string();
+    TBeh beh = Spust("download", {"--device", chybi, "-o", (slozka_ / "d.sdt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find(chybi), std::string::npos) << beh.Chyby;
+    EXPECT_NE(beh.Chyby.find("neexistuje nebo je používán jinou aplikací"), std::string::npos);
+    EXPECT_FALSE(fs::exists(slozka_ / "d.sdt"));
+
+    ZapisSoubor(slozka_ / "t.txt", "A\r\n");
+    beh = Spust("send", {"--port", "7", (slozka_ / "t.txt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find("Vybraný sériový port COM7 neexistuje"), std::string::npos)
+        << beh.Chyby;
+
+    // An existing output is kept unless --force; the port is not even opened.
+    ZapisSoubor(slozka_ / "stary.sdt", "stary");
+    beh = Spust("download", {"--device", chybi, "-o", (slozka_ / "stary.sdt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find("--force"), std::string::npos);
+    EXPECT_EQ(NactiSoubor(slozka_ / "stary.sdt"), "stary");
+
+    for (const TArgumenty& spatne : std::vector<TArgumenty>{
+             {"download", "--port", "1", "--device", "/dev/null", "-o", "x"},
+             {"download", "--device", "/dev/null"},
+             {"download", "--port", "0", "-o", "x"},
+             {"download", "--baud", "1234", "-o", "x"},
+             {"download", "--parity", "mark", "-o", "x"},
+             {"download", "--data-bits", "9", "-o", "x"},
+             {"download", "--stop-bits", "1.5", "-o", "x"},
+             {"download", "-o"},
+             {"send", "--port", "1"},
+             {"send", "a.txt", "--codes", "b.cod"},
+             {"send", "--swap-xy", "a.txt"},
+             {"send", "--bogus", "a.txt"},
+         }) {
+        const TBeh b = Spust(spatne[0], TArgumenty(spatne.begin() + 1, spatne.end()));
+        EXPECT_EQ(b.Status, 2) << ::testing::PrintToString(spatne);
+        EXPECT_NE(b.Chyby.find("--help"), std::string::npos);
+    }
+    EXPECT_EQ(Spust("send", {"--help"}).Status, 0);
+    EXPECT_NE(Spust("download", {"--help"}).Vystup.find("--stop-bits"), std::string::npos);
+}
+
+TEST_F(LinkaCli, SendsPointsAndCodesAsTheBuildersMakeThem) {
+    std::string asc, cod;
+    for (int i = 1; i <= 500; ++i)
+        asc += std::to_string(i) + " " + std::to_string(1000 + i) + ".125 " +
+               std::to_string(2000 + i) + ",5 3" + std::to_string(i % 10) + ".0 * KOD" +
+               std::to_string(i % 7) + "\r\n";
+    for (int i = 1; i <= 200; ++i)
+        cod += "vrstva" + std::to_string(i % 9) + ",kod" + std::to_string(i) + "\r\n";
+    ZapisSoubor(slozka_ / "body.asc", asc);
+    ZapisSoubor(slozka_ / "kody.cod", cod);
+    TZaznam zaznam;
+    const auto bodyXY = PripravZapisSouboruBodu(slozka_ / "body.asc", true, zaznam);
+    const auto kody = PripravZapisSouboruKodu(slozka_ / "kody.cod", zaznam);
+    ASSERT_TRUE(bodyXY && kody);
+    ASSERT_TRUE(zaznam.texty.empty());
+
+    struct TPripad {
+        TArgumenty Volby;
+        std::string Text;
+    };
+    for (const TPripad& p :
+         {TPripad{{"--points", (slozka_ / "body.asc").string(), "--swap-xy"}, *bodyXY},
+          TPripad{{"--codes", (slozka_ / "kody.cod").string()}, *kody}}) {
+        TSimStanice stanice(Rychla());
+        std::string prijato;
+        std::thread hra([&] { prijato = PrijmiZapis(stanice); });
+        TArgumenty argumenty{"--device", stanice.Cesta()};
+        argumenty.insert(argumenty.end(), p.Volby.begin(), p.Volby.end());
+        const TBeh beh = Spust("send", argumenty);
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+        EXPECT_EQ(prijato, DratZapisu(p.Text));
+        EXPECT_NE(beh.Chyby.find(Cp1250NaUtf8(TextZapisUspesny())), std::string::npos);
+    }
+}
+
+TEST_F(LinkaCli, BadRowOrMissingFileSendsNothing) {
+    ZapisSoubor(slozka_ / "body.asc", "1 1000.0 2000.0 300.0\r\n2 1x00.0 2000.0 300.0\r\n");
+    ZapisSoubor(slozka_ / "prazdny.txt", "\r\n\r\n");
+    TSimStanice stanice(Rychla());
+    for (const TArgumenty& volby : std::vector<TArgumenty>{
+             {"--points", (slozka_ / "body.asc").string()},
+             {"--codes", (slozka_ / "neni.cod").string()},
+             {(slozka_ / "neni.txt").string()},
+             {(slozka_ / "prazdny.txt").string()},
+         }) {
+        TArgumenty argumenty{"--device", stanice.Cesta()};
+        argumenty.insert(argumenty.end(), volby.begin(), volby.end());
+        const TBeh beh = Spust("send", argumenty);
+        EXPECT_EQ(beh.Status, 1) << beh.Chyby;
+        EXPECT_FALSE(beh.Chyby.empty());
+    }
+    // The row's message is the window's message.
+    TZaznam zaznam;
+    EXPECT_FALSE(PripravZapisSouboruBodu(slozka_ / "body.asc", false, zaznam));
+    ASSERT_EQ(zaznam.texty.size(), 1u);
+    EXPECT_NE(
+        Spust("send", {"--device", stanice.Cesta(), "--points", (slozka_ / "body.asc").string()})
+            .Chyby.find(Cp1250NaUtf8(zaznam.texty[0])),
+        std::string::npos);
+    EXPECT_EQ(stanice.Prijmi(200ms), "");
+}
+
+TEST_F(LinkaCli, SilentStationGivesTheCommunicationError) {
+    TSimNastaveni n = Rychla();
+    n.Ticho = true;
+    TSimStanice stanice(n);
+    ZapisSoubor(slozka_ / "t.txt", "RADEK\r\n");
+    const TBeh beh = Spust("send", {"--device", stanice.Cesta(), (slozka_ / "t.txt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find("Chyba komunikace s totální stanicí!"), std::string::npos)
+        << beh.Chyby;
+    EXPECT_EQ(beh.Chyby.find("uspěšně"), std::string::npos);
+}
+
+TEST_F(LinkaCli, SimBinaryStoresWhatWasSent) {
+    const std::string text = "PRVNI,1\r\nDRUHY,2\nTRETI,3\r\n";
+    ZapisSoubor(slozka_ / "t.txt", text);
+    TSimProces sim({"--baud", "0", "--ack-delay", "0", "--once", "upload", "--out",
+                    (slozka_ / "ulozeno.txt").string()});
+    ASSERT_FALSE(sim.Zarizeni().empty());
+    const TBeh beh = Spust("send", {"--device", sim.Zarizeni(), (slozka_ / "t.txt").string()});
+    EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+    EXPECT_EQ(sim.Cekej(5s), 0);
+    EXPECT_EQ(NactiSoubor(slozka_ / "ulozeno.txt"), "PRVNI,1\r\nDRUHY,2\r\nTRETI,3\r\n");
+}
+
+TEST_F(LinkaCli, CtrlCKeepsNothing) {
+    // A download half way and a send that gets no answer, each ended by SIGINT.
+    {
+        TSimStanice stanice(Rychla());
+        TCliProces cli({"download", "--settings", ini_.string(), "--device", stanice.Cesta(), "-o",
+                        (slozka_ / "d.sdt").string()},
+                       slozka_);
+        ASSERT_TRUE(stanice.CekejNaPripojeni(10s));
+        std::this_thread::sleep_for(100ms);
+        stanice.PosliHned("11=1 81=1.0\r\n");
+        std::this_thread::sleep_for(200ms);
+        cli.Signal(SIGINT);
+        EXPECT_EQ(cli.Cekej(), 130) << cli.Chyby();
+        EXPECT_NE(cli.Chyby().find("nic nebylo"), std::string::npos) << cli.Chyby();
+        EXPECT_FALSE(fs::exists(slozka_ / "d.sdt"));
+        EXPECT_TRUE(stanice.CekejNaOdpojeni(5s));
+    }
+    {
+        TSimNastaveni n = Rychla();
+        n.Ticho = true;
+        TSimStanice stanice(n);
+        ZapisSoubor(slozka_ / "t.txt", "A\r\nB\r\n");
+        TCliProces cli({"send", "--settings", ini_.string(), "--device", stanice.Cesta(),
+                        (slozka_ / "t.txt").string()},
+                       slozka_);
+        ASSERT_TRUE(stanice.CekejNaPripojeni(10s));
+        EXPECT_EQ(stanice.Prijmi(5s, 3), "A\r\n");
+        cli.Signal(SIGINT);
+        EXPECT_EQ(cli.Cekej(), 130) << cli.Chyby();
+        EXPECT_EQ(stanice.Prijmi(300ms), "");
+    }
+}

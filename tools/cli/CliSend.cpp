@@ -1,0 +1,157 @@
+// merivox-cli send: a prepared upload text, or a point or code file turned into one as the
+// upload windows do it, sent to the station line by line through the station link driver.
+#include "Cli.h"
+#include "Linka.h"
+
+#include "common/Cesty.h"
+#include "common/Cp1250.h"
+#include "upload/SouborDat.h"
+#include "upload/TextyZapisu.h"
+#include "upload/ZapisZeSouboru.h"
+
+#include <optional>
+
+namespace {
+
+const char* const kNapoveda =
+    R"(Použití: merivox-cli send (--port N | --device CESTA) [volby linky] SOUBOR
+       merivox-cli send ... --points SOUBOR.asc [--swap-xy]
+       merivox-cli send ... --codes SOUBOR.cod
+Zapíše do totální stanice NTS-660 (stanici nejdřív přepněte do režimu příjmu dat) řádek po
+řádku připravený text SOUBOR, nebo souřadnice bodů ze souboru *.asc či kódy ze souboru *.cod,
+načtené a zkontrolované jako v oknech zápisu. Když některý řádek neprojde kontrolou, vypíše
+se proč a nic se neodešle.
+  --points SOUBOR             souřadnice bodů (*.asc)
+  --swap-xy                   s --points: prohodit souřadnice X a Y
+  --codes SOUBOR              kódy (*.cod)
+)";
+
+const char* const kNapovedaKonec =
+    R"(Na terminálu ukazuje, kolik řádků stanice potvrdila ("12 / 250"); mimo terminál nevypisuje
+nic než zprávy. Ctrl+C zápis přeruší (stanice pak má jen část dat).
+Návratový kód: 0 zapsáno, 1 soubor nelze číst, chybný řádek, chyba portu nebo komunikace,
+2 chybné volby, 130 přerušeno Ctrl+C.
+)";
+
+// Whether the text has a line to send (the driver is never given an empty send).
+bool MaRadek(const std::string& text) {
+    return text.find_first_not_of("\r\n") != std::string::npos;
+}
+
+} // namespace
+
+int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
+    const std::string prikaz = "send";
+    TVolbyLinky volby;
+    std::optional<std::string> body, kody;
+    std::vector<std::string> soubory;
+    bool prohozeniXY = false, jenSoubory = false;
+    for (std::size_t i = 0; i < argumenty.size(); ++i) {
+        const std::string& a = argumenty[i];
+        if (jenSoubory || a.empty() || a[0] != '-') {
+            soubory.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            jenSoubory = true;
+            continue;
+        }
+        if (a == "--help" || a == "-h") {
+            terminal.Tisk(Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec));
+            return kUspech;
+        }
+        TVolba v = ZpracujVolbuLinky(argumenty, i, volby);
+        if (v == TVolba::Zpracovana)
+            continue;
+        if (v == TVolba::Jina && a == "--swap-xy") {
+            prohozeniXY = true;
+            continue;
+        }
+        if (v == TVolba::Jina) {
+            std::optional<std::string>* cil = nullptr;
+            std::string nazev;
+            for (auto [n, c] : {std::pair{"--points", &body}, std::pair{"--codes", &kody}})
+                if (a == n || a.rfind(std::string(n) + "=", 0) == 0) {
+                    cil = c;
+                    nazev = n;
+                }
+            if (!cil)
+                return SpatnePouziti(terminal, prikaz,
+                                     Cz("Neznámá volba \"") + terminal.ZTerminalu(a) + "\".");
+            std::string hodnota;
+            if (HodnotaVolby(argumenty, i, nazev, hodnota)) {
+                *cil = hodnota;
+                continue;
+            }
+        }
+        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
+    }
+    TNastaveniLinky nastaveni;
+    std::string chyba;
+    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
+        return SpatnePouziti(terminal, prikaz, chyba);
+    const int zdroju = int(soubory.size()) + (body ? 1 : 0) + (kody ? 1 : 0);
+    if (zdroju != 1)
+        return SpatnePouziti(terminal, prikaz,
+                             zdroju == 0
+                                 ? Cz("Chybí soubor k zápisu.")
+                                 : Cz("Zadejte jediný soubor: SOUBOR, --points nebo --codes."));
+    if (prohozeniXY && !body)
+        return SpatnePouziti(terminal, prikaz, Cz("Volba --swap-xy platí jen s --points."));
+
+    // The text to send, checked before the port is touched.
+    TZpravyCli zpravy(terminal, prikaz);
+    std::optional<std::string> text;
+    if (body) {
+        text =
+            PripravZapisSouboruBodu(CestaZTextu(terminal.ZTerminalu(*body)), prohozeniXY, zpravy);
+    } else if (kody) {
+        text = PripravZapisSouboruKodu(CestaZTextu(terminal.ZTerminalu(*kody)), zpravy);
+    } else {
+        std::string obsah;
+        if (const auto chybaCteni =
+                NactiObsahSouboru(CestaZTextu(terminal.ZTerminalu(soubory[0])), obsah)) {
+            zpravy.Zprava(TDruhZpravy::Vyjimka, chybaCteni->Text());
+            return kSelhani;
+        }
+        if (!MaRadek(obsah)) {
+            zpravy.Zprava(TDruhZpravy::Informace, TextZadnaData());
+            return kSelhani;
+        }
+        text = std::move(obsah);
+    }
+    if (!text)
+        return kSelhani;
+
+    bool konec = false, uspech = false, preruseno = false;
+    {
+        TLinkaCli linka(terminal, prikaz, nastaveni);
+        TComDriver& driver = linka.Driver();
+        driver.OnPrubehZapisu = [&](TComDriver&, int potvrzeno, int celkem) {
+            linka.Prubeh().Ukaz(Cz("Zapisuji do totální stanice: ") + std::to_string(potvrzeno) +
+                                " / " + std::to_string(celkem));
+        };
+        driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool, const std::string&) {
+            uspech = konec = true;
+        };
+        driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
+            d.ClearCommands();
+            linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+            konec = true;
+        };
+        driver.OnChybaOtevreni = [&](TComDriver&) {
+            konec = true;
+        };
+        driver.AddCommand(PrikazZapis, *text);
+        preruseno = !linka.Cekej([&] { return konec; });
+        if (preruseno)
+            driver.ClearCommands();
+        else if (uspech)
+            linka.Zpravy().Zprava(TDruhZpravy::Informace, TextZapisUspesny());
+    }
+    if (preruseno) {
+        terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; zápis do totální stanice nebyl dokončen."));
+        return kPreruseno;
+    }
+    return uspech ? kUspech : kSelhani;
+}

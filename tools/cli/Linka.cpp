@@ -1,0 +1,222 @@
+#include "Linka.h"
+
+#include "CekaniCli.h"
+#include "PocitadloBajtu.h"
+
+#include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "common/Slozky.h"
+#include "link/CasovacPlain.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+const char* const kNapovedaLinky =
+    R"(  --port N                    port COMN, jak ho program přiřazuje (sekce Devices souboru nastavení)
+  --device CESTA              zařízení zadané přímo cestou (například /dev/ttyUSB0)
+  --baud B                    rychlost: 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200
+  --parity P                  parita: None, Odd, Even
+  --data-bits D               datové bity: 4 až 8
+  --stop-bits S               stop bity: 1 nebo 2 (One, Two)
+  --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
+Port a nastavení linky, které nejsou zadány, jsou ze sekce Port souboru nastavení, jak by je
+použil program.
+)";
+
+namespace {
+
+// The rates the settings file and the settings dialog know.
+constexpr std::pair<int, TSpBaudrate> kRychlosti[] = {
+    {300, br300},   {600, br600},     {1200, br1200},   {2400, br2400},   {4800, br4800},
+    {9600, br9600}, {19200, br19200}, {38400, br38400}, {57600, br57600}, {115200, br115200},
+};
+
+std::optional<long> CeleCislo(const std::string& text) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return std::nullopt;
+    return std::stol(text);
+}
+
+std::string MalaPismena(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby) {
+    const std::string& a = argumenty[i];
+    for (auto [volba, cil] :
+         {std::pair{"--port", &volby.Port}, std::pair{"--device", &volby.Zarizeni},
+          std::pair{"--baud", &volby.Rychlost}, std::pair{"--parity", &volby.Parita},
+          std::pair{"--data-bits", &volby.DatoveBity}, std::pair{"--stop-bits", &volby.StopBity},
+          std::pair{"--settings", &volby.Nastaveni}}) {
+        const std::string nazev = volba;
+        if (a != nazev && a.rfind(nazev + "=", 0) != 0)
+            continue;
+        std::string hodnota;
+        if (!HodnotaVolby(argumenty, i, nazev, hodnota))
+            return TVolba::ChybiHodnota;
+        *cil = hodnota;
+        return TVolba::Zpracovana;
+    }
+    return TVolba::Jina;
+}
+
+bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
+                      TNastaveniLinky& nastaveni, std::string& chyba) {
+    auto spatne = [&](const char* co, const std::string& hodnota) {
+        chyba = Cz(co) + " \"" + terminal.ZTerminalu(hodnota) + "\".";
+        return false;
+    };
+    if (volby.Port && volby.Zarizeni) {
+        chyba = Cz("Zadejte buď --port, nebo --device, ne obojí.");
+        return false;
+    }
+    if (volby.Port) {
+        const auto cislo = CeleCislo(*volby.Port);
+        if (!cislo || *cislo < 1 || *cislo > 65535)
+            return spatne("Číslo portu musí být 1 až 65535, ne", *volby.Port);
+        nastaveni.Cislo = static_cast<uint16_t>(*cislo);
+    }
+    if (volby.Zarizeni) {
+        if (volby.Zarizeni->empty())
+            return spatne("Cesta k zařízení nesmí být prázdná, ne", *volby.Zarizeni);
+        nastaveni.Zarizeni = *volby.Zarizeni;
+    }
+    if (volby.Rychlost) {
+        const auto cislo = CeleCislo(*volby.Rychlost);
+        const auto* r = std::find_if(std::begin(kRychlosti), std::end(kRychlosti),
+                                     [&](const auto& p) { return cislo && p.first == *cislo; });
+        if (r == std::end(kRychlosti))
+            return spatne("Neznámá rychlost linky", *volby.Rychlost);
+        nastaveni.Rychlost = r->second;
+    }
+    if (volby.Parita) {
+        const std::string p = MalaPismena(*volby.Parita);
+        if (p == "none")
+            nastaveni.Parita = paNone;
+        else if (p == "odd")
+            nastaveni.Parita = paOdd;
+        else if (p == "even")
+            nastaveni.Parita = paEven;
+        else
+            return spatne("Parita musí být None, Odd nebo Even, ne", *volby.Parita);
+    }
+    if (volby.DatoveBity) {
+        const auto cislo = CeleCislo(*volby.DatoveBity);
+        if (!cislo || *cislo < 4 || *cislo > 8)
+            return spatne("Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
+        nastaveni.DatoveBity = static_cast<TSpDatabits>(db4 + (*cislo - 4));
+    }
+    if (volby.StopBity) {
+        const std::string s = MalaPismena(*volby.StopBity);
+        if (s == "1" || s == "one")
+            nastaveni.StopBity = sbOne;
+        else if (s == "2" || s == "two")
+            nastaveni.StopBity = sbTwo;
+        else
+            return spatne("Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
+    }
+    nastaveni.Nastaveni = volby.Nastaveni;
+    return true;
+}
+
+void TRadekPrubehu::Ukaz(const std::string& cp1250) {
+    if (!zobrazit_ || cp1250 == posledni_)
+        return;
+    const std::string text = terminal_.NaTerminal(cp1250);
+    // Blanks over the rest of a longer previous text: no terminal escapes, so that a
+    // Windows console shows it the same.
+    const std::size_t predtim = terminal_.NaTerminal(posledni_).size();
+    terminal_.Chyby << '\r' << text
+                    << std::string(predtim > text.size() ? predtim - text.size() : 0, ' ')
+                    << std::flush;
+    posledni_ = cp1250;
+    zobrazeno_ = true;
+}
+
+void TRadekPrubehu::Ukonci() {
+    if (zobrazeno_)
+        terminal_.Chyby << '\n' << std::flush;
+    zobrazeno_ = false;
+    posledni_.clear();
+}
+
+void TZpravyCli::Zprava(TDruhZpravy, const std::string& text) {
+    if (PredZpravou)
+        PredZpravou();
+    terminal_.Hlaseni(prikaz_ + ": ", text);
+}
+
+TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
+                     const TNastaveniLinky& nastaveni)
+    : predchoziUi_(TSpSyncCallTable::Global().Ui()), zpravy_(terminal, prikaz),
+      prubeh_(terminal, ChybyNaTerminalu()) {
+    TSpSyncCallTable::Global().SetUi(&ui_);
+    zpravy_.PredZpravou = [this] {
+        prubeh_.Ukonci();
+    };
+    ui_.OnException = [this](std::exception_ptr chyba) {
+        zpravy_.Zprava(TDruhZpravy::Vyjimka, SpTextVyjimky(chyba));
+    };
+    VynulujPocitadloBajtu();
+
+    TProstrediKomunikace prostredi;
+    prostredi.VytvorCekani = [this]() -> std::unique_ptr<TCekaniNaData> {
+        return std::make_unique<TCekaniCli>(*this);
+    };
+    prostredi.VytvorCasovac = [this]() -> std::unique_ptr<TCasovac> {
+        return std::make_unique<TCasovacPlain>(ui_);
+    };
+    prostredi.Zpravy = &zpravy_;
+    prostredi.BackendFactory = &VytvorPocitanyBackend;
+    driver_ = std::make_unique<TComDriver>(std::move(prostredi));
+
+    if (nastaveni.Nastaveni)
+        PrepisCestuNastaveni(*nastaveni.Nastaveni);
+    {
+        TIniFile ini(CestaNastaveni());
+        driver_->LoadSettings(ini);
+    }
+    if (nastaveni.Cislo)
+        driver_->SetComNumber(*nastaveni.Cislo);
+    if (!nastaveni.Zarizeni.empty())
+        driver_->Port().SetDevicePath(nastaveni.Zarizeni);
+    if (nastaveni.Rychlost)
+        driver_->SetBaudRate(*nastaveni.Rychlost);
+    if (nastaveni.Parita)
+        driver_->SetParity(*nastaveni.Parita);
+    if (nastaveni.DatoveBity)
+        driver_->SetDataBits(*nastaveni.DatoveBity);
+    if (nastaveni.StopBity)
+        driver_->SetStopBits(*nastaveni.StopBity);
+    // merivox-cli talks to the station as the program does after every start.
+    driver_->StationType = StaniceNTS660;
+}
+
+TLinkaCli::~TLinkaCli() {
+    prubeh_.Ukonci();
+    driver_.reset();
+    TSpSyncCallTable::Global().SetUi(predchoziUi_);
+}
+
+void TLinkaCli::Obsluz(const std::function<bool()>& hotovo, std::chrono::milliseconds limit) {
+    ui_.ProcessUntil([&] { return hotovo() || TPreruseni::Preruseno(); }, limit);
+}
+
+bool TLinkaCli::Cekej(const std::function<bool()>& hotovo) {
+    while (!hotovo()) {
+        if (TPreruseni::Preruseno())
+            return false;
+        Obsluz(hotovo, kKrokSmycky);
+    }
+    return true;
+}
+
+void TLinkaCli::UkazPrubehCekani() {
+    prubeh_.Ukaz(TextCekani + ": " + std::to_string(PrectenoBajtu()) + " B");
+}

@@ -1,0 +1,116 @@
+// What download and send share: the options that choose the port and its line settings, and
+// the station link driver run without windows (a plain loop as the user-interface thread, the
+// plain response timer, a waiting "dialog" that serves the loop until the download ends or
+// Ctrl+C comes, and the driver's messages on standard error).
+#pragma once
+
+#include "Cli.h"
+#include "Preruseni.h"
+#include "Prumery.h"
+
+#include "common/Zpravy.h"
+#include "link/Komunikace.h"
+#include "serial/SpPlainSyncUi.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The options as given.
+struct TVolbyLinky {
+    std::optional<std::string> Port, Zarizeni, Rychlost, Parita, DatoveBity, StopBity;
+    std::optional<std::string> Nastaveni; // --settings
+};
+
+// Takes --port, --device, --baud, --parity, --data-bits, --stop-bits or --settings at `i`.
+TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby);
+
+// The help lines of these options (UTF-8).
+extern const char* const kNapovedaLinky;
+
+// The options checked; what is not given comes from section Port of the settings file.
+struct TNastaveniLinky {
+    std::optional<uint16_t> Cislo;
+    std::string Zarizeni;
+    std::optional<TSpBaudrate> Rychlost;
+    std::optional<TSpParity> Parita;
+    std::optional<TSpDatabits> DatoveBity;
+    std::optional<TSpStopbits> StopBity;
+    std::optional<std::string> Nastaveni;
+};
+
+// False with the usage message (cp1250) when a value is not one the link knows.
+bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
+                      TNastaveniLinky& nastaveni, std::string& chyba);
+
+// One line on standard error that rewrites itself, shown only when standard error is a
+// terminal (scripts and logs get no progress, only the messages).
+class TRadekPrubehu {
+public:
+    TRadekPrubehu(const TTerminal& terminal, bool zobrazit)
+        : terminal_(terminal), zobrazit_(zobrazit) {}
+    ~TRadekPrubehu() { Ukonci(); }
+    void Ukaz(const std::string& cp1250);
+    // Leaves the last text standing on its own line.
+    void Ukonci();
+
+private:
+    const TTerminal& terminal_;
+    bool zobrazit_;
+    std::string posledni_;
+    bool zobrazeno_ = false;
+};
+
+// Messages of the driver and of the subcommand: one line each on standard error.
+class TZpravyCli : public TZpravy {
+public:
+    TZpravyCli(const TTerminal& terminal, std::string prikaz)
+        : terminal_(terminal), prikaz_(std::move(prikaz)) {}
+    void Zprava(TDruhZpravy druh, const std::string& text) override;
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
+    // Called before a message so that it does not land inside the progress line.
+    std::function<void()> PredZpravou;
+
+private:
+    const TTerminal& terminal_;
+    std::string prikaz_;
+};
+
+// How long one slice of the loop waits for events before it looks at Ctrl+C and the progress.
+constexpr std::chrono::milliseconds kKrokSmycky{50};
+
+class TLinkaCli {
+public:
+    // Installs the plain loop as the user-interface thread of the program's sync call table,
+    // creates the driver, loads section Port and applies the options over it.
+    TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
+              const TNastaveniLinky& nastaveni);
+    // Frees the driver (closing the port) and puts the previous user-interface side back.
+    ~TLinkaCli();
+    TLinkaCli(const TLinkaCli&) = delete;
+    TLinkaCli& operator=(const TLinkaCli&) = delete;
+
+    TComDriver& Driver() { return *driver_; }
+    TZpravyCli& Zpravy() { return zpravy_; }
+    TRadekPrubehu& Prubeh() { return prubeh_; }
+
+    // Serves port events and the timer until `hotovo` holds; false when Ctrl+C came first.
+    bool Cekej(const std::function<bool()>& hotovo);
+    // One slice of the loop (at most `limit`), returning early once `hotovo` holds.
+    void Obsluz(const std::function<bool()>& hotovo, std::chrono::milliseconds limit);
+
+    // The waiting dialog's text line, and its progress line: that text and the bytes read.
+    std::string TextCekani;
+    void UkazPrubehCekani();
+
+private:
+    TPreruseni preruseni_;
+    TSpPlainSyncUi ui_;
+    TSpSyncUi* predchoziUi_;
+    TZpravyCli zpravy_;
+    TRadekPrubehu prubeh_;
+    std::unique_ptr<TComDriver> driver_;
+};
