@@ -45,6 +45,8 @@ using TKomunikaceEvent = std::function<void(TComDriver& Sender, TMnozinaPrikazu 
 // How far a send has come: lines acknowledged by the station out of the command's lines.
 using TPrubehZapisuEvent = std::function<void(TComDriver& Sender, int APotvrzeno, int ACelkem)>;
 using TComDriverNotifyEvent = std::function<void(TComDriver& Sender)>;
+// How far a download has come: the bytes received so far (end mark included once it came).
+using TPrubehNacteniEvent = std::function<void(TComDriver& Sender, int64_t APrijato)>;
 
 // What the driver needs from its surroundings: the program gives Qt-based pieces, merivox-cli
 // and the tests plain ones.
@@ -106,19 +108,45 @@ public:
     // A command could not start because the port could not be opened; the driver has shown
     // its message and cleared the queue. Windows that disabled an action re-enable it here.
     TComDriverNotifyEvent OnChybaOtevreni;
+    // After every receipt of a download (merivox-cli shows the count as it goes).
+    TPrubehNacteniEvent OnPrubehNacteni;
+
+    // What the running download has received so far.
+    const std::string& PrijataData() const { return RxBuffer; }
 
     // The response timer's interval (1000 ms); tests shorten it.
     void SetIntervalCasovace(std::chrono::milliseconds interval);
 
 private:
-    // Implementation state lives in Komunikace.cpp; members below are the ones every
-    // implementation needs.
+    void PrijemDat();
+    void ChybaLinky(uint32_t errors);
+    void SpustPrikaz(TPrikaz& prikaz);
+    void SpustNacteni(TPrikaz& prikaz);
+    void SpustZapis(TPrikaz& prikaz);
+    bool OtevriPort();
+    void ZapisRadek();
+    void VyprseniCasovace();
+    void DokonciPrikaz(bool preruseno);
+    void SpustDalsiNeboZavri();
+    void ZtrataPortu();
+    void UkonciChybou(TMnozinaPrikazu typ);
+    std::string NazevPortu() const;
+
     TProstrediKomunikace prostredi_;
     std::unique_ptr<TSpComPort> port_;
     std::unique_ptr<TCasovac> TimerComErr;
     std::deque<std::unique_ptr<TPrikaz>> fronta_;
     std::vector<std::string> SendLines;
-    std::unique_ptr<TCekaniNaData> WaitDialog;
+    // The waiting dialog of the running download; owned by the download's start, which
+    // shows it (a nested download started from inside it has its own).
+    TCekaniNaData* WaitDialog = nullptr;
+    // Whether the head command has been started (a handler that queues a command may start
+    // it before the finishing steps come to it), and a count of the starts, by which code
+    // that ran a handler sees whether another command began meanwhile.
+    bool bezi_ = false;
+    uint64_t spusteni_ = 0;
+    int celkemRadku_ = 0;
+    bool textPrijmu_ = false;
     std::string RxBuffer;
     int Mode = 0;
     int RetryCount = 0;

@@ -1,0 +1,452 @@
+#include "link/Komunikace.h"
+
+#include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "common/Zpravy.h"
+#include "link/PortStanice.h"
+#include "link/RadkyTextu.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr char EOT = 0x04;
+constexpr char DC1 = 0x11;
+constexpr char DC3 = 0x13;
+const std::string KonecRadku = "\r\n";
+
+bool KonciNa(const std::string& text, const std::string& konec) {
+    return text.size() >= konec.size() &&
+           text.compare(text.size() - konec.size(), konec.size(), konec) == 0;
+}
+
+// Section `Port` of the settings file: the words and numbers of each setting.
+struct TSlovoParity {
+    const char* slovo;
+    TSpParity hodnota;
+};
+constexpr TSlovoParity SlovaParity[] = {{"None", paNone}, {"Even", paEven}, {"Odd", paOdd}};
+
+struct TSlovoStopBitu {
+    const char* slovo;
+    TSpStopbits hodnota;
+};
+constexpr TSlovoStopBitu SlovaStopBitu[] = {{"One", sbOne}, {"Two", sbTwo}};
+
+struct TCisloRychlosti {
+    int cislo;
+    TSpBaudrate hodnota;
+};
+constexpr TCisloRychlosti CislaRychlosti[] = {
+    {300, br300},   {600, br600},     {1200, br1200},   {2400, br2400},   {4800, br4800},
+    {9600, br9600}, {19200, br19200}, {38400, br38400}, {57600, br57600}, {115200, br115200}};
+
+const std::string Sekce = "Port";
+
+// How long the last bytes of a conversation may take to leave before the port is closed.
+constexpr std::chrono::milliseconds LimitOdeslani{200};
+
+} // namespace
+
+TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(prostredi)) {
+    if (!prostredi_.VytvorCasovac || !prostredi_.VytvorCekani || !prostredi_.SyncTable)
+        throw std::invalid_argument("TComDriver needs a timer, a waiting dialog and a sync table");
+    port_ = std::make_unique<TPortStanice>("ComDriver", *prostredi_.SyncTable,
+                                           prostredi_.BackendFactory);
+    port_->OnDataRecived = [this](TSpCustomSerialPort&, int32_t) {
+        PrijemDat();
+    };
+    port_->OnLineError = [this](TSpCustomSerialPort&, uint32_t errors) {
+        ChybaLinky(errors);
+    };
+    port_->SetComNumber(1);
+    port_->SetDTR(false);
+    comNumber_ = 1;
+
+    TimerComErr = prostredi_.VytvorCasovac();
+    TimerComErr->SetInterval(std::chrono::milliseconds(1000));
+    TimerComErr->OnTimer = [this] {
+        VyprseniCasovace();
+    };
+    TimerComErr->Stop();
+}
+
+TComDriver::~TComDriver() {
+    if (port_->Active())
+        port_->Close();
+    TimerComErr->Stop();
+    TimerComErr->OnTimer = nullptr;
+}
+
+// --- line settings --------------------------------------------------------------------------
+
+uint16_t TComDriver::ComNumber() const {
+    return port_->ComNumber();
+}
+
+void TComDriver::SetComNumber(uint16_t value) {
+    comNumber_ = value;
+    port_->SetComNumber(value);
+}
+
+TSpBaudrate TComDriver::BaudRate() const {
+    return port_->BaudRate();
+}
+
+void TComDriver::SetBaudRate(TSpBaudrate value) {
+    baudRate_ = value;
+    port_->SetBaudRate(value);
+}
+
+TSpParity TComDriver::Parity() const {
+    return port_->Parity();
+}
+
+void TComDriver::SetParity(TSpParity value) {
+    parity_ = value;
+    port_->SetParity(value);
+}
+
+TSpDatabits TComDriver::DataBits() const {
+    return port_->Databits();
+}
+
+void TComDriver::SetDataBits(TSpDatabits value) {
+    dataBits_ = value;
+    port_->SetDatabits(value);
+}
+
+TSpStopbits TComDriver::StopBits() const {
+    return port_->Stopbits();
+}
+
+void TComDriver::SetStopBits(TSpStopbits value) {
+    stopBits_ = value;
+    port_->SetStopbits(value);
+}
+
+void TComDriver::SetIntervalCasovace(std::chrono::milliseconds interval) {
+    TimerComErr->SetInterval(interval);
+}
+
+// --- settings file --------------------------------------------------------------------------
+
+void TComDriver::LoadSettings(TIniFile& ini) {
+    SetComNumber(static_cast<uint16_t>(ini.ReadInteger(Sekce, "Number", 1)));
+    const std::string parita = ini.ReadString(Sekce, "Parity", "None");
+    for (const TSlovoParity& p : SlovaParity)
+        if (parita == p.slovo) {
+            SetParity(p.hodnota);
+            break;
+        }
+    const std::string stopBity = ini.ReadString(Sekce, "StopBits", "One");
+    for (const TSlovoStopBitu& s : SlovaStopBitu)
+        if (stopBity == s.slovo) {
+            SetStopBits(s.hodnota);
+            break;
+        }
+    const int datoveBity = ini.ReadInteger(Sekce, "DataBits", 8);
+    if (datoveBity >= 4 && datoveBity <= 8)
+        SetDataBits(static_cast<TSpDatabits>(db4 + (datoveBity - 4)));
+    const int rychlost = ini.ReadInteger(Sekce, "BaudRate", 9600);
+    for (const TCisloRychlosti& r : CislaRychlosti)
+        if (rychlost == r.cislo) {
+            SetBaudRate(r.hodnota);
+            break;
+        }
+}
+
+void TComDriver::SaveSettings(TIniFile& ini) {
+    // A value the table has no word for (set on the port component directly) leaves its key
+    // as it is rather than writing something no reader understands.
+    try {
+        ini.WriteInteger(Sekce, "Number", port_->ComNumber());
+        for (const TSlovoParity& p : SlovaParity)
+            if (port_->Parity() == p.hodnota)
+                ini.WriteString(Sekce, "Parity", p.slovo);
+        for (const TSlovoStopBitu& s : SlovaStopBitu)
+            if (port_->Stopbits() == s.hodnota)
+                ini.WriteString(Sekce, "StopBits", s.slovo);
+        ini.WriteInteger(Sekce, "DataBits", 4 + (port_->Databits() - db4));
+        for (const TCisloRychlosti& r : CislaRychlosti)
+            if (port_->BaudRate() == r.hodnota)
+                ini.WriteInteger(Sekce, "BaudRate", r.cislo);
+    } catch (const std::exception&) {
+        // A settings file that cannot be written must not stop the program from closing.
+    }
+}
+
+// --- the queue ------------------------------------------------------------------------------
+
+void TComDriver::AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data) {
+    auto prikaz = std::make_unique<TPrikaz>();
+    prikaz->TypPrikazu = typPrikazu;
+    prikaz->Data = data;
+    TPrikaz& novy = *prikaz;
+    fronta_.push_back(std::move(prikaz));
+    if (fronta_.size() == 1 && !bezi_)
+        SpustPrikaz(novy);
+}
+
+void TComDriver::ClearCommands() {
+    fronta_.clear();
+    bezi_ = false;
+}
+
+void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
+    bezi_ = true;
+    ++spusteni_;
+    if (prikaz.TypPrikazu == PrikazNacteni)
+        SpustNacteni(prikaz);
+    else
+        SpustZapis(prikaz);
+}
+
+void TComDriver::SpustDalsiNeboZavri() {
+    if (!fronta_.empty()) {
+        if (!bezi_)
+            SpustPrikaz(*fronta_.front());
+    } else if (port_->Active()) {
+        port_->Close();
+    }
+}
+
+std::string TComDriver::NazevPortu() const {
+    if (!port_->DevicePath().empty())
+        return port_->DevicePath();
+    return "COM" + std::to_string(port_->ComNumber());
+}
+
+// Opens the port for a command that starts (an open port stays as it is). On failure the
+// queue is emptied, the user is told, and the windows hear of it through OnChybaOtevreni.
+bool TComDriver::OtevriPort() {
+    try {
+        port_->SetActive(true);
+        return true;
+    } catch (const std::exception&) {
+        ClearCommands();
+        TimerComErr->Stop();
+        if (prostredi_.Zpravy)
+            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
+                                      Cz("Vybraný sériový port ") + NazevPortu() +
+                                          Cz(" neexistuje nebo je používán jinou aplikací"));
+        if (OnChybaOtevreni)
+            OnChybaOtevreni(*this);
+        return false;
+    }
+}
+
+// --- download -------------------------------------------------------------------------------
+
+void TComDriver::SpustNacteni(TPrikaz&) {
+    Mode = 1;
+    TimerComErr->Stop();
+    if (!OtevriPort())
+        return;
+    const uint64_t toto = spusteni_;
+    // Bytes that came while no command ran (the port stays open between queued commands)
+    // belong to no download.
+    port_->PurgeInput();
+    RxBuffer.clear();
+    std::unique_ptr<TCekaniNaData> dialog = prostredi_.VytvorCekani();
+    WaitDialog = dialog.get();
+    textPrijmu_ = false;
+    const bool preruseno = dialog->UkazModalne();
+    if (WaitDialog == dialog.get())
+        WaitDialog = nullptr;
+    if (preruseno && bezi_ && spusteni_ == toto && Mode == 1)
+        DokonciPrikaz(true);
+}
+
+// --- send -----------------------------------------------------------------------------------
+
+void TComDriver::SpustZapis(TPrikaz& prikaz) {
+    Mode = 2;
+    TimerComErr->Stop();
+    if (!OtevriPort())
+        return;
+    SendLines = RozdelNaRadky(prikaz.Data);
+    celkemRadku_ = static_cast<int>(SendLines.size());
+    RxBuffer.clear();
+    if (OnPrubehZapisu)
+        OnPrubehZapisu(*this, 0, celkemRadku_);
+    if (SendLines.empty()) {
+        // Nothing to send is sent at once: the command must still end.
+        DokonciPrikaz(false);
+        return;
+    }
+    port_->PurgeInput();
+    port_->PurgeOutput();
+    ZapisRadek();
+    TimerComErr->Start();
+}
+
+void TComDriver::ZapisRadek() {
+    try {
+        port_->WriteString(SendLines.front() + KonecRadku);
+    } catch (const std::exception&) {
+        ZtrataPortu(); // a port that takes no bytes is as good as gone
+    }
+}
+
+// --- receiving ------------------------------------------------------------------------------
+
+// Takes every byte waiting and never purges the input afterwards: a byte that arrives after
+// the read stays in the device and comes with the next receipt.
+void TComDriver::PrijemDat() {
+    std::string prijato;
+    for (int i = 0; i < 16; ++i) {
+        std::string kus = port_->ReadString();
+        if (kus.empty())
+            break;
+        prijato += kus;
+    }
+    if (prijato.empty())
+        return;
+    if (Mode == 0 || !bezi_) {
+        RxBuffer.clear(); // no command runs: the bytes belong to nothing
+        return;
+    }
+    RxBuffer += prijato;
+
+    if (Mode == 1) {
+        if (!textPrijmu_ && WaitDialog) {
+            WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
+            textPrijmu_ = true;
+        }
+        if (OnPrubehNacteni)
+            OnPrubehNacteni(*this, static_cast<int64_t>(RxBuffer.size()));
+        if (StationType == StaniceNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'}))
+            DokonciPrikaz(false);
+        return;
+    }
+
+    // A send. Bytes that are not (yet) a complete answer leave the response timer running, so
+    // a station that answers noise, half an acknowledgement or nothing after EOT still ends
+    // the command through the time-out. An NTS-350 is sent to in the same conversation.
+    if (SendLines.empty()) {
+        if (RxBuffer.back() == DC3) {
+            port_->PurgeOutput();
+            const int32_t prazdno = port_->OutputFree();
+            try {
+                port_->WriteString(KonecRadku);
+            } catch (const std::exception&) {
+                ZtrataPortu();
+                return;
+            }
+            static_cast<TPortStanice&>(*port_).CekejNaOdeslani(prazdno, LimitOdeslani);
+            DokonciPrikaz(false);
+        }
+        return;
+    }
+    if (!KonciNa(RxBuffer, {DC3, DC1}))
+        return;
+    port_->PurgeOutput();
+    SendLines.erase(SendLines.begin());
+    TimerComErr->Stop();
+    TimerComErr->Start();
+    RxBuffer.clear();
+    const uint64_t toto = spusteni_;
+    if (!SendLines.empty()) {
+        ZapisRadek();
+    } else {
+        try {
+            port_->WriteString(std::string(1, EOT));
+        } catch (const std::exception&) {
+            ZtrataPortu();
+        }
+    }
+    if (OnPrubehZapisu && bezi_ && spusteni_ == toto)
+        OnPrubehZapisu(*this, celkemRadku_ - static_cast<int>(SendLines.size()), celkemRadku_);
+}
+
+void TComDriver::ChybaLinky(uint32_t errors) {
+    if ((errors & SpLineError::IoError) && port_->Active())
+        ZtrataPortu();
+}
+
+// The device went away under a command (a pulled USB adapter, a hung-up line): the port is
+// closed at once, so no thread waits on a dead device, the waiting dialog goes, and the
+// command ends with the user told which port was lost.
+void TComDriver::ZtrataPortu() {
+    const std::string nazev = NazevPortu();
+    TimerComErr->Stop();
+    RetryCount = 0;
+    Mode = 0;
+    RxBuffer.clear();
+    SendLines.clear();
+    TCekaniNaData* dialog = WaitDialog;
+    WaitDialog = nullptr;
+    if (port_->Active())
+        port_->Close();
+    if (dialog)
+        dialog->Zavri();
+    if (!bezi_ || fronta_.empty())
+        return; // between commands: nothing to end
+    const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
+    if (prostredi_.Zpravy)
+        prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
+                                  Cz("Spojení s totální stanicí bylo přerušeno. Sériový port ") +
+                                      nazev + Cz(" už není dostupný."));
+    UkonciChybou(typ);
+}
+
+// --- time-out and the end of a command ------------------------------------------------------
+
+void TComDriver::VyprseniCasovace() {
+    TimerComErr->Stop();
+    if (fronta_.empty())
+        return;
+    const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
+    if (RetryCount < 3 && typ != PrikazNacteni) {
+        TimerComErr->Start();
+        ++RetryCount;
+        return;
+    }
+    RetryCount = 0;
+    Mode = 0;
+    RxBuffer.clear();
+    SendLines.clear();
+    if (typ == PrikazNacteni && WaitDialog) {
+        WaitDialog->Zavri();
+        WaitDialog = nullptr;
+    }
+    UkonciChybou(typ);
+}
+
+// Fires OnKomunikaceErr for the head command, removes it unless the handler has already
+// changed the queue under it, and goes on with what remains (a download too, so that a
+// queue the handler left is never stuck), or closes the port.
+void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
+    bezi_ = false;
+    const uint64_t toto = spusteni_;
+    if (OnKomunikaceErr)
+        OnKomunikaceErr(*this, typ, false, std::string());
+    if (spusteni_ == toto && !bezi_ && !fronta_.empty())
+        fronta_.pop_front();
+    SpustDalsiNeboZavri();
+}
+
+void TComDriver::DokonciPrikaz(bool preruseno) {
+    std::string data = std::move(RxBuffer);
+    TimerComErr->Stop();
+    RetryCount = 0;
+    Mode = 0;
+    RxBuffer.clear();
+    SendLines.clear();
+    if (fronta_.empty()) {
+        bezi_ = false;
+        SpustDalsiNeboZavri();
+        return;
+    }
+    const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
+    if (typ == PrikazNacteni && !preruseno && WaitDialog) {
+        WaitDialog->Zavri();
+        WaitDialog = nullptr;
+    }
+    fronta_.pop_front();
+    bezi_ = false;
+    if (OnKomunikaceOK)
+        OnKomunikaceOK(*this, typ, preruseno, data);
+    SpustDalsiNeboZavri();
+}
