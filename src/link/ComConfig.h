@@ -16,6 +16,7 @@ class TSpPortRadioGroup;
 // A one-character number field whose arrows step between two limits. The text itself is free:
 // whatever the user types stays there, and the reader decides what it stands for.
 class TPoleKroku : public QAbstractSpinBox {
+    Q_OBJECT
 public:
     TPoleKroku(int minimum, int maximum, QWidget* rodic = nullptr);
     QString Text() const;
