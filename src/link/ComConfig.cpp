@@ -91,7 +91,7 @@ QAbstractSpinBox::StepEnabled TPoleKroku::stepEnabled() const {
     return kroky;
 }
 
-TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver)
+TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe probe)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       driver_(driver) {
@@ -102,7 +102,7 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver)
     // Closed first: the list probes every port, this one included, and must find it free.
     driver_.Port().SetActive(false);
 
-    G_Port = new TSpPortRadioGroup(this, 10, {pcCheckExist, pcDisableOpen});
+    G_Port = new TSpPortRadioGroup(this, 10, {pcCheckExist, pcDisableOpen}, std::move(probe));
     G_Port->setObjectName("G_Port");
     G_Port->setTitle("&Port");
     G_Port->setToolTip("Číslo komunikačního portu");

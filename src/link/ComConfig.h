@@ -3,6 +3,8 @@
 // driver's settings reach it when the program closes.
 #pragma once
 
+#include "serial/SpPortStates.h"
+
 #include <QAbstractSpinBox>
 #include <QDialog>
 
@@ -35,8 +37,11 @@ class TFormComConfig : public QDialog {
     Q_OBJECT
 public:
     // Closes the driver's port (so that the port list can probe it like any other), binds the
-    // port list to it and fills the controls from the driver.
-    TFormComConfig(QWidget* parent, TComDriver& driver);
+    // port list to it and fills the controls from the driver. `probe` tells the port list
+    // each port's state (the screenshots show a machine of their own).
+    TFormComConfig(
+        QWidget* parent, TComDriver& driver,
+        TSpPortProbe probe = [](int n) { return SpProbePort(n); });
     ~TFormComConfig() override;
 
     // What "&Ulož" stands for, in this order: the port number the list chose, parity, stop

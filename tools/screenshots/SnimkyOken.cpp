@@ -7,6 +7,10 @@
 #include "common/Slozky.h"
 #include "conversion/ParamMAPA2.h"
 #include "conversion/VysledekKonverze.h"
+#include "link/ComConfig.h"
+#include "link/Komunikace.h"
+#include "link/qt/CasovacQt.h"
+#include "ui/ZpravyOken.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +81,28 @@ void SnimekVysledkuKonverze(TSnimkovac& s) {
     std::filesystem::remove(soubor);
 }
 
+// The communication settings dialog on a machine with COM1 and COM3 free and COM2 held by
+// another program, the link at the settings a first start gives.
+void SnimekNastaveniKomunikace(TSnimkovac& s) {
+    TZpravyOken zpravy;
+    TProstrediKomunikace prostredi;
+    prostredi.VytvorCekani = [] {
+        return std::unique_ptr<TCekaniNaData>();
+    };
+    prostredi.VytvorCasovac = [] {
+        return std::make_unique<TCasovacQt>();
+    };
+    prostredi.Zpravy = &zpravy;
+    TComDriver driver(std::move(prostredi));
+    driver.SetBaudRate(br9600);
+    TFormComConfig dialog(nullptr, driver, [](int n) {
+        return n == 2   ? TSpPortState::psInUse
+               : n <= 3 ? TSpPortState::psFree
+                        : TSpPortState::psMissing;
+    });
+    s.Uloz(&dialog, "nastaveni-komunikace");
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
@@ -85,5 +111,6 @@ const TSnimekOkna kSnimkyOken[] = {
     {"o-programu", SnimekOProgramu},
     {"param-mapa2", SnimekParametruMAPA2},
     {"vysledek-konverze", SnimekVysledkuKonverze},
+    {"nastaveni-komunikace", SnimekNastaveniKomunikace},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));
