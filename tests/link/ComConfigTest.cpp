@@ -4,7 +4,6 @@
 #include "link/ComConfig.h"
 
 #include "common/Slozky.h"
-#include "link/ComConfigVolby.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
 #include "serial/SpPortControls.h"
@@ -289,21 +288,6 @@ TEST_F(ComConfigTest, APortThatCannotBeOpenedIsReportedWithItsNumber) {
     // What was applied before the failed open stays applied.
     EXPECT_EQ(driver_.Parity(), paOdd);
     EXPECT_FALSE(driver_.Port().Active());
-}
-
-TEST(ComConfigVolby, EveryRateAndNoOtherHasAnItem) {
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(IndexRychlosti(*RychlostZIndexu(i)), i);
-    EXPECT_EQ(RychlostZIndexu(9), br115200);
-    for (TSpBaudrate r : {br110, br14400, br56000, br128000, br256000, brUser})
-        EXPECT_EQ(IndexRychlosti(r), -1) << int(r);
-    EXPECT_FALSE(RychlostZIndexu(-1));
-    EXPECT_FALSE(RychlostZIndexu(10));
-    EXPECT_EQ(IndexParity(paMark), -1);
-    EXPECT_EQ(IndexStopBitu(sbOneAndHalf), -1);
-    EXPECT_EQ(TextDatovychBitu(db4), "4");
-    EXPECT_FALSE(DatoveBityZTextu(" 8"));
-    EXPECT_FALSE(TypStaniceZTextu("nts-660"));
 }
 
 } // namespace

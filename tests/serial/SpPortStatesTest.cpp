@@ -35,17 +35,6 @@ TEST(SpPortStates, ProbeTellsFreeHeldAndMissingPortsAndKeepsNothing) {
     EXPECT_EQ(SpProbePort(2), psFree);
 }
 
-TEST(SpPortStates, ProbesEveryPortInOrder) {
-    std::vector<int> dotazy;
-    const auto stavy = SpProbePorts(4, [&](int n) {
-        dotazy.push_back(n);
-        return n == 2 ? psFree : psMissing;
-    });
-    EXPECT_EQ(dotazy, (std::vector{1, 2, 3, 4}));
-    EXPECT_EQ(stavy, (std::vector{psMissing, psFree, psMissing, psMissing}));
-    EXPECT_TRUE(SpProbePorts(0, [](int) { return psFree; }).empty());
-}
-
 TEST(SpPortStates, LookOfEachStateUnderTheOptions) {
     const TSpPortItemLook normalni{true, false};
     const TSpPortItemLook zakazana{false, false};
@@ -63,12 +52,6 @@ TEST(SpPortStates, LookOfEachStateUnderTheOptions) {
     // Without options every port can be chosen.
     for (TSpPortState stav : {psFree, psMissing, psInUse})
         EXPECT_EQ(SpPortItemLook(stav, {}), normalni);
-}
-
-TEST(SpPortStates, CaptionsCarryTheDigitAsAcceleratorUpToNine) {
-    EXPECT_EQ(SpPortCaption(1), "COM &1");
-    EXPECT_EQ(SpPortCaption(9), "COM &9");
-    EXPECT_EQ(SpPortCaption(10), "COM 10");
 }
 
 } // namespace
