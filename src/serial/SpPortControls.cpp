@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QRadioButton>
 
+#include <algorithm>
+
 TSpPortRadioGroup::TSpPortRadioGroup(QWidget* owner, int16_t maxComPorts, TSpPortCtlOptions options,
                                      TSpPortProbe probe)
     : TSkupinaVoleb(QString(), owner), probe_(std::move(probe)), maxComPorts_(maxComPorts),
