@@ -8,7 +8,14 @@
 #include "common/Slozky.h"
 #include "conversion/KonverzeOken.h"
 #include "conversion/ParamMAPA2.h"
+#include "conversion/VysledekKonverze.h"
+#include "download/CekamNaData.h"
+#include "download/NactenaData.h"
+#include "download/NactenaDataSoubor.h"
+#include "link/Komunikace.h"
+#include "link/qt/CasovacQt.h"
 #include "ui/ZarovnaniMenu.h"
+#include "upload/TextyZapisu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,8 +30,6 @@
 #include <cstdint>
 
 namespace {
-// The instrument type until the station link driver holds it: NTS-660.
-constexpr std::uint8_t kTypStanice = 2;
 constexpr QSize kKlientskaPlocha(742, 454); // tool bar, picture and status bar; not the menu
 
 QWidget* PanelSObrazem(QWidget* rodic) {
@@ -73,45 +78,105 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
     ZarovnejMenuVpravo(menuBar(), int(menuBar()->actions().size()) - 1);
+    InstalujDriver();
+}
 
-    // The station link driver (TComDriver) is created here, owned by this window: it loads
-    // section Port of the settings file, starts with station type NTS-660 and gets this
-    // window's handlers of its two events.
+TFormZaklad::~TFormZaklad() = default;
+
+void TFormZaklad::InstalujDriver() {
+    TProstrediKomunikace prostredi;
+    prostredi.VytvorCekani = [this] {
+        return std::make_unique<TFormCekamNaData>(this);
+    };
+    prostredi.VytvorCasovac = [] {
+        return std::make_unique<TCasovacQt>();
+    };
+    prostredi.Zpravy = &zpravy_;
+    driver_ = std::make_unique<TComDriver>(std::move(prostredi));
+    driver_->OnKomunikaceOK = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
+                                     const std::string& prijato) {
+        KomunikaceOK(d, typ, preruseno, prijato);
+    };
+    driver_->OnKomunikaceErr = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
+                                      const std::string& prijato) {
+        KomunikaceErr(d, typ, preruseno, prijato);
+    };
+    try {
+        TIniFile nastaveni(CestaNastaveni());
+        driver_->LoadSettings(nastaveni);
+    } catch (const EIniFileError& chyba) {
+        // An unreadable settings file leaves the link at its defaults; the user learns why.
+        zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
+    }
+    // Every run begins with an NTS-660, whatever the settings file says.
+    driver_->StationType = StaniceNTS660;
 }
 
 void TFormZaklad::closeEvent(QCloseEvent* udalost) {
-    UlozNastaveni();
-    // The station link driver is freed here; it closes the port if it is open and discards
-    // the commands still queued.
+    if (driver_) { // a second close finds the driver already gone
+        UlozNastaveni();
+        // Closes the port if it is open and discards the commands still queued.
+        driver_.reset();
+    }
     udalost->accept();
 }
 
 void TFormZaklad::UlozNastaveni() {
     TIniFile nastaveni(CestaNastaveni());
-    // The station link driver writes section Port here first (SaveSettings), and key Type
-    // below takes its StationType; until then every run is an NTS-660 run.
     try {
-        nastaveni.WriteString("Station", "Type", "NTS-660");
+        driver_->SaveSettings(nastaveni);
+        nastaveni.WriteString("Station", "Type",
+                              driver_->StationType == StaniceNTS350 ? "NTS-350" : "NTS-660");
     } catch (const EIniFileError& chyba) {
         // Closing goes on: the settings are all that is lost, and the message says where.
         zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
     }
 }
 
-void TFormZaklad::A_NacteniDatExecute() {}
+void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool preruseno,
+                               const std::string& prijato) {
+    statusBar()->clearMessage();
+    if (typPrikazu == PrikazZapis) {
+        zpravy_.Zprava(TDruhZpravy::Informace, TextZapisUspesny());
+        return;
+    }
+    if (ZobrazitNactenaData(typPrikazu, sender.StationType, preruseno))
+        UkazNactenaData(prijato);
+}
+
+void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const std::string&) {
+    statusBar()->clearMessage();
+    sender.ClearCommands();
+    zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+}
+
+void TFormZaklad::UkazNactenaData(const std::string& prijato) {
+    TFormNactenaData okno(this, ComDriver());
+    okno.NastavData(prijato);
+    if (okno.exec() != TFormNactenaData::VysledekAno)
+        return;
+    const std::filesystem::path vystup = okno.VystupKonverze();
+    okno.hide();
+    TFormVysledekKonverze vysledek(this, vystup);
+    vysledek.exec();
+}
+
+void TFormZaklad::A_NacteniDatExecute() {
+    ComDriver().AddCommand(PrikazNacteni, "");
+}
 
 void TFormZaklad::A_ZapisSouradnicBoduExecute() {}
 
 void TFormZaklad::A_ZapisKoduExecute() {}
 
 void TFormZaklad::A_KonverzeExecute() {
-    KonverzeSouboruOken(this, kTypStanice);
+    KonverzeSouboruOken(this, ComDriver().StationType);
 }
 
 void TFormZaklad::A_ParametryKomunikaceExecute() {}
 
 void TFormZaklad::A_ParametryProFormatMapa2Execute() {
-    TFormParamMAPA2 dialog(this, kTypStanice);
+    TFormParamMAPA2 dialog(this, ComDriver().StationType);
     dialog.exec();
 }
 

@@ -1,6 +1,6 @@
 // The main window: menu, tool bar, the picture and the status bar. Every command opens a
-// window or starts a station command of its own feature; the main window only routes the
-// actions and, later, owns the station link driver.
+// window or starts a station command of its own feature; the main window routes the actions
+// and owns the one station link driver for the whole run.
 #pragma once
 
 #include "app/ZakladAkce.h"
@@ -8,10 +8,21 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TComDriver;
+
 class TFormZaklad : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormZaklad(QWidget* rodic = nullptr);
+    ~TFormZaklad() override;
+
+    // The station link driver; the windows of the station commands get it from here. Valid
+    // from creation until the window has closed.
+    TComDriver& ComDriver() { return *driver_; }
 
 protected:
     void closeEvent(QCloseEvent* udalost) override;
@@ -32,7 +43,16 @@ private slots:
 
 private:
     void UlozNastaveni();
+    void InstalujDriver();
+    // The window's handlers of the driver's two events.
+    void KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool preruseno,
+                      const std::string& prijato);
+    void KomunikaceErr(TComDriver& sender, std::uint8_t typPrikazu, bool preruseno,
+                       const std::string& prijato);
+    void UkazNactenaData(const std::string& prijato);
 
     TAkceZakladu akce_;
     TZpravyOken zpravy_{this};
+    // Declared last: freed first, before the child windows its waiting dialog belongs to.
+    std::unique_ptr<TComDriver> driver_;
 };

@@ -2,7 +2,10 @@
 #include "app/Instance.h"
 #include "app/Obrazky.h"
 #include "app/Zaklad.h"
+#include "serial/SpSyncCall.h"
+#include "serial/qt/SpQtSyncUi.h"
 #include "ui/Cestina.h"
+#include "ui/ZpravyOken.h"
 
 #include <QApplication>
 
@@ -13,7 +16,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Merivox 2.0");
     QApplication::setWindowIcon(IkonaProgramu());
     NastavCestinu(aplikace);
-    TFormZaklad okno;
-    okno.show();
-    return QApplication::exec();
+    // Port events reach the program on this thread; installed before the main window
+    // creates the station link, removed after the window and its port are gone.
+    TSpQtSyncUi synchronizace;
+    synchronizace.OnException = [](std::exception_ptr chyba) {
+        TZpravyOken(nullptr).Zprava(TDruhZpravy::Vyjimka, SpTextVyjimky(chyba));
+    };
+    TSpSyncCallTable::Global().SetUi(&synchronizace);
+    int vysledek = 0;
+    {
+        TFormZaklad okno;
+        okno.show();
+        vysledek = QApplication::exec();
+    }
+    TSpSyncCallTable::Global().SetUi(nullptr);
+    return vysledek;
 }

@@ -1,0 +1,134 @@
+#include "download/NactenaData.h"
+
+#include "common/Slozky.h"
+#include "conversion/KonverzeSouboru.h"
+#include "download/NactenaDataSoubor.h"
+#include "link/Komunikace.h"
+#include "ui/Texty.h"
+#include "ui/ZpravyOken.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QString UlozeniDialogem(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+TVolbaSouboru& VolbaUlozeni() {
+    static TVolbaSouboru volba = UlozeniDialogem;
+    return volba;
+}
+
+QFont Tucne(QFont pismo) {
+    pismo.setBold(true);
+    return pismo;
+}
+
+QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const char* titulek,
+                      const char* napoveda) {
+    auto* tlacitko = new QPushButton(titulek, rodic);
+    tlacitko->setObjectName(jmeno);
+    tlacitko->setToolTip(napoveda);
+    tlacitko->setMinimumWidth(90);
+    return tlacitko;
+}
+} // namespace
+
+TVolbaSouboru NastavVolbuUlozeni(TVolbaSouboru volba) {
+    TVolbaSouboru predchozi = std::move(VolbaUlozeni());
+    VolbaUlozeni() = volba ? std::move(volba) : TVolbaSouboru(UlozeniDialogem);
+    return predchozi;
+}
+
+TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver)
+    : QDialog(rodic), driver_(driver) {
+    setObjectName("FormNactenaData");
+    setWindowTitle("Načtená data");
+    resize(750, 500);
+
+    auto* popis = new QLabel("Načtená data :", this);
+    popis->setObjectName("L_NactenaData");
+    popis->setFont(Tucne(popis->font()));
+
+    M_NactenaData = new QPlainTextEdit(this);
+    M_NactenaData->setObjectName("M_NactenaData");
+    M_NactenaData->setReadOnly(true);
+    M_NactenaData->setLineWrapMode(QPlainTextEdit::NoWrap);
+    M_NactenaData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    M_NactenaData->setFont(Tucne(M_NactenaData->font()));
+    // The selection stays visible when the box loses the focus.
+    QPalette paleta = M_NactenaData->palette();
+    paleta.setColor(QPalette::Inactive, QPalette::Highlight,
+                    paleta.color(QPalette::Active, QPalette::Highlight));
+    paleta.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    paleta.color(QPalette::Active, QPalette::HighlightedText));
+    M_NactenaData->setPalette(paleta);
+
+    Tl_Uloz = Tlacitko(this, "Tl_Uloz", "&Ulož", " Uložení načtených dat do souboru");
+    Tl_Uloz->setDefault(true);
+    Tl_Konverze =
+        Tlacitko(this, "Tl_Konverze", "&Konverze", " Konverze načtených dat do formátu MAPA2 ");
+    Tl_Zavrit = Tlacitko(this, "Tl_Zavrit", "&Zavřít", " Zavření okna ");
+    connect(Tl_Uloz, &QPushButton::clicked, this, &TFormNactenaData::Tl_UlozClick);
+    connect(Tl_Konverze, &QPushButton::clicked, this, &TFormNactenaData::Tl_KonverzeClick);
+    connect(Tl_Zavrit, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* rozvrzeni = new QVBoxLayout(this);
+    rozvrzeni->addWidget(popis);
+    rozvrzeni->addWidget(M_NactenaData);
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(Tl_Uloz);
+    dole->addWidget(Tl_Konverze);
+    dole->addWidget(Tl_Zavrit);
+    dole->addStretch();
+    rozvrzeni->addLayout(dole);
+}
+
+void TFormNactenaData::NastavData(const std::string& prijato) {
+    data_ = prijato;
+    M_NactenaData->clear();
+    M_NactenaData->setPlainText(ZCp1250(RadkyNactenychDat(prijato)));
+}
+
+void TFormNactenaData::Tl_UlozClick() {
+    QFileDialog dialog(this);
+    dialog.setObjectName("SD_NactenaData");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix("sdt");
+    // Qt's own dialog, as for opening: it matches "*.sdt" regardless of case everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
+    dialog.setDirectory(QString::fromStdString(VychoziSlozkaDat().string()));
+    const QString soubor = VolbaUlozeni()(dialog);
+    if (soubor.isEmpty())
+        return;
+    const std::filesystem::path cesta(soubor.toStdU16String());
+    TZpravyOken zpravy(this);
+    // A file that could not be written is not "saved": Konverze asks again rather than
+    // converting a stale or missing file.
+    if (UlozNactenaData(cesta, data_, zpravy))
+        ulozenySoubor_ = cesta;
+}
+
+void TFormNactenaData::Tl_KonverzeClick() {
+    if (ulozenySoubor_.empty())
+        Tl_UlozClick();
+    if (ulozenySoubor_.empty()) {
+        done(VysledekNe);
+        return;
+    }
+    TKonverzeOken rozhrani(this);
+    const TVysledekKonverze vysledek =
+        KonverzeSouboru(ulozenySoubor_, driver_.StationType, rozhrani);
+    vystupKonverze_ = vysledek.VystupniSoubor;
+    done(vysledek.Zobrazit() ? VysledekAno : VysledekNe);
+}

@@ -1,0 +1,50 @@
+// The window "Načtená data": the downloaded text, read-only, with saving as a measured-data
+// file and the conversion of the saved file to MAPA2.
+#pragma once
+
+#include "conversion/KonverzeOken.h"
+
+#include <QDialog>
+
+#include <filesystem>
+#include <string>
+
+class QPlainTextEdit;
+class QPushButton;
+class TComDriver;
+
+class TFormNactenaData : public QDialog {
+    Q_OBJECT
+public:
+    // Results of the modal showing besides Rejected ("&Zavřít", the title bar): the window
+    // closed after a conversion, with or without a result to show.
+    static constexpr int VysledekAno = 6;
+    static constexpr int VysledekNe = 7;
+
+    TFormNactenaData(QWidget* rodic, TComDriver& driver);
+
+    // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included).
+    void NastavData(const std::string& prijato);
+    // Empty until the data were saved, then the name last saved.
+    const std::filesystem::path& UlozenySoubor() const { return ulozenySoubor_; }
+    // Empty until a conversion ran; the main window opens the result window for it.
+    const std::filesystem::path& VystupKonverze() const { return vystupKonverze_; }
+
+private slots:
+    void Tl_UlozClick();
+    void Tl_KonverzeClick();
+
+private:
+    TComDriver& driver_;
+    std::string data_;
+    std::filesystem::path ulozenySoubor_;
+    std::filesystem::path vystupKonverze_;
+    QPlainTextEdit* M_NactenaData;
+    QPushButton* Tl_Uloz;
+    QPushButton* Tl_Konverze;
+    QPushButton* Tl_Zavrit;
+};
+
+// How the window's save dialog is answered: by default shown modally; the tests answer it
+// themselves. Returns the previous way.
+TVolbaSouboru NastavVolbuUlozeni(TVolbaSouboru volba);

@@ -1,0 +1,24 @@
+// What happens to downloaded data outside their window: whether the main window shows them,
+// how they look as lines, and how they are saved as a measured-data file.
+#pragma once
+
+#include "link/Komunikace.h"
+
+#include <filesystem>
+#include <string>
+
+class TZpravy;
+
+// Whether a finished command brings the window "Načtená data": a download from an NTS-660
+// that the user did not abort. Everything else is dropped.
+bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, uint8_t typStanice, bool preruseno);
+
+// The received bytes as the text box shows them: lines separated by "\n" (CR LF, a lone CR or
+// a lone LF end a line); a last empty line after the final line end does not count.
+std::string RadkyNactenychDat(const std::string& data);
+
+// Saves the data exactly as the station sent them (cp1250 bytes, its CR LF line ends, the end
+// mark included), so that the file is the very text the converter expects. The old file is
+// replaced only by a complete new one; a failure is shown through `zpravy` naming the file,
+// and false is returned.
+bool UlozNactenaData(const std::filesystem::path& soubor, const std::string& data, TZpravy& zpravy);

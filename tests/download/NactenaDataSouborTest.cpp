@@ -1,0 +1,93 @@
+// What becomes of downloaded data outside their window: which commands bring the window, how
+// the bytes are split into lines, and how they are saved.
+#include "download/NactenaDataSoubor.h"
+
+#include "common/Cp1250.h"
+#include "common/Zpravy.h"
+
+#include <gmock/gmock.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+namespace {
+
+class TZaznamZprav : public TZpravy {
+public:
+    void Zprava(TDruhZpravy druh, const std::string& text) override {
+        zpravy.push_back({druh, text});
+    }
+    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
+    std::vector<std::pair<TDruhZpravy, std::string>> zpravy;
+};
+
+std::string Nacti(const fs::path& cesta) {
+    std::ifstream in(cesta, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class NactenaDataSouborTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        slozka_ = fs::temp_directory_path() /
+                  ("merivox-download-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(slozka_);
+        fs::create_directories(slozka_);
+    }
+    void TearDown() override { fs::remove_all(slozka_); }
+    fs::path slozka_;
+};
+
+} // namespace
+
+TEST(NactenaData, OnlyAFinishedNts660DownloadIsShown) {
+    EXPECT_TRUE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS660, false));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS660, true)) << "aborted";
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS350, false));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS350, true));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazZapis, StaniceNTS660, false));
+}
+
+TEST(NactenaData, LinesEndAtEveryKindOfLineEndAndTheEndMarkIsALineOfItsOwn) {
+    EXPECT_EQ(RadkyNactenychDat("STN 1\r\nSS 2\r\n\x04\r\n"), "STN 1\nSS 2\n\x04");
+    EXPECT_EQ(RadkyNactenychDat("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
+    EXPECT_EQ(RadkyNactenychDat("a\r\n\r\n"), "a\n") << "only the last empty line drops";
+    EXPECT_EQ(RadkyNactenychDat(""), "");
+    EXPECT_EQ(RadkyNactenychDat(Cz("Měřil: TEAM1\r\n")), Cz("Měřil: TEAM1"));
+}
+
+TEST_F(NactenaDataSouborTest, SavedFileHoldsTheReceivedBytesExactly) {
+    std::string data = Cz("Zakázka: ULICE 12  Měřil: TEAM1\r\nSTN 1,1.560\r\n");
+    data += std::string("\x00\xFF\x80 binary\r\n", 12) + "\x04\r\n";
+    TZaznamZprav zpravy;
+    const fs::path soubor = slozka_ / "MERENI.sdt";
+    ASSERT_TRUE(UlozNactenaData(soubor, data, zpravy));
+    EXPECT_EQ(Nacti(soubor), data);
+    // Saving again replaces the file as a whole.
+    ASSERT_TRUE(UlozNactenaData(soubor, "kratsi\r\n", zpravy));
+    EXPECT_EQ(Nacti(soubor), "kratsi\r\n");
+    EXPECT_TRUE(zpravy.zpravy.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 1)
+        << "no temporary file left behind";
+}
+
+TEST_F(NactenaDataSouborTest, FileThatCannotBeWrittenIsReportedByNameAndTheOldOneStays) {
+    TZaznamZprav zpravy;
+    EXPECT_FALSE(UlozNactenaData(slozka_ / "chybi" / "a.sdt", "x", zpravy));
+    ASSERT_EQ(zpravy.zpravy.size(), 1u);
+    EXPECT_EQ(zpravy.zpravy[0].first, TDruhZpravy::Vyjimka);
+    EXPECT_THAT(zpravy.zpravy[0].second, HasSubstr((slozka_ / "chybi" / "a.sdt").string()));
+
+    // A folder where the file should be: nothing is destroyed.
+    fs::create_directories(slozka_ / "b.sdt" / "obsah");
+    EXPECT_FALSE(UlozNactenaData(slozka_ / "b.sdt", "x", zpravy));
+    EXPECT_TRUE(fs::is_directory(slozka_ / "b.sdt" / "obsah"));
+    EXPECT_EQ(zpravy.zpravy.size(), 2u);
+}

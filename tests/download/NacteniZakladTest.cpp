@@ -1,0 +1,1 @@
+// The download from the main window through a simulated station.

@@ -1,0 +1,270 @@
+// The waiting dialog and the window "Načtená data" on their own, offscreen.
+#include "../conversion/Soubory.h"
+
+#include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "common/Slozky.h"
+#include "conversion/TextyKonverze.h"
+#include "download/AnimaceKopirovani.h"
+#include "download/CekamNaData.h"
+#include "download/NactenaData.h"
+#include "link/Komunikace.h"
+#include "ui/TestovaniOken.h"
+#include "ui/Texty.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+
+namespace {
+
+// The window reads only the driver's station type; a driver that never opens its port.
+class TNecinnyCasovac : public TCasovac {
+public:
+    void SetInterval(std::chrono::milliseconds) override {}
+    void Start() override {}
+    void Stop() override {}
+    bool Enabled() const override { return false; }
+};
+
+std::unique_ptr<TComDriver> NecinnyDriver() {
+    TProstrediKomunikace prostredi;
+    prostredi.VytvorCasovac = [] { return std::make_unique<TNecinnyCasovac>(); };
+    prostredi.VytvorCekani = [] { return std::make_unique<TFormCekamNaData>(nullptr); };
+    return std::make_unique<TComDriver>(std::move(prostredi));
+}
+
+QPushButton* Tlacitko(QWidget* okno, const char* jmeno) {
+    auto* tlacitko = okno->findChild<QPushButton*>(jmeno);
+    EXPECT_NE(tlacitko, nullptr) << jmeno;
+    return tlacitko;
+}
+
+// A measurement as the station sends it: cp1250 text, CR LF, the end mark.
+const std::string kData = Cz("Zakázka: ULICE 12  Měřil: TEAM1\r\nSTN 1,1.560\r\nSS 5,1.500,#\r\n"
+                             "HV 300.0000,100.0000\r\n\x04\r\n");
+
+class CekamNaDataTest : public ::testing::Test {
+protected:
+    TFormCekamNaData dialog_{nullptr};
+};
+
+class NactenaDataTest : public TSlozkaTestu {
+protected:
+    void SetUp() override {
+        TSlozkaTestu::SetUp();
+        PrepisCestuNastaveni(slozka_ / "Merivex.ini");
+        okno_.NastavData(kData);
+    }
+    void TearDown() override {
+        NastavVolbuUlozeni({});
+        PrepisCestuNastaveni({});
+        TSlozkaTestu::TearDown();
+    }
+    // The save dialogs answered one by one with these names (empty = cancelled).
+    void OdpovidejUlozeni(std::vector<fs::path> jmena) {
+        NastavVolbuUlozeni([this, jmena = std::move(jmena)](QFileDialog& dialog) mutable {
+            dialogy_.push_back(&dialog);
+            filtry_ = dialog.nameFilters();
+            pripona_ = dialog.defaultSuffix();
+            slozkaDialogu_ = dialog.directory().absolutePath();
+            ++pocetDialogu_;
+            if (jmena.empty()) {
+                ADD_FAILURE() << "an unexpected save dialog";
+                return QString();
+            }
+            const fs::path jmeno = jmena.front();
+            jmena.erase(jmena.begin());
+            return QString::fromStdString(jmeno.string());
+        });
+    }
+
+    std::unique_ptr<TComDriver> driver_ = NecinnyDriver();
+    TFormNactenaData okno_{nullptr, *driver_};
+    std::vector<QFileDialog*> dialogy_;
+    QStringList filtry_;
+    QString pripona_, slozkaDialogu_;
+    int pocetDialogu_ = 0;
+};
+
+} // namespace
+
+TEST_F(CekamNaDataTest, IsAFixedAlwaysOnTopDialogWithoutATitleBarClose) {
+    EXPECT_EQ(dialog_.windowTitle(), "Čekám na data");
+    EXPECT_EQ(dialog_.size(), QSize(305, 152));
+    EXPECT_EQ(dialog_.minimumSize(), dialog_.maximumSize());
+    const Qt::WindowFlags f = dialog_.windowFlags();
+    EXPECT_TRUE(f.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(f.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(f.testFlag(Qt::WindowSystemMenuHint));
+    auto* popis = dialog_.findChild<QLabel*>("L_Popis");
+    ASSERT_NE(popis, nullptr);
+    EXPECT_EQ(popis->text(), "Čekám na data z totální stanice");
+    EXPECT_TRUE(popis->font().bold());
+    EXPECT_EQ(Tlacitko(&dialog_, "Tl_Prerusit")->text(), "&Přerušit");
+    EXPECT_EQ(Tlacitko(&dialog_, "Tl_Prerusit")->toolTip(),
+              "Přerušení načítání dat z totální stanice");
+}
+
+TEST_F(CekamNaDataTest, AbortEndsTheShowingWithTrueAndTheLinkEndsItWithFalse) {
+    auto* animace = dialog_.findChild<TAnimaceKopirovani*>("Animace");
+    ASSERT_NE(animace, nullptr);
+    int kroku = 0;
+    QTimer::singleShot(0, &dialog_, [&] {
+        // Escape, Alt+F4 and the window manager's close leave the dialog open.
+        QTest::keyClick(&dialog_, Qt::Key_Escape);
+        dialog_.close();
+        EXPECT_TRUE(dialog_.isVisible());
+        const int prvni = animace->Krok();
+        QTRY_VERIFY(animace->Krok() != prvni); // the animation runs
+        kroku = 1;
+        Tlacitko(&dialog_, "Tl_Prerusit")->click();
+    });
+    EXPECT_TRUE(dialog_.UkazModalne());
+    EXPECT_EQ(kroku, 1);
+    EXPECT_FALSE(dialog_.isVisible());
+
+    // A second showing ended by the link: a new text line, then the close.
+    QTimer::singleShot(0, &dialog_, [&] {
+        dialog_.NastavText(Cz("Přijímám data z totální stanice"));
+        EXPECT_EQ(dialog_.findChild<QLabel*>("L_Popis")->text(), "Přijímám data z totální stanice");
+        dialog_.Zavri();
+    });
+    EXPECT_FALSE(dialog_.UkazModalne());
+    EXPECT_FALSE(dialog_.isVisible());
+}
+
+TEST_F(NactenaDataTest, ShowsTheDataReadOnlyInBoldWithItsButtons) {
+    EXPECT_EQ(okno_.windowTitle(), "Načtená data");
+    EXPECT_EQ(okno_.size(), QSize(750, 500));
+    EXPECT_EQ(okno_.findChild<QLabel*>("L_NactenaData")->text(), "Načtená data :");
+    EXPECT_TRUE(okno_.findChild<QLabel*>("L_NactenaData")->font().bold());
+    auto* text = okno_.findChild<QPlainTextEdit*>("M_NactenaData");
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->font().bold());
+    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // Five lines, the last one only the end mark.
+    EXPECT_EQ(text->document()->blockCount(), 5);
+    EXPECT_EQ(text->document()->lastBlock().text(), QString(QChar(4)));
+    EXPECT_EQ(text->document()->firstBlock().text(), "Zakázka: ULICE 12  Měřil: TEAM1");
+
+    struct TOcekavani {
+        const char *jmeno, *titulek, *napoveda;
+    };
+    for (const TOcekavani& o :
+         {TOcekavani{"Tl_Uloz", "&Ulož", " Uložení načtených dat do souboru"},
+          TOcekavani{"Tl_Konverze", "&Konverze", " Konverze načtených dat do formátu MAPA2 "},
+          TOcekavani{"Tl_Zavrit", "&Zavřít", " Zavření okna "}}) {
+        EXPECT_EQ(Tlacitko(&okno_, o.jmeno)->text(), QString::fromUtf8(o.titulek));
+        EXPECT_EQ(Tlacitko(&okno_, o.jmeno)->toolTip(), QString::fromUtf8(o.napoveda));
+    }
+    EXPECT_TRUE(Tlacitko(&okno_, "Tl_Uloz")->isDefault());
+
+    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Zavrit")->click(); });
+    EXPECT_EQ(okno_.exec(), QDialog::Rejected);
+}
+
+TEST_F(NactenaDataTest, SaveWritesTheBytesAsReceivedAndCanBeRepeated) {
+    OdpovidejUlozeni({slozka_ / "prvni.sdt", slozka_ / "druhy.sdt", {}});
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    EXPECT_THAT(filtry_, ElementsAre("Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"));
+    EXPECT_EQ(pripona_, "sdt");
+    EXPECT_EQ(fs::path(slozkaDialogu_.toStdString()), VychoziSlozkaDat());
+    EXPECT_EQ(NactiSoubor(slozka_ / "prvni.sdt"), kData);
+    EXPECT_EQ(okno_.UlozenySoubor(), slozka_ / "prvni.sdt");
+
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    EXPECT_EQ(NactiSoubor(slozka_ / "druhy.sdt"), kData);
+    EXPECT_EQ(okno_.UlozenySoubor(), slozka_ / "druhy.sdt");
+    // A cancelled dialog changes nothing.
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    EXPECT_EQ(okno_.UlozenySoubor(), slozka_ / "druhy.sdt");
+    EXPECT_EQ(pocetDialogu_, 3);
+}
+
+TEST_F(NactenaDataTest, SaveDialogAsksForAFileToWriteWithTheSdtExtension) {
+    // The real dialog, answered by typing a name without extension.
+    const QString slozka = QString::fromStdString(slozka_.string());
+    NastavVolbuUlozeni([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        dialog.setDirectory(slozka);
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            auto* jmeno = dialog.findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(jmeno, nullptr);
+            jmeno->setText("mereni");
+            static_cast<QDialog&>(dialog).accept(); // QFileDialog makes it protected
+        });
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return dialog.selectedFiles().value(0);
+    });
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    EXPECT_EQ(NactiSoubor(slozka_ / "mereni.sdt"), kData);
+}
+
+TEST_F(NactenaDataTest, FailedSaveIsReportedAndLeavesTheDataUnsaved) {
+    TZaznamZprav zpravy;
+    OdpovidejUlozeni({slozka_ / "chybi" / "a.sdt"});
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.contains("a.sdt"));
+    EXPECT_TRUE(okno_.UlozenySoubor().empty());
+}
+
+TEST_F(NactenaDataTest, KonverzeBeforeSaveAsksForTheFileAndCancellingClosesWithNo) {
+    OdpovidejUlozeni({{}});
+    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
+    EXPECT_EQ(okno_.exec(), TFormNactenaData::VysledekNe);
+    EXPECT_EQ(pocetDialogu_, 1);
+    EXPECT_TRUE(okno_.VystupKonverze().empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 0);
+}
+
+TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
+    okno_.NastavData(NactiSoubor(DataKonverze("09-redukce.sdt")) + "\x04\r\n");
+    OdpovidejUlozeni({slozka_ / "a.sdt", slozka_ / "b.sdt"});
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    TOdpovediDialogu dialogy;
+    dialogy.OdpovezDalsimu([](QWidget* d) { Tlacitko(d, "B_Uloz")->click(); }); // MAPA2
+    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
+    EXPECT_EQ(okno_.exec(), TFormNactenaData::VysledekAno);
+    EXPECT_EQ(pocetDialogu_, 2) << "no further save dialog";
+    EXPECT_EQ(okno_.VystupKonverze(), slozka_ / "b.zap");
+    EXPECT_TRUE(fs::exists(slozka_ / "b.zap"));
+    EXPECT_FALSE(fs::exists(slozka_ / "a.zap"));
+}
+
+TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
+    driver_->StationType = StaniceNTS350;
+    OdpovidejUlozeni({slozka_ / "a.sdt"});
+    TZaznamZprav zpravy;
+    TOdpovediDialogu dialogy;
+    bool hlavicka = false;
+    dialogy.OdpovezDalsimu([&](QWidget* d) {
+        hlavicka = d->findChild<QWidget*>("E_Hlavicka")->isEnabled(); // NTS-350 only
+        Tlacitko(d, "B_Uloz")->click();
+    });
+    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
+    const int vysledek = okno_.exec();
+    EXPECT_TRUE(hlavicka);
+    ASSERT_FALSE(zpravy.Zpravy().empty());
+    EXPECT_EQ(zpravy.Zpravy().back().text, ZCp1250(TextNicNebyloPrevedeno()));
+    EXPECT_EQ(vysledek, TFormNactenaData::VysledekAno); // an empty result window follows
+}
