@@ -11,6 +11,10 @@
 #include "download/AnimaceKopirovani.h"
 #include "download/CekamNaData.h"
 #include "download/NactenaData.h"
+#include "link/ComConfig.h"
+#include "link/Komunikace.h"
+#include "link/qt/CasovacQt.h"
+#include "ui/ZpravyOken.h"
 #include "upload/ZapisKodu.h"
 #include "upload/ZapisSouradnicBodu.h"
 
@@ -158,6 +162,28 @@ void SnimekZapisuKodu(TSnimkovac& s) {
     s.Uloz(&okno, "zapis-kodu");
 }
 
+// The communication settings dialog on a machine with COM1 and COM3 free and COM2 held by
+// another program, the link at the settings a first start gives.
+void SnimekNastaveniKomunikace(TSnimkovac& s) {
+    TZpravyOken zpravy;
+    TProstrediKomunikace prostredi;
+    prostredi.VytvorCekani = [] {
+        return std::unique_ptr<TCekaniNaData>();
+    };
+    prostredi.VytvorCasovac = [] {
+        return std::make_unique<TCasovacQt>();
+    };
+    prostredi.Zpravy = &zpravy;
+    TComDriver driver(std::move(prostredi));
+    driver.SetBaudRate(br9600);
+    TFormComConfig dialog(nullptr, driver, [](int n) {
+        return n == 2   ? TSpPortState::psInUse
+               : n <= 3 ? TSpPortState::psFree
+                        : TSpPortState::psMissing;
+    });
+    s.Uloz(&dialog, "nastaveni-komunikace");
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
@@ -170,5 +196,6 @@ const TSnimekOkna kSnimkyOken[] = {
     {"nactena-data", SnimekNactenychDat},
     {"zapis-souradnic-bodu", SnimekZapisuSouradnicBodu},
     {"zapis-kodu", SnimekZapisuKodu},
+    {"nastaveni-komunikace", SnimekNastaveniKomunikace},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

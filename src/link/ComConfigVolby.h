@@ -1,0 +1,33 @@
+// How the communication settings dialog's controls stand for the link settings: item
+// indexes and texts to enumeration values and back. No windows here.
+#pragma once
+
+#include "serial/SpTypes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// " 300" .. " 115200": indexes 0..9 for br300 .. br115200 (-1 for a rate the list lacks).
+int IndexRychlosti(TSpBaudrate rychlost);
+std::optional<TSpBaudrate> RychlostZIndexu(int index);
+
+// The list shows none, even, odd while the enumeration runs none, odd, even: the items map
+// by meaning, not by position.
+int IndexParity(TSpParity parita);
+std::optional<TSpParity> ParitaZIndexu(int index);
+
+// " 1", " 2": sbOne and sbTwo (one and a half has no item).
+int IndexStopBitu(TSpStopbits stopBity);
+std::optional<TSpStopbits> StopBityZIndexu(int index);
+
+// "4" .. "8"; any other text stands for nothing.
+std::string TextDatovychBitu(TSpDatabits datoveBity);
+std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text);
+
+// The station type list: "NTS-350" (1) and "NTS-660" (2); -1 / nothing for anything else.
+int IndexTypuStanice(uint8_t typStanice);
+std::optional<uint8_t> TypStaniceZTextu(const std::string& text);
+
+// What the user is told when the chosen port cannot be opened (cp1250).
+std::string TextChybaPortu(int cisloPortu);

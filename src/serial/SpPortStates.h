@@ -1,0 +1,65 @@
+// What the port list knows about each port, without any window: whether the port exists and
+// is free, how an item looks in a given state, its caption and the hint naming its device.
+#pragma once
+
+#include "serial/SpBackend.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// The state of port COMn as the port list stores it in its item (the numbers are the items'
+// object values).
+enum class TSpPortState : uint8_t {
+    psInUse = 0,   // exists, but cannot be opened (another program holds it)
+    psFree = 1,    // opened and closed again
+    psMissing = 2, // the system reported no such device
+};
+
+enum TSpPortCtlOption : uint8_t {
+    pcCheckExist,   // missing ports are disabled
+    pcDisableOpen,  // ports in use by another program are disabled
+    pcHighlightOpen // ports in use are shown grey (unless disabled)
+};
+
+// A set of TSpPortCtlOption.
+class TSpPortCtlOptions {
+public:
+    constexpr TSpPortCtlOptions() = default;
+    constexpr TSpPortCtlOptions(std::initializer_list<TSpPortCtlOption> options) {
+        for (TSpPortCtlOption o : options)
+            bits_ |= Bit(o);
+    }
+    constexpr bool Contains(TSpPortCtlOption o) const { return (bits_ & Bit(o)) != 0; }
+    constexpr bool operator==(const TSpPortCtlOptions&) const = default;
+
+private:
+    static constexpr uint8_t Bit(TSpPortCtlOption o) { return static_cast<uint8_t>(1u << o); }
+    uint8_t bits_ = 0;
+};
+
+// Tells the state of port COMn (n >= 1). Never raises.
+using TSpPortProbe = std::function<TSpPortState(int number)>;
+
+// Opens the device of COMn for exclusive use and closes it again at once; a probe never keeps
+// the port. A port that cannot be probed counts as in use.
+TSpPortState SpProbePort(int number, TSpBackendFactory backendFactory = &SpCreateBackend);
+
+// The states of COM1 .. COM<count>, in order.
+std::vector<TSpPortState> SpProbePorts(int count, const TSpPortProbe& probe);
+
+struct TSpPortItemLook {
+    bool Enabled = true;
+    bool Grey = false; // caption in the grey text colour instead of the normal one
+    bool operator==(const TSpPortItemLook&) const = default;
+};
+TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options);
+
+// "COM &1" .. "COM &9" (the digit is the keyboard accelerator), "COM 10" and above without.
+std::string SpPortCaption(int number);
+
+// The item's hint: the device the number stands for where that is a path of its own
+// (POSIX); empty where the port name is the device (Windows).
+std::string SpPortHint(int number);

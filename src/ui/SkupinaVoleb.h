@@ -1,0 +1,50 @@
+// A captioned group of radio buttons built from a list of item texts, with one item index and
+// a click notification: the radio group the settings windows are made of. Items are laid out
+// top to bottom, column after column.
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+#include <vector>
+
+class QButtonGroup;
+class QGridLayout;
+class QRadioButton;
+
+class TSkupinaVoleb : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit TSkupinaVoleb(const QString& titulek, QWidget* rodic = nullptr);
+
+    // Replaces the items; the item index stays where it was when that item still exists,
+    // otherwise it goes to the last item (none when there are no items).
+    void NastavPolozky(const QStringList& texty);
+    int Pocet() const { return static_cast<int>(tlacitka_.size()); }
+    QRadioButton* Tlacitko(int index) const;
+
+    // -1 = no item selected. Values below -1 give -1, values past the last item the last item.
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+
+    int Sloupce() const { return sloupce_; }
+    void NastavSloupce(int sloupce);
+
+    // What a click on an item does: the item becomes the selected one, then Kliknuti is
+    // emitted. Derived groups add their own behaviour after it; an exception they raise ends
+    // in the program's error box (a click has no caller of its own to report to).
+    virtual void Click(int index);
+
+signals:
+    void Kliknuti(int index);
+
+private:
+    void Rozmisti();
+    void ZobrazIndex();
+
+    QGridLayout* mrizka_;
+    QButtonGroup* skupina_;
+    std::vector<QRadioButton*> tlacitka_;
+    int itemIndex_ = -1;
+    int sloupce_ = 1;
+};
