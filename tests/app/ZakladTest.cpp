@@ -210,11 +210,3 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
                 HasSubstr((soubor + "/Merivex.ini").toStdString()));
 }
 
-TEST_F(ZakladTest, ActionsOfLaterFeaturesDoNothingYet) {
-    TZaznamZprav zpravy;
-    TOdpovediDialogu dialogy;
-    for (const char* jmeno : {"A_ParametryKomunikace"})
-        Akce(jmeno)->trigger();
-    EXPECT_TRUE(zpravy.Zpravy().empty());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
