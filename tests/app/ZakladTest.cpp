@@ -209,4 +209,3 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
     EXPECT_THAT(zpravy.Zpravy()[0].text.toStdString(),
                 HasSubstr((soubor + "/Merivex.ini").toStdString()));
 }
-
