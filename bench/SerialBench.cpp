@@ -18,7 +18,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 double Percentil(std::vector<double> v, double p) {
     std::sort(v.begin(), v.end());
@@ -42,7 +44,9 @@ int main() {
         TSpComPort port;
         port.SetDevicePath(sim.Cesta());
         std::string prijato;
-        port.OnDataRecived = [&](TSpCustomSerialPort& p, int32_t) { prijato += p.ReadString(); };
+        port.OnDataRecived = [&](TSpCustomSerialPort& p, int32_t) {
+            prijato += p.ReadString();
+        };
         std::string data(1 << 20, '\0');
         std::mt19937 nahoda(3);
         for (char& c : data)

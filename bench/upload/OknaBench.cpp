@@ -31,8 +31,12 @@ public:
 
 std::unique_ptr<TComDriver> Driver() {
     TProstrediKomunikace prostredi;
-    prostredi.VytvorCekani = [] { return std::make_unique<TBezCekani>(); };
-    prostredi.VytvorCasovac = [] { return std::make_unique<TCasovacQt>(); };
+    prostredi.VytvorCekani = [] {
+        return std::make_unique<TBezCekani>();
+    };
+    prostredi.VytvorCasovac = [] {
+        return std::make_unique<TCasovacQt>();
+    };
     return std::make_unique<TComDriver>(std::move(prostredi));
 }
 
@@ -75,8 +79,7 @@ void BM_NacteniSouboruBoduDoOkna(benchmark::State& state) {
     const auto soubor = std::filesystem::temp_directory_path() / "merivox-bench-okno-body.asc";
     {
         std::mt19937 nahoda(11u);
-        std::uniform_real_distribution<double> y(600000, 700000), x(1100000, 1200000),
-            z(200, 600);
+        std::uniform_real_distribution<double> y(600000, 700000), x(1100000, 1200000), z(200, 600);
         std::ofstream vystup(soubor, std::ios::binary);
         char radek[128];
         for (int i = 1; i <= state.range(0); ++i) {

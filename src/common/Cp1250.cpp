@@ -4,7 +4,8 @@
 #include <cstdint>
 
 namespace {
-// Code points of the bytes 80h..FFh.
+// Code points of the bytes 80h..FFh, eight to a row.
+// clang-format off
 constexpr std::array<char16_t, 128> kHorniPolovina = {
     0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,
     0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
@@ -22,6 +23,7 @@ constexpr std::array<char16_t, 128> kHorniPolovina = {
     0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,};
+// clang-format on
 } // namespace
 
 char32_t Cp1250NaUnicode(unsigned char byte) {
@@ -61,11 +63,16 @@ std::string Utf8NaCp1250(const std::string& utf8, char replacement) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                           : (lead >> 3) == 0x1E ? 4 : 0;
+        const int length = lead < 0x80           ? 1
+                           : (lead >> 5) == 0x6  ? 2
+                           : (lead >> 4) == 0xE  ? 3
+                           : (lead >> 3) == 0x1E ? 4
+                                                 : 0;
         bool valid = length > 0 && i + std::size_t(length) <= utf8.size();
-        char32_t u = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F)
-                                                                                   : (lead & 0x07);
+        char32_t u = length == 1   ? lead
+                     : length == 2 ? (lead & 0x1F)
+                     : length == 3 ? (lead & 0x0F)
+                                   : (lead & 0x07);
         for (int k = 1; valid && k < length; ++k) {
             const auto next = static_cast<unsigned char>(utf8[i + std::size_t(k)]);
             valid = (next & 0xC0) == 0x80;
@@ -83,4 +90,6 @@ std::string Utf8NaCp1250(const std::string& utf8, char replacement) {
     return out;
 }
 
-std::string Cz(const char* utf8) { return Utf8NaCp1250(utf8); }
+std::string Cz(const char* utf8) {
+    return Utf8NaCp1250(utf8);
+}

@@ -5,7 +5,9 @@
 namespace {
 constexpr char kBackspace = '\x08';
 
-bool JeCislice(char c) { return c >= '0' && c <= '9'; }
+bool JeCislice(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 char FiltrRealneCislo(char key, const std::string& text, char decimalSeparator) {
@@ -16,7 +18,9 @@ char FiltrRealneCislo(char key, const std::string& text, char decimalSeparator) 
     return '\0';
 }
 
-char FiltrCeleCislo(char key) { return key == kBackspace || JeCislice(key) ? key : '\0'; }
+char FiltrCeleCislo(char key) {
+    return key == kBackspace || JeCislice(key) ? key : '\0';
+}
 
 void OrizniZnak(std::string& text, char c, bool fromLeft, bool fromRight) {
     if (fromLeft) {

@@ -7,7 +7,9 @@ std::mutex gZamek;
 std::filesystem::path gPrepsanaCesta;
 } // namespace
 
-std::filesystem::path SlozkaProgramu() { return platforma::CestaProgramu().parent_path(); }
+std::filesystem::path SlozkaProgramu() {
+    return platforma::CestaProgramu().parent_path();
+}
 
 std::filesystem::path CestaNastaveni() {
     {

@@ -19,4 +19,3 @@ std::string TextNicNebyloPrevedeno();
 std::string TextNelzeCist(const std::filesystem::path& soubor);
 std::string TextNelzeVytvorit(const std::filesystem::path& soubor);
 std::string TextNelzeZapsat(const std::filesystem::path& soubor);
-

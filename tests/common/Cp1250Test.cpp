@@ -9,8 +9,7 @@ TEST(Cp1250, CzechLettersMapToUnicode) {
     EXPECT_EQ(Cp1250NaUnicode(0xF8), U'ř');
     EXPECT_EQ(Cp1250NaUnicode(0xF9), U'ů');
     EXPECT_EQ(Cp1250NaUnicode(0x80), U'€');
-    EXPECT_EQ(Cz("Načtená data jsou poškozena!!"),
-              "Na\xE8ten\xE1 data jsou po\x9Akozena!!");
+    EXPECT_EQ(Cz("Načtená data jsou poškozena!!"), "Na\xE8ten\xE1 data jsou po\x9Akozena!!");
 }
 
 TEST(Cp1250, EveryByteSurvivesARoundTrip) {
@@ -29,7 +28,10 @@ TEST(Cp1250, UndefinedBytesBecomeC1Controls) {
 
 TEST(Cp1250, CharactersOutsideTheCodePageAreReplaced) {
     EXPECT_EQ(Utf8NaCp1250("a€ж😀b"), "a\x80??b");
-    EXPECT_EQ(Utf8NaCp1250("x\xC3", '#'), "x#");   // cut sequence
-    EXPECT_EQ(Utf8NaCp1250("\xFF" "y", '#'), "#y"); // invalid lead byte
+    EXPECT_EQ(Utf8NaCp1250("x\xC3", '#'), "x#"); // cut sequence
+    EXPECT_EQ(Utf8NaCp1250("\xFF"
+                           "y",
+                           '#'),
+              "#y"); // invalid lead byte
     EXPECT_EQ(UnicodeNaCp1250(U'ж'), -1);
 }

@@ -1,7 +1,7 @@
 #include "common/IniFile.h"
 
-#include "common/Cp1250.h"
 #include "common/Cesty.h"
+#include "common/Cp1250.h"
 
 #include <gtest/gtest.h>
 
