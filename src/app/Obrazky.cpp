@@ -1,26 +1,13 @@
 #include "app/Obrazky.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
+#include "ui/IkonaSvg.h"
 
 QString CestaObrazku(const QString& jmeno) {
     return ":/obrazky/" + jmeno + ".svg";
 }
 
 QIcon IkonaObrazku(const QString& jmeno) {
-    QSvgRenderer svg(CestaObrazku(jmeno));
-    QIcon ikona;
-    for (const int strana : {16, 20, 24, 32, 40, 48, 64, 72, 96, 128, 256}) {
-        QPixmap obraz(strana, strana);
-        obraz.fill(Qt::transparent);
-        QPainter kreslic(&obraz);
-        kreslic.setRenderHint(QPainter::Antialiasing);
-        svg.render(&kreslic);
-        kreslic.end();
-        ikona.addPixmap(obraz);
-    }
-    return ikona;
+    return IkonaSvg(CestaObrazku(jmeno));
 }
 
 QIcon IkonaProgramu() {

@@ -1,12 +1,12 @@
 #include "app/ZakladAkce.h"
 
 #include "app/Obrazky.h"
+#include "ui/NastrojovaLista.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -19,15 +19,6 @@ QAction* Akce(QWidget* okno, const char* jmeno, const char* titulek, const char*
     akce->setToolTip(QString::fromUtf8(napoveda));
     okno->addAction(akce);
     return akce;
-}
-
-void PridejTlacitko(QToolBar* lista, QAction* akce) {
-    lista->addAction(akce);
-    if (auto* tlacitko = qobject_cast<QToolButton*>(lista->widgetForAction(akce))) {
-        tlacitko->setObjectName("SB_" + akce->objectName().mid(2));
-        tlacitko->setAutoRaise(true);
-        tlacitko->setFixedSize(30, 30);
-    }
 }
 
 // A menu bar shows only the picture of an action that has one, so the commands that stand

@@ -1,6 +1,7 @@
 #include "upload/OknoZapisu.h"
 
 #include "common/Slozky.h"
+#include "ui/NastrojovaLista.h"
 #include "upload/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
 
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,15 +22,6 @@ QAction* Akce(QWidget* okno, const char* jmeno, const char* titulek, const char*
     akce->setToolTip(QString::fromUtf8(napoveda));
     akce->setStatusTip(QString::fromUtf8(napoveda));
     return akce;
-}
-
-void PridejTlacitko(QToolBar* lista, QAction* akce) {
-    lista->addAction(akce);
-    if (auto* tlacitko = qobject_cast<QToolButton*>(lista->widgetForAction(akce))) {
-        tlacitko->setObjectName("SB_" + akce->objectName().mid(2));
-        tlacitko->setAutoRaise(true);
-        tlacitko->setFixedSize(30, 30);
-    }
 }
 
 std::filesystem::path CestaZQString(const QString& soubor) {
