@@ -12,6 +12,7 @@
 #include "download/CekamNaData.h"
 #include "download/NactenaData.h"
 #include "download/NactenaDataSoubor.h"
+#include "link/ComConfig.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
 #include "ui/ZarovnaniMenu.h"
@@ -173,7 +174,9 @@ void TFormZaklad::A_KonverzeExecute() {
     KonverzeSouboruOken(this, ComDriver().StationType);
 }
 
-void TFormZaklad::A_ParametryKomunikaceExecute() {}
+void TFormZaklad::A_ParametryKomunikaceExecute() {
+    ParametryKomunikaceOken(this, ComDriver());
+}
 
 void TFormZaklad::A_ParametryProFormatMapa2Execute() {
     TFormParamMAPA2 dialog(this, ComDriver().StationType);

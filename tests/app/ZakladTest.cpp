@@ -213,7 +213,7 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
 TEST_F(ZakladTest, ActionsOfLaterFeaturesDoNothingYet) {
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;
-    for (const char* jmeno : {"A_ZapisSouradnicBodu", "A_ZapisKodu", "A_ParametryKomunikace"})
+    for (const char* jmeno : {"A_ZapisSouradnicBodu", "A_ZapisKodu"})
         Akce(jmeno)->trigger();
     EXPECT_TRUE(zpravy.Zpravy().empty());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
