@@ -83,7 +83,8 @@ TEST_F(NacteniTest, OneMegabyteArrivesByteExactWithRandomSplitsAndASlowReader) {
         vysilac = std::jthread([&] {
             std::mt19937 pauzy(7);
             for (const std::string& kus : kusy) {
-                stanice->PosliHned(kus);
+                if (!stanice->PosliHned(kus))
+                    ADD_FAILURE() << "the station could not send all its data";
                 std::this_thread::sleep_for(
                     std::chrono::microseconds(std::uniform_int_distribution<int>(0, 2000)(pauzy)));
             }
