@@ -61,7 +61,6 @@ TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(pr
     };
     port_->SetComNumber(1);
     port_->SetDTR(false);
-    comNumber_ = 1;
 
     TimerComErr = prostredi_.VytvorCasovac();
     TimerComErr->SetInterval(std::chrono::milliseconds(1000));
@@ -85,7 +84,6 @@ uint16_t TComDriver::ComNumber() const {
 }
 
 void TComDriver::SetComNumber(uint16_t value) {
-    comNumber_ = value;
     port_->SetComNumber(value);
 }
 
@@ -94,7 +92,6 @@ TSpBaudrate TComDriver::BaudRate() const {
 }
 
 void TComDriver::SetBaudRate(TSpBaudrate value) {
-    baudRate_ = value;
     port_->SetBaudRate(value);
 }
 
@@ -103,7 +100,6 @@ TSpParity TComDriver::Parity() const {
 }
 
 void TComDriver::SetParity(TSpParity value) {
-    parity_ = value;
     port_->SetParity(value);
 }
 
@@ -112,7 +108,6 @@ TSpDatabits TComDriver::DataBits() const {
 }
 
 void TComDriver::SetDataBits(TSpDatabits value) {
-    dataBits_ = value;
     port_->SetDatabits(value);
 }
 
@@ -121,7 +116,6 @@ TSpStopbits TComDriver::StopBits() const {
 }
 
 void TComDriver::SetStopBits(TSpStopbits value) {
-    stopBits_ = value;
     port_->SetStopbits(value);
 }
 

@@ -81,7 +81,7 @@ public:
     void LoadSettings(TIniFile& ini);
     void SaveSettings(TIniFile& ini);
 
-    // Line settings, passed straight through to the port component.
+    // Line settings, passed straight through to the port component, which alone holds them.
     uint16_t ComNumber() const;
     void SetComNumber(uint16_t value);
     TSpBaudrate BaudRate() const;
@@ -150,9 +150,4 @@ private:
     std::string RxBuffer;
     int Mode = 0;
     int RetryCount = 0;
-    uint16_t comNumber_ = 1;
-    TSpBaudrate baudRate_ = br19200;
-    TSpParity parity_ = paNone;
-    TSpDatabits dataBits_ = db8;
-    TSpStopbits stopBits_ = sbOne;
 };
