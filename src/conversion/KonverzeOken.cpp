@@ -6,6 +6,7 @@
 #include "conversion/ParamMAPA2.h"
 #include "conversion/VypocetRedukci.h"
 #include "conversion/VysledekKonverze.h"
+#include "ui/DialogSouboru.h"
 
 #include <QFileDialog>
 
@@ -44,16 +45,8 @@ TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {
 
 void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice) {
     QFileDialog dialog(rodic);
-    dialog.setObjectName("OD_Konverze");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("sdt");
-    // Qt's own dialog matches the patterns regardless of case, so "*.sdt" also finds the
-    // "*.SDT" files the station writes, on case-sensitive file systems as well; a native
-    // desktop dialog (GTK) would not, so Qt's own is used everywhere.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
-    dialog.setDirectory(QString::fromStdString(VychoziSlozkaDat().string()));
+    PripravDialogSouboru(dialog, TDruhDialogu::Otevreni, "OD_Konverze", "sdt",
+                         {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
     const QString soubor = Volba()(dialog);
     if (soubor.isEmpty())
         return;

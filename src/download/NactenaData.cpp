@@ -1,9 +1,9 @@
 #include "download/NactenaData.h"
 
-#include "common/Slozky.h"
 #include "conversion/KonverzeSouboru.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/Komunikace.h"
+#include "ui/DialogSouboru.h"
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"
 
@@ -100,14 +100,8 @@ void TFormNactenaData::NastavData(const std::string& prijato) {
 
 void TFormNactenaData::Tl_UlozClick() {
     QFileDialog dialog(this);
-    dialog.setObjectName("SD_NactenaData");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix("sdt");
-    // Qt's own dialog, as for opening: it matches "*.sdt" regardless of case everywhere.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
-    dialog.setDirectory(QString::fromStdString(VychoziSlozkaDat().string()));
+    PripravDialogSouboru(dialog, TDruhDialogu::Ulozeni, "SD_NactenaData", "sdt",
+                         {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
     const QString soubor = VolbaUlozeni()(dialog);
     if (soubor.isEmpty())
         return;

@@ -1,6 +1,6 @@
 #include "upload/OknoZapisu.h"
 
-#include "common/Slozky.h"
+#include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
 #include "upload/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
@@ -162,15 +162,9 @@ void TFormZapisTabulky::A_VymazExecute() {
 
 QString TFormZapisTabulky::VolbaSouboru(bool ulozit) {
     QFileDialog dialog(this);
-    dialog.setObjectName(ulozit ? "SD_UlozDoSouboru" : "OD_OtevriSoubor");
-    dialog.setAcceptMode(ulozit ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(ulozit ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(texty_.Pripona);
-    // Qt's own dialog matches the patterns regardless of case (*.ASC finds *.asc) on every
-    // system, asks before replacing a file and takes only names in existing folders.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(texty_.Filtry);
-    dialog.setDirectory(QString::fromStdU16String(VychoziSlozkaDat().u16string()));
+    PripravDialogSouboru(dialog, ulozit ? TDruhDialogu::Ulozeni : TDruhDialogu::Otevreni,
+                         ulozit ? "SD_UlozDoSouboru" : "OD_OtevriSoubor", texty_.Pripona,
+                         texty_.Filtry);
     return Volba()(dialog);
 }
 
