@@ -3,36 +3,10 @@
 // save through a symbolic link replaces the linked file, keeping its permissions.
 #include "../DocasnaSlozka.h"
 #include "../Pomucky.h"
+#include "OmezeniVelikosti.h"
 #include "upload/SouborBodu.h"
 
 #include <gmock/gmock.h>
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-// Lowers the file-size limit for the test's lifetime; writes past it fail with EFBIG.
-class OmezeniVelikosti {
-public:
-    explicit OmezeniVelikosti(rlim_t bajtu) {
-        getrlimit(RLIMIT_FSIZE, &puvodni_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nove = puvodni_;
-        nove.rlim_cur = bajtu;
-        setrlimit(RLIMIT_FSIZE, &nove);
-    }
-    ~OmezeniVelikosti() {
-        setrlimit(RLIMIT_FSIZE, &puvodni_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    OmezeniVelikosti(const OmezeniVelikosti&) = delete;
-    OmezeniVelikosti& operator=(const OmezeniVelikosti&) = delete;
-
-private:
-    rlimit puvodni_{};
-    void (*signal_)(int) = nullptr;
-};
-} // namespace
 
 class SouborDatPosix : public DocasnaSlozka {};
 
@@ -46,7 +20,7 @@ TEST_F(SouborDatPosix, SaveCutShortKeepsTheOldFileAndSaysWhy) {
 
     std::optional<TChybaSouboru> chyba;
     {
-        OmezeniVelikosti omezeni(4096);
+        TOmezeniVelikosti omezeni(4096);
         chyba = UlozSouborBodu(soubor, body);
     }
     ASSERT_TRUE(chyba);

@@ -1,36 +1,13 @@
 // A save from the point window that the system cuts short (here the file-size limit, as a full
 // disk would): the user's earlier file stays as it was, the window says why and goes on.
+#include "../../posix/OmezeniVelikosti.h"
 #include "../OknaZapisu.h"
 
 #include "upload/ZapisSouradnicBodu.h"
 
 #include <QAction>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
-
-class TOmezeniVelikosti {
-public:
-    explicit TOmezeniVelikosti(rlim_t bajtu) {
-        getrlimit(RLIMIT_FSIZE, &puvodni_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nove = puvodni_;
-        nove.rlim_cur = bajtu;
-        setrlimit(RLIMIT_FSIZE, &nove);
-    }
-    ~TOmezeniVelikosti() {
-        setrlimit(RLIMIT_FSIZE, &puvodni_);
-        std::signal(SIGXFSZ, signal_);
-    }
-    TOmezeniVelikosti(const TOmezeniVelikosti&) = delete;
-    TOmezeniVelikosti& operator=(const TOmezeniVelikosti&) = delete;
-
-private:
-    rlimit puvodni_{};
-    void (*signal_)(int) = nullptr;
-};
 
 TEST_F(OknaZapisuTest, ASaveCutShortKeepsTheOldFileAndTheWindowSaysWhy) {
     const auto soubor = slozka_ / "body.asc";
