@@ -4,9 +4,9 @@
 // through its open command (goal 200 ms).
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
-#include "upload/OknoZapisu.h"
-#include "upload/ZapisKodu.h"
-#include "upload/ZapisSouradnicBodu.h"
+#include "upload/qt/OknoZapisu.h"
+#include "upload/qt/ZapisKodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,9 +4,9 @@
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/KonverzeOken.h"
+#include "conversion/qt/KonverzeOken.h"
 #include "conversion/NastaveniMAPA2.h"
-#include "conversion/ParamMAPA2.h"
+#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/TextyKonverze.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"

@@ -7,7 +7,7 @@
 #include "SimStanice.h"
 #include "app/Zaklad.h"
 #include "common/IniFile.h"
-#include "download/NactenaData.h"
+#include "download/qt/NactenaData.h"
 #include "link/Komunikace.h"
 #include "serial/SpSyncCall.h"
 #include "serial/qt/SpQtSyncUi.h"

@@ -1,12 +1,12 @@
 // The communication settings dialog offscreen, on a real driver whose ports lead to
 // pseudo-terminals the test controls (or to nothing): what it shows, what "&Ulož" applies and
 // in which cases it tells the user the port cannot be opened.
-#include "link/ComConfig.h"
+#include "link/qt/ComConfig.h"
 
 #include "common/Slozky.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
-#include "serial/SpPortControls.h"
+#include "serial/qt/SpPortControls.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"
 #include "serial/qt/SpQtSyncUi.h"

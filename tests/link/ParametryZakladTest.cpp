@@ -3,7 +3,7 @@
 #include "app/Zaklad.h"
 
 #include "common/Slozky.h"
-#include "link/ComConfig.h"
+#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"

@@ -1,6 +1,6 @@
 // The port list as a window offscreen: items, accelerators, looks, the selection a bound port
 // gives it, and a click on a bound, open port (through pseudo-terminals the test controls).
-#include "serial/SpPortControls.h"
+#include "serial/qt/SpPortControls.h"
 
 #include "common/Slozky.h"
 #include "serial/SpComPort.h"

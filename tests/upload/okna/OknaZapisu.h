@@ -6,7 +6,7 @@
 #include "common/Slozky.h"
 #include "link/Komunikace.h"
 #include "ui/TestovaniOken.h"
-#include "upload/OknoZapisu.h"
+#include "upload/qt/OknoZapisu.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -4,7 +4,7 @@
 
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
-#include "upload/ZapisSouradnicBodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 
 #include "common/Cp1250.h"
 #include "upload/StromKoduReference.h"
-#include "upload/ZapisKodu.h"
+#include "upload/qt/ZapisKodu.h"
 
 #include <QAction>
 #include <QApplication>

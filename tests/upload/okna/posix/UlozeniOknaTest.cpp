@@ -3,7 +3,7 @@
 #include "../../posix/OmezeniVelikosti.h"
 #include "../OknaZapisu.h"
 
-#include "upload/ZapisSouradnicBodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 
 #include <QAction>
 

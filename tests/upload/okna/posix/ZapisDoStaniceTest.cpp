@@ -7,8 +7,8 @@
 #include "SimStanice.h"
 #include "app/Zaklad.h"
 #include "common/Cp1250.h"
-#include "upload/ZapisKodu.h"
-#include "upload/ZapisSouradnicBodu.h"
+#include "upload/qt/ZapisKodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 #include "upload/ZaznamBodu.h"
 #include "upload/ZaznamKodu.h"
 

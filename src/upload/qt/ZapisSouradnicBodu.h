@@ -2,7 +2,7 @@
 // the point upload with the swap box.
 #pragma once
 
-#include "upload/OknoZapisu.h"
+#include "upload/qt/OknoZapisu.h"
 #include "upload/TabulkaBodu.h"
 
 class QCheckBox;

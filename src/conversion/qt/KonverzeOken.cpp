@@ -1,11 +1,11 @@
-#include "conversion/KonverzeOken.h"
+#include "conversion/qt/KonverzeOken.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "conversion/KonverzeSouboru.h"
-#include "conversion/ParamMAPA2.h"
+#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/VypocetRedukci.h"
-#include "conversion/VysledekKonverze.h"
+#include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "download/AnimaceKopirovani.h"
+#include "download/qt/AnimaceKopirovani.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "serial/SpPortControls.h"
+#include "serial/qt/SpPortControls.h"
 
 #include "serial/SpComPort.h"
 #include "ui/Texty.h"

@@ -1,8 +1,8 @@
-#include "conversion/ParamMAPA2.h"
+#include "conversion/qt/ParamMAPA2.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/FiltrPole.h"
+#include "conversion/qt/FiltrPole.h"
 #include "conversion/VypocetRedukci.h"
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"

@@ -1,4 +1,4 @@
-#include "upload/PoradiLokality.h"
+#include "upload/qt/PoradiLokality.h"
 
 #include "ui/Texty.h"
 

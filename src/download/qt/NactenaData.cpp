@@ -1,4 +1,4 @@
-#include "download/NactenaData.h"
+#include "download/qt/NactenaData.h"
 
 #include "conversion/KonverzeSouboru.h"
 #include "download/NactenaDataSoubor.h"

@@ -1,4 +1,4 @@
-#include "upload/MrizkaTabulky.h"
+#include "upload/qt/MrizkaTabulky.h"
 
 #include "ui/Texty.h"
 

@@ -1,8 +1,8 @@
-#include "link/ComConfig.h"
+#include "link/qt/ComConfig.h"
 
 #include "link/ComConfigVolby.h"
 #include "link/Komunikace.h"
-#include "serial/SpPortControls.h"
+#include "serial/qt/SpPortControls.h"
 #include "ui/SkupinaVoleb.h"
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"

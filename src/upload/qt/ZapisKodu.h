@@ -2,7 +2,7 @@
 // COD code files and the code upload.
 #pragma once
 
-#include "upload/OknoZapisu.h"
+#include "upload/qt/OknoZapisu.h"
 #include "upload/TabulkaKodu.h"
 
 class QTreeWidget;

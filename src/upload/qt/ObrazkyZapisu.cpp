@@ -1,4 +1,4 @@
-#include "upload/ObrazkyZapisu.h"
+#include "upload/qt/ObrazkyZapisu.h"
 
 #include "ui/IkonaSvg.h"
 

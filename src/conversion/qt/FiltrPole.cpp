@@ -1,4 +1,4 @@
-#include "conversion/FiltrPole.h"
+#include "conversion/qt/FiltrPole.h"
 
 #include "common/GlobalniFunkce.h"
 

@@ -1,8 +1,8 @@
-#include "upload/ZapisKodu.h"
+#include "upload/qt/ZapisKodu.h"
 
 #include "ui/Texty.h"
-#include "upload/ObrazkyZapisu.h"
-#include "upload/PoradiLokality.h"
+#include "upload/qt/ObrazkyZapisu.h"
+#include "upload/qt/PoradiLokality.h"
 #include "upload/SouborKodu.h"
 #include "upload/StromKodu.h"
 #include "upload/ZaznamKodu.h"

@@ -5,7 +5,7 @@
 
 #include "link/Komunikace.h"
 #include "ui/ZpravyOken.h"
-#include "upload/MrizkaTabulky.h"
+#include "upload/qt/MrizkaTabulky.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "upload/OknoZapisu.h"
+#include "upload/qt/OknoZapisu.h"
 
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
-#include "upload/ObrazkyZapisu.h"
+#include "upload/qt/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
 
 #include <QAction>

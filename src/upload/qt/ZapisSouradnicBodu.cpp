@@ -1,4 +1,4 @@
-#include "upload/ZapisSouradnicBodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"

@@ -1,6 +1,6 @@
-#include "download/CekamNaData.h"
+#include "download/qt/CekamNaData.h"
 
-#include "download/AnimaceKopirovani.h"
+#include "download/qt/AnimaceKopirovani.h"
 #include "ui/Texty.h"
 
 #include <QCloseEvent>

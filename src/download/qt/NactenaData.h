@@ -2,7 +2,7 @@
 // file and the conversion of the saved file to MAPA2.
 #pragma once
 
-#include "conversion/KonverzeOken.h"
+#include "conversion/qt/KonverzeOken.h"
 
 #include <QDialog>
 

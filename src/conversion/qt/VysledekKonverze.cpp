@@ -1,4 +1,4 @@
-#include "conversion/VysledekKonverze.h"
+#include "conversion/qt/VysledekKonverze.h"
 
 #include "ui/Texty.h"
 

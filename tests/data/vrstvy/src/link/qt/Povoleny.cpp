@@ -1,0 +1,2 @@
+// Qt inside a qt/ folder is allowed.
+#include <QWidget>
