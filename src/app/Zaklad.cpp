@@ -6,15 +6,16 @@
 #include "app/Obrazky.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "common/TypStanice.h"
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
+#include "download/NactenaDataSoubor.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
-#include "download/NactenaDataSoubor.h"
-#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
+#include "link/qt/ComConfig.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ZapisKodu.h"
@@ -112,7 +113,7 @@ void TFormZaklad::InstalujDriver() {
         zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
     }
     // Every run begins with an NTS-660, whatever the settings file says.
-    driver_->StationType = StaniceNTS660;
+    driver_->StationType = TTypStanice::tsNTS660;
 }
 
 void TFormZaklad::closeEvent(QCloseEvent* udalost) {
@@ -128,8 +129,7 @@ void TFormZaklad::UlozNastaveni() {
     TIniFile nastaveni(CestaNastaveni());
     try {
         driver_->SaveSettings(nastaveni);
-        nastaveni.WriteString("Station", "Type",
-                              driver_->StationType == StaniceNTS350 ? "NTS-350" : "NTS-660");
+        nastaveni.WriteString("Station", "Type", TextTypuStanice(driver_->StationType));
     } catch (const EIniFileError& chyba) {
         // Closing goes on: the settings are all that is lost, and the message says where.
         zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());

@@ -227,7 +227,7 @@ TEST_F(NacteniZakladTest, LinkSettingsAreReadAtStartAndWrittenAtCloseAlwaysStart
     EXPECT_EQ(driver.StopBits(), sbTwo);
     EXPECT_EQ(driver.DataBits(), db7);
     EXPECT_EQ(driver.BaudRate(), br19200);
-    EXPECT_EQ(driver.StationType, StaniceNTS660) << "every start is an NTS-660 start";
+    EXPECT_EQ(driver.StationType, TTypStanice::tsNTS660) << "every start is an NTS-660 start";
     driver.SetBaudRate(br4800);
     Okno().close();
     {
@@ -240,8 +240,8 @@ TEST_F(NacteniZakladTest, LinkSettingsAreReadAtStartAndWrittenAtCloseAlwaysStart
 
     // The next run starts as an NTS-660 again; a type chosen meanwhile is what is written.
     okno_.reset();
-    EXPECT_EQ(Okno().ComDriver().StationType, StaniceNTS660);
-    Okno().ComDriver().StationType = StaniceNTS350;
+    EXPECT_EQ(Okno().ComDriver().StationType, TTypStanice::tsNTS660);
+    Okno().ComDriver().StationType = TTypStanice::tsNTS350;
     Okno().close();
     EXPECT_EQ(Nastaveni().ReadString("Station", "Type", ""), "NTS-350");
     EXPECT_EQ(Nastaveni().ReadInteger("Port", "BaudRate", 0), 4800);

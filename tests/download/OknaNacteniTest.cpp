@@ -258,7 +258,7 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
 }
 
 TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
-    driver_->StationType = StaniceNTS350;
+    driver_->StationType = TTypStanice::tsNTS350;
     OdpovidejUlozeni({slozka_ / "a.sdt"});
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;

@@ -3,8 +3,8 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "conversion/KonverzeSouboru.h"
-#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/VypocetRedukci.h"
+#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 
@@ -23,7 +23,7 @@ TVolbaSouboru& Volba() {
 }
 } // namespace
 
-TVolbyKonverze TKonverzeOken::Parametry(std::uint8_t typStanice, bool mereni) {
+TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
         try {
             return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
@@ -43,7 +43,7 @@ TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {
     return predchozi;
 }
 
-void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice) {
+void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice) {
     QFileDialog dialog(rodic);
     PripravDialogSouboru(dialog, TDruhDialogu::Otevreni, "OD_Konverze", "sdt",
                          {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});

@@ -7,7 +7,6 @@
 
 #include <QString>
 
-#include <cstdint>
 #include <functional>
 
 class QFileDialog;
@@ -17,7 +16,7 @@ class TKonverzeOken : public TKonverzeRozhrani {
 public:
     explicit TKonverzeOken(QWidget* rodic) : rodic_(rodic), zpravy_(rodic) {}
     TZpravy& Zpravy() override { return zpravy_; }
-    TVolbyKonverze Parametry(std::uint8_t typStanice, bool mereni) override;
+    TVolbyKonverze Parametry(TTypStanice typStanice, bool mereni) override;
 
 private:
     QWidget* rodic_;
@@ -31,4 +30,4 @@ TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba);
 
 // "Konverze souboru": asks for a measured-data file, converts it and shows the output when
 // the conversion says so.
-void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice);
+void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice);
