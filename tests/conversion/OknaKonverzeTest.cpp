@@ -8,6 +8,7 @@
 #include "conversion/TextyKonverze.h"
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 

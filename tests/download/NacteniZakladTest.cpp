@@ -11,6 +11,7 @@
 #include "link/Komunikace.h"
 #include "serial/SpSyncCall.h"
 #include "serial/qt/SpQtSyncUi.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -62,7 +63,7 @@ protected:
     }
     void TearDown() override {
         okno_.reset();
-        NastavVolbuUlozeni({});
+        NastavVolbuSouboru({});
         NastavLimitDialogu(predchoziLimit_);
         TSpSyncCallTable::Global().SetUi(nullptr);
     }
@@ -92,7 +93,7 @@ QLabel* Popis(QWidget* cekani) {
 TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
     const std::string mereni = NactiSoubor(DataKonverze("01-klicova-slova.sdt"));
     const fs::path sdt = Soubor("MERENI.sdt");
-    NastavVolbuUlozeni([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
+    NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
     Okno().show();
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;
@@ -143,7 +144,7 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
 }
 
 TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
-    NastavVolbuUlozeni([](QFileDialog&) {
+    NastavVolbuSouboru([](QFileDialog&) {
         ADD_FAILURE() << "no save dialog after an abort";
         return QString();
     });

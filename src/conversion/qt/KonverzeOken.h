@@ -5,11 +5,8 @@
 #include "conversion/KonverzeRozhrani.h"
 #include "ui/ZpravyOken.h"
 
-#include <QString>
+#include <QStringList>
 
-#include <functional>
-
-class QFileDialog;
 class QWidget;
 
 class TKonverzeOken : public TKonverzeRozhrani {
@@ -23,10 +20,8 @@ private:
     TZpravyOken zpravy_;
 };
 
-// How the command's file dialog is answered: the chosen file, or empty when cancelled. By
-// default the dialog is shown modally; the tests answer it themselves. Returns the previous.
-using TVolbaSouboru = std::function<QString(QFileDialog& dialog)>;
-TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba);
+// The file dialogs' filters for measured-data files: the conversion's and the download's.
+QStringList FiltryMereni();
 
 // "Konverze souboru": asks for a measured-data file, converts it and shows the output when
 // the conversion says so.
