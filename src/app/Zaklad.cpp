@@ -1,6 +1,7 @@
 #include "app/Zaklad.h"
 
 #include "app/Instance.h"
+#include "app/Navod.h"
 #include "app/OProgramu.h"
 #include "app/ObrazZakladu.h"
 #include "app/Obrazky.h"
@@ -9,12 +10,12 @@
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
+#include "download/NactenaDataSoubor.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
-#include "download/NactenaDataSoubor.h"
-#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
+#include "link/qt/ComConfig.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ZapisKodu.h"
@@ -25,6 +26,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -81,6 +83,9 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
     ZarovnejMenuVpravo(menuBar(), int(menuBar()->actions().size()) - 1);
+    // The user guide, without a menu item of its own.
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            [this] { OtevriNavod(this, SlozkaProgramu()); });
     InstalujDriver();
 }
 
