@@ -1,6 +1,7 @@
 #include "app/Zaklad.h"
 
 #include "app/Instance.h"
+#include "app/Navod.h"
 #include "app/OProgramu.h"
 #include "app/ObrazZakladu.h"
 #include "app/Obrazky.h"
@@ -26,6 +27,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -82,6 +84,9 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
     ZarovnejMenuVpravo(menuBar(), int(menuBar()->actions().size()) - 1);
+    // The user guide, without a menu item of its own.
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            [this] { OtevriNavod(this, SlozkaProgramu()); });
     InstalujDriver();
 }
 
