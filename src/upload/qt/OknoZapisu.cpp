@@ -1,11 +1,14 @@
 #include "upload/qt/OknoZapisu.h"
 
+#include "common/Cp1250.h"
+#include "link/DelkaRadku.h"
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
 #include "upload/qt/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -32,6 +35,15 @@ QString VolbaDialogem(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
+}
+
+// The table row whose record is the `zaznam`-th line of the upload text: each non-empty row
+// gives one record.
+int RadekZaznamu(const TTabulkaTextu& tabulka, std::size_t zaznam) {
+    for (int r = 1; r <= tabulka.PocetRadku(); ++r)
+        if (!tabulka.JePrazdnyRadek(r) && --zaznam == 0)
+            return r;
+    return tabulka.PocetRadku();
 }
 
 TVolbaSouboruZapisu& Volba() {
@@ -126,6 +138,38 @@ void TFormZapisTabulky::done(int vysledek) {
     QDialog::done(vysledek);
 }
 
+void TFormZapisTabulky::closeEvent(QCloseEvent* udalost) {
+    if (MuzeOdejit(true))
+        QDialog::closeEvent(udalost);
+    else
+        udalost->ignore();
+}
+
+bool TFormZapisTabulky::Zmeneno() const {
+    return ObsahSouboru() != ulozeno_;
+}
+
+bool TFormZapisTabulky::MuzeOdejit(bool zavreni) {
+    if (!Zmeneno())
+        return true;
+    TZpravaOkna otazka = ZpravaDruhu(
+        TDruhZpravy::Varovani,
+        QString::fromUtf8(zavreni ? "Tabulka byla změněna a není uložena v souboru. Uložit ji "
+                                    "před zavřením okna?"
+                                  : "Tabulka byla změněna a není uložena v souboru. Uložit ji "
+                                    "před načtením jiného souboru?"));
+    otazka.ikona = QMessageBox::Question;
+    otazka.tlacitka = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    switch (UkazZpravu(this, otazka)) {
+    case QMessageBox::Save:
+        return Uloz();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TFormZapisTabulky::keyPressEvent(QKeyEvent* udalost) {
     // Escape would close the window and throw the typed table away; it only leaves a cell.
     if (udalost->key() == Qt::Key_Escape) {
@@ -169,19 +213,27 @@ QString TFormZapisTabulky::VolbaSouboru(bool ulozit) {
 }
 
 void TFormZapisTabulky::A_OtevriSouborExecute() {
-    const QString soubor = VolbaSouboru(false);
+    const QString soubor = MuzeOdejit(false) ? VolbaSouboru(false) : QString();
     if (!soubor.isEmpty()) {
         // A file that cannot be read leaves the table reset; the reader says so.
         NactiSoubor(CestaZQString(soubor));
+        ulozeno_ = ObsahSouboru();
         StringGrid->ZobrazTabulku();
     }
     PoZmeneTabulky();
 }
 
 void TFormZapisTabulky::A_UlozDoSouboruExecute() {
+    Uloz();
+}
+
+bool TFormZapisTabulky::Uloz() {
     const QString soubor = VolbaSouboru(true);
-    if (!soubor.isEmpty())
-        UlozSoubor(CestaZQString(soubor)); // a failure keeps the old file and says why
+    // A failure keeps the old file and says why.
+    if (soubor.isEmpty() || !UlozSoubor(CestaZQString(soubor)))
+        return false;
+    ulozeno_ = ObsahSouboru();
+    return true;
 }
 
 void TFormZapisTabulky::PrevezmiUdalosti() {
@@ -220,6 +272,15 @@ void TFormZapisTabulky::A_ZapisDatExecute() {
     const std::optional<std::string> text = PripravZapis();
     if (!text)
         return;
+    const std::size_t nejvic = NejdelsiRadekZapisu(driver_);
+    if (const auto dlouhy = NajdiDlouhyRadek(*text, nejvic)) {
+        zpravy_.Zprava(TDruhZpravy::Chyba,
+                       TextDlouhyRadek(Cz("Řádek ") +
+                                           std::to_string(RadekZaznamu(*tabulka_, dlouhy->Cislo)) +
+                                           Cz(" tabulky"),
+                                       dlouhy->Delka, nejvic));
+        return;
+    }
     A_ZapisDat->setEnabled(false);
     zpravy_.Zprava(TDruhZpravy::Informace, TextRezimPrijmu());
     driver_.AddCommand(PrikazZapis, *text);
