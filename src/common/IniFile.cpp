@@ -2,9 +2,9 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "common/NahradaSouboru.h"
 
 #include <charconv>
-#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -89,25 +89,9 @@ void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::str
     std::string content;
     for (const auto& line : lines)
         content += line + "\r\n";
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    bool ok = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(content.data(), std::streamsize(content.size()));
-            out.flush();
-            ok = bool(out);
-        }
-    }
-    std::error_code ec;
-    if (ok)
-        std::filesystem::rename(temp, path, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temp, ec);
+    if (NahradSoubor(path, content))
         throw EIniFileError(Cz("Soubor nastavení \"") + TextCesty(path) +
                             Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
-    }
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 // line ends, section and key names matched without regard to case.
 //
 // There is no cache: every read opens the file and every write rewrites it, so a value
-// written by one window is what the next reader sees. A write goes to a temporary file that
-// then replaces the old one, so a crash or a full disk never leaves a half-written file.
+// written by one window is what the next reader sees. A write replaces the file as every save
+// of the program does (NahradaSouboru.h), so a crash or a full disk never leaves a
+// half-written file.
 #pragma once
 
 #include <filesystem>

@@ -6,6 +6,8 @@
 #include "conversion/ParametryKonverze.h"
 #include "conversion/Vystup.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 
 enum class TStavKonverze {
@@ -19,6 +21,8 @@ struct TVysledekKonverze {
     TStavKonverze Stav = TStavKonverze::Chyba;
     // The "Show file" choice of the parameters step.
     bool ZobrazitSoubor = false;
+    // Written, but empty: data of an instrument type that is not converted (NTS-350).
+    bool NicNeprevedeno = false;
     std::filesystem::path VystupniSoubor;
 
     // Whether the caller shows the result window for VystupniSoubor.
@@ -28,7 +32,12 @@ struct TVysledekKonverze {
 // The input's name with ".asc" (coordinate variant) or ".zap" in place of its extension.
 std::filesystem::path VystupniJmeno(const std::filesystem::path& vstup, bool souradnice);
 
-// Converts `vstup` of the instrument type `typStanice` into the output beside it.
+// An input that can be read only once (a pipe) is read into memory whole; beyond this it is
+// refused, so that an endless source (/dev/zero) cannot exhaust the memory.
+constexpr std::size_t kNejdelsiVstupZRoury = std::size_t(256) << 20;
+
+// Converts `vstup` of the instrument type `typStanice` into the
+// output beside it. An output that would be the input file itself is refused (Chyba, shown).
 TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani);
 

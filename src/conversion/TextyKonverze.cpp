@@ -1,6 +1,8 @@
 #include "conversion/TextyKonverze.h"
 
 #include "common/Cp1250.h"
+#include "common/NahradaSouboru.h"
+#include "conversion/KonverzeSouboru.h"
 
 std::string TextPoskozenaData() {
     return Cz("Načtená data jsou poškozena!!");
@@ -23,10 +25,34 @@ std::string TextNelzeCist(const std::filesystem::path& soubor) {
     return Cz("Soubor \"") + TextCesty(soubor) + Cz("\" nelze přečíst.");
 }
 
-std::string TextNelzeVytvorit(const std::filesystem::path& soubor) {
-    return Cz("Soubor \"") + TextCesty(soubor) + Cz("\" nelze vytvořit.");
+namespace {
+std::string SDuvodem(std::string text, const std::error_code& duvod) {
+    if (duvod)
+        text += " (" + TextChyby(duvod) + ")";
+    return text + ".";
+}
+} // namespace
+
+std::string TextNelzeVytvorit(const std::filesystem::path& soubor, std::error_code duvod) {
+    return SDuvodem(Cz("Soubor \"") + TextCesty(soubor) + Cz("\" nelze vytvořit"), duvod);
 }
 
-std::string TextNelzeZapsat(const std::filesystem::path& soubor) {
-    return Cz("Do souboru \"") + TextCesty(soubor) + Cz("\" nelze zapsat.");
+std::string TextNelzeZapsat(const std::filesystem::path& soubor, std::error_code duvod) {
+    return SDuvodem(Cz("Do souboru \"") + TextCesty(soubor) + Cz("\" nelze zapsat"), duvod);
+}
+
+std::string TextVystupJeVstup(const std::filesystem::path& soubor) {
+    return Cz("Výstupní soubor \"") + TextCesty(soubor) +
+           Cz("\" je sám vstupním souborem s naměřenými daty; převod by je přepsal. "
+              "Nic nebylo zapsáno, zvolte jiný výstupní soubor.");
+}
+
+std::string TextVystupJeSlozka(const std::filesystem::path& soubor) {
+    return Cz("Výstupní soubor \"") + TextCesty(soubor) +
+           Cz("\" je složka, ne soubor; nic nebylo zapsáno.");
+}
+
+std::string TextVstupPrilisDlouhy(const std::filesystem::path& soubor) {
+    return Cz("Vstup \"") + TextCesty(soubor) + Cz("\" je delší než ") +
+           std::to_string(kNejdelsiVstupZRoury >> 20) + Cz(" MB a nekončí; nic nebylo převedeno.");
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 // A damaged measurement (caption "Varování").
 std::string TextPoskozenaData();
@@ -15,7 +16,14 @@ std::string TextSouborNeexistuje();
 std::string TextPrepsatSoubor(const std::filesystem::path& vystup);
 // An instrument type whose data are not converted: the output stays empty (caption "Varování").
 std::string TextNicNebyloPrevedeno();
-// Files that cannot be read, created or written (the program's error box).
+// Files that cannot be read, created or written (the program's error box), with the
+// system's reason when there is one.
 std::string TextNelzeCist(const std::filesystem::path& soubor);
-std::string TextNelzeVytvorit(const std::filesystem::path& soubor);
-std::string TextNelzeZapsat(const std::filesystem::path& soubor);
+std::string TextNelzeVytvorit(const std::filesystem::path& soubor, std::error_code duvod = {});
+std::string TextNelzeZapsat(const std::filesystem::path& soubor, std::error_code duvod = {});
+// The output would be the input file itself (caption "Chyba").
+std::string TextVystupJeVstup(const std::filesystem::path& soubor);
+// The output's name is that of a folder (caption "Chyba").
+std::string TextVystupJeSlozka(const std::filesystem::path& soubor);
+// An input read from a pipe that does not end (caption "Chyba").
+std::string TextVstupPrilisDlouhy(const std::filesystem::path& soubor);

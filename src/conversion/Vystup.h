@@ -2,8 +2,9 @@
 // benchmarks, fuzzing) or a stream the caller owns (standard output of merivox-cli).
 #pragma once
 
+#include "common/NahradaSouboru.h"
+
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -22,31 +23,20 @@ private:
     std::string text_;
 };
 
-// An output file written beside its final place and moved there by Dokonci(), so that a
+// An output file saved through the program's one file replacement (NahradaSouboru.h): a
 // conversion that fails half way leaves neither a partial file nor a damaged older one.
 class TVystupniSoubor : public TVystup {
 public:
-    explicit TVystupniSoubor(std::filesystem::path cil);
-    ~TVystupniSoubor() override;
-    TVystupniSoubor(const TVystupniSoubor&) = delete;
-    TVystupniSoubor& operator=(const TVystupniSoubor&) = delete;
+    explicit TVystupniSoubor(std::filesystem::path cil) : nahrada_(std::move(cil)) {}
 
-    // Whether the file could be created.
-    bool Otevreno() const { return otevreno_; }
-    void Zapis(std::string_view data) override;
-    // Writes what is buffered and puts the file in its place; false when any write failed
-    // (the file is then removed).
-    bool Dokonci();
+    // Why the file could not be created; empty when it could.
+    std::error_code ChybaOtevreni() const { return chybaOtevreni_; }
+    bool Otevreno() const { return !chybaOtevreni_; }
+    void Zapis(std::string_view data) override { nahrada_.Zapis(data); }
+    // Puts the complete file in its place; the first failure of the save otherwise.
+    std::error_code Dokonci() { return nahrada_.Dokonci(); }
 
 private:
-    void Vyprazdni();
-    void Zahod();
-
-    std::filesystem::path cil_;
-    std::filesystem::path docasny_;
-    std::ofstream soubor_;
-    std::string buffer_;
-    bool otevreno_ = false;
-    bool chyba_ = false;
-    bool hotovo_ = false;
+    TNahradaSouboru nahrada_;
+    std::error_code chybaOtevreni_ = nahrada_.Chyba();
 };

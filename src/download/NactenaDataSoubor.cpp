@@ -1,6 +1,9 @@
 #include "download/NactenaDataSoubor.h"
 
+#include "common/NahradaSouboru.h"
 #include "upload/SouborDat.h"
+
+#include <ctime>
 
 bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno) {
     return typPrikazu == PrikazNacteni && typStanice == TTypStanice::tsNTS660 && !preruseno;
@@ -27,4 +30,29 @@ std::string RadkyNactenychDat(const std::string& data) {
 bool UlozNactenaData(const std::filesystem::path& soubor, const std::string& data,
                      TZpravy& zpravy) {
     return OhlasChybu(ZapisObsahSouboru(soubor, data), zpravy);
+}
+
+std::filesystem::path ZachranNactenaData(const std::string& data,
+                                         const std::vector<std::filesystem::path>& slozky) {
+    const std::time_t ted = std::time(nullptr);
+    char cas[32] = "";
+    if (const std::tm* t = std::localtime(&ted))
+        std::strftime(cas, sizeof cas, "%Y%m%d-%H%M%S", t);
+    for (const auto& slozka : slozky) {
+        std::error_code ec;
+        if (slozka.empty() || !std::filesystem::is_directory(slozka, ec))
+            continue;
+        for (int i = 1; i < 100; ++i) {
+            std::string jmeno = std::string("merivox-data-") + cas;
+            if (i > 1)
+                jmeno += "-" + std::to_string(i);
+            const auto soubor = slozka / (jmeno + ".sdt");
+            if (std::filesystem::exists(std::filesystem::symlink_status(soubor, ec)))
+                continue;
+            if (!NahradSoubor(soubor, data))
+                return soubor;
+            break; // this folder takes nothing: the next one
+        }
+    }
+    return {};
 }

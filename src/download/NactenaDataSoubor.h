@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class TZpravy;
 
@@ -22,3 +23,9 @@ std::string RadkyNactenychDat(const std::string& data);
 // replaced only by a complete new one; a failure is shown through `zpravy` naming the file,
 // and false is returned.
 bool UlozNactenaData(const std::filesystem::path& soubor, const std::string& data, TZpravy& zpravy);
+
+// Received data whose chosen file could not be written: saved under a new name
+// ("merivox-data-DATE-TIME.sdt") in the first of `slozky` that takes it, so that they are
+// never lost. The file's path, or empty when no folder took it.
+std::filesystem::path ZachranNactenaData(const std::string& data,
+                                         const std::vector<std::filesystem::path>& slozky);

@@ -310,8 +310,20 @@ void TComDriver::PrijemDat() {
         }
         if (OnPrubehNacteni)
             OnPrubehNacteni(*this, static_cast<int64_t>(RxBuffer.size()));
-        if (StationType == TTypStanice::tsNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'}))
+        if (StationType == TTypStanice::tsNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'})) {
             DokonciPrikaz(false);
+        } else if (RxBuffer.size() >= NejvetsiNacteni) {
+            // A source that never stops (a cable sending without pause) would fill the memory:
+            // the download ends, and what came is handed on as a finished download is.
+            if (prostredi_.Zpravy)
+                prostredi_.Zpravy->Zprava(
+                    TDruhZpravy::Chyba,
+                    Cz("Příjem dat byl ukončen po ") + std::to_string(RxBuffer.size()) +
+                        Cz(" bajtech: tolik dat žádná totální stanice nemá, stanice nebo kabel "
+                           "zřejmě "
+                           "vysílá bez přestávky. Přijatá data zůstávají k uložení."));
+            DokonciPrikaz(false);
+        }
         return;
     }
 

@@ -13,6 +13,7 @@
 #include "serial/SpTypes.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -106,6 +107,13 @@ public:
     TComDriverNotifyEvent OnChybaOtevreni;
     // After every receipt of a download (merivox-cli shows the count as it goes).
     TPrubehNacteniEvent OnPrubehNacteni;
+
+    // A download ends once it has received this many bytes without its end mark, with a
+    // message, handing on what came: far above a full instrument memory (some thousands of
+    // records, well under a megabyte; 64 MB take almost a day at 9600 Bd), and far below
+    // what would strain a laptop. Only a source that never stops reaches it.
+    static constexpr std::size_t kNejvetsiNacteni = std::size_t(64) << 20;
+    std::size_t NejvetsiNacteni = kNejvetsiNacteni; // tests lower it
 
     // What the running download has received so far.
     const std::string& PrijataData() const { return RxBuffer; }

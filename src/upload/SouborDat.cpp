@@ -1,6 +1,7 @@
 #include "upload/SouborDat.h"
 
 #include "common/Cp1250.h"
+#include "common/NahradaSouboru.h"
 #include "common/Zpravy.h"
 
 #include <cerrno>
@@ -24,21 +25,6 @@ std::string DuvodChyby(int cislo) {
 
 std::string DuvodChyby(const std::error_code& ec) {
     return Utf8NaCp1250(ec.message());
-}
-
-// A name beside the target that no file uses yet, so that no stranger's file is overwritten.
-fs::path DocasnyNazev(const fs::path& soubor) {
-    for (int i = 0;; ++i) {
-        fs::path kandidat = soubor;
-        kandidat += i == 0 ? std::string(".tmp") : ".tmp" + std::to_string(i);
-        std::error_code ec;
-        if (!fs::exists(fs::symlink_status(kandidat, ec)))
-            return kandidat;
-    }
-}
-
-void ZapisPrimo(std::ostream& proud, const std::string& obsah) {
-    proud.write(obsah.data(), std::streamsize(obsah.size()));
 }
 
 } // namespace
@@ -78,46 +64,9 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const fs::path& soubor, std::stri
 }
 
 std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std::string& obsah) {
-    return ZapisObsahSouboru(soubor, obsah, ZapisPrimo);
-}
-
-std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std::string& obsah,
-                                               const TZapisDoProudu& zapis) {
-    std::error_code ec;
-    // Through a link the file it points to is replaced, not the link.
-    fs::path cil = soubor;
-    if (fs::is_symlink(soubor, ec)) {
-        if (auto skutecny = fs::weakly_canonical(soubor, ec); !ec)
-            cil = std::move(skutecny);
-    }
-    const fs::path docasny = DocasnyNazev(cil);
-    int cislo = 0;
-    {
-        errno = 0;
-        std::ofstream vystup(docasny, std::ios::binary | std::ios::trunc);
-        if (!vystup) {
-            cislo = errno;
-            return TChybaSouboru{ZpravaNelzeVytvorit(soubor), DuvodChyby(cislo)};
-        }
-        zapis(vystup, obsah);
-        vystup.flush();
-        if (vystup)
-            vystup.close();
-        if (!vystup)
-            cislo = errno == 0 ? EIO : errno;
-    }
-    if (cislo == 0) {
-        // The new file keeps the old one's permissions.
-        if (const auto stav = fs::status(cil, ec); !ec && fs::exists(stav))
-            fs::permissions(docasny, stav.permissions(), ec);
-        fs::rename(docasny, cil, ec);
-        if (!ec)
-            return std::nullopt;
-    }
-    std::error_code ignoruj;
-    fs::remove(docasny, ignoruj);
-    return TChybaSouboru{ZpravaNelzeVytvorit(soubor),
-                         cislo != 0 ? DuvodChyby(cislo) : DuvodChyby(ec)};
+    if (const std::error_code chyba = NahradSoubor(soubor, obsah))
+        return TChybaSouboru{ZpravaNelzeVytvorit(soubor), DuvodChyby(chyba)};
+    return std::nullopt;
 }
 
 bool OhlasChybu(const std::optional<TChybaSouboru>& chyba, TZpravy& zpravy) {

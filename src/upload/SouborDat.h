@@ -1,12 +1,10 @@
 // Reading and saving the whole content of a point or code file, with the messages the user
-// sees when that fails. Saving never destroys the user's earlier file: the new content goes
-// to a temporary file beside it, which then replaces the old one in one step.
+// sees when that fails. Saving goes through the program's one file replacement, so it never
+// destroys the user's earlier file.
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -29,17 +27,10 @@ std::string ZpravaNelzeVytvorit(const std::filesystem::path& soubor);
 std::optional<TChybaSouboru> NactiObsahSouboru(const std::filesystem::path& soubor,
                                                std::string& obsah);
 
-// Writes `obsah` as the file's new content. On any failure the old file stays as it was,
-// the temporary file is removed and the error says why.
+// Writes `obsah` as the file's new content. On any failure the old file stays as it was and
+// the error says why.
 std::optional<TChybaSouboru> ZapisObsahSouboru(const std::filesystem::path& soubor,
                                                const std::string& obsah);
-
-// The same with the writing of the temporary file replaceable, so that tests can make it fail
-// half way.
-using TZapisDoProudu = std::function<void(std::ostream&, const std::string&)>;
-std::optional<TChybaSouboru> ZapisObsahSouboru(const std::filesystem::path& soubor,
-                                               const std::string& obsah,
-                                               const TZapisDoProudu& zapis);
 
 // Opening a point or code file (A_OtevriSoubor after the dialog): the table is reset first, so
 // a file that cannot be read leaves one empty row; then `nacti` (NactiBody, NactiKody) fills it

@@ -2,6 +2,7 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "common/NahradaSouboru.h"
 
 #include <gtest/gtest.h>
 
@@ -99,18 +100,20 @@ TEST_F(IniFileTest, ReaderAcceptsLoneLfAndCr) {
 }
 
 TEST_F(IniFileTest, FailedWriteLeavesTheOldFileIntactAndNamesThePath) {
-    // The temporary file cannot be created where a folder of its name stands (this fails for
-    // root too, unlike a read-only folder).
+    // A full disk, which fails for root too (unlike a read-only folder).
     Write("[Port]\r\nNumber=4\r\n");
-    fs::create_directories(fs::path(path_) += ".tmp");
+    NastavPoruchuDisku(
+        [](std::string_view) { return std::make_error_code(std::errc::no_space_on_device); });
     TIniFile ini(path_);
     try {
         ini.WriteInteger("Port", "Number", 5);
-        FAIL() << "the write must fail";
+        ADD_FAILURE() << "the write must fail";
     } catch (const EIniFileError& e) {
         EXPECT_NE(std::string(e.what()).find(TextCesty(path_)), std::string::npos);
     }
+    NastavPoruchuDisku({});
     EXPECT_EQ(Read(), "[Port]\r\nNumber=4\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
@@ -119,7 +122,7 @@ TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
     TIniFile ini(path_);
     EXPECT_THROW(ini.WriteInteger("Port", "Number", 5), EIniFileError);
     EXPECT_TRUE(fs::is_directory(path_));
-    EXPECT_FALSE(fs::exists(fs::path(path_) += ".tmp"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 TEST_F(IniFileTest, FailureMessageGivesACzechPathInTheProgramsCodePage) {

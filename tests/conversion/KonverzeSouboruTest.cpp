@@ -102,7 +102,9 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     ASSERT_EQ(r.Zpravy_.size(), 1u);
     EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
-    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor \"") + vystup.string() + Cz("\" nelze vytvořit."));
+    EXPECT_EQ(r.Zpravy_[0].Text,
+              Cz("Soubor \"") + vystup.string() + Cz("\" nelze vytvořit (") +
+                  TextChyby(std::make_error_code(std::errc::no_such_file_or_directory)) + ").");
 
     // A folder in the output's place is not replaced either.
     fs::create_directory(slozka_ / "d.zap");

@@ -218,6 +218,19 @@ TEST_F(OknaKonverzeTest, DeclinedOverwriteKeepsTheOldOutputAndShowsNothing) {
     EXPECT_EQ(zpravy.Zpravy().size(), 1u);
 }
 
+TEST_F(OknaKonverzeTest, ACoordinateFileNamedAscIsNeverOverwrittenByItsOwnOutput) {
+    const fs::path vstup = slozka_ / "body.asc";
+    fs::copy_file(DataKonverze("08-souradnice.sdt"), vstup);
+    TZaznamZprav zpravy;      // no overwrite question to answer "Ano" to
+    TOdpovediDialogu dialogy; // and no result window
+    Konvertuj(vstup);
+    EXPECT_EQ(NactiSoubor(vstup), NactiSoubor(DataKonverze("08-souradnice.sdt")));
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+    EXPECT_EQ(zpravy.Zpravy()[0].tlacitka, QMessageBox::Ok);
+    EXPECT_EQ(zpravy.Zpravy()[0].text, ZCp1250(TextVystupJeVstup(vstup)));
+}
+
 TEST_F(OknaKonverzeTest, ShowFileOffShowsNoResultWindow) {
     TNastaveniMAPA2 n;
     n.ZobrazitSoubor = false;

@@ -1,6 +1,7 @@
 // Downloads through the real driver from the simulated station.
 #include "TestKomunikace.h"
 
+#include <atomic>
 #include <random>
 #include <thread>
 
@@ -97,6 +98,32 @@ TEST_F(NacteniTest, OneMegabyteArrivesByteExactWithRandomSplitsAndASlowReader) {
     ASSERT_EQ(konce[0].data.size(), data.size() + 3);
     EXPECT_TRUE(konce[0].data == data + KonecDat) << "the data differ";
     EXPECT_GT(prijmu, 10) << "the data came in many receipts";
+}
+
+TEST_F(NacteniTest, ASourceThatNeverStopsEndsAtTheLimitWithAMessageKeepingWhatCame) {
+    Vytvor();
+    driver->NejvetsiNacteni = 20000;
+    const std::string kus(1000, 'x'); // no end mark, ever
+    std::atomic<bool> dost{false};
+    cekani.PriUkazani = [&] {
+        vysilac = std::jthread([&] {
+            stanice->CekejNaPripojeni(5s);
+            while (!dost && stanice->PosliHned(kus))
+                std::this_thread::sleep_for(1ms);
+        });
+    };
+    driver->AddCommand(PrikazNacteni, "");
+    dost = true;
+    vysilac.join();
+    ASSERT_EQ(konce.size(), 1u);
+    EXPECT_FALSE(konce[0].preruseno) << "what came is handed on as a finished download";
+    EXPECT_GE(konce[0].data.size(), 20000u);
+    EXPECT_EQ(konce[0].data, std::string(konce[0].data.size(), 'x'));
+    ASSERT_EQ(zpravy.zpravy.size(), 1u);
+    EXPECT_EQ(zpravy.zpravy[0].druh, TDruhZpravy::Chyba);
+    EXPECT_NE(zpravy.zpravy[0].text.find(Cz("Příjem dat byl ukončen po ")), std::string::npos);
+    EXPECT_FALSE(driver->Port().Active());
+    EXPECT_EQ(TComDriver::kNejvetsiNacteni, std::size_t(64) << 20);
 }
 
 TEST_F(NacteniTest, AbortDeliversWhatCameSoFarMarkedAborted) {

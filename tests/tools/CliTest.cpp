@@ -4,6 +4,7 @@
 
 #include "Cli.h"
 
+#include "common/NahradaSouboru.h"
 #include "conversion/KonverzeSouboru.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +101,8 @@ TEST_F(Cli, DamagedMeasurementsAndWarningsAreOneLineEachWithTheFileAndLine) {
 TEST_F(Cli, Nts350WritesTheEmptyFileAndSaysSo) {
     const auto vstup = Kopie("10-opravy.sdt");
     const TBeh beh = Spust({"convert", "--station", "NTS-350", P(vstup)});
-    EXPECT_EQ(beh.Status, kUspech);
+    // A script can tell that nothing was converted.
+    EXPECT_EQ(beh.Status, kNicNeprevedeno);
     EXPECT_EQ(beh.Chyby, "merivox-cli: " + P(vstup) +
                              ": Do formátu MAPA2 lze převést jen data totální stanice NTS-660: "
                              "nic nebylo převedeno a výstupní soubor je prázdný.\n");
@@ -150,6 +152,65 @@ TEST_F(Cli, OutputOptionNamesTheFileOrStandardOutput) {
     EXPECT_NE(beh.Chyby.find("nelze vytvořit"), std::string::npos) << beh.Chyby;
 }
 
+TEST_F(Cli, AnOutputThatIsTheInputIsRefusedAndNothingIsWritten) {
+    // A coordinate file named *.asc is its own output; -o may name the input, also by a link.
+    const auto souradnice = slozka_ / "body.asc";
+    fs::copy_file(DataKonverze("08-souradnice.sdt"), souradnice);
+    const auto mereni = Kopie("09-redukce.sdt");
+    fs::create_symlink(mereni, slozka_ / "odkaz.zap");
+    const std::string puvodni = NactiSoubor(souradnice);
+    for (const TArgumenty& a : std::vector<TArgumenty>{
+             {"convert", P(souradnice)},
+             {"convert", "--force", P(souradnice)},
+             {"convert", "--force", "-o", P(mereni), P(mereni)},
+             {"convert", "--force", "-o", P(slozka_ / "odkaz.zap"), P(mereni)},
+         }) {
+        const TBeh beh = Spust(a);
+        EXPECT_EQ(beh.Status, kSelhani) << ::testing::PrintToString(a);
+        EXPECT_NE(beh.Chyby.find("je sám vstupním souborem"), std::string::npos) << beh.Chyby;
+    }
+    EXPECT_EQ(NactiSoubor(souradnice), puvodni);
+    EXPECT_EQ(NactiSoubor(mereni), NactiSoubor(DataKonverze("09-redukce.sdt")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), 3);
+}
+
+TEST_F(Cli, OutputsThatAreNoPlainFile) {
+    const auto vstup = Kopie("09-redukce.sdt");
+    // A folder is named as one at once, --force or not.
+    fs::create_directory(slozka_ / "slozka");
+    for (const bool prepsat : {false, true}) {
+        TArgumenty a{"convert", "-o", P(slozka_ / "slozka"), P(vstup)};
+        if (prepsat)
+            a.insert(a.begin() + 1, "--force");
+        const TBeh beh = Spust(a);
+        EXPECT_EQ(beh.Status, kSelhani);
+        EXPECT_NE(beh.Chyby.find("\" je složka"), std::string::npos) << beh.Chyby;
+        EXPECT_EQ(beh.Chyby.find("--force"), std::string::npos) << beh.Chyby;
+    }
+    // A device is written into and stays a device.
+    EXPECT_EQ(Spust({"convert", "--force", "-o", "/dev/null", P(vstup)}).Status, kUspech);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    // A full disk: the old output stays and the message names the file.
+    ZapisSoubor(slozka_ / "09-redukce.zap", "stary");
+    NastavPoruchuDisku(
+        [](std::string_view) { return std::make_error_code(std::errc::no_space_on_device); });
+    const TBeh plny = Spust({"convert", "--force", P(vstup)});
+    NastavPoruchuDisku({});
+    EXPECT_EQ(plny.Status, kSelhani);
+    EXPECT_NE(plny.Chyby.find(P(slozka_ / "09-redukce.zap") + "\" nelze zapsat ("),
+              std::string::npos)
+        << plny.Chyby;
+    EXPECT_EQ(NactiSoubor(slozka_ / "09-redukce.zap"), "stary");
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), 3);
+    // A standard output that takes nothing is reported.
+    std::ostream zavreny(nullptr);
+    std::ostringstream chyby;
+    EXPECT_EQ(SpustCli({"convert", "--settings", P(slozka_ / "Merivex.ini"), "-o", "-", P(vstup)},
+                       TTerminal{zavreny, chyby, true}),
+              kSelhani);
+    EXPECT_NE(chyby.str().find("standardní výstup"), std::string::npos) << chyby.str();
+}
+
 TEST_F(Cli, DefaultsComeFromTheSettingsFile) {
     ZapisSoubor(slozka_ / "Merivex.ini",
                 "[OTHER]\r\nChar for dot=+\r\nChange XY=1\r\n[HEAD]\r\nHead of data=0\r\n");
@@ -161,6 +222,26 @@ TEST_F(Cli, DefaultsComeFromTheSettingsFile) {
     EXPECT_EQ(Spust({"convert", "--factor", "1", P(orientace)}).Status, kUspech);
     EXPECT_EQ(NactiSoubor(slozka_ / "07-orientace.zap"),
               NactiSoubor(DataKonverze("07-orientace-plus.zap")));
+}
+
+TEST_F(Cli, AnUnusableSettingIsNamedByFileSectionAndKey) {
+    ZapisSoubor(slozka_ / "Merivex.ini", "[S-JTSK]\r\nAltitude=-5000000\r\n");
+    const auto vstup = Kopie("09-redukce.sdt");
+    for (const TArgumenty& a : std::vector<TArgumenty>{{"convert", P(vstup)}, {"factor"}}) {
+        const TBeh beh = Spust(a);
+        EXPECT_EQ(beh.Status, kSelhani);
+        EXPECT_NE(beh.Chyby.find("Soubor nastavení \"" + P(slozka_ / "Merivex.ini") +
+                                 "\", sekce [S-JTSK], klíč \"Altitude\": hodnotu \"-5000000\""),
+                  std::string::npos)
+            << beh.Chyby;
+        EXPECT_EQ(beh.Chyby.find("--help"), std::string::npos) << beh.Chyby;
+    }
+    // Given as an option, the stored value plays no part.
+    EXPECT_EQ(Spust({"factor", "--h", "320"}).Status, kUspech);
+    // A value the dialog could never hold is refused as an option too.
+    const TBeh beh = Spust({"factor", "--h", "-3188698"});
+    EXPECT_EQ(beh.Status, kSpatnePouziti);
+    EXPECT_NE(beh.Chyby.find("nesmí být záporná"), std::string::npos) << beh.Chyby;
 }
 
 TEST_F(Cli, BadUsageIsStatusTwoWithAMessage) {

@@ -41,3 +41,15 @@ TEST_F(ProcesCli, ExitStatusesAndStreams) {
     EXPECT_EQ(Spust("factor " + ini), 0);
     EXPECT_EQ(Vystup().substr(0, 24), "RedukceJTSK -2.757200650");
 }
+
+TEST_F(ProcesCli, AnInputFromAPipeIsConvertedWhole) {
+    // The conversion reads its input more than once; a pipe gives its bytes only once.
+    const auto vstup = Kopie("09-redukce.sdt");
+    const auto vystup = slozka_ / "z-roury.zap";
+    const std::string prikaz = "cat " + Q(vstup) + " | LC_ALL=C.UTF-8 '" + MERIVOX_BIN_DIR +
+                               "/merivox-cli' convert --settings " + Q(slozka_ / "Merivex.ini") +
+                               " -o " + Q(vystup) + " /dev/stdin 2>" + Q(slozka_ / "err");
+    const int status = std::system(prikaz.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Chyby();
+    EXPECT_EQ(NactiSoubor(vystup), NactiSoubor(DataKonverze("09-redukce.zap")));
+}

@@ -1,5 +1,6 @@
 #include "DocasnaSlozka.h"
 #include "Pomucky.h"
+#include "common/NahradaSouboru.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -67,11 +68,10 @@ TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
 TEST_F(SouborDat, AWriteThatFailsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne) {
     const auto soubor = slozka_ / "body.asc";
     Zapis(soubor, "1,2,3,4\r\n");
-    const auto chyba =
-        ZapisObsahSouboru(soubor, "novy obsah", [](std::ostream& proud, const std::string&) {
-            proud.write("nov", 3);
-            proud.setstate(std::ios::badbit);
-        });
+    NastavPoruchuDisku(
+        [](std::string_view) { return std::make_error_code(std::errc::no_space_on_device); });
+    const auto chyba = ZapisObsahSouboru(soubor, "novy obsah");
+    NastavPoruchuDisku({});
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
     EXPECT_FALSE(chyba->Duvod.empty());

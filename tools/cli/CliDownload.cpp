@@ -6,6 +6,10 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "common/NahradaSouboru.h"
+#include "common/Slozky.h"
+#include "download/NactenaDataSoubor.h"
+#include "serial/SpDevices.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 
@@ -17,7 +21,9 @@ namespace {
 const char* const kNapoveda =
     R"(Použití: merivox-cli download (--port N | --device CESTA) [volby linky] -o SOUBOR.sdt
 Přijme naměřená data z totální stanice NTS-660 (stanice v režimu vysílání dat) a uloží je
-beze změny, včetně koncové značky EOT CR LF. Soubor se zapíše, až když data přijdou celá.
+beze změny, včetně koncové značky EOT CR LF. Soubor se zapíše, až když data přijdou celá;
+zda ho lze vytvořit, se ověří předem. Když ho po přenosu přesto zapsat nelze, uloží se data
+do nového souboru ve složce Data (nebo v dočasné složce systému) a zpráva ho jmenuje.
   -o SOUBOR                   výstupní soubor; "-" píše na standardní výstup
   --force                     přepsat existující výstupní soubor (jinak se odmítne)
 )";
@@ -28,6 +34,43 @@ const char* const kNapovedaKonec =
 Návratový kód: 0 přijato a uloženo, 1 chyba portu, komunikace nebo zápisu souboru,
 2 chybné volby, 130 přerušeno Ctrl+C.
 )";
+
+// Whether the data could be saved where -o says: not a folder, not an existing file without
+// --force, and a file can be created there.
+bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal& terminal,
+             const std::string& prikaz) {
+    std::error_code ec;
+    auto chyba = [&](const std::string& text) {
+        terminal.Hlaseni(prikaz + ": ", text);
+        return false;
+    };
+    if (std::filesystem::is_directory(soubor, ec))
+        return chyba(Cz("\"") + TextCesty(soubor) +
+                     Cz("\" je složka; zadejte jméno souboru, do kterého se data uloží."));
+    if (!prepsat && std::filesystem::exists(soubor, ec))
+        return chyba(Cz("Soubor \"") + TextCesty(soubor) +
+                     Cz("\" již existuje; přepsat ho lze volbou --force."));
+    // A trial save that is never finished: it leaves nothing behind. A pipe is not tried, as
+    // opening it waits for its reader.
+    if (platforma::DruhCile(soubor) == platforma::TDruhCile::Zarizeni)
+        return true;
+    const TNahradaSouboru zkouska(soubor);
+    if (zkouska.Chyba())
+        return chyba(ZpravaNelzeVytvorit(soubor) + "\r\n" + TextChyby(zkouska.Chyba()));
+    return true;
+}
+
+// Received data that could not go where they were to go: kept in a file of their own.
+void Zachran(const std::string& data, const std::string& proc, const TTerminal& terminal,
+             const std::string& prikaz) {
+    const auto nahradni =
+        ZachranNactenaData(data, {VychoziSlozkaDat(), std::filesystem::temp_directory_path()});
+    terminal.Hlaseni(prikaz + ": ", proc);
+    terminal.Hlaseni(prikaz + ": ", nahradni.empty()
+                                        ? Cz("Přijatá data nelze uložit ani jinam.")
+                                        : Cz("Přijatá data jsou uložena v souboru \"") +
+                                              TextCesty(nahradni) + "\".");
+}
 
 } // namespace
 
@@ -70,11 +113,10 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
         return SpatnePouziti(terminal, prikaz, Cz("Chybí výstupní soubor (-o SOUBOR)."));
     const bool naVystup = *vystup == "-";
     const std::filesystem::path soubor = CestaZTextu(terminal.ZTerminalu(*vystup));
-    if (!naVystup && !prepsat && std::filesystem::exists(soubor)) {
-        terminal.Hlaseni(prikaz + ": ", Cz("Soubor \"") + TextCesty(soubor) +
-                                            Cz("\" již existuje; přepsat ho lze volbou --force."));
+    // The target is checked before the station is waited for: a transfer into nowhere would
+    // make the surveyor send the whole memory again.
+    if (!naVystup && !OverCil(soubor, prepsat, terminal, prikaz))
         return kSelhani;
-    }
 
     std::optional<std::string> data;
     bool konec = false, selhani = false, preruseno = false;
@@ -95,6 +137,17 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
         driver.OnChybaOtevreni = [&](TComDriver&) {
             selhani = konec = true;
         };
+        // A port that comes from the settings file is named: the user chose none.
+        if (!nastaveni.Cislo && nastaveni.Zarizeni.empty()) {
+            const int cislo = driver.Port().ComNumber();
+            const std::string zarizeni = SpDevicePath(cislo);
+            terminal.Hlaseni(prikaz + ": ",
+                             Cz("Čekám na data na portu COM") + std::to_string(cislo) +
+                                 (zarizeni.empty()
+                                      ? ""
+                                      : " (" + TextCesty(std::filesystem::path(zarizeni)) + ")") +
+                                 Cz(" podle souboru nastavení (jiný port: --port, --device)."));
+        }
         // The driver shows its waiting "dialog" inside AddCommand: the download runs there.
         driver.AddCommand(PrikazNacteni, "");
         preruseno = !linka.Cekej([&] { return konec; }) || TPreruseni::Preruseno();
@@ -110,14 +163,22 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (selhani || !data)
         return kSelhani;
 
+    // Data cut off at the driver's limit (it has said so) are kept, but the status says it.
+    const std::string znacka = "\x04\r\n";
+    const bool uplna = data->size() >= znacka.size() &&
+                       data->compare(data->size() - znacka.size(), znacka.size(), znacka) == 0;
+    const int hotovo = uplna ? kUspech : kSelhani;
     if (naVystup) {
         terminal.Vystup.write(data->data(), static_cast<std::streamsize>(data->size()));
         terminal.Vystup.flush();
-        return terminal.Vystup ? kUspech : kSelhani;
-    }
-    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, *data)) {
-        terminal.Hlaseni(prikaz + ": ", chybaZapisu->Text());
+        if (terminal.Vystup)
+            return hotovo;
+        Zachran(*data, Cz("Standardní výstup nelze zapsat."), terminal, prikaz);
         return kSelhani;
     }
-    return kUspech;
+    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, *data)) {
+        Zachran(*data, chybaZapisu->Text(), terminal, prikaz);
+        return kSelhani;
+    }
+    return hotovo;
 }

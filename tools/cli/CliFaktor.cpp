@@ -48,6 +48,10 @@ int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!PlatnePrumery(prumery, chyba))
         return SpatnePouziti(terminal, "factor", chyba);
     const TNastaveniMAPA2 n = NastaveniSPrumery(prumery);
+    if (!PouzitelneNastaveni(prumery, n, chyba)) {
+        terminal.Hlaseni("factor: ", chyba);
+        return kSelhani;
+    }
     const TRedukce r = VypocetRedukci(n.SouradniceX, n.SouradniceY, n.Vyska);
     if (!std::isfinite(r.Faktor))
         return SpatnePouziti(terminal, "factor", TextNelzeSpocitat());

@@ -29,7 +29,9 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
-Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat, 2 chybné volby.
+Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
+Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat, 2 chybné volby,
+3 data NTS-350: nic nebylo převedeno (výstupní soubor je prázdný).
 )";
 
 // Standard output as a writer's target (-o -).
@@ -180,6 +182,9 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
                                  Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
                                      terminal.ZTerminalu(*v.Faktor) + "\".");
         volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
+    } else if (!PouzitelneNastaveni(v.Prumery, nastaveni, chyba)) {
+        terminal.Hlaseni(prikaz + ": ", chyba);
+        return kSelhani;
     } else if (!std::isfinite(
                    VypocetRedukci(nastaveni.SouradniceX, nastaveni.SouradniceY, nastaveni.Vyska)
                        .Faktor)) {
@@ -199,6 +204,8 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         const TVysledekKonverze vysledek = KonverzeSouboru(soubor, *typ, rozhrani, cil);
         switch (vysledek.Stav) {
         case TStavKonverze::Hotovo:
+            if (vysledek.NicNeprevedeno && status == kUspech)
+                status = kNicNeprevedeno;
             break;
         case TStavKonverze::ChybiVstup:
             rozhrani.Zprava(TDruhZpravy::Chyba,
@@ -215,6 +222,11 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
             status = kSelhani;
             break;
         }
+    }
+    // A closed or full standard output loses the result: a script must hear of it.
+    if (cil.Proud && !terminal.Vystup.flush()) {
+        terminal.Hlaseni(prikaz + ": ", Cz("Výsledek konverze nelze zapsat na standardní výstup."));
+        status = kSelhani;
     }
     return status;
 }

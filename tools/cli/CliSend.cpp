@@ -5,6 +5,7 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "link/DelkaRadku.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -142,6 +143,15 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
         driver.OnChybaOtevreni = [&](TComDriver&) {
             konec = true;
         };
+        // Every line is checked before the port is opened: nothing half sent.
+        const std::size_t nejvic = NejdelsiRadekZapisu(driver);
+        if (const auto dlouhy = NajdiDlouhyRadek(*text, nejvic)) {
+            const std::string kde =
+                body || kody ? Cz("Záznam ") + std::to_string(dlouhy->Cislo)
+                             : Cz("Řádek ") + std::to_string(dlouhy->Cislo) + Cz(" souboru");
+            linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextDlouhyRadek(kde, dlouhy->Delka, nejvic));
+            return kSelhani;
+        }
         driver.AddCommand(PrikazZapis, *text);
         preruseno = !linka.Cekej([&] { return konec; });
         if (preruseno)

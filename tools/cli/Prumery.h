@@ -26,6 +26,10 @@ bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba);
 // program, or --settings), with the given mean values in place of the stored ones.
 TNastaveniMAPA2 NastaveniSPrumery(const TPrumeryCli& prumery);
 
+// Whether the mean values that come from the settings file (those not given as options) are
+// numbers the parameters dialog could hold; otherwise `chyba` names the file, section and key.
+bool PouzitelneNastaveni(const TPrumeryCli& prumery, const TNastaveniMAPA2& n, std::string& chyba);
+
 // The usage message for mean values at which the reduction has no finite value (an
 // altitude below minus half the earth's radius).
 std::string TextNelzeSpocitat();

@@ -1,11 +1,14 @@
 #include "upload/qt/OknoZapisu.h"
 
+#include "common/Cp1250.h"
+#include "link/DelkaRadku.h"
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ObrazkyZapisu.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +24,15 @@ QAction* Akce(QWidget* okno, const char* jmeno, const char* titulek, const char*
     akce->setToolTip(QString::fromUtf8(napoveda));
     akce->setStatusTip(QString::fromUtf8(napoveda));
     return akce;
+}
+
+// The table row whose record is the `zaznam`-th line of the upload text: each non-empty row
+// gives one record.
+int RadekZaznamu(const TTabulkaTextu& tabulka, std::size_t zaznam) {
+    for (int r = 1; r <= tabulka.PocetRadku(); ++r)
+        if (!tabulka.JePrazdnyRadek(r) && --zaznam == 0)
+            return r;
+    return tabulka.PocetRadku();
 }
 
 } // namespace
@@ -104,6 +116,38 @@ void TFormZapisTabulky::done(int vysledek) {
     QDialog::done(vysledek);
 }
 
+void TFormZapisTabulky::closeEvent(QCloseEvent* udalost) {
+    if (MuzeOdejit(true))
+        QDialog::closeEvent(udalost);
+    else
+        udalost->ignore();
+}
+
+bool TFormZapisTabulky::Zmeneno() const {
+    return ObsahSouboru() != ulozeno_;
+}
+
+bool TFormZapisTabulky::MuzeOdejit(bool zavreni) {
+    if (!Zmeneno())
+        return true;
+    TZpravaOkna otazka = ZpravaDruhu(
+        TDruhZpravy::Varovani,
+        QString::fromUtf8(zavreni ? "Tabulka byla změněna a není uložena v souboru. Uložit ji "
+                                    "před zavřením okna?"
+                                  : "Tabulka byla změněna a není uložena v souboru. Uložit ji "
+                                    "před načtením jiného souboru?"));
+    otazka.ikona = QMessageBox::Question;
+    otazka.tlacitka = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    switch (UkazZpravu(this, otazka)) {
+    case QMessageBox::Save:
+        return Uloz();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TFormZapisTabulky::keyPressEvent(QKeyEvent* udalost) {
     // Escape would close the window and throw the typed table away; it only leaves a cell.
     if (udalost->key() == Qt::Key_Escape) {
@@ -145,19 +189,28 @@ std::filesystem::path TFormZapisTabulky::VolbaSouboru(bool ulozit) {
 }
 
 void TFormZapisTabulky::A_OtevriSouborExecute() {
-    const std::filesystem::path soubor = VolbaSouboru(false);
+    const std::filesystem::path soubor =
+        MuzeOdejit(false) ? VolbaSouboru(false) : std::filesystem::path();
     if (!soubor.empty()) {
         // A file that cannot be read leaves the table reset; the reader says so.
         NactiSoubor(soubor);
+        ulozeno_ = ObsahSouboru();
         StringGrid->ZobrazTabulku();
     }
     PoZmeneTabulky();
 }
 
 void TFormZapisTabulky::A_UlozDoSouboruExecute() {
+    Uloz();
+}
+
+bool TFormZapisTabulky::Uloz() {
     const std::filesystem::path soubor = VolbaSouboru(true);
-    if (!soubor.empty())
-        UlozSoubor(soubor); // a failure keeps the old file and says why
+    // A failure keeps the old file and says why.
+    if (soubor.empty() || !UlozSoubor(soubor))
+        return false;
+    ulozeno_ = ObsahSouboru();
+    return true;
 }
 
 void TFormZapisTabulky::PrevezmiUdalosti() {
@@ -196,6 +249,15 @@ void TFormZapisTabulky::A_ZapisDatExecute() {
     const std::optional<std::string> text = PripravZapis();
     if (!text)
         return;
+    const std::size_t nejvic = NejdelsiRadekZapisu(driver_);
+    if (const auto dlouhy = NajdiDlouhyRadek(*text, nejvic)) {
+        zpravy_.Zprava(TDruhZpravy::Chyba,
+                       TextDlouhyRadek(Cz("Řádek ") +
+                                           std::to_string(RadekZaznamu(*tabulka_, dlouhy->Cislo)) +
+                                           Cz(" tabulky"),
+                                       dlouhy->Delka, nejvic));
+        return;
+    }
     A_ZapisDat->setEnabled(false);
     zpravy_.Zprava(TDruhZpravy::Informace, TextRezimPrijmu());
     driver_.AddCommand(PrikazZapis, *text);

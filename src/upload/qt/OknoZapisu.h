@@ -16,6 +16,7 @@
 #include <string>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QToolBar;
 class QVBoxLayout;
@@ -71,6 +72,8 @@ protected:
     // The window's own file format and upload text.
     virtual bool NactiSoubor(const std::filesystem::path& soubor) = 0;
     virtual bool UlozSoubor(const std::filesystem::path& soubor) = 0;
+    // What a save would write now: the table's content as far as a file keeps it.
+    virtual std::string ObsahSouboru() const = 0;
     virtual std::optional<std::string> PripravZapis() = 0;
     // Runs after every key release in the grid, every deletion and every open (the code
     // window rebuilds its tree there).
@@ -80,6 +83,9 @@ protected:
     // closing steps and call this.
     void done(int vysledek) override;
     void keyPressEvent(QKeyEvent* udalost) override;
+    // Closing by the button, the title bar or Alt+F4: a changed table is not thrown away
+    // without asking.
+    void closeEvent(QCloseEvent* udalost) override;
 
     TMrizkaTabulky* StringGrid;
 
@@ -92,6 +98,13 @@ private:
     void Prubeh(int potvrzeno, int celkem);
     void KonecPrubehu();
     std::filesystem::path VolbaSouboru(bool ulozit);
+    // Saves through the dialog; true when the file was written.
+    bool Uloz();
+    // Whether the table differs from what was last loaded or saved.
+    bool Zmeneno() const;
+    // Save / discard / go back for a changed table before it is closed (`zavreni`) or
+    // replaced by a file; true when the table may go.
+    bool MuzeOdejit(bool zavreni);
 
     TComDriver& driver_;
     std::unique_ptr<TTabulkaTextu> tabulka_;
@@ -100,6 +113,8 @@ private:
     QVBoxLayout* rozvrzeni_;
     QToolBar* lista_;
     QLabel* L_Prubeh;
+    // The table's content when it was last loaded or saved (an empty table at first).
+    std::string ulozeno_;
 
     // The driver's handlers before this window's first send, given back when it closes.
     struct TUlozeneUdalosti {

@@ -109,6 +109,10 @@ bool TFormZapisKodu::UlozSoubor(const std::filesystem::path& soubor) {
     return OhlasChybu(ZapisObsahSouboru(soubor, TextSouboruKodu(Kody())), Zpravy());
 }
 
+std::string TFormZapisKodu::ObsahSouboru() const {
+    return TextSouboruKodu(static_cast<const TTabulkaKodu&>(Tabulka()));
+}
+
 std::optional<std::string> TFormZapisKodu::PripravZapis() {
     return PripravZapisKodu(Kody(), Zpravy());
 }

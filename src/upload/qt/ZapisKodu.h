@@ -22,6 +22,7 @@ public:
 protected:
     bool NactiSoubor(const std::filesystem::path& soubor) override;
     bool UlozSoubor(const std::filesystem::path& soubor) override;
+    std::string ObsahSouboru() const override;
     std::optional<std::string> PripravZapis() override;
     void PoZmeneTabulky() override { ObnovStrom(); }
 };

@@ -64,6 +64,10 @@ bool TFormZapisSouradnicBodu::UlozSoubor(const std::filesystem::path& soubor) {
     return OhlasChybu(ZapisObsahSouboru(soubor, TextSouboruBodu(Body())), Zpravy());
 }
 
+std::string TFormZapisSouradnicBodu::ObsahSouboru() const {
+    return TextSouboruBodu(static_cast<const TTabulkaBodu&>(Tabulka()));
+}
+
 std::optional<std::string> TFormZapisSouradnicBodu::PripravZapis() {
     return PripravZapisBodu(Body(), CB_ProhozeniXY->isChecked(), Zpravy());
 }

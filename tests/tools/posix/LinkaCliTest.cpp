@@ -9,6 +9,7 @@
 
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
+#include "common/NahradaSouboru.h"
 #include "common/Zpravy.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -189,6 +190,68 @@ TEST_F(LinkaCli, DownloadIsWrittenByteExactWhateverTheSplitting) {
     EXPECT_FALSE(fs::exists(slozka_ / "d.sdt.tmp"));
 }
 
+TEST_F(LinkaCli, ATargetThatCannotBeWrittenStopsBeforeTheWaitAndDataAreNeverLost) {
+    // A folder (with --force too) or a missing folder: named at once, the port not even tried.
+    fs::create_directory(slozka_ / "slozka");
+    for (const TArgumenty& a : std::vector<TArgumenty>{
+             {"--device", (slozka_ / "bez").string(), "-o", (slozka_ / "slozka").string()},
+             {"--device", (slozka_ / "bez").string(), "--force", "-o",
+              (slozka_ / "slozka").string()},
+             {"--device", (slozka_ / "bez").string(), "-o", (slozka_ / "chybi" / "d.sdt").string()},
+         }) {
+        const TBeh beh = Spust("download", a);
+        EXPECT_EQ(beh.Status, 1);
+        EXPECT_EQ(beh.Chyby.find("neexistuje nebo"), std::string::npos) << beh.Chyby;
+        EXPECT_EQ(beh.Chyby.find("--force"), std::string::npos) << beh.Chyby;
+    }
+    EXPECT_NE(Spust("download", {"--device", "x", "-o", (slozka_ / "slozka").string()})
+                  .Chyby.find("\" je složka"),
+              std::string::npos);
+
+    // The file still cannot be written after the transfer (here a full disk), or standard
+    // output takes nothing: the data go to a file of their own, which the message names.
+    const std::string data = "11=1 81=1000.000 82=2000.000\r\n"; // the station adds the end mark
+    auto zachraneny = [](const std::string& chyby) {
+        const auto konec = chyby.rfind('"');
+        const auto zacatek = chyby.rfind('"', konec - 1);
+        return fs::path(chyby.substr(zacatek + 1, konec - zacatek - 1));
+    };
+    for (const bool naVystup : {false, true}) {
+        TSimStanice stanice(Rychla());
+        std::thread hra([&] { stanice.HrajDownload(data, 10s); });
+        int zapisu = 0;
+        NastavPoruchuDisku([&](std::string_view) {
+            return ++zapisu == 1 && !naVystup ? std::make_error_code(std::errc::no_space_on_device)
+                                              : std::error_code();
+        });
+        std::ostringstream vystup;
+        std::ostream zavreny(nullptr);
+        std::ostringstream chyby;
+        const int status =
+            SpustCli({"download", "--settings", ini_.string(), "--device", stanice.Cesta(), "-o",
+                      naVystup ? "-" : (slozka_ / "d.sdt").string()},
+                     TTerminal{naVystup ? zavreny : vystup, chyby, true});
+        NastavPoruchuDisku({});
+        hra.join();
+        EXPECT_EQ(status, 1);
+        EXPECT_FALSE(fs::exists(slozka_ / "d.sdt"));
+        const fs::path soubor = zachraneny(chyby.str());
+        EXPECT_NE(chyby.str().find("Přijatá data jsou uložena v souboru"), std::string::npos)
+            << chyby.str();
+        EXPECT_EQ(NactiSoubor(soubor), data + kKonec) << chyby.str();
+        fs::remove(soubor);
+    }
+}
+
+TEST_F(LinkaCli, APortFromTheSettingsFileIsNamedBeforeTheWait) {
+    const TBeh beh = Spust("download", {"-o", (slozka_ / "d.sdt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    const auto cekam =
+        beh.Chyby.find("Čekám na data na portu COM1 (" + (slozka_ / "chybi-com1").string() +
+                       ") podle souboru nastavení");
+    EXPECT_LT(cekam, beh.Chyby.find("neexistuje nebo")) << beh.Chyby;
+}
+
 TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
     // The end mark in two pieces at each place; the port chosen by number (section Devices).
     for (std::size_t rez = 1; rez < kKonec.size(); ++rez) {
@@ -313,6 +376,32 @@ TEST_F(LinkaCli, BadRowOrMissingFileSendsNothing) {
             .Chyby.find(Cp1250NaUtf8(zaznam.texty[0])),
         std::string::npos);
     EXPECT_EQ(stanice.Prijmi(200ms), "");
+}
+
+TEST_F(LinkaCli, ALineLongerThanThePortTakesIsNamedBeforeAnythingIsSent) {
+    // The port takes a line and its CR LF in one write of at most 2048 bytes.
+    const std::string nejdelsi(2046, 'A');
+    ZapisSoubor(slozka_ / "dlouhy.txt", "PRVNI\r\n" + nejdelsi + "B\r\nTRETI\r\n");
+    ZapisSoubor(slozka_ / "body.asc", "1 10 20 30 " + std::string(3000, 'p') + "\r\n");
+    TSimStanice stanice(Rychla());
+    TBeh beh = Spust("send", {"--device", stanice.Cesta(), (slozka_ / "dlouhy.txt").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find("Řádek 2 souboru má 2047 znaků"), std::string::npos) << beh.Chyby;
+    EXPECT_NE(beh.Chyby.find("nejvýše o 2046 znacích"), std::string::npos) << beh.Chyby;
+    EXPECT_EQ(beh.Chyby.find("přerušeno"), std::string::npos) << beh.Chyby;
+    beh = Spust("send", {"--device", stanice.Cesta(), "--points", (slozka_ / "body.asc").string()});
+    EXPECT_EQ(beh.Status, 1);
+    EXPECT_NE(beh.Chyby.find("Záznam 1 má"), std::string::npos) << beh.Chyby;
+    EXPECT_EQ(stanice.Prijmi(200ms), "");
+
+    // A line of exactly the longest length goes through.
+    ZapisSoubor(slozka_ / "dlouhy.txt", "PRVNI\r\n" + nejdelsi + "\r\n");
+    std::string prijato;
+    std::thread hra([&] { prijato = PrijmiZapis(stanice); });
+    beh = Spust("send", {"--device", stanice.Cesta(), (slozka_ / "dlouhy.txt").string()});
+    hra.join();
+    EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+    EXPECT_EQ(prijato, DratZapisu("PRVNI\r\n" + nejdelsi + "\r\n"));
 }
 
 TEST_F(LinkaCli, SilentStationGivesTheCommunicationError) {

@@ -283,12 +283,13 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
     TZaznamZprav zpravy;
     VyberSoubor(chybi, {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
                         QString::fromUtf8("Všechny soubory (*.*)")});
+    zpravy.OdpovezDalsi(QMessageBox::Discard); // the typed table may go
     okno_->A_OtevriSoubor->trigger();
-    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
-    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Merivox 2.0");
-    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(
+    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
+    EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Merivox 2.0");
+    EXPECT_TRUE(zpravy.Zpravy()[1].text.startsWith(
         "Cannot open file " + QString::fromStdU16String(chybi.u16string()) + "."))
-        << zpravy.Zpravy()[0].text.toStdString();
+        << zpravy.Zpravy()[1].text.toStdString();
     EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("", "", "", "", "")));
     OverZrcadlo();
 
@@ -300,9 +301,71 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
                 {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
                  QString::fromUtf8("Všechny soubory (*.*)")});
     okno_->A_UlozDoSouboru->trigger();
-    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
-    EXPECT_TRUE(zpravy.Zpravy()[1].text.startsWith("Cannot create file "));
+    ASSERT_EQ(zpravy.Zpravy().size(), 3u);
+    EXPECT_TRUE(zpravy.Zpravy()[2].text.startsWith("Cannot create file "));
     EXPECT_EQ(okno_->Body().Bunka(1, 0), "1");
+}
+
+TEST_F(OknoBoduTest, ARowTooLongForThePortIsNamedAndNothingIsSent) {
+    Vypln({{"1", "10", "20", "30"}, {}, {"2", "10", "20", "30", std::string(3000, 'p')}});
+    TZaznamZprav zpravy;
+    okno_->A_ZapisDat->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(QString::fromUtf8("Řádek 3 tabulky má ")))
+        << zpravy.Zpravy()[0].text.toStdString();
+    EXPECT_EQ(driver_->PocetPrikazu(), 0);
+    EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+}
+
+TEST_F(OknoBoduTest, AChangedTableIsNotThrownAwayWithoutAsking) {
+    const QStringList filtry{QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
+                             QString::fromUtf8("Všechny soubory (*.*)")};
+    const QString otazka = QString::fromUtf8(
+        "Tabulka byla změněna a není uložena v souboru. Uložit ji před zavřením okna?");
+    TZaznamZprav zpravy;
+    okno_->show();
+    Napis(Mrizka(), 0, 0, "1");
+    // Go back, from the close button and from the title bar (Alt+F4 comes the same way).
+    zpravy.OdpovezDalsi(QMessageBox::Cancel);
+    okno_->A_Konec->trigger();
+    zpravy.OdpovezDalsi(QMessageBox::Cancel);
+    okno_->close();
+    EXPECT_TRUE(okno_->isVisible());
+    ASSERT_EQ(zpravy.Zpravy().size(), 2u);
+    EXPECT_EQ(zpravy.Zpravy()[0].text, otazka);
+    EXPECT_EQ(zpravy.Zpravy()[0].tlacitka,
+              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // Before a file is loaded over it: going back shows no file dialog.
+    NastavVolbuSouboru([](QFileDialog&) {
+        ADD_FAILURE() << "no file dialog after going back";
+        return QString();
+    });
+    zpravy.OdpovezDalsi(QMessageBox::Cancel);
+    okno_->A_OtevriSoubor->trigger();
+    EXPECT_EQ(okno_->Body().Bunka(1, 0), "1");
+    EXPECT_TRUE(
+        zpravy.Zpravy()[2].text.endsWith(QString::fromUtf8("před načtením jiného souboru?")));
+    // Save: the file is written and the window closes.
+    const auto soubor = slozka_ / "body.asc";
+    VyberSoubor(soubor, filtry);
+    zpravy.OdpovezDalsi(QMessageBox::Save);
+    okno_->close();
+    EXPECT_FALSE(okno_->isVisible());
+    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    // Saved, or changed only in what a file does not keep (an empty row): no question.
+    okno_->show();
+    okno_->A_Pridej->trigger();
+    okno_->close();
+    EXPECT_FALSE(okno_->isVisible());
+    // Discard closes with the table unsaved.
+    okno_->show();
+    Napis(Mrizka(), 0, 1, "5");
+    zpravy.OdpovezDalsi(QMessageBox::Discard);
+    okno_->close();
+    EXPECT_FALSE(okno_->isVisible());
+    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    EXPECT_EQ(zpravy.Zpravy().size(), 5u);
 }
 
 TEST_F(OknoBoduTest, APortThatCannotBeOpenedGivesTheSendActionBack) {
