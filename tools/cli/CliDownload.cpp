@@ -36,32 +36,13 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     TVolbyLinky volby;
     std::optional<std::string> vystup;
     bool prepsat = false;
-    for (std::size_t i = 0; i < argumenty.size(); ++i) {
-        const std::string& a = argumenty[i];
-        if (a == "--help" || a == "-h") {
-            terminal.Tisk(Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec));
-            return kUspech;
-        }
-        const TVolba linka = ZpracujVolbuLinky(argumenty, i, volby);
-        if (linka == TVolba::Zpracovana)
-            continue;
-        if (linka == TVolba::Jina && a == "--force") {
-            prepsat = true;
-            continue;
-        }
-        if (linka == TVolba::Jina && (a == "-o" || a.rfind("-o=", 0) == 0)) {
-            std::string hodnota;
-            if (HodnotaVolby(argumenty, i, "-o", hodnota)) {
-                vystup = hodnota;
-                continue;
-            }
-        } else if (linka == TVolba::Jina) {
-            return SpatnePouziti(terminal, prikaz,
-                                 Cz("Neznámá volba nebo argument \"") + terminal.ZTerminalu(a) +
-                                     "\".");
-        }
-        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
-    }
+    TPravidlaVoleb pravidla;
+    pravidla.Volby = VolbyLinky(volby);
+    pravidla.Volby.insert(pravidla.Volby.end(),
+                          {Hodnota("-o", vystup), Prepinac("--force", prepsat)});
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz,
+                                    Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec)))
+        return *konec;
     TNastaveniLinky nastaveni;
     std::string chyba;
     if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))

@@ -47,29 +47,20 @@ std::string MalaPismena(std::string text) {
 
 } // namespace
 
-TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby) {
-    const std::string& a = argumenty[i];
-    for (auto [volba, cil] :
-         {std::pair{"--port", &volby.Port}, std::pair{"--device", &volby.Zarizeni},
-          std::pair{"--baud", &volby.Rychlost}, std::pair{"--parity", &volby.Parita},
-          std::pair{"--data-bits", &volby.DatoveBity}, std::pair{"--stop-bits", &volby.StopBity},
-          std::pair{"--settings", &volby.Nastaveni}}) {
-        const std::string nazev = volba;
-        if (a != nazev && a.rfind(nazev + "=", 0) != 0)
-            continue;
-        std::string hodnota;
-        if (!HodnotaVolby(argumenty, i, nazev, hodnota))
-            return TVolba::ChybiHodnota;
-        *cil = hodnota;
-        return TVolba::Zpracovana;
-    }
-    return TVolba::Jina;
+std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
+    return {Hodnota("--port", volby.Port),
+            Hodnota("--device", volby.Zarizeni),
+            Hodnota("--baud", volby.Rychlost),
+            Hodnota("--parity", volby.Parita),
+            Hodnota("--data-bits", volby.DatoveBity),
+            Hodnota("--stop-bits", volby.StopBity),
+            Hodnota("--settings", volby.Nastaveni)};
 }
 
 bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
                       TNastaveniLinky& nastaveni, std::string& chyba) {
-    auto spatne = [&](const char* co, const std::string& hodnota) {
-        chyba = Cz(co) + " \"" + terminal.ZTerminalu(hodnota) + "\".";
+    auto spatne = [&](const char* volba, const char* co, const std::string& hodnota) {
+        chyba = ChybnaHodnota(volba, Cz(co) + " \"" + terminal.ZTerminalu(hodnota) + "\".");
         return false;
     };
     if (volby.Port && volby.Zarizeni) {
@@ -79,12 +70,12 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
     if (volby.Port) {
         const auto cislo = CeleCislo(*volby.Port);
         if (!cislo || *cislo < 1 || *cislo > 65535)
-            return spatne("Číslo portu musí být 1 až 65535, ne", *volby.Port);
+            return spatne("--port", "Číslo portu musí být 1 až 65535, ne", *volby.Port);
         nastaveni.Cislo = static_cast<uint16_t>(*cislo);
     }
     if (volby.Zarizeni) {
         if (volby.Zarizeni->empty())
-            return spatne("Cesta k zařízení nesmí být prázdná, ne", *volby.Zarizeni);
+            return spatne("--device", "Cesta k zařízení nesmí být prázdná, ne", *volby.Zarizeni);
         nastaveni.Zarizeni = *volby.Zarizeni;
     }
     if (volby.Rychlost) {
@@ -92,7 +83,7 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         const auto* r = std::find_if(std::begin(kRychlosti), std::end(kRychlosti),
                                      [&](const auto& p) { return cislo && p.first == *cislo; });
         if (r == std::end(kRychlosti))
-            return spatne("Neznámá rychlost linky", *volby.Rychlost);
+            return spatne("--baud", "Neznámá rychlost linky", *volby.Rychlost);
         nastaveni.Rychlost = r->second;
     }
     if (volby.Parita) {
@@ -104,12 +95,12 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         else if (p == "even")
             nastaveni.Parita = paEven;
         else
-            return spatne("Parita musí být None, Odd nebo Even, ne", *volby.Parita);
+            return spatne("--parity", "Parita musí být None, Odd nebo Even, ne", *volby.Parita);
     }
     if (volby.DatoveBity) {
         const auto cislo = CeleCislo(*volby.DatoveBity);
         if (!cislo || *cislo < 4 || *cislo > 8)
-            return spatne("Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
+            return spatne("--data-bits", "Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
         nastaveni.DatoveBity = static_cast<TSpDatabits>(db4 + (*cislo - 4));
     }
     if (volby.StopBity) {
@@ -119,7 +110,7 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         else if (s == "2" || s == "two")
             nastaveni.StopBity = sbTwo;
         else
-            return spatne("Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
+            return spatne("--stop-bits", "Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
     }
     nastaveni.Nastaveni = volby.Nastaveni;
     return true;

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The options as given.
 struct TVolbyLinky {
@@ -25,8 +26,8 @@ struct TVolbyLinky {
     std::optional<std::string> Nastaveni; // --settings
 };
 
-// Takes --port, --device, --baud, --parity, --data-bits, --stop-bits or --settings at `i`.
-TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby);
+// The options --port, --device, --baud, --parity, --data-bits, --stop-bits and --settings.
+std::vector<TVolba> VolbyLinky(TVolbyLinky& volby);
 
 // The help lines of these options (UTF-8).
 extern const char* const kNapovedaLinky;
@@ -42,7 +43,8 @@ struct TNastaveniLinky {
     std::optional<std::string> Nastaveni;
 };
 
-// False with the usage message (cp1250) when a value is not one the link knows.
+// False with the usage message (cp1250, led by the option) when a value is not one the link
+// knows.
 bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
                       TNastaveniLinky& nastaveni, std::string& chyba);
 
