@@ -33,20 +33,14 @@ Návratový kód: 0 přijato a uloženo, 1 chyba portu, komunikace nebo zápisu 
 
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "download";
-    TVolbyLinky volby;
     std::optional<std::string> vystup;
     bool prepsat = false;
     TPravidlaVoleb pravidla;
-    pravidla.Volby = VolbyLinky(volby);
-    pravidla.Volby.insert(pravidla.Volby.end(),
-                          {Hodnota("-o", vystup), Prepinac("--force", prepsat)});
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz,
-                                    Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec)))
-        return *konec;
+    pravidla.Volby = {Hodnota("-o", vystup), Prepinac("--force", prepsat)};
     TNastaveniLinky nastaveni;
-    std::string chyba;
-    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
+    if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
+                                         kNapoveda, kNapovedaKonec, nastaveni))
+        return *konec;
     if (!vystup || vystup->empty())
         return SpatnePouziti(terminal, prikaz, Cz("Chybí výstupní soubor (-o SOUBOR)."));
     const bool naVystup = *vystup == "-";

@@ -42,11 +42,11 @@ bool MaRadek(const std::string& text) {
 
 int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "send";
-    TVolbyLinky volby;
     std::optional<std::string> body, kody;
     std::vector<std::string> soubory;
     bool prohozeniXY = false;
-    TPravidlaVoleb pravidla{.Volby = VolbyLinky(volby),
+    TPravidlaVoleb pravidla{.Volby = {Prepinac("--swap-xy", prohozeniXY), Hodnota("--points", body),
+                                      Hodnota("--codes", kody)},
                             .Argument =
                                 [&](const std::string& soubor) {
                                     // "-" is no file here: the text to send is never read from
@@ -57,16 +57,10 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
                                     return true;
                                 },
                             .KonecVoleb = true};
-    pravidla.Volby.insert(
-        pravidla.Volby.end(),
-        {Prepinac("--swap-xy", prohozeniXY), Hodnota("--points", body), Hodnota("--codes", kody)});
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz,
-                                    Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec)))
-        return *konec;
     TNastaveniLinky nastaveni;
-    std::string chyba;
-    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
+    if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
+                                         kNapoveda, kNapovedaKonec, nastaveni))
+        return *konec;
     const int zdroju = int(soubory.size()) + (body ? 1 : 0) + (kody ? 1 : 0);
     if (zdroju != 1)
         return SpatnePouziti(terminal, prikaz,

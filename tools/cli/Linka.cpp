@@ -39,13 +39,11 @@ std::optional<long> CeleCislo(const std::string& text) {
     return std::stol(text);
 }
 
-std::string MalaPismena(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
+// The options as given.
+struct TVolbyLinky {
+    std::optional<std::string> Port, Zarizeni, Rychlost, Parita, DatoveBity, StopBity;
+    std::optional<std::string> Nastaveni; // --settings
+};
 
 std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
     return {Hodnota("--port", volby.Port),
@@ -55,6 +53,12 @@ std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
             Hodnota("--data-bits", volby.DatoveBity),
             Hodnota("--stop-bits", volby.StopBity),
             Hodnota("--settings", volby.Nastaveni)};
+}
+
+std::string MalaPismena(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
@@ -114,6 +118,24 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
     }
     nastaveni.Nastaveni = volby.Nastaveni;
     return true;
+}
+
+} // namespace
+
+std::optional<int> CtiVolbyLinky(const TArgumenty& argumenty, TPravidlaVoleb pravidla,
+                                 const TTerminal& terminal, const std::string& prikaz,
+                                 const char* napoveda, const char* napovedaKonec,
+                                 TNastaveniLinky& nastaveni) {
+    TVolbyLinky volby;
+    const auto linky = VolbyLinky(volby);
+    pravidla.Volby.insert(pravidla.Volby.begin(), linky.begin(), linky.end());
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz,
+                                    Cz(napoveda) + Cz(kNapovedaLinky) + Cz(napovedaKonec)))
+        return konec;
+    std::string chyba;
+    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
+        return SpatnePouziti(terminal, prikaz, chyba);
+    return std::nullopt;
 }
 
 void TRadekPrubehu::Ukaz(const std::string& cp1250) {
