@@ -13,7 +13,7 @@ namespace {
 
 struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(std::uint8_t, bool) override { return {}; }
+    TVolbyKonverze Parametry(TTypStanice, bool) override { return {}; }
     void Zprava(TDruhZpravy, const std::string&) override {}
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
 };

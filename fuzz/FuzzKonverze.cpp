@@ -23,7 +23,7 @@ namespace {
 struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     TVolbyKonverze Volby;
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(std::uint8_t, bool) override { return Volby; }
+    TVolbyKonverze Parametry(TTypStanice, bool) override { return Volby; }
     void PoskozenaData(std::size_t) override {}
     void Zprava(TDruhZpravy, const std::string&) override {}
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
@@ -122,14 +122,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The entry operation through files, NTS-660 or NTS-350.
         const auto vstup = SlozkaProcesu() / "vstup.sdt";
         std::ofstream(vstup, std::ios::binary) << text;
-        const std::uint8_t typ = (o & 2) ? 1 : 2;
+        const TTypStanice typ = (o & 2) ? TTypStanice::tsNTS350 : TTypStanice::tsNTS660;
         const TVysledekKonverze v = KonverzeSouboru(vstup, typ, rozhrani);
         Over(v.Stav == TStavKonverze::Hotovo);
         std::ifstream in(v.VystupniSoubor, std::ios::binary);
         const std::string vystup((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());
         OverKonceRadku(vystup);
-        Over(typ == 1
+        Over(typ == TTypStanice::tsNTS350
                  ? vystup.empty()
                  : (v.VystupniSoubor.extension() == ".asc" || vystup.ends_with("/\r\n-2\r\n")));
         std::filesystem::remove(v.VystupniSoubor);
@@ -138,11 +138,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TCteckaRadku radky(TText{text});
     std::string varovani;
-    KontrolaNestandardnich(radky, 2, false, true, true, varovani);
+    KontrolaNestandardnich(radky, TTypStanice::tsNTS660, false, true, true, varovani);
     Over(Zkratka(varovani) == PredbeznaKontrola(text));
 
-    const bool souradnice = JeSouborSouradnic(radky, 2);
-    ParametryKonverze p = SestavParametry("vstup.sdt", "vystup", 2, souradnice, rozhrani.Volby);
+    const bool souradnice = JeSouborSouradnic(radky, TTypStanice::tsNTS660);
+    ParametryKonverze p =
+        SestavParametry("vstup.sdt", "vystup", TTypStanice::tsNTS660, souradnice, rozhrani.Volby);
     TVystupDoRetezce vystup;
     if (souradnice) {
         ZapisSouradnic(radky, p, vystup);

@@ -4,6 +4,7 @@
 // through its open command (goal 200 ms).
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
+#include "ui/DialogSouboru.h"
 #include "upload/qt/OknoZapisu.h"
 #include "upload/qt/ZapisKodu.h"
 #include "upload/qt/ZapisSouradnicBodu.h"
@@ -88,7 +89,7 @@ void BM_NacteniSouboruBoduDoOkna(benchmark::State& state) {
             vystup << radek;
         }
     }
-    NastavVolbuSouboruZapisu([&](QFileDialog&) { return QString::fromStdString(soubor.string()); });
+    NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(soubor.string()); });
     auto driver = Driver();
     TFormZapisSouradnicBodu okno(nullptr, *driver);
     okno.show();
@@ -101,7 +102,7 @@ void BM_NacteniSouboruBoduDoOkna(benchmark::State& state) {
         QApplication::processEvents(); // the grid paints what it now holds
     }
     state.counters["rows"] = okno.Mrizka()->rowCount();
-    NastavVolbuSouboruZapisu({});
+    NastavVolbuSouboru({});
     std::filesystem::remove(soubor);
 }
 BENCHMARK(BM_NacteniSouboruBoduDoOkna)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -121,7 +121,7 @@ void BM_NactiSouborBodu(benchmark::State& state) {
     std::ofstream(soubor, std::ios::binary) << SouborBodu(int(state.range(0)));
     TTabulkaBodu tabulka;
     for (auto _ : state) {
-        if (NactiSouborBodu(soubor, tabulka))
+        if (NactiSouborTabulky(soubor, tabulka, NactiBody))
             state.SkipWithError("cannot read the point file");
         benchmark::DoNotOptimize(tabulka.PocetRadku());
     }

@@ -1,20 +1,22 @@
 #include "app/Zaklad.h"
 
 #include "app/Instance.h"
+#include "app/Navod.h"
 #include "app/OProgramu.h"
 #include "app/ObrazZakladu.h"
 #include "app/Obrazky.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "common/TypStanice.h"
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
+#include "download/NactenaDataSoubor.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
-#include "download/NactenaDataSoubor.h"
-#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
+#include "link/qt/ComConfig.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ZapisKodu.h"
@@ -25,6 +27,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -81,6 +84,9 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
     ZarovnejMenuVpravo(menuBar(), int(menuBar()->actions().size()) - 1);
+    // The user guide, without a menu item of its own.
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            [this] { OtevriNavod(this, SlozkaProgramu()); });
     InstalujDriver();
 }
 
@@ -112,7 +118,7 @@ void TFormZaklad::InstalujDriver() {
         zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
     }
     // Every run begins with an NTS-660, whatever the settings file says.
-    driver_->StationType = StaniceNTS660;
+    driver_->StationType = TTypStanice::tsNTS660;
 }
 
 void TFormZaklad::closeEvent(QCloseEvent* udalost) {
@@ -128,8 +134,7 @@ void TFormZaklad::UlozNastaveni() {
     TIniFile nastaveni(CestaNastaveni());
     try {
         driver_->SaveSettings(nastaveni);
-        nastaveni.WriteString("Station", "Type",
-                              driver_->StationType == StaniceNTS350 ? "NTS-350" : "NTS-660");
+        nastaveni.WriteString("Station", "Type", TextTypuStanice(driver_->StationType));
     } catch (const EIniFileError& chyba) {
         // Closing goes on: the settings are all that is lost, and the message says where.
         zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());

@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName("Merivox 2.0");
     QApplication::setWindowIcon(IkonaProgramu());
+    // The menu entry's id, by which a desktop matches the window to its entry and icon.
+    QGuiApplication::setDesktopFileName("cz.merivox.Merivox");
     NastavCestinu(aplikace);
     // Port events reach the program on this thread; installed before the main window
     // creates the station link, removed after the window and its port are gone.

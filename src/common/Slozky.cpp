@@ -11,6 +11,12 @@ std::filesystem::path SlozkaProgramu() {
     return platforma::CestaProgramu().parent_path();
 }
 
+bool JeInstalovanaKopie(const std::filesystem::path& slozkaProgramu) {
+    std::error_code ec;
+    return slozkaProgramu.filename() == "bin" &&
+           std::filesystem::is_directory(slozkaProgramu.parent_path() / "share" / "merivox", ec);
+}
+
 std::filesystem::path CestaNastaveni() {
     {
         std::lock_guard lock(gZamek);
@@ -18,7 +24,7 @@ std::filesystem::path CestaNastaveni() {
             return gPrepsanaCesta;
     }
     const auto folder = SlozkaProgramu();
-    if (platforma::LzeZapisovat(folder))
+    if (!JeInstalovanaKopie(folder) && platforma::LzeZapisovat(folder))
         return folder / "Merivex.ini";
     const auto user = platforma::SlozkaUzivatelskehoNastaveni();
     std::error_code ec;
@@ -34,6 +40,11 @@ void PrepisCestuNastaveni(const std::filesystem::path& path) {
 std::filesystem::path VychoziSlozkaDat() {
     const auto folder = SlozkaProgramu();
     std::error_code ec;
+    if (JeInstalovanaKopie(folder)) {
+        const auto data = platforma::DomovskaSlozka() / "Data";
+        std::filesystem::create_directories(data, ec);
+        return std::filesystem::is_directory(data, ec) ? data : platforma::DomovskaSlozka();
+    }
     if (std::filesystem::is_directory(folder / "Data", ec))
         return folder / "Data";
     if (platforma::LzeZapisovat(folder))

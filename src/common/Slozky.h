@@ -6,15 +6,21 @@
 // The folder of the running program file.
 std::filesystem::path SlozkaProgramu();
 
-// "Merivex.ini" beside the program; in the per-user configuration folder when the program's
-// folder cannot be written (an installed build).
+// An installed copy: the program sits in a prefix's "bin" with the prefix's "share/merivox"
+// beside it (/usr/bin/merivox and /usr/share/merivox). Known by the place, not by whether the
+// folder can be written: run as root, a packaged copy could write into /usr/bin.
+bool JeInstalovanaKopie(const std::filesystem::path& slozkaProgramu);
+
+// "Merivex.ini" beside the program; in the per-user configuration folder for an installed copy
+// or when the program's folder cannot be written.
 std::filesystem::path CestaNastaveni();
 
 // Tests and tools point the whole program at another settings file; empty restores the rule.
 void PrepisCestuNastaveni(const std::filesystem::path& path);
 
 // The folder where file dialogs start: "Data" beside the program when it exists, else the
-// program's folder, or the user's home folder when that cannot be written.
+// program's folder, or the user's home folder when that cannot be written. An installed copy
+// offers "Data" in the user's home, made on first use (the home itself if it cannot be made).
 std::filesystem::path VychoziSlozkaDat();
 
 // Platform half, one file per system.

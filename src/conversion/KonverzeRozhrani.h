@@ -3,10 +3,10 @@
 // its options and standard error, the tests with a recorder; all drive the same engine.
 #pragma once
 
+#include "common/TypStanice.h"
 #include "common/Zpravy.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,8 +35,8 @@ public:
     // The parameters step, once per conversion after the overwrite question. For the
     // measurement variant (`mereni`) the program shows the parameters dialog in its
     // conversion form, which cannot be cancelled; for the coordinate variant it only reads
-    // the settings. `typStanice`: 1 = NTS-350, 2 = NTS-660.
-    virtual TVolbyKonverze Parametry(std::uint8_t typStanice, bool mereni) = 0;
+    // the settings.
+    virtual TVolbyKonverze Parametry(TTypStanice typStanice, bool mereni) = 0;
 
     // A damaged measurement, dropped from the output. `radek` is the line of its BS, FS or
     // SS line, from 1. By default the "Varování" box with TextPoskozenaData(), which names

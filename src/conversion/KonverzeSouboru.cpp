@@ -15,7 +15,7 @@ bool Existuje(const std::filesystem::path& cesta) {
 void Zapis(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& rozhrani,
            TVystup& vystup) {
     // Only NTS-660 data are converted; the output of any other type stays empty.
-    if (p.TypStanice != 2) {
+    if (p.TypStanice != TTypStanice::tsNTS660) {
         rozhrani.Zpravy().Zprava(TDruhZpravy::Varovani, TextNicNebyloPrevedeno());
         return;
     }
@@ -62,12 +62,12 @@ bool ZapisVystup(const ParametryKonverze& p, TKonverzeRozhrani& rozhrani, TVystu
     return true;
 }
 
-TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, std::uint8_t typStanice,
+TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani) {
     return KonverzeSouboru(vstup, typStanice, rozhrani, TCilKonverze{});
 }
 
-TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, std::uint8_t typStanice,
+TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani, const TCilKonverze& cil) {
     TVysledekKonverze vysledek;
     if (!Existuje(vstup)) {

@@ -6,7 +6,6 @@
 #include "conversion/ParametryKonverze.h"
 #include "conversion/Vystup.h"
 
-#include <cstdint>
 #include <filesystem>
 
 enum class TStavKonverze {
@@ -29,9 +28,8 @@ struct TVysledekKonverze {
 // The input's name with ".asc" (coordinate variant) or ".zap" in place of its extension.
 std::filesystem::path VystupniJmeno(const std::filesystem::path& vstup, bool souradnice);
 
-// Converts `vstup` of the instrument type `typStanice` (1 = NTS-350, 2 = NTS-660) into the
-// output beside it.
-TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, std::uint8_t typStanice,
+// Converts `vstup` of the instrument type `typStanice` into the output beside it.
+TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani);
 
 // Where merivox-cli may send the output instead: a chosen file (the overwrite question
@@ -40,7 +38,7 @@ struct TCilKonverze {
     std::filesystem::path Soubor;
     TVystup* Proud = nullptr;
 };
-TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, std::uint8_t typStanice,
+TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani, const TCilKonverze& cil);
 
 // The writer's part: checks that the input is still there, opens it, runs the writer of the

@@ -1,7 +1,7 @@
 #include "conversion/ParametryKonverze.h"
 
 ParametryKonverze SestavParametry(const std::filesystem::path& vstup,
-                                  const std::filesystem::path& vystup, std::uint8_t typStanice,
+                                  const std::filesystem::path& vystup, TTypStanice typStanice,
                                   bool souradnice, const TVolbyKonverze& volby) {
     ParametryKonverze p;
     p.VstupniSoubor = vstup;

@@ -4,7 +4,6 @@
 
 #include "conversion/KonverzeRozhrani.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,7 +11,7 @@
 struct ParametryKonverze {
     std::filesystem::path VstupniSoubor;
     std::filesystem::path VystupniSoubor;
-    std::uint8_t TypStanice = 2; // 1 = NTS-350, 2 = NTS-660
+    TTypStanice TypStanice = TTypStanice::tsNTS660;
     std::optional<char> OznaceniOrientBodu = '#';
     bool ProhozeniXY = false;
     bool NestandardniJednotky = true;
@@ -29,5 +28,5 @@ struct ParametryKonverze {
 
 // The parameters of a conversion from the caller's part and the parameters step.
 ParametryKonverze SestavParametry(const std::filesystem::path& vstup,
-                                  const std::filesystem::path& vystup, std::uint8_t typStanice,
+                                  const std::filesystem::path& vystup, TTypStanice typStanice,
                                   bool souradnice, const TVolbyKonverze& volby);

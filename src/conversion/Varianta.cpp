@@ -69,15 +69,15 @@ std::optional<double> Vyska(std::string_view radek) {
 
 } // namespace
 
-bool JeSouborSouradnic(TCteckaRadku& radky, std::uint8_t typStanice) {
-    if (typStanice != 2)
+bool JeSouborSouradnic(TCteckaRadku& radky, TTypStanice typStanice) {
+    if (typStanice != TTypStanice::tsNTS660)
         return false;
     radky.Zacatek();
     std::string_view prvni;
     return radky.Dalsi(prvni) && prvni.find("NTS") == std::string_view::npos;
 }
 
-bool JeSouborSouradnic(const std::filesystem::path& soubor, std::uint8_t typStanice) {
+bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStanice) {
     TCteckaRadku radky(soubor);
     return radky.Otevreno() && JeSouborSouradnic(radky, typStanice);
 }
@@ -102,10 +102,10 @@ void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cisl
     }
 }
 
-bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool souradnice,
+bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool souradnice,
                             bool jednotky, bool vysky, std::string& text) {
     text.clear();
-    if (typStanice != 2 || souradnice || !(jednotky || vysky))
+    if (typStanice != TTypStanice::tsNTS660 || souradnice || !(jednotky || vysky))
         return false;
     TKontrolaNestandardnich kontrola(jednotky, vysky);
     radky.Zacatek();
@@ -116,7 +116,7 @@ bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool s
     return !text.empty();
 }
 
-bool KontrolaNestandardnich(const std::filesystem::path& soubor, std::uint8_t typStanice,
+bool KontrolaNestandardnich(const std::filesystem::path& soubor, TTypStanice typStanice,
                             bool souradnice, bool jednotky, bool vysky, std::string& text) {
     TCteckaRadku radky(soubor);
     text.clear();

@@ -2,22 +2,22 @@
 // units and heights that are shown once before a measurement file is converted.
 #pragma once
 
+#include "common/TypStanice.h"
 #include "conversion/CteckaRadku.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 
-// True for the coordinate variant (an .asc output): NTS-660 data (type 2) whose first line
-// does not contain "NTS". False for every other file, an empty one included, and for type 1.
-bool JeSouborSouradnic(TCteckaRadku& radky, std::uint8_t typStanice);
-bool JeSouborSouradnic(const std::filesystem::path& soubor, std::uint8_t typStanice);
+// True for the coordinate variant (an .asc output): NTS-660 data whose first line does
+// not contain "NTS". False for every other file, an empty one included, and for other types.
+bool JeSouborSouradnic(TCteckaRadku& radky, TTypStanice typStanice);
+bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStanice);
 
 // The pre-scan of an NTS-660 measurement file: a line with "UNITS" but without "M,G"
 // (`jednotky`), and a line mentioning STN, BS, FS or SS whose second field (the height) is
 // below 0 or above 4 m (`vysky`, lines numbered from 0). Fills `text` with one CR LF ended
-// line per finding and yields true when it is not empty; does nothing for type 1 or the
-// coordinate variant.
+// line per finding and yields true when it is not empty; does nothing for types other than
+// the NTS-660 or for the coordinate variant.
 // The same check line by line, riding along with a reader (TCteckaRadku::Sleduj) so that a
 // conversion reads its input only once.
 class TKontrolaNestandardnich : public TSledovaniRadku {
@@ -32,7 +32,7 @@ private:
     std::string text_;
 };
 
-bool KontrolaNestandardnich(TCteckaRadku& radky, std::uint8_t typStanice, bool souradnice,
+bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool souradnice,
                             bool jednotky, bool vysky, std::string& text);
-bool KontrolaNestandardnich(const std::filesystem::path& soubor, std::uint8_t typStanice,
+bool KontrolaNestandardnich(const std::filesystem::path& soubor, TTypStanice typStanice,
                             bool souradnice, bool jednotky, bool vysky, std::string& text);

@@ -85,7 +85,7 @@ class TOdlozenaPoskozeni : public TKonverzeRozhrani {
 public:
     explicit TOdlozenaPoskozeni(TKonverzeRozhrani& rozhrani) : rozhrani_(rozhrani) {}
     TZpravy& Zpravy() override { return rozhrani_.Zpravy(); }
-    TVolbyKonverze Parametry(std::uint8_t typ, bool mereni) override {
+    TVolbyKonverze Parametry(TTypStanice typ, bool mereni) override {
         return rozhrani_.Parametry(typ, mereni);
     }
     void PoskozenaData(std::size_t radek) override { radky_.push_back(radek); }
@@ -106,8 +106,8 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
     // The pre-scan rides along with the one reading pass; its warning and then the damaged
     // measurements are told once the pass is over, before anything is written.
     TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky);
-    const bool kontrolovat =
-        p.TypStanice == 2 && !p.SouborSouradnic && (p.NestandardniJednotky || p.NestandardniVysky);
+    const bool kontrolovat = p.TypStanice == TTypStanice::tsNTS660 && !p.SouborSouradnic &&
+                             (p.NestandardniJednotky || p.NestandardniVysky);
     TOdlozenaPoskozeni rozhrani(puvodni);
     std::string kodOrientace;
     if (p.OznaceniOrientBodu)

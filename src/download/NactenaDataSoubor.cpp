@@ -3,8 +3,8 @@
 #include "common/Radky.h"
 #include "upload/SouborDat.h"
 
-bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, uint8_t typStanice, bool preruseno) {
-    return typPrikazu == PrikazNacteni && typStanice == StaniceNTS660 && !preruseno;
+bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno) {
+    return typPrikazu == PrikazNacteni && typStanice == TTypStanice::tsNTS660 && !preruseno;
 }
 
 std::string RadkyNactenychDat(const std::string& data) {

@@ -11,7 +11,7 @@ class TZpravy;
 
 // Whether a finished command brings the window "Načtená data": a download from an NTS-660
 // that the user did not abort. Everything else is dropped.
-bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, uint8_t typStanice, bool preruseno);
+bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno);
 
 // The received bytes as the text box shows them: lines separated by "\n" (CR LF, a lone CR or
 // a lone LF end a line); a last empty line after the final line end does not count.

@@ -11,8 +11,7 @@ constexpr std::array kParity{paNone, paEven, paOdd};
 constexpr std::array kStopBity{sbOne, sbTwo};
 constexpr std::array kDatoveBity{db4, db5, db6, db7, db8};
 constexpr std::array<const char*, 5> kTextyDatovychBitu{"4", "5", "6", "7", "8"};
-constexpr std::array<uint8_t, 2> kTypyStanice{1, 2};
-constexpr std::array<const char*, 2> kTextyTypuStanice{"NTS-350", "NTS-660"};
+constexpr std::array kTypyStanice{TTypStanice::tsNTS350, TTypStanice::tsNTS660};
 
 template <class Pole, class Hodnota> int Index(const Pole& pole, Hodnota hodnota) {
     for (size_t i = 0; i < pole.size(); ++i)
@@ -62,15 +61,8 @@ std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text) {
     return std::nullopt;
 }
 
-int IndexTypuStanice(uint8_t typStanice) {
+int IndexTypuStanice(TTypStanice typStanice) {
     return Index(kTypyStanice, typStanice);
-}
-
-std::optional<uint8_t> TypStaniceZTextu(const std::string& text) {
-    for (size_t i = 0; i < kTextyTypuStanice.size(); ++i)
-        if (text == kTextyTypuStanice[i])
-            return kTypyStanice[i];
-    return std::nullopt;
 }
 
 std::string TextChybaPortu(int cisloPortu) {

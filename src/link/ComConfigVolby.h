@@ -2,9 +2,9 @@
 // indexes and texts to enumeration values and back. No windows here.
 #pragma once
 
+#include "common/TypStanice.h"
 #include "serial/SpTypes.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -25,9 +25,8 @@ std::optional<TSpStopbits> StopBityZIndexu(int index);
 std::string TextDatovychBitu(TSpDatabits datoveBity);
 std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text);
 
-// The station type list: "NTS-350" (1) and "NTS-660" (2); -1 / nothing for anything else.
-int IndexTypuStanice(uint8_t typStanice);
-std::optional<uint8_t> TypStaniceZTextu(const std::string& text);
+// The station type list: "NTS-350", "NTS-660" (TextTypuStanice); -1 for any other byte.
+int IndexTypuStanice(TTypStanice typStanice);
 
 // What the user is told when the chosen port cannot be opened (cp1250).
 std::string TextChybaPortu(int cisloPortu);

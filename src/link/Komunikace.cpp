@@ -311,7 +311,7 @@ void TComDriver::PrijemDat() {
         }
         if (OnPrubehNacteni)
             OnPrubehNacteni(*this, static_cast<int64_t>(RxBuffer.size()));
-        if (StationType == StaniceNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'}))
+        if (StationType == TTypStanice::tsNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'}))
             DokonciPrikaz(false);
         return;
     }

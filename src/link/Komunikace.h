@@ -5,6 +5,7 @@
 // user-interface thread.
 #pragma once
 
+#include "common/TypStanice.h"
 #include "link/Casovac.h"
 #include "link/CekaniNaData.h"
 #include "serial/SpBackend.h"
@@ -27,10 +28,6 @@ class TComDriver;
 using TMnozinaPrikazu = uint8_t;
 constexpr TMnozinaPrikazu PrikazNacteni = 1;
 constexpr TMnozinaPrikazu PrikazZapis = 2;
-
-// Station type.
-constexpr uint8_t StaniceNTS350 = 1;
-constexpr uint8_t StaniceNTS660 = 2;
 
 // A queued command: its type and, for a send, the whole text (lines ended by CR LF).
 struct TPrikaz {
@@ -97,9 +94,8 @@ public:
     // points it at a device path, the tests shorten its timing.
     TSpComPort& Port() { return *port_; }
 
-    // 1 = NTS-350, 2 = NTS-660; read and written by the main window, the settings dialog and
-    // the conversion.
-    uint8_t StationType = StaniceNTS660;
+    // Read and written by the main window, the settings dialog and the conversion.
+    TTypStanice StationType = TTypStanice::tsNTS660;
 
     TKomunikaceEvent OnKomunikaceOK;
     TKomunikaceEvent OnKomunikaceErr;

@@ -48,27 +48,3 @@ std::string TextSouboruBodu(const TTabulkaBodu& tabulka) {
     }
     return text;
 }
-
-std::optional<TChybaSouboru> NactiSouborBodu(const std::filesystem::path& soubor,
-                                             TTabulkaBodu& tabulka) {
-    tabulka.InicializujTabulku();
-    std::string obsah;
-    if (auto chyba = NactiObsahSouboru(soubor, obsah))
-        return chyba;
-    NactiBody(obsah, tabulka);
-    return std::nullopt;
-}
-
-std::optional<TChybaSouboru> UlozSouborBodu(const std::filesystem::path& soubor,
-                                            const TTabulkaBodu& tabulka) {
-    return ZapisObsahSouboru(soubor, TextSouboruBodu(tabulka));
-}
-
-bool NactiSouborBodu(const std::filesystem::path& soubor, TTabulkaBodu& tabulka, TZpravy& zpravy) {
-    return OhlasChybu(NactiSouborBodu(soubor, tabulka), zpravy);
-}
-
-bool UlozSouborBodu(const std::filesystem::path& soubor, const TTabulkaBodu& tabulka,
-                    TZpravy& zpravy) {
-    return OhlasChybu(UlozSouborBodu(soubor, tabulka), zpravy);
-}

@@ -5,8 +5,6 @@
 #include "upload/SouborDat.h"
 #include "upload/TabulkaBodu.h"
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,16 +16,3 @@ void NactiBody(std::string_view obsah, TTabulkaBodu& tabulka);
 
 // The file's bytes: every non-empty row in table order; an all-empty table gives nothing.
 std::string TextSouboruBodu(const TTabulkaBodu& tabulka);
-
-// A_OtevriSoubor after the dialog: the table is reset first, so a file that cannot be read
-// leaves one empty row.
-std::optional<TChybaSouboru> NactiSouborBodu(const std::filesystem::path& soubor,
-                                             TTabulkaBodu& tabulka);
-// A_UlozDoSouboru after the dialog.
-std::optional<TChybaSouboru> UlozSouborBodu(const std::filesystem::path& soubor,
-                                            const TTabulkaBodu& tabulka);
-
-// The same, with a failure shown as the program's default error box; true on success.
-bool NactiSouborBodu(const std::filesystem::path& soubor, TTabulkaBodu& tabulka, TZpravy& zpravy);
-bool UlozSouborBodu(const std::filesystem::path& soubor, const TTabulkaBodu& tabulka,
-                    TZpravy& zpravy);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 class TZpravy;
 
@@ -39,6 +40,21 @@ using TZapisDoProudu = std::function<void(std::ostream&, const std::string&)>;
 std::optional<TChybaSouboru> ZapisObsahSouboru(const std::filesystem::path& soubor,
                                                const std::string& obsah,
                                                const TZapisDoProudu& zapis);
+
+// Opening a point or code file (A_OtevriSoubor after the dialog): the table is reset first, so
+// a file that cannot be read leaves one empty row; then `nacti` (NactiBody, NactiKody) fills it
+// from the file's bytes. Saving one is ZapisObsahSouboru of TextSouboruBodu / TextSouboruKodu.
+template <class TTabulka>
+std::optional<TChybaSouboru> NactiSouborTabulky(const std::filesystem::path& soubor,
+                                                TTabulka& tabulka,
+                                                void (*nacti)(std::string_view, TTabulka&)) {
+    tabulka.InicializujTabulku();
+    std::string obsah;
+    if (auto chyba = NactiObsahSouboru(soubor, obsah))
+        return chyba;
+    nacti(obsah, tabulka);
+    return std::nullopt;
+}
 
 // Shows the error as the program's default error box; true when there was none.
 bool OhlasChybu(const std::optional<TChybaSouboru>& chyba, TZpravy& zpravy);

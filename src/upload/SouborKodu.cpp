@@ -31,27 +31,3 @@ std::string TextSouboruKodu(const TTabulkaKodu& tabulka) {
     }
     return text;
 }
-
-std::optional<TChybaSouboru> NactiSouborKodu(const std::filesystem::path& soubor,
-                                             TTabulkaKodu& tabulka) {
-    tabulka.InicializujTabulku();
-    std::string obsah;
-    if (auto chyba = NactiObsahSouboru(soubor, obsah))
-        return chyba;
-    NactiKody(obsah, tabulka);
-    return std::nullopt;
-}
-
-std::optional<TChybaSouboru> UlozSouborKodu(const std::filesystem::path& soubor,
-                                            const TTabulkaKodu& tabulka) {
-    return ZapisObsahSouboru(soubor, TextSouboruKodu(tabulka));
-}
-
-bool NactiSouborKodu(const std::filesystem::path& soubor, TTabulkaKodu& tabulka, TZpravy& zpravy) {
-    return OhlasChybu(NactiSouborKodu(soubor, tabulka), zpravy);
-}
-
-bool UlozSouborKodu(const std::filesystem::path& soubor, const TTabulkaKodu& tabulka,
-                    TZpravy& zpravy) {
-    return OhlasChybu(UlozSouborKodu(soubor, tabulka), zpravy);
-}

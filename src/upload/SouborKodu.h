@@ -5,8 +5,6 @@
 #include "upload/SouborDat.h"
 #include "upload/TabulkaKodu.h"
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,15 +14,3 @@ void NactiKody(std::string_view obsah, TTabulkaKodu& tabulka);
 
 // The file's bytes: every non-empty row in table order.
 std::string TextSouboruKodu(const TTabulkaKodu& tabulka);
-
-// A_OtevriSoubor after the dialog: the table is reset first.
-std::optional<TChybaSouboru> NactiSouborKodu(const std::filesystem::path& soubor,
-                                             TTabulkaKodu& tabulka);
-// A_UlozDoSouboru after the dialog.
-std::optional<TChybaSouboru> UlozSouborKodu(const std::filesystem::path& soubor,
-                                            const TTabulkaKodu& tabulka);
-
-// The same, with a failure shown as the program's default error box; true on success.
-bool NactiSouborKodu(const std::filesystem::path& soubor, TTabulkaKodu& tabulka, TZpravy& zpravy);
-bool UlozSouborKodu(const std::filesystem::path& soubor, const TTabulkaKodu& tabulka,
-                    TZpravy& zpravy);

@@ -8,7 +8,7 @@
 std::optional<std::string> PripravZapisSouboruBodu(const std::filesystem::path& soubor,
                                                    bool prohozeniXY, TZpravy& zpravy) {
     TTabulkaBodu tabulka;
-    if (!NactiSouborBodu(soubor, tabulka, zpravy))
+    if (!OhlasChybu(NactiSouborTabulky(soubor, tabulka, NactiBody), zpravy))
         return std::nullopt;
     return PripravZapisBodu(tabulka, prohozeniXY, zpravy);
 }
@@ -16,7 +16,7 @@ std::optional<std::string> PripravZapisSouboruBodu(const std::filesystem::path& 
 std::optional<std::string> PripravZapisSouboruKodu(const std::filesystem::path& soubor,
                                                    TZpravy& zpravy) {
     TTabulkaKodu tabulka;
-    if (!NactiSouborKodu(soubor, tabulka, zpravy))
+    if (!OhlasChybu(NactiSouborTabulky(soubor, tabulka, NactiKody), zpravy))
         return std::nullopt;
     return PripravZapisKodu(tabulka, zpravy);
 }

@@ -35,3 +35,19 @@ TEST(Slozky, ProgramFolderAndSettingsFileBesideIt) {
     EXPECT_EQ(CestaNastaveni(), elsewhere);
     PrepisCestuNastaveni({});
 }
+
+TEST(Slozky, InstalledCopyIsKnownByItsPlaceBesideShareMerivox) {
+    const fs::path prefix = fs::temp_directory_path() / "merivox-instalace" / "usr";
+    fs::remove_all(prefix.parent_path());
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "lib" / "merivox");
+    // A "bin" alone, or one whose prefix holds other programs' data, is a build or a copy.
+    EXPECT_FALSE(JeInstalovanaKopie(prefix / "bin"));
+    EXPECT_FALSE(JeInstalovanaKopie(prefix / "lib" / "merivox"));
+    fs::create_directories(prefix / "share" / "merivox");
+    EXPECT_TRUE(JeInstalovanaKopie(prefix / "bin"));
+    EXPECT_FALSE(JeInstalovanaKopie(prefix / "lib"));
+    // The build's own folder, writable and named bin, is not an installed copy.
+    EXPECT_FALSE(JeInstalovanaKopie(fs::path(MERIVOX_BIN_DIR)));
+    fs::remove_all(prefix.parent_path());
+}

@@ -25,7 +25,7 @@ TEST_F(KonverzeSouboru_, OutputNameReplacesOrAddsTheExtension) {
 
 TEST_F(KonverzeSouboru_, MissingInputEndsSilently) {
     TZaznamRozhrani r;
-    const auto v = KonverzeSouboru(slozka_ / "nic.sdt", 2, r);
+    const auto v = KonverzeSouboru(slozka_ / "nic.sdt", TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::ChybiVstup);
     EXPECT_FALSE(v.Zobrazit());
     EXPECT_TRUE(r.Zpravy_.empty());
@@ -38,7 +38,7 @@ TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
     ZapisSoubor(slozka_ / "a.zap", "stary");
     TZaznamRozhrani r;
     r.Odpoved = false;
-    const auto v = KonverzeSouboru(vstup, 2, r);
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::PrepsaniOdmitnuto);
     EXPECT_FALSE(v.Zobrazit());
     ASSERT_EQ(r.Otazky.size(), 1u);
@@ -48,7 +48,7 @@ TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
     EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
 
     r.Odpoved = true;
-    EXPECT_EQ(KonverzeSouboru(vstup, 2, r).Stav, TStavKonverze::Hotovo);
+    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r).Stav, TStavKonverze::Hotovo);
     EXPECT_NE(NactiSoubor(slozka_ / "a.zap"), "stary");
 }
 
@@ -57,7 +57,7 @@ TEST_F(KonverzeSouboru_, ParametersStepKnowsTheVariantAndShowFlagIsReturned) {
     ZapisSoubor(vstup, "1,2,3\r\n");
     TZaznamRozhrani r;
     r.Volby.ZobrazitSoubor = false;
-    const auto v = KonverzeSouboru(vstup, 2, r);
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
     EXPECT_FALSE(r.PosledniMereni);
     EXPECT_EQ(v.VystupniSoubor, slozka_ / "b.asc");
@@ -72,7 +72,7 @@ TEST_F(KonverzeSouboru_, InputGoneDuringTheDialogCreatesNoOutput) {
     r.PriParametrech = [&] {
         fs::remove(vstup);
     };
-    const auto v = KonverzeSouboru(vstup, 2, r);
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     EXPECT_FALSE(v.Zobrazit());
     ASSERT_EQ(r.Zpravy_.size(), 1u);
@@ -85,7 +85,7 @@ TEST_F(KonverzeSouboru_, UnreadableInputIsNamedBeforeAnyQuestion) {
     const auto vstup = slozka_ / "slozka.sdt";
     fs::create_directory(vstup);
     TZaznamRozhrani r;
-    const auto v = KonverzeSouboru(vstup, 2, r);
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     EXPECT_EQ(r.PocetParametru, 0);
     ASSERT_EQ(r.Zpravy_.size(), 1u);
@@ -98,7 +98,7 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     ZapisSoubor(vstup, kMereni);
     const auto vystup = slozka_ / "chybi" / "d.zap";
     TZaznamRozhrani r;
-    const auto v = KonverzeSouboru(vstup, 2, r, TCilKonverze{vystup, nullptr});
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{vystup, nullptr});
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     ASSERT_EQ(r.Zpravy_.size(), 1u);
     EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
@@ -107,7 +107,7 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     // A folder in the output's place is not replaced either.
     fs::create_directory(slozka_ / "d.zap");
     TZaznamRozhrani r2;
-    EXPECT_EQ(KonverzeSouboru(vstup, 2, r2).Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r2).Stav, TStavKonverze::Chyba);
     EXPECT_TRUE(fs::is_directory(slozka_ / "d.zap"));
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator()), 2);
 }
@@ -119,7 +119,7 @@ TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
     TVystupDoRetezce proud;
     TZaznamRozhrani r;
     r.Volby.HlavickaZDat = false;
-    const auto v = KonverzeSouboru(vstup, 2, r, TCilKonverze{{}, &proud});
+    const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{{}, &proud});
     EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
     EXPECT_TRUE(r.Otazky.empty());
     EXPECT_EQ(proud.Text(), "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"

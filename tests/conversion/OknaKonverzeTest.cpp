@@ -4,10 +4,11 @@
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/qt/KonverzeOken.h"
 #include "conversion/NastaveniMAPA2.h"
-#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/TextyKonverze.h"
+#include "conversion/qt/KonverzeOken.h"
+#include "conversion/qt/ParamMAPA2.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -51,7 +52,7 @@ protected:
         okno->findChild<QPushButton*>(tlacitko)->click();
     }
     // Converts `vstup` through the command, the file dialog answered with it.
-    void Konvertuj(const fs::path& vstup, std::uint8_t typ = 2) {
+    void Konvertuj(const fs::path& vstup, TTypStanice typ = TTypStanice::tsNTS660) {
         NastavVolbuSouboru(
             [vstup](QFileDialog&) { return QString::fromStdString(vstup.string()); });
         KonverzeSouboruOken(nullptr, typ);
@@ -68,7 +69,7 @@ protected:
 };
 
 TEST_F(OknaKonverzeTest, DefaultsShowTheReductionsWithTheLocaleSeparator) {
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     EXPECT_EQ(Pole(&dialog, "E_RedukceJTSK")->text(), "-2,8 mm/km");
     EXPECT_EQ(Pole(&dialog, "E_RedukceHorizont")->text(), "-50,2 mm/km");
@@ -87,7 +88,7 @@ TEST_F(OknaKonverzeTest, DefaultsShowTheReductionsWithTheLocaleSeparator) {
 }
 
 TEST_F(OknaKonverzeTest, FiltersSwallowTypedAndPastedCharacters) {
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     auto* x = Pole(&dialog, "E_X");
     x->clear();
@@ -110,7 +111,7 @@ TEST_F(OknaKonverzeTest, FiltersSwallowTypedAndPastedCharacters) {
 }
 
 TEST_F(OknaKonverzeTest, TypedFactorIsTakenAtClosing) {
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
     faktor->clear();
@@ -121,7 +122,7 @@ TEST_F(OknaKonverzeTest, TypedFactorIsTakenAtClosing) {
 }
 
 TEST_F(OknaKonverzeTest, GoingBackStillWritesAllElevenSettings) {
-    TFormParamMAPA2 dialog(nullptr, 1);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS350);
     dialog.show();
     Pole(&dialog, "E_X")->setText("1000000");
     Pole(&dialog, "E_OznaceniOrientBodu")->setText("*");
@@ -136,7 +137,7 @@ TEST_F(OknaKonverzeTest, GoingBackStillWritesAllElevenSettings) {
 TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
     for (bool escape : {true, false}) {
         fs::remove(ini_);
-        TFormParamMAPA2 dialog(nullptr, 2);
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
         dialog.show();
         Pole(&dialog, "E_Vyska")->setText("150");
         if (escape)
@@ -151,7 +152,7 @@ TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
 TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
     PrepisCestuNastaveni(slozka_ / "chybi" / "Merivex.ini");
     TZaznamZprav zpravy;
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
     faktor->clear(); // unreadable: 1.0
@@ -164,7 +165,7 @@ TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
 
 TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
     TZaznamZprav zpravy;
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     auto* znak = Pole(&dialog, "E_OznaceniOrientBodu");
@@ -242,7 +243,7 @@ TEST_F(OknaKonverzeTest, Nts350ConversionEndsWithTheEngineMessage) {
         text = d->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
         d->findChild<QPushButton*>("B_Zavri")->click();
     });
-    Konvertuj(vstup, 1);
+    Konvertuj(vstup, TTypStanice::tsNTS350);
     ASSERT_FALSE(zpravy.Zpravy().empty());
     EXPECT_EQ(zpravy.Zpravy().back().text, ZCp1250(TextNicNebyloPrevedeno()));
     EXPECT_EQ(text, "");
@@ -259,7 +260,7 @@ TEST_F(OknaKonverzeTest, CancelledFileDialogDoesNothing) {
                   fs::absolute(VychoziSlozkaDat()).lexically_normal());
         return QString();
     });
-    KonverzeSouboruOken(nullptr, 2);
+    KonverzeSouboruOken(nullptr, TTypStanice::tsNTS660);
     EXPECT_EQ(filtry, "Soubor meřených dat (*.sdt)|Všechny soubory (*.*)");
     EXPECT_TRUE(zpravy.Zpravy().empty());
 }

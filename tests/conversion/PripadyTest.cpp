@@ -12,7 +12,7 @@ namespace {
 struct TPripad {
     const char* Vstup;
     const char* Ocekavany;
-    std::uint8_t Typ = 2;
+    TTypStanice Typ = TTypStanice::tsNTS660;
     long double Faktor = 1;
     std::optional<char> Znak = '#';
     bool Hlavicka = true;
@@ -49,7 +49,7 @@ const TPripad kPripady[] = {
     {.Vstup = "10-opravy.sdt", .Ocekavany = "10-opravy.zap", .Hlavicka = false},
     {.Vstup = "10-opravy.sdt",
      .Ocekavany = "10-opravy-nts350.zap",
-     .Typ = 1,
+     .Typ = TTypStanice::tsNTS350,
      .Hlavicka = false,
      .Zpravy = {"Do formátu MAPA2 lze převést jen data totální stanice NTS-660: nic nebylo "
                 "převedeno a výstupní soubor je prázdný."}},
@@ -109,7 +109,8 @@ TEST_F(TSlozkaTestu, WarningsFollowTheirSwitches) {
         TZaznamRozhrani rozhrani;
         rozhrani.Volby.NestandardniJednotky = jednotky;
         rozhrani.Volby.NestandardniVysky = vysky;
-        ASSERT_EQ(KonverzeSouboru(vstup, 2, rozhrani).Stav, TStavKonverze::Hotovo);
+        ASSERT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, rozhrani).Stav,
+                  TStavKonverze::Hotovo);
         if (*text == '\0') {
             EXPECT_TRUE(rozhrani.Zpravy_.empty());
         } else {

@@ -4,28 +4,28 @@
 #include <gtest/gtest.h>
 
 TEST(JeSouborSouradnic, OnlyNts660DataWithoutNtsOnTheFirstLine) {
-    auto souradnice = [](std::string_view text, std::uint8_t typ) {
+    auto souradnice = [](std::string_view text, TTypStanice typ) {
         TCteckaRadku r(TText{text});
         return JeSouborSouradnic(r, typ);
     };
-    EXPECT_TRUE(souradnice("1,1000.000,2000.000,300.000,KOD\r\n", 2));
-    EXPECT_FALSE(souradnice("NTS-660\r\n1,2,3\r\n", 2));
-    EXPECT_FALSE(souradnice("xxNTSxx\r\n", 2));
-    EXPECT_TRUE(souradnice("nts\r\n", 2)) << "case matters";
-    EXPECT_FALSE(souradnice("", 2)) << "an empty file is a measurement file";
-    EXPECT_TRUE(souradnice("\r\nNTS-660\r\n", 2)) << "an empty first line";
-    EXPECT_FALSE(souradnice("1,2,3\r\n", 1));
+    EXPECT_TRUE(souradnice("1,1000.000,2000.000,300.000,KOD\r\n", TTypStanice::tsNTS660));
+    EXPECT_FALSE(souradnice("NTS-660\r\n1,2,3\r\n", TTypStanice::tsNTS660));
+    EXPECT_FALSE(souradnice("xxNTSxx\r\n", TTypStanice::tsNTS660));
+    EXPECT_TRUE(souradnice("nts\r\n", TTypStanice::tsNTS660)) << "case matters";
+    EXPECT_FALSE(souradnice("", TTypStanice::tsNTS660)) << "an empty file is a measurement file";
+    EXPECT_TRUE(souradnice("\r\nNTS-660\r\n", TTypStanice::tsNTS660)) << "an empty first line";
+    EXPECT_FALSE(souradnice("1,2,3\r\n", TTypStanice::tsNTS350));
 }
 
 TEST(KontrolaNestandardnich, SilentForOtherTypesVariantsAndSwitchedOff) {
     const std::string text = "NTS-660\r\nUNITS F,D\r\nSS 5,-0.100\r\n";
     std::string varovani = "old";
     TCteckaRadku r(TText{text});
-    EXPECT_FALSE(KontrolaNestandardnich(r, 1, false, true, true, varovani));
+    EXPECT_FALSE(KontrolaNestandardnich(r, TTypStanice::tsNTS350, false, true, true, varovani));
     EXPECT_EQ(varovani, "");
-    EXPECT_FALSE(KontrolaNestandardnich(r, 2, true, true, true, varovani));
-    EXPECT_FALSE(KontrolaNestandardnich(r, 2, false, false, false, varovani));
-    EXPECT_TRUE(KontrolaNestandardnich(r, 2, false, true, true, varovani));
+    EXPECT_FALSE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, true, true, true, varovani));
+    EXPECT_FALSE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, false, false, varovani));
+    EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, true, true, varovani));
     EXPECT_EQ(varovani, Cz("Použity nestandardní jednotky!!\r\nŘádek 2-Použita nestandardní "
                            "výška!!\r\n"));
 }
@@ -35,7 +35,7 @@ TEST(KontrolaNestandardnich, HeightCheckLooksAtAnyLineMentioningAMeasurement) {
     // "SS" inside another word still counts; the tenth line is line 9.
     TCteckaRadku r(TText{"A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nSS 5,-0.100\r\n"
                          "NOTE MASS,5.000\r\nSTN 3,4.000\r\nSTN 3,4.0001\r\nBS 1,2,\r\n"});
-    EXPECT_TRUE(KontrolaNestandardnich(r, 2, false, false, true, varovani));
+    EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, false, true, varovani));
     EXPECT_EQ(varovani, Cz("Řádek 9-Použita nestandardní výška!!\r\n"
                            "Řádek 10-Použita nestandardní výška!!\r\n"
                            "Řádek 12-Použita nestandardní výška!!\r\n"));
@@ -53,7 +53,7 @@ TEST(KontrolaNestandardnich, HeightIsTheSecondFieldOfTheSecondWord) {
                          "SS   7,9   x\r\n"  // 6: run of blanks
                          "SS 7,1.5 8,9\r\n"  // 7: later words ignored
                          "X SS 1,9,3\r\n"}); // 8: the second word is "SS"
-    EXPECT_TRUE(KontrolaNestandardnich(r, 2, false, false, true, varovani));
+    EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, false, true, varovani));
     EXPECT_EQ(varovani, Cz("Řádek 2-Použita nestandardní výška!!\r\n"
                            "Řádek 4-Použita nestandardní výška!!\r\n"
                            "Řádek 6-Použita nestandardní výška!!\r\n"));

@@ -25,7 +25,7 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZpravy {
     bool PosledniMereni = false;
 
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(std::uint8_t, bool mereni) override {
+    TVolbyKonverze Parametry(TTypStanice, bool mereni) override {
         ++PocetParametru;
         PosledniMereni = mereni;
         if (PriParametrech)

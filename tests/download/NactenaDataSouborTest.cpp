@@ -48,11 +48,11 @@ protected:
 } // namespace
 
 TEST(NactenaData, OnlyAFinishedNts660DownloadIsShown) {
-    EXPECT_TRUE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS660, false));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS660, true)) << "aborted";
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS350, false));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, StaniceNTS350, true));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazZapis, StaniceNTS660, false));
+    EXPECT_TRUE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS660, false));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS660, true)) << "aborted";
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS350, false));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS350, true));
+    EXPECT_FALSE(ZobrazitNactenaData(PrikazZapis, TTypStanice::tsNTS660, false));
 }
 
 TEST(NactenaData, LinesEndAtEveryKindOfLineEndAndTheEndMarkIsALineOfItsOwn) {

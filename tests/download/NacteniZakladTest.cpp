@@ -11,6 +11,7 @@
 #include "link/Komunikace.h"
 #include "serial/SpSyncCall.h"
 #include "serial/qt/SpQtSyncUi.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -62,7 +63,7 @@ protected:
     }
     void TearDown() override {
         okno_.reset();
-        NastavVolbuUlozeni({});
+        NastavVolbuSouboru({});
         NastavLimitDialogu(predchoziLimit_);
         TSpSyncCallTable::Global().SetUi(nullptr);
     }
@@ -92,7 +93,7 @@ QLabel* Popis(QWidget* cekani) {
 TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
     const std::string mereni = NactiSoubor(DataKonverze("01-klicova-slova.sdt"));
     const fs::path sdt = Soubor("MERENI.sdt");
-    NastavVolbuUlozeni([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
+    NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
     Okno().show();
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;
@@ -143,7 +144,7 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
 }
 
 TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
-    NastavVolbuUlozeni([](QFileDialog&) {
+    NastavVolbuSouboru([](QFileDialog&) {
         ADD_FAILURE() << "no save dialog after an abort";
         return QString();
     });
@@ -227,7 +228,7 @@ TEST_F(NacteniZakladTest, LinkSettingsAreReadAtStartAndWrittenAtCloseAlwaysStart
     EXPECT_EQ(driver.StopBits(), sbTwo);
     EXPECT_EQ(driver.DataBits(), db7);
     EXPECT_EQ(driver.BaudRate(), br19200);
-    EXPECT_EQ(driver.StationType, StaniceNTS660) << "every start is an NTS-660 start";
+    EXPECT_EQ(driver.StationType, TTypStanice::tsNTS660) << "every start is an NTS-660 start";
     driver.SetBaudRate(br4800);
     Okno().close();
     {
@@ -240,8 +241,8 @@ TEST_F(NacteniZakladTest, LinkSettingsAreReadAtStartAndWrittenAtCloseAlwaysStart
 
     // The next run starts as an NTS-660 again; a type chosen meanwhile is what is written.
     okno_.reset();
-    EXPECT_EQ(Okno().ComDriver().StationType, StaniceNTS660);
-    Okno().ComDriver().StationType = StaniceNTS350;
+    EXPECT_EQ(Okno().ComDriver().StationType, TTypStanice::tsNTS660);
+    Okno().ComDriver().StationType = TTypStanice::tsNTS350;
     Okno().close();
     EXPECT_EQ(Nastaveni().ReadString("Station", "Type", ""), "NTS-350");
     EXPECT_EQ(Nastaveni().ReadInteger("Port", "BaudRate", 0), 4800);

@@ -9,6 +9,7 @@
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
 #include "link/Komunikace.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -73,13 +74,13 @@ protected:
         okno_.NastavData(kData);
     }
     void TearDown() override {
-        NastavVolbuUlozeni({});
+        NastavVolbuSouboru({});
         PrepisCestuNastaveni({});
         TSlozkaTestu::TearDown();
     }
     // The save dialogs answered one by one with these names (empty = cancelled).
     void OdpovidejUlozeni(std::vector<fs::path> jmena) {
-        NastavVolbuUlozeni([this, jmena = std::move(jmena)](QFileDialog& dialog) mutable {
+        NastavVolbuSouboru([this, jmena = std::move(jmena)](QFileDialog& dialog) mutable {
             dialogy_.push_back(&dialog);
             filtry_ = dialog.nameFilters();
             pripona_ = dialog.defaultSuffix();
@@ -206,7 +207,7 @@ TEST_F(NactenaDataTest, SaveWritesTheBytesAsReceivedAndCanBeRepeated) {
 TEST_F(NactenaDataTest, SaveDialogAsksForAFileToWriteWithTheSdtExtension) {
     // The real dialog, answered by typing a name without extension.
     const QString slozka = QString::fromStdString(slozka_.string());
-    NastavVolbuUlozeni([&](QFileDialog& dialog) {
+    NastavVolbuSouboru([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         dialog.setDirectory(slozka);
@@ -258,7 +259,7 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
 }
 
 TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
-    driver_->StationType = StaniceNTS350;
+    driver_->StationType = TTypStanice::tsNTS350;
     OdpovidejUlozeni({slozka_ / "a.sdt"});
     TZaznamZprav zpravy;
     TOdpovediDialogu dialogy;

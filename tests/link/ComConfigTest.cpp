@@ -6,9 +6,9 @@
 #include "common/Slozky.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
-#include "serial/qt/SpPortControls.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"
+#include "serial/qt/SpPortControls.h"
 #include "serial/qt/SpQtSyncUi.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
@@ -60,7 +60,7 @@ protected:
         driver_.SetParity(paNone);
         driver_.SetDataBits(db8);
         driver_.SetStopBits(sbOne);
-        driver_.StationType = StaniceNTS660;
+        driver_.StationType = TTypStanice::tsNTS660;
     }
     ~ComConfigTest() override {
         if (driver_.Port().Active())
@@ -182,7 +182,7 @@ TEST_F(ComConfigTest, SaveAppliesEverythingAndLeavesThePortOpen) {
     EXPECT_EQ(driver_.BaudRate(), br115200);
     EXPECT_EQ(driver_.StopBits(), sbTwo);
     EXPECT_EQ(driver_.DataBits(), db7);
-    EXPECT_EQ(driver_.StationType, StaniceNTS350);
+    EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS350);
     EXPECT_EQ(driver_.Port().Databits(), db7);
     // Opened with the new settings: the pseudo-terminal of COM3 is taken now.
     EXPECT_TRUE(driver_.Port().Active());
@@ -224,19 +224,19 @@ TEST_F(ComConfigTest, StationTypeChosenOrTypedReachesTheDriverOnlyAsAnItem) {
         Prvek<QComboBox>(d, "CB_TypStanice")->setCurrentIndex(0);
         Stiskni(d, "Tl_Uloz");
     });
-    EXPECT_EQ(driver_.StationType, StaniceNTS350);
+    EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS350);
     Spust([](QWidget* d) {
         auto* typ = Prvek<QComboBox>(d, "CB_TypStanice");
         EXPECT_EQ(typ->currentText(), "NTS-350");
         typ->setEditText("NTS-600");
         Stiskni(d, "Tl_Uloz");
     });
-    EXPECT_EQ(driver_.StationType, StaniceNTS350);
+    EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS350);
     Spust([](QWidget* d) {
         Prvek<QComboBox>(d, "CB_TypStanice")->setEditText("NTS-660");
         Stiskni(d, "Tl_Uloz");
     });
-    EXPECT_EQ(driver_.StationType, StaniceNTS660);
+    EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS660);
 }
 
 TEST_F(ComConfigTest, BackLeavesTheSettingsButThePortListClickStays) {
@@ -254,7 +254,7 @@ TEST_F(ComConfigTest, BackLeavesTheSettingsButThePortListClickStays) {
     EXPECT_EQ(driver_.Parity(), paNone);
     EXPECT_EQ(driver_.DataBits(), db8);
     EXPECT_EQ(driver_.StopBits(), sbOne);
-    EXPECT_EQ(driver_.StationType, StaniceNTS660);
+    EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS660);
     EXPECT_EQ(driver_.Port().Parity(), paNone);
     // The click switched the port at once; the port stays closed until the next command.
     EXPECT_EQ(driver_.Port().ComNumber(), 3);

@@ -132,7 +132,7 @@ TEST_F(NacteniTest, AbortDeliversWhatCameSoFarMarkedAborted) {
 
 TEST_F(NacteniTest, AnNts350DownloadEndsOnlyByAbort) {
     Vytvor();
-    driver->StationType = StaniceNTS350;
+    driver->StationType = TTypStanice::tsNTS350;
     const std::string data = "NTS-350 measured data\r\n";
     const auto celkem = static_cast<int64_t>(data.size() + KonecDat.size());
     bool predPrerusenim = true;

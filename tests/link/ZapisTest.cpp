@@ -124,7 +124,7 @@ TEST_F(ZapisTest, AnswersThatNeverCompleteEndTheSendByTimeOut) {
 // other: acknowledged, or with the error after the fourth expiry.
 TEST_F(ZapisTest, AnNts350SendEndsLikeAnyOther) {
     Vytvor();
-    driver->StationType = StaniceNTS350;
+    driver->StationType = TTypStanice::tsNTS350;
     std::vector<std::string> radky;
     stanicniVlakno = std::jthread([&] { radky = stanice->HrajUpload(5s); });
     driver->AddCommand(PrikazZapis, "P1\r\nP2\r\n");

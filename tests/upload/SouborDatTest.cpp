@@ -17,12 +17,12 @@ TEST_F(SouborDat, SavedPointFileHoldsExactlyTheTextAndNothingElseIsLeft) {
     const auto soubor = slozka_ / "body.asc";
     auto body = TabulkaZRadku<TTabulkaBodu>(
         {{"1", "512.34", "108.25", "250.3", ""}, {"2", "530", "112", "251", "roh"}});
-    EXPECT_FALSE(UlozSouborBodu(soubor, body));
+    EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruBodu(body)));
     EXPECT_EQ(Precti(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 
     TTabulkaBodu zpet;
-    EXPECT_FALSE(NactiSouborBodu(soubor, zpet));
+    EXPECT_FALSE(NactiSouborTabulky(soubor, zpet, NactiBody));
     EXPECT_EQ(zpet.Bunka(2, TTabulkaBodu::sbPoznamka), " roh");
 }
 
@@ -30,7 +30,7 @@ TEST_F(SouborDat, SavingReplacesAnExistingFileWholly) {
     const auto soubor = slozka_ / "kody.cod";
     Zapis(soubor, std::string(5000, 'x'));
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}});
-    EXPECT_FALSE(UlozSouborKodu(soubor, kody));
+    EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruKodu(kody)));
     EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
 }
 
@@ -38,7 +38,7 @@ TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
     const auto soubor = slozka_ / "neni.asc";
     auto body = TabulkaZRadku<TTabulkaBodu>({{"1"}, {"2"}});
     TZaznamZprav zpravy;
-    EXPECT_FALSE(NactiSouborBodu(soubor, body, zpravy));
+    EXPECT_FALSE(OhlasChybu(NactiSouborTabulky(soubor, body, NactiBody), zpravy));
     EXPECT_EQ(RadkyTabulky(body), (TRadky{{"", "", "", "", ""}}));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
@@ -47,7 +47,7 @@ TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
 
 TEST_F(SouborDat, AFolderCannotBeReadAsAFile) {
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"a", "b"}});
-    const auto chyba = NactiSouborKodu(slozka_, kody);
+    const auto chyba = NactiSouborTabulky(slozka_, kody, NactiKody);
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Zprava, "Cannot open file " + slozka_.string() + ".");
     EXPECT_EQ(RadkyTabulky(kody), (TRadky{{"", ""}}));
@@ -56,7 +56,8 @@ TEST_F(SouborDat, AFolderCannotBeReadAsAFile) {
 TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
     const auto soubor = slozka_ / "neni" / "body.asc";
     TZaznamZprav zpravy;
-    EXPECT_FALSE(UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}), zpravy));
+    EXPECT_FALSE(OhlasChybu(
+        ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))), zpravy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
     EXPECT_THAT(zpravy.zpravy[0].Text, StartsWith("Cannot create file " + soubor.string() + "."));
@@ -83,7 +84,8 @@ TEST_F(SouborDat, AReplacementThatFailsKeepsWhatStoodThere) {
     const auto soubor = slozka_ / "body.asc";
     std::filesystem::create_directory(soubor);
     Zapis(soubor / "uvnitr", "x");
-    const auto chyba = UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}));
+    const auto chyba =
+        ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}})));
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
     EXPECT_EQ(Precti(soubor / "uvnitr"), "x");
@@ -93,14 +95,15 @@ TEST_F(SouborDat, AReplacementThatFailsKeepsWhatStoodThere) {
 TEST_F(SouborDat, ATemporaryNameInUseIsNotOverwritten) {
     const auto soubor = slozka_ / "body.asc";
     Zapis(slozka_ / "body.asc.tmp", "cizi");
-    EXPECT_FALSE(UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}})));
+    EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))));
     EXPECT_EQ(Precti(slozka_ / "body.asc.tmp"), "cizi");
     EXPECT_EQ(Precti(soubor), "1,,,\r\n");
 }
 
 TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
     const auto soubor = slozka_ / std::filesystem::path(u8"chybí/body.asc");
-    const auto chyba = UlozSouborBodu(soubor, TabulkaZRadku<TTabulkaBodu>({{"1"}}));
+    const auto chyba =
+        ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}})));
     ASSERT_TRUE(chyba);
     EXPECT_EQ(Cp1250NaUtf8(chyba->Zprava), "Cannot create file " + soubor.string() + ".");
 }

@@ -3,6 +3,7 @@
 #include "Prumery.h"
 
 #include "common/Cp1250.h"
+#include "common/TypStanice.h"
 #include "conversion/Cisla.h"
 #include "conversion/KonverzeSouboru.h"
 #include "conversion/TextyKonverze.h"
@@ -52,7 +53,7 @@ public:
         : terminal_(terminal), vstup_(std::move(vstup)), volby_(volby), prepsat_(prepsat) {}
 
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(std::uint8_t, bool) override { return volby_; }
+    TVolbyKonverze Parametry(TTypStanice, bool) override { return volby_; }
     void PoskozenaData(std::size_t radek) override {
         terminal_.Hlaseni(vstup_ + ":" + std::to_string(radek) + ": ", TextPoskozenaData());
     }
@@ -101,10 +102,9 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
     if (v.Vystup && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
-    std::uint8_t typ = 2;
-    if (v.Stanice && *v.Stanice == "NTS-350")
-        typ = 1;
-    else if (v.Stanice && *v.Stanice != "NTS-660")
+    const std::optional<TTypStanice> typ =
+        v.Stanice ? TypStaniceZTextu(*v.Stanice) : TTypStanice::tsNTS660;
+    if (!typ)
         return SpatnePouziti(
             terminal, prikaz,
             ChybnaHodnota("--station", Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
@@ -155,7 +155,7 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     int status = kUspech;
     for (const std::string& soubor : v.Soubory) {
         TRozhraniCli rozhrani(terminal, soubor, volby, v.Prepsat);
-        const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typ, rozhrani, cil);
+        const TVysledekKonverze vysledek = KonverzeSouboru(soubor, *typ, rozhrani, cil);
         switch (vysledek.Stav) {
         case TStavKonverze::Hotovo:
             break;

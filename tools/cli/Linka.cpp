@@ -208,7 +208,7 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
     if (nastaveni.StopBity)
         driver_->SetStopBits(*nastaveni.StopBity);
     // merivox-cli talks to the station as the program does after every start.
-    driver_->StationType = StaniceNTS660;
+    driver_->StationType = TTypStanice::tsNTS660;
 }
 
 TLinkaCli::~TLinkaCli() {

@@ -53,3 +53,7 @@ bool UlozIkonuWindows(const QString& soubor) {
     QFile vystup(soubor);
     return vystup.open(QIODevice::WriteOnly) && vystup.write(ico) == ico.size();
 }
+
+bool UlozIkonuPng(int strana, const QString& soubor) {
+    return strana > 0 && IkonaProgramu().pixmap(strana, strana).toImage().save(soubor, "PNG");
+}

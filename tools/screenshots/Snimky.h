@@ -36,3 +36,7 @@ extern const int kPocetSnimkuOken;
 
 // Writes the program icon as a Windows .ico file (sizes 16 to 256); false when it cannot.
 bool UlozIkonuWindows(const QString& soubor);
+
+// Writes the program icon as a square PNG file of `strana` pixels (the Linux desktop's icon
+// theme); false when it cannot.
+bool UlozIkonuPng(int strana, const QString& soubor);

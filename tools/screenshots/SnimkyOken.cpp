@@ -11,9 +11,9 @@
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
-#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
+#include "link/qt/ComConfig.h"
 #include "ui/ZpravyOken.h"
 #include "upload/qt/ZapisKodu.h"
 #include "upload/qt/ZapisSouradnicBodu.h"
@@ -63,7 +63,7 @@ void SnimekOProgramu(TSnimkovac& s) {
 // The parameters dialog on each of its tabs, as the main window opens it for an NTS-660.
 void SnimekParametruMAPA2(TSnimkovac& s) {
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic)); // decimal comma
-    TFormParamMAPA2 dialog(nullptr, 2);
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     auto* zalozky = dialog.findChild<QTabWidget*>("PageControl");
     const char* jmena[] = {"param-mapa2-redukce", "param-mapa2-hlavicka", "param-mapa2-konverze"};

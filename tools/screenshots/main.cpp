@@ -1,6 +1,7 @@
 // merivox-screenshots [--scale N] [--suffix S] FOLDER [WINDOW...]: renders the windows (all,
 // or the ones named) to PNG files in FOLDER, offscreen unless QT_QPA_PLATFORM says otherwise.
 // merivox-screenshots --icon FILE.ico: writes the program icon for the Windows resources.
+// merivox-screenshots --icon-png SIZE FILE.png: writes it for the Linux desktop's icon theme.
 #include "Snimky.h"
 
 #include "app/Obrazky.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -20,13 +22,17 @@ int main(int argc, char** argv) {
     QString pripona;
     QString slozka;
     QString ikona;
+    int stranaPng = 0;
     std::vector<QString> jmena;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--scale") && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
         else if (!std::strcmp(argv[i], "--icon") && i + 1 < argc)
             ikona = QString::fromLocal8Bit(argv[++i]);
-        else if (!std::strcmp(argv[i], "--suffix") && i + 1 < argc)
+        else if (!std::strcmp(argv[i], "--icon-png") && i + 2 < argc) {
+            stranaPng = std::atoi(argv[++i]);
+            ikona = QString::fromLocal8Bit(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--suffix") && i + 1 < argc)
             pripona = QString::fromLocal8Bit(argv[++i]);
         else if (slozka.isEmpty())
             slozka = QString::fromLocal8Bit(argv[i]);
@@ -35,7 +41,8 @@ int main(int argc, char** argv) {
     }
     if (slozka.isEmpty() && ikona.isEmpty()) {
         std::fprintf(stderr, "usage: merivox-screenshots [--scale N] [--suffix S] FOLDER "
-                             "[WINDOW...]\n       merivox-screenshots --icon FILE.ico\n");
+                             "[WINDOW...]\n       merivox-screenshots --icon FILE.ico\n"
+                             "       merivox-screenshots --icon-png SIZE FILE.png\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -48,6 +55,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Merivox 2.0");
     QApplication::setWindowIcon(IkonaProgramu());
     NastavCestinu(aplikace);
+    if (stranaPng)
+        return UlozIkonuPng(stranaPng, ikona) ? 0 : 1;
     if (!ikona.isEmpty())
         return UlozIkonuWindows(ikona) ? 0 : 1;
     QDir().mkpath(slozka);

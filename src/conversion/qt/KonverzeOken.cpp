@@ -3,27 +3,12 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "conversion/KonverzeSouboru.h"
-#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/VypocetRedukci.h"
+#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 
-#include <QFileDialog>
-
-namespace {
-QString VolbaDialogem(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
-}
-
-TVolbaSouboru& Volba() {
-    static TVolbaSouboru volba = VolbaDialogem;
-    return volba;
-}
-} // namespace
-
-TVolbyKonverze TKonverzeOken::Parametry(std::uint8_t typStanice, bool mereni) {
+TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
         try {
             return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
@@ -37,23 +22,18 @@ TVolbyKonverze TKonverzeOken::Parametry(std::uint8_t typStanice, bool mereni) {
     return dialog.Volby();
 }
 
-TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {
-    TVolbaSouboru predchozi = std::move(Volba());
-    Volba() = volba ? std::move(volba) : TVolbaSouboru(VolbaDialogem);
-    return predchozi;
+QStringList FiltryMereni() {
+    return {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"};
 }
 
-void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice) {
-    QFileDialog dialog(rodic);
-    PripravDialogSouboru(dialog, TDruhDialogu::Otevreni, "OD_Konverze", "sdt",
-                         {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
-    const QString soubor = Volba()(dialog);
-    if (soubor.isEmpty())
+void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice) {
+    const std::filesystem::path soubor =
+        ZvolenySoubor(rodic, TDruhDialogu::Otevreni, "OD_Konverze", "sdt", FiltryMereni());
+    if (soubor.empty())
         return;
 
     TKonverzeOken rozhrani(rodic);
-    const TVysledekKonverze vysledek =
-        KonverzeSouboru(std::filesystem::path(soubor.toStdString()), typStanice, rozhrani);
+    const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typStanice, rozhrani);
     if (!vysledek.Zobrazit())
         return;
     TFormVysledekKonverze okno(rodic, vysledek.VystupniSoubor);

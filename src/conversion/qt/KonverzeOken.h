@@ -5,30 +5,24 @@
 #include "conversion/KonverzeRozhrani.h"
 #include "ui/ZpravyOken.h"
 
-#include <QString>
+#include <QStringList>
 
-#include <cstdint>
-#include <functional>
-
-class QFileDialog;
 class QWidget;
 
 class TKonverzeOken : public TKonverzeRozhrani {
 public:
     explicit TKonverzeOken(QWidget* rodic) : rodic_(rodic), zpravy_(rodic) {}
     TZpravy& Zpravy() override { return zpravy_; }
-    TVolbyKonverze Parametry(std::uint8_t typStanice, bool mereni) override;
+    TVolbyKonverze Parametry(TTypStanice typStanice, bool mereni) override;
 
 private:
     QWidget* rodic_;
     TZpravyOken zpravy_;
 };
 
-// How the command's file dialog is answered: the chosen file, or empty when cancelled. By
-// default the dialog is shown modally; the tests answer it themselves. Returns the previous.
-using TVolbaSouboru = std::function<QString(QFileDialog& dialog)>;
-TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba);
+// The file dialogs' filters for measured-data files: the conversion's and the download's.
+QStringList FiltryMereni();
 
 // "Konverze souboru": asks for a measured-data file, converts it and shows the output when
 // the conversion says so.
-void KonverzeSouboruOken(QWidget* rodic, std::uint8_t typStanice);
+void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice);

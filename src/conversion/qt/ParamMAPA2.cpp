@@ -2,8 +2,8 @@
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/qt/FiltrPole.h"
 #include "conversion/VypocetRedukci.h"
+#include "conversion/qt/FiltrPole.h"
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"
 
@@ -43,7 +43,7 @@ QLineEdit* Vysledek(QWidget* rodic, const char* jmeno) {
 }
 } // namespace
 
-TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, std::uint8_t typStanice)
+TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     : QDialog(rodic), typStanice_(typStanice), oddelovac_(OddelovacLocale()) {
     setObjectName("FormParamMAPA2");
     setWindowTitle("Parametry pro export dat do formátu MAPA2");
@@ -185,9 +185,9 @@ void TFormParamMAPA2::NastavFormuKonverze() {
 void TFormParamMAPA2::showEvent(QShowEvent* udalost) {
     QDialog::showEvent(udalost);
     PrepocetRedukci();
-    if (typStanice_ == 1) {
+    if (typStanice_ == TTypStanice::tsNTS350) {
         CB_VlozitHlavickuZDat->setEnabled(false);
-    } else if (typStanice_ == 2) {
+    } else if (typStanice_ == TTypStanice::tsNTS660) {
         CB_VlozitHlavickuUzivatel->setEnabled(false);
         E_Hlavicka->setEnabled(false);
     }

@@ -8,8 +8,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
-
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -17,8 +15,8 @@ class QPushButton;
 class TFormParamMAPA2 : public QDialog {
     Q_OBJECT
 public:
-    // `typStanice`: 1 = NTS-350, 2 = NTS-660; decides what is enabled when shown.
-    TFormParamMAPA2(QWidget* rodic, std::uint8_t typStanice);
+    // `typStanice` decides what is enabled when shown.
+    TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice);
 
     // The form of a running conversion: one "OK" button, nothing to go back to.
     void NastavFormuKonverze();
@@ -37,7 +35,7 @@ private:
     void PrepocetRedukci();
     TNastaveniMAPA2 NastaveniZOvladacu() const;
 
-    std::uint8_t typStanice_;
+    TTypStanice typStanice_;
     char oddelovac_;
     long double meritkovyFaktor_ = 1;
     bool zavreno_ = false;

@@ -7,7 +7,6 @@
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,17 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QString UlozeniDialogem(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
-}
-
-TVolbaSouboru& VolbaUlozeni() {
-    static TVolbaSouboru volba = UlozeniDialogem;
-    return volba;
-}
-
 QFont Tucne(QFont pismo) {
     pismo.setBold(true);
     return pismo;
@@ -40,12 +28,6 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const char* titulek,
     return tlacitko;
 }
 } // namespace
-
-TVolbaSouboru NastavVolbuUlozeni(TVolbaSouboru volba) {
-    TVolbaSouboru predchozi = std::move(VolbaUlozeni());
-    VolbaUlozeni() = volba ? std::move(volba) : TVolbaSouboru(UlozeniDialogem);
-    return predchozi;
-}
 
 TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver)
     : QDialog(rodic), driver_(driver) {
@@ -99,13 +81,10 @@ void TFormNactenaData::NastavData(const std::string& prijato) {
 }
 
 void TFormNactenaData::Tl_UlozClick() {
-    QFileDialog dialog(this);
-    PripravDialogSouboru(dialog, TDruhDialogu::Ulozeni, "SD_NactenaData", "sdt",
-                         {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"});
-    const QString soubor = VolbaUlozeni()(dialog);
-    if (soubor.isEmpty())
+    const std::filesystem::path cesta =
+        ZvolenySoubor(this, TDruhDialogu::Ulozeni, "SD_NactenaData", "sdt", FiltryMereni());
+    if (cesta.empty())
         return;
-    const std::filesystem::path cesta(soubor.toStdU16String());
     TZpravyOken zpravy(this);
     // A file that could not be written is not "saved": Konverze asks again rather than
     // converting a stale or missing file.

@@ -44,7 +44,3 @@ private:
     QPushButton* Tl_Konverze;
     QPushButton* Tl_Zavrit;
 };
-
-// How the window's save dialog is answered: by default shown modally; the tests answer it
-// themselves. Returns the previous way.
-TVolbaSouboru NastavVolbuUlozeni(TVolbaSouboru volba);

@@ -136,7 +136,8 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
     CB_TypStanice->setObjectName("CB_TypStanice");
     CB_TypStanice->setEditable(true);
     CB_TypStanice->setInsertPolicy(QComboBox::NoInsert);
-    CB_TypStanice->addItems({"NTS-350", "NTS-660"});
+    CB_TypStanice->addItems(
+        {TextTypuStanice(TTypStanice::tsNTS350), TextTypuStanice(TTypStanice::tsNTS660)});
     CB_TypStanice->setGeometry(100, 376, 173, 24);
     L_TypStanice->setBuddy(CB_TypStanice);
 

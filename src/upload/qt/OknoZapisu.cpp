@@ -2,11 +2,10 @@
 
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
-#include "upload/qt/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
+#include "upload/qt/ObrazkyZapisu.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,28 +23,7 @@ QAction* Akce(QWidget* okno, const char* jmeno, const char* titulek, const char*
     return akce;
 }
 
-std::filesystem::path CestaZQString(const QString& soubor) {
-    return std::filesystem::path(soubor.toStdU16String());
-}
-
-QString VolbaDialogem(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
-}
-
-TVolbaSouboruZapisu& Volba() {
-    static TVolbaSouboruZapisu volba = VolbaDialogem;
-    return volba;
-}
-
 } // namespace
-
-TVolbaSouboruZapisu NastavVolbuSouboruZapisu(TVolbaSouboruZapisu volba) {
-    TVolbaSouboruZapisu predchozi = std::move(Volba());
-    Volba() = volba ? std::move(volba) : TVolbaSouboruZapisu(VolbaDialogem);
-    return predchozi;
-}
 
 TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
                                      std::unique_ptr<TTabulkaTextu> tabulka,
@@ -160,28 +138,26 @@ void TFormZapisTabulky::A_VymazExecute() {
     PoZmeneTabulky();
 }
 
-QString TFormZapisTabulky::VolbaSouboru(bool ulozit) {
-    QFileDialog dialog(this);
-    PripravDialogSouboru(dialog, ulozit ? TDruhDialogu::Ulozeni : TDruhDialogu::Otevreni,
+std::filesystem::path TFormZapisTabulky::VolbaSouboru(bool ulozit) {
+    return ZvolenySoubor(this, ulozit ? TDruhDialogu::Ulozeni : TDruhDialogu::Otevreni,
                          ulozit ? "SD_UlozDoSouboru" : "OD_OtevriSoubor", texty_.Pripona,
                          texty_.Filtry);
-    return Volba()(dialog);
 }
 
 void TFormZapisTabulky::A_OtevriSouborExecute() {
-    const QString soubor = VolbaSouboru(false);
-    if (!soubor.isEmpty()) {
+    const std::filesystem::path soubor = VolbaSouboru(false);
+    if (!soubor.empty()) {
         // A file that cannot be read leaves the table reset; the reader says so.
-        NactiSoubor(CestaZQString(soubor));
+        NactiSoubor(soubor);
         StringGrid->ZobrazTabulku();
     }
     PoZmeneTabulky();
 }
 
 void TFormZapisTabulky::A_UlozDoSouboruExecute() {
-    const QString soubor = VolbaSouboru(true);
-    if (!soubor.isEmpty())
-        UlozSoubor(CestaZQString(soubor)); // a failure keeps the old file and says why
+    const std::filesystem::path soubor = VolbaSouboru(true);
+    if (!soubor.empty())
+        UlozSoubor(soubor); // a failure keeps the old file and says why
 }
 
 void TFormZapisTabulky::PrevezmiUdalosti() {

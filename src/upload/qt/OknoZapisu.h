@@ -11,13 +11,11 @@
 #include <QStringList>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class QAction;
-class QFileDialog;
 class QLabel;
 class QToolBar;
 class QVBoxLayout;
@@ -36,12 +34,6 @@ struct TTextyOknaZapisu {
     const char* Pripona;           // default suffix
     std::vector<int> SirkySloupcu; // grid column widths
 };
-
-// How the file commands get their file from the prepared dialog: exec() by default; tests
-// look at the dialog and answer it. An empty result is a cancelled dialog. Returns the
-// previous way; an empty function restores the default.
-using TVolbaSouboruZapisu = std::function<QString(QFileDialog& dialog)>;
-TVolbaSouboruZapisu NastavVolbuSouboruZapisu(TVolbaSouboruZapisu volba);
 
 class TFormZapisTabulky : public QDialog {
     Q_OBJECT
@@ -99,7 +91,7 @@ private:
     void ChybaZapisu(TComDriver& sender);
     void Prubeh(int potvrzeno, int celkem);
     void KonecPrubehu();
-    QString VolbaSouboru(bool ulozit);
+    std::filesystem::path VolbaSouboru(bool ulozit);
 
     TComDriver& driver_;
     std::unique_ptr<TTabulkaTextu> tabulka_;

@@ -1,11 +1,11 @@
 #include "upload/qt/ZapisKodu.h"
 
 #include "ui/Texty.h"
-#include "upload/qt/ObrazkyZapisu.h"
-#include "upload/qt/PoradiLokality.h"
 #include "upload/SouborKodu.h"
 #include "upload/StromKodu.h"
 #include "upload/ZaznamKodu.h"
+#include "upload/qt/ObrazkyZapisu.h"
+#include "upload/qt/PoradiLokality.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -102,11 +102,11 @@ void TFormZapisKodu::ObnovStrom() {
 
 bool TFormZapisKodu::NactiSoubor(const std::filesystem::path& soubor) {
     TreeView->clear();
-    return NactiSouborKodu(soubor, Kody(), Zpravy());
+    return OhlasChybu(NactiSouborTabulky(soubor, Kody(), NactiKody), Zpravy());
 }
 
 bool TFormZapisKodu::UlozSoubor(const std::filesystem::path& soubor) {
-    return UlozSouborKodu(soubor, Kody(), Zpravy());
+    return OhlasChybu(ZapisObsahSouboru(soubor, TextSouboruKodu(Kody())), Zpravy());
 }
 
 std::optional<std::string> TFormZapisKodu::PripravZapis() {

@@ -57,11 +57,11 @@ TFormZapisSouradnicBodu::TFormZapisSouradnicBodu(QWidget* rodic, TComDriver& dri
 }
 
 bool TFormZapisSouradnicBodu::NactiSoubor(const std::filesystem::path& soubor) {
-    return NactiSouborBodu(soubor, Body(), Zpravy());
+    return OhlasChybu(NactiSouborTabulky(soubor, Body(), NactiBody), Zpravy());
 }
 
 bool TFormZapisSouradnicBodu::UlozSoubor(const std::filesystem::path& soubor) {
-    return UlozSouborBodu(soubor, Body(), Zpravy());
+    return OhlasChybu(ZapisObsahSouboru(soubor, TextSouboruBodu(Body())), Zpravy());
 }
 
 std::optional<std::string> TFormZapisSouradnicBodu::PripravZapis() {

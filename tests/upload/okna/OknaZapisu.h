@@ -5,6 +5,7 @@
 #include "../DocasnaSlozka.h"
 #include "common/Slozky.h"
 #include "link/Komunikace.h"
+#include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "upload/qt/OknoZapisu.h"
 
@@ -29,7 +30,7 @@ protected:
         driver_ = DriverTestu(zpravyDriveru_, slozka_ / "bez-stanice");
     }
     void TearDown() override {
-        NastavVolbuSouboruZapisu({});
+        NastavVolbuSouboru({});
         driver_.reset();
         PrepisCestuNastaveni({});
         QLocale::setDefault(QLocale::c());
@@ -39,7 +40,7 @@ protected:
     // The file dialogs are answered with `soubor` (empty: cancelled), after checking what
     // they offer: the filters, the start folder, and for saving the overwrite question.
     void VyberSoubor(const std::filesystem::path& soubor, QStringList filtry) {
-        NastavVolbuSouboruZapisu([soubor, filtry](QFileDialog& dialog) {
+        NastavVolbuSouboru([soubor, filtry](QFileDialog& dialog) {
             EXPECT_EQ(dialog.nameFilters(), filtry);
             EXPECT_EQ(
                 dialog.directory().absolutePath(),

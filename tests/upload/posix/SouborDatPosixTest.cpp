@@ -21,7 +21,7 @@ TEST_F(SouborDatPosix, SaveCutShortKeepsTheOldFileAndSaysWhy) {
     std::optional<TChybaSouboru> chyba;
     {
         TOmezeniVelikosti omezeni(4096);
-        chyba = UlozSouborBodu(soubor, body);
+        chyba = ZapisObsahSouboru(soubor, TextSouboruBodu(body));
     }
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
@@ -38,7 +38,7 @@ TEST_F(SouborDatPosix, SavingThroughALinkReplacesTheLinkedFileAndKeepsItsPermiss
                                              std::filesystem::perms::owner_write |
                                              std::filesystem::perms::group_read);
     std::filesystem::create_symlink(soubor, odkaz);
-    EXPECT_FALSE(UlozSouborBodu(odkaz, TabulkaZRadku<TTabulkaBodu>({{"1"}})));
+    EXPECT_FALSE(ZapisObsahSouboru(odkaz, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))));
     EXPECT_TRUE(std::filesystem::is_symlink(odkaz));
     EXPECT_EQ(Precti(soubor), "1,,,\r\n");
     EXPECT_EQ(std::filesystem::status(soubor).permissions(),

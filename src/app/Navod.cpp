@@ -1,0 +1,55 @@
+#include "app/Navod.h"
+
+#include "ui/ZpravyOken.h"
+
+#include <QDesktopServices>
+
+#include <utility>
+
+namespace {
+
+TOtevreniStranky& Otevreni() {
+    static TOtevreniStranky otevreni;
+    return otevreni;
+}
+
+QString Text(const std::filesystem::path& cesta) {
+    return QString::fromStdU16String(cesta.u16string());
+}
+
+} // namespace
+
+std::filesystem::path CestaNavodu(const std::filesystem::path& slozkaProgramu) {
+    const std::filesystem::path mista[] = {
+        slozkaProgramu / "navod" / "index.html",
+        slozkaProgramu.parent_path() / "share" / "doc" / "merivox" / "navod" / "index.html",
+    };
+    std::error_code ec;
+    for (const auto& misto : mista)
+        if (std::filesystem::is_regular_file(misto, ec))
+            return misto;
+    return {};
+}
+
+TOtevreniStranky NastavOtevreniStranky(TOtevreniStranky otevreni) {
+    return std::exchange(Otevreni(), std::move(otevreni));
+}
+
+void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
+    const auto cesta = CestaNavodu(slozkaProgramu);
+    if (cesta.empty()) {
+        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::Informace,
+                                      QString::fromUtf8("Návod k programu nebyl nalezen.\n"
+                                                        "Hledán byl ve složce ") +
+                                          Text(slozkaProgramu / "navod") +
+                                          QString::fromUtf8(" a v nainstalované dokumentaci.")));
+        return;
+    }
+    const QUrl adresa = QUrl::fromLocalFile(Text(cesta));
+    const bool otevreno = Otevreni() ? Otevreni()(adresa) : QDesktopServices::openUrl(adresa);
+    if (!otevreno)
+        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::Chyba,
+                                      QString::fromUtf8("Návod se nepodařilo otevřít v "
+                                                        "prohlížeči. Najdete ho v souboru ") +
+                                          Text(cesta)));
+}

@@ -1,0 +1,113 @@
+#include "app/Navod.h"
+
+#include "app/Zaklad.h"
+#include "common/Slozky.h"
+#include "ui/TestovaniOken.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+namespace {
+
+// Records the pages handed to the browser instead of starting one.
+class ProhlizecNavodu {
+public:
+    explicit ProhlizecNavodu(bool uspech = true) {
+        predchozi_ = NastavOtevreniStranky([this, uspech](const QUrl& adresa) {
+            stranky.push_back(adresa);
+            return uspech;
+        });
+    }
+    ~ProhlizecNavodu() { NastavOtevreniStranky(predchozi_); }
+    std::vector<QUrl> stranky;
+
+private:
+    TOtevreniStranky predchozi_;
+};
+
+void Vytvor(const fs::path& soubor) {
+    fs::create_directories(soubor.parent_path());
+    std::ofstream(soubor) << "<html></html>";
+}
+
+} // namespace
+
+TEST(Navod, FoundBesideTheProgramOrInTheInstalledDocumentation) {
+    QTemporaryDir koren;
+    const fs::path prefix = koren.path().toStdString();
+    const fs::path bin = prefix / "bin";
+    fs::create_directories(bin);
+    EXPECT_TRUE(CestaNavodu(bin).empty());
+    const fs::path instalovany = prefix / "share/doc/merivox/navod/index.html";
+    Vytvor(instalovany);
+    EXPECT_EQ(CestaNavodu(bin), instalovany);
+    const fs::path vedle = bin / "navod/index.html";
+    Vytvor(vedle);
+    EXPECT_EQ(CestaNavodu(bin), vedle);
+}
+
+TEST(Navod, OpensTheFoundPageOrSaysInCzechWhyNot) {
+    QTemporaryDir koren;
+    const fs::path bin = fs::path(koren.path().toStdString()) / "bin";
+    fs::create_directories(bin);
+    {
+        ProhlizecNavodu prohlizec;
+        TZaznamZprav zpravy;
+        OtevriNavod(nullptr, bin);
+        EXPECT_TRUE(prohlizec.stranky.empty());
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Informace");
+        EXPECT_THAT(zpravy.Zpravy()[0].text.toStdString(),
+                    HasSubstr("Návod k programu nebyl nalezen."));
+    }
+    Vytvor(bin / "navod/index.html");
+    {
+        ProhlizecNavodu prohlizec;
+        TZaznamZprav zpravy;
+        OtevriNavod(nullptr, bin);
+        ASSERT_EQ(prohlizec.stranky.size(), 1u);
+        EXPECT_EQ(prohlizec.stranky[0].toLocalFile().toStdString(),
+                  (bin / "navod/index.html").string());
+        EXPECT_TRUE(zpravy.Zpravy().empty());
+    }
+    {
+        ProhlizecNavodu prohlizec(false); // no browser to start
+        TZaznamZprav zpravy;
+        OtevriNavod(nullptr, bin);
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+        EXPECT_THAT(zpravy.Zpravy()[0].text.toStdString(), HasSubstr("navod/index.html"));
+    }
+}
+
+TEST(Navod, F1InTheMainWindowOpensTheGuideOfThisProgram) {
+    QTemporaryDir slozka;
+    PrepisCestuNastaveni(slozka.filePath("Merivex.ini").toStdString());
+    {
+        TFormZaklad okno;
+        okno.show();
+        okno.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
+        const std::size_t pocetAkci = okno.findChildren<QAction*>().size();
+        ProhlizecNavodu prohlizec;
+        TZaznamZprav zpravy;
+        QTest::keyClick(&okno, Qt::Key_F1);
+        // The guide of the test program's folder: opened when a build put it there, else the
+        // message; either way exactly one answer, and no new action in the menus.
+        const bool otevreno = prohlizec.stranky.size() == 1 && zpravy.Zpravy().empty();
+        const bool ohlaseno = prohlizec.stranky.empty() && zpravy.Zpravy().size() == 1 &&
+                              zpravy.Zpravy()[0].text.contains(QString::fromUtf8("Návod"));
+        EXPECT_TRUE(otevreno != ohlaseno);
+        EXPECT_EQ(CestaNavodu(SlozkaProgramu()).empty(), ohlaseno);
+        EXPECT_EQ(okno.findChildren<QAction*>().size(), pocetAkci);
+        okno.close();
+    }
+    PrepisCestuNastaveni({});
+}
