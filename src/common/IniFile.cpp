@@ -3,6 +3,7 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
+#include "common/Radky.h"
 
 #include <charconv>
 #include <fstream>
@@ -13,28 +14,14 @@
 namespace {
 
 std::vector<std::string> NactiRadky(const std::filesystem::path& path) {
-    std::vector<std::string> lines;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return lines;
+        return {};
     std::ostringstream content;
     content << in.rdbuf();
     const std::string text = content.str();
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
+    const auto lines = RadkyTextu(text);
+    return std::vector<std::string>(lines.begin(), lines.end());
 }
 
 std::string Orizni(const std::string& s) {

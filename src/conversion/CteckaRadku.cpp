@@ -1,28 +1,11 @@
 #include "conversion/CteckaRadku.h"
 
+#include "common/Radky.h"
+
 #include <cstring>
 
 namespace {
 constexpr std::size_t kKus = 1 << 18;
-
-// The first CR or LF in [p, e), or e. Eight bytes are tested at a time for any byte
-// below 0Eh, which ordinary text does not have; only such a word is looked at byte by byte.
-const char* KonecRadku(const char* p, const char* e) {
-    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
-    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
-    while (e - p >= 8) {
-        std::uint64_t slovo;
-        std::memcpy(&slovo, p, 8);
-        if (((slovo - 0x0E * kJednicky) & ~slovo & kVysoke) != 0)
-            break;
-        p += 8;
-    }
-    for (; p != e; ++p)
-        if (*p == '\r' || *p == '\n')
-            return p;
-    return e;
-}
-
 } // namespace
 
 TCteckaRadku::TCteckaRadku(TText text)
@@ -82,26 +65,17 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
         return true;
     }
     for (;;) {
-        const char* p = data_ + zacatek_;
-        const char* e = data_ + konec_;
-        const char* k = KonecRadku(p, e);
-        // A line end must be seen whole: CR as the last byte at hand may be half of CR LF.
-        const bool celyKonec = k != e && (*k == '\n' || k + 1 != e || vsechnoNacteno_);
-        if (celyKonec || (k == e && vsechnoNacteno_)) {
-            if (p == e)
-                return false;
-            posledni_ = std::string_view(p, std::size_t(k - p));
-            std::size_t dalsi = std::size_t(k - data_);
-            if (k != e)
-                dalsi += (*k == '\r' && k + 1 != e && k[1] == '\n') ? 2 : 1;
-            zacatek_ = dalsi;
+        const std::string_view zbytek(data_ + zacatek_, konec_ - zacatek_);
+        if (const auto r = PrvniRadek(zbytek, vsechnoNacteno_)) {
+            posledni_ = r->Text;
+            zacatek_ += r->Dalsi;
             ++cislo_;
             radek = posledni_;
             if (sledovani_)
                 sledovani_->NovyRadek(radek, cislo_);
             return true;
         }
-        if (!Dopln() && !vsechnoNacteno_)
+        if (vsechnoNacteno_ || (!Dopln() && !vsechnoNacteno_))
             return false;
     }
 }

@@ -1,6 +1,6 @@
-// The line source of every measured-data reader: lines of cp1250 bytes ended by CR LF, a
-// lone CR or a lone LF, read in large chunks so that a file of any size streams through a
-// small buffer, with a push-back of one line for the observation look-ahead.
+// The line source of every measured-data reader: lines of cp1250 bytes cut as every text of
+// the program is (common/Radky.h), read in large chunks so that a file of any size streams
+// through a small buffer, with a push-back of one line for the observation look-ahead.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,7 @@
 #include "download/NactenaDataSoubor.h"
 
 #include "common/NahradaSouboru.h"
+#include "common/Radky.h"
 #include "upload/SouborDat.h"
 
 #include <ctime>
@@ -10,21 +11,15 @@ bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, boo
 }
 
 std::string RadkyNactenychDat(const std::string& data) {
-    std::string radky;
-    radky.reserve(data.size());
-    for (size_t i = 0; i < data.size(); ++i) {
-        const char c = data[i];
-        if (c == '\r') {
-            if (i + 1 < data.size() && data[i + 1] == '\n')
-                ++i;
-            radky += '\n';
-        } else {
-            radky += c;
-        }
+    const auto radky = RadkyTextu(data);
+    std::string text;
+    text.reserve(data.size());
+    for (std::size_t i = 0; i < radky.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += radky[i];
     }
-    if (!radky.empty() && radky.back() == '\n')
-        radky.pop_back();
-    return radky;
+    return text;
 }
 
 bool UlozNactenaData(const std::filesystem::path& soubor, const std::string& data,

@@ -1,8 +1,8 @@
 #include "link/DelkaRadku.h"
 
 #include "common/Cp1250.h"
+#include "common/Radky.h"
 #include "link/Komunikace.h"
-#include "link/RadkyTextu.h"
 
 std::size_t NejdelsiRadekZapisu(TComDriver& driver) {
     const auto buffer = static_cast<std::size_t>(driver.Port().OutBufSize());
@@ -10,7 +10,7 @@ std::size_t NejdelsiRadekZapisu(TComDriver& driver) {
 }
 
 std::optional<TDlouhyRadek> NajdiDlouhyRadek(const std::string& text, std::size_t nejvic) {
-    const auto radky = RozdelNaRadky(text);
+    const auto radky = RadkyTextu(text);
     for (std::size_t i = 0; i < radky.size(); ++i)
         if (radky[i].size() > nejvic)
             return TDlouhyRadek{i + 1, radky[i].size()};

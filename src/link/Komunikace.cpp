@@ -2,9 +2,9 @@
 
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
+#include "common/Radky.h"
 #include "common/Zpravy.h"
 #include "link/PortStanice.h"
-#include "link/RadkyTextu.h"
 
 #include <stdexcept>
 
@@ -259,7 +259,8 @@ void TComDriver::SpustZapis(TPrikaz& prikaz) {
     TimerComErr->Stop();
     if (!OtevriPort())
         return;
-    SendLines = RozdelNaRadky(prikaz.Data);
+    const auto radky = RadkyTextu(prikaz.Data);
+    SendLines.assign(radky.begin(), radky.end());
     celkemRadku_ = static_cast<int>(SendLines.size());
     RxBuffer.clear();
     if (OnPrubehZapisu)

@@ -7,9 +7,6 @@
 #include <string_view>
 #include <vector>
 
-// The lines of a file's content; a line ends at CR LF, a lone CR or a lone LF.
-std::vector<std::string_view> RadkySouboru(std::string_view obsah);
-
 // The first character of the line that is not an ASCII letter or digit, else the blank.
 char OddelovacSouboru(std::string_view prvniRadek);
 

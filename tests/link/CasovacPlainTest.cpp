@@ -1,7 +1,6 @@
 // The plain response timer: expiries on the loop's thread, nothing stale after a stop or a
 // restart, and none into a destroyed timer.
 #include "link/CasovacPlain.h"
-#include "link/RadkyTextu.h"
 #include "serial/SpPlainSyncUi.h"
 
 #include <gtest/gtest.h>
@@ -60,12 +59,4 @@ TEST(CasovacPlain, AnExpiryLeftInTheQueueOutlivesItsTimerHarmlessly) {
     }
     ui.ProcessPosted();
     EXPECT_EQ(pocet, 0);
-}
-
-TEST(RadkyTextu, BreaksAreCrLfLfOrCrAndAreNotKept) {
-    EXPECT_EQ(RozdelNaRadky(""), std::vector<std::string>{});
-    EXPECT_EQ(RozdelNaRadky("a"), std::vector<std::string>{"a"});
-    EXPECT_EQ(RozdelNaRadky("a\r\n"), std::vector<std::string>{"a"});
-    EXPECT_EQ(RozdelNaRadky("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(RozdelNaRadky("a\n\r\nb\r\r"), (std::vector<std::string>{"a", "", "b", ""}));
 }

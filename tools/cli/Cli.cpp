@@ -35,18 +35,36 @@ int SpatnePouziti(const TTerminal& terminal, const std::string& prikaz, const st
     return kSpatnePouziti;
 }
 
-bool HodnotaVolby(const TArgumenty& argumenty, std::size_t& i, const std::string& volba,
-                  std::string& hodnota) {
-    const std::string& a = argumenty[i];
-    if (a.size() > volba.size() && a.compare(0, volba.size(), volba) == 0 &&
-        a[volba.size()] == '=') {
-        hodnota = a.substr(volba.size() + 1);
-        return true;
+std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& pravidla,
+                            const TTerminal& terminal, const std::string& prikaz,
+                            const std::string& napoveda) {
+    const TRozborVoleb rozbor = RozeberVolby(argumenty, pravidla);
+    const std::string a = terminal.ZTerminalu(rozbor.Argument);
+    switch (rozbor.Stav) {
+    case TRozborVoleb::Hotovo:
+        return std::nullopt;
+    case TRozborVoleb::Napoveda:
+        terminal.Tisk(napoveda);
+        return kUspech;
+    case TRozborVoleb::Neznamy:
+        // A subcommand without file arguments cannot tell a mistyped option from a stray word.
+        return SpatnePouziti(
+            terminal, prikaz,
+            Cz(pravidla.Argument ? "Neznámá volba \"" : "Neznámá volba nebo argument \"") + a +
+                "\".");
+    case TRozborVoleb::ChybiHodnota:
+        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
+    case TRozborVoleb::ChybnaHodnota:
+        return SpatnePouziti(
+            terminal, prikaz,
+            ChybnaHodnota(rozbor.Volba,
+                          Cz("chybná hodnota \"") + terminal.ZTerminalu(rozbor.Hodnota) + "\"."));
     }
-    if (i + 1 >= argumenty.size())
-        return false;
-    hodnota = argumenty[++i];
-    return true;
+    return std::nullopt;
+}
+
+std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
+    return volba + ": " + cp1250;
 }
 
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {

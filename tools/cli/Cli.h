@@ -4,7 +4,9 @@
 #pragma once
 
 #include "Terminal.h"
+#include "Volby.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,11 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal);
 // Shared by the subcommands.
 // A bad-usage message and the hint at --help; returns kSpatnePouziti.
 int SpatnePouziti(const TTerminal& terminal, const std::string& prikaz, const std::string& cp1250);
-// The value of an option at `i` ("--x 5" or "--x=5"), moving `i` past it; false without one.
-bool HodnotaVolby(const TArgumenty& argumenty, std::size_t& i, const std::string& volba,
-                  std::string& hodnota);
+// Reads a subcommand's arguments by its options. Nothing when the subcommand goes on; else its
+// exit status: kUspech once --help has printed `napoveda` (cp1250), kSpatnePouziti after the
+// usage message.
+std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& pravidla,
+                            const TTerminal& terminal, const std::string& prikaz,
+                            const std::string& napoveda);
+// The usage message of a bad value (cp1250), led by the option it was given to.
+std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250);

@@ -76,39 +76,14 @@ void Zachran(const std::string& data, const std::string& proc, const TTerminal& 
 
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "download";
-    TVolbyLinky volby;
     std::optional<std::string> vystup;
     bool prepsat = false;
-    for (std::size_t i = 0; i < argumenty.size(); ++i) {
-        const std::string& a = argumenty[i];
-        if (a == "--help" || a == "-h") {
-            terminal.Tisk(Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec));
-            return kUspech;
-        }
-        const TVolba linka = ZpracujVolbuLinky(argumenty, i, volby);
-        if (linka == TVolba::Zpracovana)
-            continue;
-        if (linka == TVolba::Jina && a == "--force") {
-            prepsat = true;
-            continue;
-        }
-        if (linka == TVolba::Jina && (a == "-o" || a.rfind("-o=", 0) == 0)) {
-            std::string hodnota;
-            if (HodnotaVolby(argumenty, i, "-o", hodnota)) {
-                vystup = hodnota;
-                continue;
-            }
-        } else if (linka == TVolba::Jina) {
-            return SpatnePouziti(terminal, prikaz,
-                                 Cz("Neznámá volba nebo argument \"") + terminal.ZTerminalu(a) +
-                                     "\".");
-        }
-        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
-    }
+    TPravidlaVoleb pravidla;
+    pravidla.Volby = {Hodnota("-o", vystup), Prepinac("--force", prepsat)};
     TNastaveniLinky nastaveni;
-    std::string chyba;
-    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
+    if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
+                                         kNapoveda, kNapovedaKonec, nastaveni))
+        return *konec;
     if (!vystup || vystup->empty())
         return SpatnePouziti(terminal, prikaz, Cz("Chybí výstupní soubor (-o SOUBOR)."));
     const bool naVystup = *vystup == "-";

@@ -28,22 +28,10 @@ std::string Radek(const char* nazev, double hodnota, int desetinna) {
 
 int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal) {
     TPrumeryCli prumery;
-    for (std::size_t i = 0; i < argumenty.size(); ++i) {
-        const std::string& a = argumenty[i];
-        if (a == "--help" || a == "-h") {
-            terminal.Tisk(Cz(kNapoveda));
-            return kUspech;
-        }
-        switch (ZpracujPrumer(argumenty, i, prumery)) {
-        case TVolba::Zpracovana:
-            continue;
-        case TVolba::ChybiHodnota:
-            return SpatnePouziti(terminal, "factor", Cz("Volbě ") + a + Cz(" chybí hodnota."));
-        case TVolba::Jina:
-            return SpatnePouziti(terminal, "factor",
-                                 Cz("Neznámá volba \"") + terminal.ZTerminalu(a) + "\".");
-        }
-    }
+    TPravidlaVoleb pravidla;
+    pravidla.Volby = VolbyPrumeru(prumery);
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, "factor", Cz(kNapoveda)))
+        return *konec;
     std::string chyba;
     if (!PlatnePrumery(prumery, chyba))
         return SpatnePouziti(terminal, "factor", chyba);

@@ -84,65 +84,21 @@ struct TVolbyCli {
 int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "convert";
     TVolbyCli v;
-    bool jenSoubory = false;
-    for (std::size_t i = 0; i < argumenty.size(); ++i) {
-        const std::string& a = argumenty[i];
-        if (jenSoubory || a == "-" || a.empty() || a[0] != '-') {
-            v.Soubory.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            jenSoubory = true;
-            continue;
-        }
-        if (a == "--help" || a == "-h") {
-            terminal.Tisk(Cz(kNapoveda));
-            return kUspech;
-        }
-        const TVolba prumer = ZpracujPrumer(argumenty, i, v.Prumery);
-        if (prumer == TVolba::Zpracovana)
-            continue;
-        bool chybiHodnota = prumer == TVolba::ChybiHodnota;
-        if (!chybiHodnota) {
-            std::optional<std::string>* cil = nullptr;
-            std::string volba;
-            for (auto [nazev, c] :
-                 {std::pair{"--station", &v.Stanice}, std::pair{"--factor", &v.Faktor},
-                  std::pair{"--mark", &v.Znak}, std::pair{"-o", &v.Vystup}}) {
-                if (a == nazev || a.rfind(std::string(nazev) + "=", 0) == 0) {
-                    cil = c;
-                    volba = nazev;
-                }
-            }
-            if (cil) {
-                std::string hodnota;
-                chybiHodnota = !HodnotaVolby(argumenty, i, volba, hodnota);
-                if (!chybiHodnota) {
-                    *cil = hodnota;
-                    continue;
-                }
-            } else if (a == "--swap-xy") {
-                v.ProhozeniXY = true;
-                continue;
-            } else if (a == "--no-header") {
-                v.BezHlavicky = true;
-                continue;
-            } else if (a == "--no-warn-units") {
-                v.BezJednotek = true;
-                continue;
-            } else if (a == "--no-warn-heights") {
-                v.BezVysek = true;
-                continue;
-            } else if (a == "--force") {
-                v.Prepsat = true;
-                continue;
-            } else {
-                return SpatnePouziti(terminal, prikaz,
-                                     Cz("Neznámá volba \"") + terminal.ZTerminalu(a) + "\".");
-            }
-        }
-        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
-    }
+    TPravidlaVoleb pravidla{.Volby = VolbyPrumeru(v.Prumery),
+                            .Argument =
+                                [&](const std::string& soubor) {
+                                    v.Soubory.push_back(soubor);
+                                    return true;
+                                },
+                            .KonecVoleb = true};
+    pravidla.Volby.insert(
+        pravidla.Volby.end(),
+        {Hodnota("--station", v.Stanice), Hodnota("--factor", v.Faktor), Hodnota("--mark", v.Znak),
+         Hodnota("-o", v.Vystup), Prepinac("--swap-xy", v.ProhozeniXY),
+         Prepinac("--no-header", v.BezHlavicky), Prepinac("--no-warn-units", v.BezJednotek),
+         Prepinac("--no-warn-heights", v.BezVysek), Prepinac("--force", v.Prepsat)});
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
+        return *konec;
 
     if (v.Soubory.empty())
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
@@ -151,9 +107,10 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::optional<TTypStanice> typ =
         v.Stanice ? TypStaniceZTextu(*v.Stanice) : TTypStanice::tsNTS660;
     if (!typ)
-        return SpatnePouziti(terminal, prikaz,
-                             Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
-                                 terminal.ZTerminalu(*v.Stanice) + "\".");
+        return SpatnePouziti(
+            terminal, prikaz,
+            ChybnaHodnota("--station", Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
+                                           terminal.ZTerminalu(*v.Stanice) + "\"."));
     std::string chyba;
     if (!PlatnePrumery(v.Prumery, chyba))
         return SpatnePouziti(terminal, prikaz, chyba);
@@ -162,9 +119,10 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (v.Znak) {
         nastaveni.ZnakOrientace = terminal.ZTerminalu(*v.Znak);
         if (nastaveni.ZnakOrientace.size() > 1)
-            return SpatnePouziti(terminal, prikaz,
-                                 Cz("Označení orientačních bodů je jediný znak, ne \"") +
-                                     nastaveni.ZnakOrientace + "\".");
+            return SpatnePouziti(
+                terminal, prikaz,
+                ChybnaHodnota("--mark", Cz("Označení orientačních bodů je jediný znak, ne \"") +
+                                            nastaveni.ZnakOrientace + "\"."));
     }
     if (v.ProhozeniXY)
         nastaveni.ProhozeniXY = true;
@@ -178,9 +136,10 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (v.Faktor) {
         const auto faktor = CtiCislo(*v.Faktor);
         if (!faktor || *faktor <= 0)
-            return SpatnePouziti(terminal, prikaz,
-                                 Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
-                                     terminal.ZTerminalu(*v.Faktor) + "\".");
+            return SpatnePouziti(
+                terminal, prikaz,
+                ChybnaHodnota("--factor", Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
+                                              terminal.ZTerminalu(*v.Faktor) + "\"."));
         volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
     } else if (!PouzitelneNastaveni(v.Prumery, nastaveni, chyba)) {
         terminal.Hlaseni(prikaz + ": ", chyba);

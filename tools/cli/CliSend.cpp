@@ -43,54 +43,25 @@ bool MaRadek(const std::string& text) {
 
 int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "send";
-    TVolbyLinky volby;
     std::optional<std::string> body, kody;
     std::vector<std::string> soubory;
-    bool prohozeniXY = false, jenSoubory = false;
-    for (std::size_t i = 0; i < argumenty.size(); ++i) {
-        const std::string& a = argumenty[i];
-        if (jenSoubory || a.empty() || a[0] != '-') {
-            soubory.push_back(a);
-            continue;
-        }
-        if (a == "--") {
-            jenSoubory = true;
-            continue;
-        }
-        if (a == "--help" || a == "-h") {
-            terminal.Tisk(Cz(kNapoveda) + Cz(kNapovedaLinky) + Cz(kNapovedaKonec));
-            return kUspech;
-        }
-        TVolba v = ZpracujVolbuLinky(argumenty, i, volby);
-        if (v == TVolba::Zpracovana)
-            continue;
-        if (v == TVolba::Jina && a == "--swap-xy") {
-            prohozeniXY = true;
-            continue;
-        }
-        if (v == TVolba::Jina) {
-            std::optional<std::string>* cil = nullptr;
-            std::string nazev;
-            for (auto [n, c] : {std::pair{"--points", &body}, std::pair{"--codes", &kody}})
-                if (a == n || a.rfind(std::string(n) + "=", 0) == 0) {
-                    cil = c;
-                    nazev = n;
-                }
-            if (!cil)
-                return SpatnePouziti(terminal, prikaz,
-                                     Cz("Neznámá volba \"") + terminal.ZTerminalu(a) + "\".");
-            std::string hodnota;
-            if (HodnotaVolby(argumenty, i, nazev, hodnota)) {
-                *cil = hodnota;
-                continue;
-            }
-        }
-        return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
-    }
+    bool prohozeniXY = false;
+    TPravidlaVoleb pravidla{.Volby = {Prepinac("--swap-xy", prohozeniXY), Hodnota("--points", body),
+                                      Hodnota("--codes", kody)},
+                            .Argument =
+                                [&](const std::string& soubor) {
+                                    // "-" is no file here: the text to send is never read from
+                                    // standard input.
+                                    if (soubor == "-")
+                                        return false;
+                                    soubory.push_back(soubor);
+                                    return true;
+                                },
+                            .KonecVoleb = true};
     TNastaveniLinky nastaveni;
-    std::string chyba;
-    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
+    if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
+                                         kNapoveda, kNapovedaKonec, nastaveni))
+        return *konec;
     const int zdroju = int(soubory.size()) + (body ? 1 : 0) + (kody ? 1 : 0);
     if (zdroju != 1)
         return SpatnePouziti(terminal, prikaz,

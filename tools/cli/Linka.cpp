@@ -39,37 +39,32 @@ std::optional<long> CeleCislo(const std::string& text) {
     return std::stol(text);
 }
 
+// The options as given.
+struct TVolbyLinky {
+    std::optional<std::string> Port, Zarizeni, Rychlost, Parita, DatoveBity, StopBity;
+    std::optional<std::string> Nastaveni; // --settings
+};
+
+std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
+    return {Hodnota("--port", volby.Port),
+            Hodnota("--device", volby.Zarizeni),
+            Hodnota("--baud", volby.Rychlost),
+            Hodnota("--parity", volby.Parita),
+            Hodnota("--data-bits", volby.DatoveBity),
+            Hodnota("--stop-bits", volby.StopBity),
+            Hodnota("--settings", volby.Nastaveni)};
+}
+
 std::string MalaPismena(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-} // namespace
-
-TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby) {
-    const std::string& a = argumenty[i];
-    for (auto [volba, cil] :
-         {std::pair{"--port", &volby.Port}, std::pair{"--device", &volby.Zarizeni},
-          std::pair{"--baud", &volby.Rychlost}, std::pair{"--parity", &volby.Parita},
-          std::pair{"--data-bits", &volby.DatoveBity}, std::pair{"--stop-bits", &volby.StopBity},
-          std::pair{"--settings", &volby.Nastaveni}}) {
-        const std::string nazev = volba;
-        if (a != nazev && a.rfind(nazev + "=", 0) != 0)
-            continue;
-        std::string hodnota;
-        if (!HodnotaVolby(argumenty, i, nazev, hodnota))
-            return TVolba::ChybiHodnota;
-        *cil = hodnota;
-        return TVolba::Zpracovana;
-    }
-    return TVolba::Jina;
-}
-
 bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
                       TNastaveniLinky& nastaveni, std::string& chyba) {
-    auto spatne = [&](const char* co, const std::string& hodnota) {
-        chyba = Cz(co) + " \"" + terminal.ZTerminalu(hodnota) + "\".";
+    auto spatne = [&](const char* volba, const char* co, const std::string& hodnota) {
+        chyba = ChybnaHodnota(volba, Cz(co) + " \"" + terminal.ZTerminalu(hodnota) + "\".");
         return false;
     };
     if (volby.Port && volby.Zarizeni) {
@@ -79,12 +74,12 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
     if (volby.Port) {
         const auto cislo = CeleCislo(*volby.Port);
         if (!cislo || *cislo < 1 || *cislo > 65535)
-            return spatne("Číslo portu musí být 1 až 65535, ne", *volby.Port);
+            return spatne("--port", "Číslo portu musí být 1 až 65535, ne", *volby.Port);
         nastaveni.Cislo = static_cast<uint16_t>(*cislo);
     }
     if (volby.Zarizeni) {
         if (volby.Zarizeni->empty())
-            return spatne("Cesta k zařízení nesmí být prázdná, ne", *volby.Zarizeni);
+            return spatne("--device", "Cesta k zařízení nesmí být prázdná, ne", *volby.Zarizeni);
         nastaveni.Zarizeni = *volby.Zarizeni;
     }
     if (volby.Rychlost) {
@@ -92,7 +87,7 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         const auto* r = std::find_if(std::begin(kRychlosti), std::end(kRychlosti),
                                      [&](const auto& p) { return cislo && p.first == *cislo; });
         if (r == std::end(kRychlosti))
-            return spatne("Neznámá rychlost linky", *volby.Rychlost);
+            return spatne("--baud", "Neznámá rychlost linky", *volby.Rychlost);
         nastaveni.Rychlost = r->second;
     }
     if (volby.Parita) {
@@ -104,12 +99,12 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         else if (p == "even")
             nastaveni.Parita = paEven;
         else
-            return spatne("Parita musí být None, Odd nebo Even, ne", *volby.Parita);
+            return spatne("--parity", "Parita musí být None, Odd nebo Even, ne", *volby.Parita);
     }
     if (volby.DatoveBity) {
         const auto cislo = CeleCislo(*volby.DatoveBity);
         if (!cislo || *cislo < 4 || *cislo > 8)
-            return spatne("Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
+            return spatne("--data-bits", "Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
         nastaveni.DatoveBity = static_cast<TSpDatabits>(db4 + (*cislo - 4));
     }
     if (volby.StopBity) {
@@ -119,10 +114,28 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
         else if (s == "2" || s == "two")
             nastaveni.StopBity = sbTwo;
         else
-            return spatne("Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
+            return spatne("--stop-bits", "Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
     }
     nastaveni.Nastaveni = volby.Nastaveni;
     return true;
+}
+
+} // namespace
+
+std::optional<int> CtiVolbyLinky(const TArgumenty& argumenty, TPravidlaVoleb pravidla,
+                                 const TTerminal& terminal, const std::string& prikaz,
+                                 const char* napoveda, const char* napovedaKonec,
+                                 TNastaveniLinky& nastaveni) {
+    TVolbyLinky volby;
+    const auto linky = VolbyLinky(volby);
+    pravidla.Volby.insert(pravidla.Volby.begin(), linky.begin(), linky.end());
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz,
+                                    Cz(napoveda) + Cz(kNapovedaLinky) + Cz(napovedaKonec)))
+        return konec;
+    std::string chyba;
+    if (!PrectiVolbyLinky(volby, terminal, nastaveni, chyba))
+        return SpatnePouziti(terminal, prikaz, chyba);
+    return std::nullopt;
 }
 
 void TRadekPrubehu::Ukaz(const std::string& cp1250) {

@@ -6,7 +6,6 @@
 
 #include "Cli.h"
 #include "Preruseni.h"
-#include "Prumery.h"
 
 #include "common/Zpravy.h"
 #include "link/Komunikace.h"
@@ -19,18 +18,6 @@
 #include <optional>
 #include <string>
 
-// The options as given.
-struct TVolbyLinky {
-    std::optional<std::string> Port, Zarizeni, Rychlost, Parita, DatoveBity, StopBity;
-    std::optional<std::string> Nastaveni; // --settings
-};
-
-// Takes --port, --device, --baud, --parity, --data-bits, --stop-bits or --settings at `i`.
-TVolba ZpracujVolbuLinky(const TArgumenty& argumenty, std::size_t& i, TVolbyLinky& volby);
-
-// The help lines of these options (UTF-8).
-extern const char* const kNapovedaLinky;
-
 // The options checked; what is not given comes from section Port of the settings file.
 struct TNastaveniLinky {
     std::optional<uint16_t> Cislo;
@@ -42,9 +29,15 @@ struct TNastaveniLinky {
     std::optional<std::string> Nastaveni;
 };
 
-// False with the usage message (cp1250) when a value is not one the link knows.
-bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
-                      TNastaveniLinky& nastaveni, std::string& chyba);
+// Reads the arguments of download or send: the link options beside the subcommand's own in
+// `pravidla`, then the link's values checked into `nastaveni`. Nothing when the subcommand
+// goes on; else its exit status (as CtiVolby; a value the link does not know is a usage error
+// led by its option). `napoveda` and `napovedaKonec` are the subcommand's help before and
+// after the lines of the link options (UTF-8).
+std::optional<int> CtiVolbyLinky(const TArgumenty& argumenty, TPravidlaVoleb pravidla,
+                                 const TTerminal& terminal, const std::string& prikaz,
+                                 const char* napoveda, const char* napovedaKonec,
+                                 TNastaveniLinky& nastaveni);
 
 // One line on standard error that rewrites itself, shown only when standard error is a
 // terminal (scripts and logs get no progress, only the messages).

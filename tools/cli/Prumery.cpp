@@ -5,24 +5,9 @@
 #include "common/Slozky.h"
 #include "conversion/Cisla.h"
 
-TVolba ZpracujPrumer(const TArgumenty& argumenty, std::size_t& i, TPrumeryCli& prumery) {
-    const std::string& a = argumenty[i];
-    auto vezmi = [&](const std::string& volba, std::optional<std::string>& cil) {
-        if (a != volba && a.rfind(volba + "=", 0) != 0)
-            return TVolba::Jina;
-        std::string hodnota;
-        if (!HodnotaVolby(argumenty, i, volba, hodnota))
-            return TVolba::ChybiHodnota;
-        cil = hodnota;
-        return TVolba::Zpracovana;
-    };
-    for (auto [volba, cil] :
-         {std::pair{"--x", &prumery.X}, std::pair{"--y", &prumery.Y}, std::pair{"--h", &prumery.H},
-          std::pair{"--settings", &prumery.Nastaveni}}) {
-        if (const TVolba v = vezmi(volba, *cil); v != TVolba::Jina)
-            return v;
-    }
-    return TVolba::Jina;
+std::vector<TVolba> VolbyPrumeru(TPrumeryCli& prumery) {
+    return {Hodnota("--x", prumery.X), Hodnota("--y", prumery.Y), Hodnota("--h", prumery.H),
+            Hodnota("--settings", prumery.Nastaveni)};
 }
 
 bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba) {

@@ -8,16 +8,15 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct TPrumeryCli {
     std::optional<std::string> X, Y, H;   // --x, --y, --h (metres, "." as decimal point)
     std::optional<std::string> Nastaveni; // --settings PATH
 };
 
-enum class TVolba { Zpracovana, Jina, ChybiHodnota };
-
-// Takes --x, --y, --h or --settings at `i`.
-TVolba ZpracujPrumer(const TArgumenty& argumenty, std::size_t& i, TPrumeryCli& prumery);
+// The options --x, --y, --h and --settings, into `prumery`.
+std::vector<TVolba> VolbyPrumeru(TPrumeryCli& prumery);
 
 // Whether every given mean value reads as a number; otherwise `chyba` says which does not.
 bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba);

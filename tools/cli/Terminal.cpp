@@ -1,6 +1,7 @@
 #include "Terminal.h"
 
 #include "common/Cp1250.h"
+#include "common/Radky.h"
 
 std::string TTerminal::NaTerminal(const std::string& cp1250) const {
     return Utf8 ? Cp1250NaUtf8(cp1250) : cp1250;
@@ -11,16 +12,9 @@ std::string TTerminal::ZTerminalu(const std::string& text) const {
 }
 
 void TTerminal::Hlaseni(const std::string& prefix, const std::string& cp1250) const {
-    std::size_t zacatek = 0;
-    while (zacatek < cp1250.size()) {
-        auto konec = cp1250.find_first_of("\r\n", zacatek);
-        if (konec == std::string::npos)
-            konec = cp1250.size();
-        if (konec > zacatek)
-            Chyby << "merivox-cli: " << prefix
-                  << NaTerminal(cp1250.substr(zacatek, konec - zacatek)) << '\n';
-        zacatek = konec + 1;
-    }
+    for (const std::string_view radek : RadkyTextu(cp1250))
+        if (!radek.empty())
+            Chyby << "merivox-cli: " << prefix << NaTerminal(std::string(radek)) << '\n';
     Chyby.flush();
 }
 

@@ -15,7 +15,7 @@ struct TTerminal {
     std::string NaTerminal(const std::string& cp1250) const;
     std::string ZTerminalu(const std::string& text) const;
 
-    // "merivox-cli: " + prefix + each line of the cp1250 text, one line each.
+    // "merivox-cli: " + prefix + each line of the cp1250 text that is not empty, one line each.
     void Hlaseni(const std::string& prefix, const std::string& cp1250) const;
     // Help or results on standard output (cp1250 text).
     void Tisk(const std::string& cp1250) const;

@@ -1,5 +1,6 @@
 // merivox-sim: an NTS-660 total station on a pseudo-terminal. See --help.
 #include "SimStanice.h"
+#include "VolbySim.h"
 
 #include <csignal>
 #include <cstring>
@@ -48,27 +49,6 @@ void NaSignal(int) {
     konec = 1;
 }
 
-std::string Rozbal(const std::string& text) {
-    std::string vysledek;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 >= text.size()) {
-            vysledek += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        if (c == 'r')
-            vysledek += '\r';
-        else if (c == 'n')
-            vysledek += '\n';
-        else if (c == 'x' && i + 2 < text.size() + 1) {
-            vysledek += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else
-            vysledek += c;
-    }
-    return vysledek;
-}
-
 int Chyba(const std::string& text) {
     std::cerr << "merivox-sim: " << text << "\n(see merivox-sim --help)\n";
     return 1;
@@ -77,60 +57,17 @@ int Chyba(const std::string& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    TSimNastaveni nastaveni;
-    std::string rezim, soubor, vystup, odkaz;
-    bool jednou = false;
-    try {
-        for (int i = 1; i < argc; ++i) {
-            const std::string a = argv[i];
-            auto hodnota = [&]() -> std::string {
-                if (i + 1 >= argc)
-                    throw std::invalid_argument(a + " needs a value");
-                return argv[++i];
-            };
-            if (a == "--help" || a == "-h") {
-                std::cout << napoveda;
-                return 0;
-            } else if (a == "--link")
-                odkaz = hodnota();
-            else if (a == "--baud")
-                nastaveni.Baud = std::stoi(hodnota());
-            else if (a == "--ack-delay")
-                nastaveni.ZpozdeniPotvrzeni = std::chrono::milliseconds(std::stoi(hodnota()));
-            else if (a == "--start-delay")
-                nastaveni.ZpozdeniStartu = std::chrono::milliseconds(std::stoi(hodnota()));
-            else if (a == "--eot-answer")
-                nastaveni.OdpovedNaEot = Rozbal(hodnota());
-            else if (a == "--once")
-                jednou = true;
-            else if (a == "--silence")
-                nastaveni.Ticho = true;
-            else if (a == "--ack-cut")
-                nastaveni.UriznutePotvrzeni = true;
-            else if (a == "--noise")
-                nastaveni.Sum = std::stoi(hodnota());
-            else if (a == "--split")
-                nastaveni.RozdeleniSeed = static_cast<uint32_t>(std::stoul(hodnota()));
-            else if (a == "--hangup-after")
-                nastaveni.ZaveseniPo = std::stoll(hodnota());
-            else if (a == "--out")
-                vystup = hodnota();
-            else if (rezim.empty() && (a == "download" || a == "upload"))
-                rezim = a;
-            else if (rezim == "download" && soubor.empty())
-                soubor = a;
-            else
-                return Chyba("unexpected argument '" + a + "'");
-        }
-    } catch (const std::exception& e) {
-        return Chyba(e.what());
+    TVolbySim volby;
+    if (const auto chyba = CtiVolbySim(std::vector<std::string>(argv + 1, argv + argc), volby))
+        return Chyba(*chyba);
+    if (volby.Napoveda) {
+        std::cout << napoveda;
+        return 0;
     }
-    if (rezim.empty())
-        return Chyba("say download FILE or upload --out FILE");
-    if (rezim == "download" && soubor.empty())
-        return Chyba("download needs a FILE");
-    if (rezim == "upload" && vystup.empty())
-        return Chyba("upload needs --out FILE");
+    const TSimNastaveni& nastaveni = volby.Nastaveni;
+    const std::string &rezim = volby.Rezim, &soubor = volby.Soubor, &vystup = volby.Vystup,
+                      &odkaz = volby.Odkaz;
+    const bool jednou = volby.Jednou;
 
     std::string data;
     if (rezim == "download") {
