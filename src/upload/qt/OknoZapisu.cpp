@@ -2,8 +2,8 @@
 
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
-#include "upload/qt/ObrazkyZapisu.h"
 #include "upload/TextyZapisu.h"
+#include "upload/qt/ObrazkyZapisu.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -115,6 +115,9 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
 
 TFormZapisTabulky::~TFormZapisTabulky() {
     VratUdalosti();
+    // The table goes with this object, the grid only later with the dialog, which hides
+    // itself first and so makes an open cell editor commit its text.
+    StringGrid->OdpojTabulku();
 }
 
 QString TFormZapisTabulky::TextPrubehu() const {
