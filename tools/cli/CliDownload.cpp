@@ -6,6 +6,7 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "link/PrevzetiUdalosti.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 
@@ -81,6 +82,8 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     {
         TLinkaCli linka(terminal, prikaz, nastaveni);
         TComDriver& driver = linka.Driver();
+        // The handlers below see this block's variables: they go with it.
+        const TPrevzetiUdalosti prevzeti(driver);
         driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool aPreruseno,
                                     const std::string& prijato) {
             if (!aPreruseno)

@@ -188,9 +188,8 @@ void TFormZapisTabulky::A_UlozDoSouboruExecute() {
 }
 
 void TFormZapisTabulky::PrevezmiUdalosti() {
-    if (!ulozene_)
-        ulozene_ = TUlozeneUdalosti{driver_.OnKomunikaceOK, driver_.OnKomunikaceErr,
-                                    driver_.OnPrubehZapisu, driver_.OnChybaOtevreni};
+    if (!prevzeti_)
+        prevzeti_.emplace(driver_);
     driver_.OnKomunikaceOK = [this](TComDriver& sender, TMnozinaPrikazu typ, bool,
                                     const std::string&) {
         KonecZapisu(sender, typ);
@@ -209,13 +208,7 @@ void TFormZapisTabulky::PrevezmiUdalosti() {
 }
 
 void TFormZapisTabulky::VratUdalosti() {
-    if (!ulozene_)
-        return;
-    driver_.OnKomunikaceOK = std::move(ulozene_->OK);
-    driver_.OnKomunikaceErr = std::move(ulozene_->Err);
-    driver_.OnPrubehZapisu = std::move(ulozene_->Prubeh);
-    driver_.OnChybaOtevreni = std::move(ulozene_->ChybaOtevreni);
-    ulozene_.reset();
+    prevzeti_.reset();
 }
 
 void TFormZapisTabulky::A_ZapisDatExecute() {

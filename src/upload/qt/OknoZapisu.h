@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/Komunikace.h"
+#include "link/PrevzetiUdalosti.h"
 #include "ui/ZpravyOken.h"
 #include "upload/qt/MrizkaTabulky.h"
 
@@ -109,12 +110,6 @@ private:
     QToolBar* lista_;
     QLabel* L_Prubeh;
 
-    // The driver's handlers before this window's first send, given back when it closes.
-    struct TUlozeneUdalosti {
-        TKomunikaceEvent OK;
-        TKomunikaceEvent Err;
-        TPrubehZapisuEvent Prubeh;
-        TComDriverNotifyEvent ChybaOtevreni;
-    };
-    std::optional<TUlozeneUdalosti> ulozene_;
+    // From the window's first send until it closes, the driver's events are the window's.
+    std::optional<TPrevzetiUdalosti> prevzeti_;
 };
