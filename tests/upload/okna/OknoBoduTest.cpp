@@ -187,9 +187,10 @@ TEST_F(OknoBoduTest, TypingReachesTheTableAtEveryKeystroke) {
 }
 
 // The window may be destroyed while shown with a cell in editing (the program quits with the
-// window open). The dialog hides itself on the way, the editor loses focus and commits its
-// text: that must not reach the window's table, which is gone by then. A memory checker
-// (valgrind, AddressSanitizer) reported that use of freed memory on every run.
+// window open). The dialog hides itself on the way and the editor, losing focus, commits its
+// text; into an empty cell that makes a new item, which the grid passes on to the table. The
+// table is gone by then: a memory checker (valgrind, AddressSanitizer) reported that use of
+// freed memory on every run.
 TEST_F(OknoBoduTest, DestroyedWhileACellIsEditedWritesIntoNoFreedTable) {
     okno_->show();
     QApplication::setActiveWindow(okno_.get());
@@ -198,8 +199,6 @@ TEST_F(OknoBoduTest, DestroyedWhileACellIsEditedWritesIntoNoFreedTable) {
     QTest::keyClick(&Mrizka(), Qt::Key_F2);
     QPointer<QWidget> editor = QApplication::focusWidget();
     ASSERT_TRUE(qobject_cast<QLineEdit*>(editor));
-    QTest::keyClick(editor, '5');
-    EXPECT_EQ(okno_->Body().Bunka(1, TTabulkaBodu::sbY), "5");
     okno_.reset();
     EXPECT_FALSE(editor);
 }
