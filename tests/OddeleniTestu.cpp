@@ -35,3 +35,7 @@ const std::filesystem::path& OddelTestyOdZarizeni() {
     PrepisCestuNastaveni(slozka / "Merivex.ini");
     return gSlozka;
 }
+
+std::filesystem::path NastaveniTestu() {
+    return OddelTestyOdZarizeni() / "Merivex.ini";
+}

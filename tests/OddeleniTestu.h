@@ -7,3 +7,6 @@
 #include <filesystem>
 
 const std::filesystem::path& OddelTestyOdZarizeni();
+
+// The settings file main() chose: a fixture that sets its own goes back to this one.
+std::filesystem::path NastaveniTestu();

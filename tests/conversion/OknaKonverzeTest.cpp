@@ -1,13 +1,14 @@
 // The conversion's windows offscreen: the parameters dialog under a Czech locale, and the
 // command from the file choice to the result window.
+#include "OddeleniTestu.h"
 #include "Soubory.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/qt/KonverzeOken.h"
 #include "conversion/NastaveniMAPA2.h"
-#include "conversion/qt/ParamMAPA2.h"
 #include "conversion/TextyKonverze.h"
+#include "conversion/qt/KonverzeOken.h"
+#include "conversion/qt/ParamMAPA2.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -38,7 +39,7 @@ protected:
     }
     void TearDown() override {
         NastavVolbuSouboru({});
-        PrepisCestuNastaveni({});
+        PrepisCestuNastaveni(NastaveniTestu());
         QLocale::setDefault(QLocale::c());
         TSlozkaTestu::TearDown();
     }
