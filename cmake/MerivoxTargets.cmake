@@ -43,7 +43,7 @@ endfunction()
 
 # merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
 # binary whose cases are registered one by one with CTest. OWN_MAIN for binaries with their own
-# main() (window tests create a QApplication there). PROPERTIES are further test properties of
+# main() (window tests create a QApplication there; every main() calls OddelTestyOdZarizeni). PROPERTIES are further test properties of
 # every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before the tests, not at
 # build time, so a window test never needs a display while building; in the Windows cross build
 # ctest runs both the discovery and the cases under Wine (the cross-compiling emulator).
@@ -53,7 +53,7 @@ function(merivox_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock)
   if(NOT ARG_OWN_MAIN)
-    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE merivox_test_main)
   endif()
   target_compile_definitions(${name} PRIVATE
     MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"

@@ -3,6 +3,7 @@
 #include "app/Obrazky.h"
 #include "app/Zaklad.h"
 #include "serial/SpSyncCall.h"
+#include "serial/qt/SpKurzorOtevirani.h"
 #include "serial/qt/SpQtSyncUi.h"
 #include "ui/Cestina.h"
 #include "ui/ZpravyOken.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         TZpravyOken(nullptr).Zprava(TDruhZpravy::Vyjimka, SpTextVyjimky(chyba));
     };
     TSpSyncCallTable::Global().SetUi(&synchronizace);
+    const TSpKurzorOtevirani kurzor; // a port opening for a transfer shows the wait cursor
     int vysledek = 0;
     {
         TFormZaklad okno;

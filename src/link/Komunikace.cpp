@@ -45,6 +45,13 @@ const std::string Sekce = "Port";
 
 // How long the last bytes of a conversation may take to leave before the port is closed.
 constexpr std::chrono::milliseconds LimitOdeslani{200};
+// Time-outs a send waits out before it fails (a download fails at the first).
+constexpr int PocetOpakovani = 3;
+// Reads per receipt: what the device holds is taken in pieces, and a station that never
+// pauses cannot keep the driver in one receipt for ever.
+constexpr int CteniNaPrijem = 16;
+// The response timer's interval.
+constexpr std::chrono::milliseconds IntervalCasovace{1000};
 
 } // namespace
 
@@ -63,7 +70,7 @@ TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(pr
     port_->SetDTR(false);
 
     TimerComErr = prostredi_.VytvorCasovac();
-    TimerComErr->SetInterval(std::chrono::milliseconds(1000));
+    TimerComErr->SetInterval(IntervalCasovace);
     TimerComErr->OnTimer = [this] {
         VyprseniCasovace();
     };
@@ -178,17 +185,16 @@ void TComDriver::AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data)
     prikaz->Data = data;
     TPrikaz& novy = *prikaz;
     fronta_.push_back(std::move(prikaz));
-    if (fronta_.size() == 1 && !bezi_)
+    if (fronta_.size() == 1 && stav_ == TStav::Necinny)
         SpustPrikaz(novy);
 }
 
 void TComDriver::ClearCommands() {
     fronta_.clear();
-    bezi_ = false;
+    stav_ = TStav::Necinny;
 }
 
 void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
-    bezi_ = true;
     ++spusteni_;
     if (prikaz.TypPrikazu == PrikazNacteni)
         SpustNacteni(prikaz);
@@ -198,7 +204,7 @@ void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
 
 void TComDriver::SpustDalsiNeboZavri() {
     if (!fronta_.empty()) {
-        if (!bezi_)
+        if (stav_ == TStav::Necinny)
             SpustPrikaz(*fronta_.front());
     } else if (port_->Active()) {
         port_->Close();
@@ -233,7 +239,7 @@ bool TComDriver::OtevriPort() {
 // --- download -------------------------------------------------------------------------------
 
 void TComDriver::SpustNacteni(TPrikaz&) {
-    Mode = 1;
+    stav_ = TStav::CekaniNaData;
     TimerComErr->Stop();
     if (!OtevriPort())
         return;
@@ -244,18 +250,17 @@ void TComDriver::SpustNacteni(TPrikaz&) {
     RxBuffer.clear();
     std::unique_ptr<TCekaniNaData> dialog = prostredi_.VytvorCekani();
     WaitDialog = dialog.get();
-    textPrijmu_ = false;
     const bool preruseno = dialog->UkazModalne();
     if (WaitDialog == dialog.get())
         WaitDialog = nullptr;
-    if (preruseno && bezi_ && spusteni_ == toto && Mode == 1)
+    if (preruseno && spusteni_ == toto && Nacita())
         DokonciPrikaz(true);
 }
 
 // --- send -----------------------------------------------------------------------------------
 
 void TComDriver::SpustZapis(TPrikaz& prikaz) {
-    Mode = 2;
+    stav_ = TStav::ZapisRadku;
     TimerComErr->Stop();
     if (!OtevriPort())
         return;
@@ -290,7 +295,7 @@ void TComDriver::ZapisRadek() {
 // the read stays in the device and comes with the next receipt.
 void TComDriver::PrijemDat() {
     std::string prijato;
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < CteniNaPrijem; ++i) {
         std::string kus = port_->ReadString();
         if (kus.empty())
             break;
@@ -298,16 +303,17 @@ void TComDriver::PrijemDat() {
     }
     if (prijato.empty())
         return;
-    if (Mode == 0 || !bezi_) {
+    if (stav_ == TStav::Necinny) {
         RxBuffer.clear(); // no command runs: the bytes belong to nothing
         return;
     }
     RxBuffer += prijato;
 
-    if (Mode == 1) {
-        if (!textPrijmu_ && WaitDialog) {
-            WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
-            textPrijmu_ = true;
+    if (Nacita()) {
+        if (stav_ == TStav::CekaniNaData) {
+            stav_ = TStav::PrijemDat;
+            if (WaitDialog)
+                WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
         }
         if (OnPrubehNacteni)
             OnPrubehNacteni(*this, static_cast<int64_t>(RxBuffer.size()));
@@ -331,7 +337,7 @@ void TComDriver::PrijemDat() {
     // A send. Bytes that are not (yet) a complete answer leave the response timer running, so
     // a station that answers noise, half an acknowledgement or nothing after EOT still ends
     // the command through the time-out. An NTS-350 is sent to in the same conversation.
-    if (SendLines.empty()) {
+    if (stav_ == TStav::KonecZapisu) {
         if (RxBuffer.back() == DC3) {
             port_->PurgeOutput();
             const int32_t prazdno = port_->OutputFree();
@@ -341,8 +347,7 @@ void TComDriver::PrijemDat() {
                 ZtrataPortu();
                 return;
             }
-            static_cast<TPortStanice&>(*port_).CekejNaOdeslani(
-                prazdno, static_cast<int32_t>(KonecRadku.size()), LimitOdeslani);
+            port_->CekejNaOdeslani(prazdno, static_cast<int32_t>(KonecRadku.size()), LimitOdeslani);
             DokonciPrikaz(false);
         }
         return;
@@ -358,13 +363,14 @@ void TComDriver::PrijemDat() {
     if (!SendLines.empty()) {
         ZapisRadek();
     } else {
+        stav_ = TStav::KonecZapisu;
         try {
             port_->WriteString(std::string(1, EOT));
         } catch (const std::exception&) {
             ZtrataPortu();
         }
     }
-    if (OnPrubehZapisu && bezi_ && spusteni_ == toto)
+    if (OnPrubehZapisu && stav_ != TStav::Necinny && spusteni_ == toto)
         OnPrubehZapisu(*this, celkemRadku_ - static_cast<int>(SendLines.size()), celkemRadku_);
 }
 
@@ -378,9 +384,10 @@ void TComDriver::ChybaLinky(uint32_t errors) {
 // command ends with the user told which port was lost.
 void TComDriver::ZtrataPortu() {
     const std::string nazev = NazevPortu();
+    const bool bezel = stav_ != TStav::Necinny;
+    stav_ = TStav::Necinny;
     TimerComErr->Stop();
     RetryCount = 0;
-    Mode = 0;
     RxBuffer.clear();
     SendLines.clear();
     TCekaniNaData* dialog = WaitDialog;
@@ -389,7 +396,7 @@ void TComDriver::ZtrataPortu() {
         port_->Close();
     if (dialog)
         dialog->Zavri();
-    if (!bezi_ || fronta_.empty())
+    if (!bezel || fronta_.empty())
         return; // between commands: nothing to end
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
     if (prostredi_.Zpravy)
@@ -406,13 +413,13 @@ void TComDriver::VyprseniCasovace() {
     if (fronta_.empty())
         return;
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
-    if (RetryCount < 3 && typ != PrikazNacteni) {
+    if (RetryCount < PocetOpakovani && typ != PrikazNacteni) {
         TimerComErr->Start();
         ++RetryCount;
         return;
     }
     RetryCount = 0;
-    Mode = 0;
+    stav_ = TStav::Necinny;
     RxBuffer.clear();
     SendLines.clear();
     if (typ == PrikazNacteni && WaitDialog) {
@@ -426,11 +433,11 @@ void TComDriver::VyprseniCasovace() {
 // changed the queue under it, and goes on with what remains (a download too, so that a
 // queue the handler left is never stuck), or closes the port.
 void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
-    bezi_ = false;
+    stav_ = TStav::Necinny;
     const uint64_t toto = spusteni_;
     if (OnKomunikaceErr)
         OnKomunikaceErr(*this, typ, false, std::string());
-    if (spusteni_ == toto && !bezi_ && !fronta_.empty())
+    if (spusteni_ == toto && stav_ == TStav::Necinny && !fronta_.empty())
         fronta_.pop_front();
     SpustDalsiNeboZavri();
 }
@@ -439,11 +446,10 @@ void TComDriver::DokonciPrikaz(bool preruseno) {
     std::string data = std::move(RxBuffer);
     TimerComErr->Stop();
     RetryCount = 0;
-    Mode = 0;
     RxBuffer.clear();
     SendLines.clear();
+    stav_ = TStav::Necinny;
     if (fronta_.empty()) {
-        bezi_ = false;
         SpustDalsiNeboZavri();
         return;
     }
@@ -453,7 +459,6 @@ void TComDriver::DokonciPrikaz(bool preruseno) {
         WaitDialog = nullptr;
     }
     fronta_.pop_front();
-    bezi_ = false;
     if (OnKomunikaceOK)
         OnKomunikaceOK(*this, typ, preruseno, data);
     SpustDalsiNeboZavri();

@@ -8,8 +8,8 @@
 #include "common/TypStanice.h"
 #include "link/Casovac.h"
 #include "link/CekaniNaData.h"
+#include "link/PortStanice.h"
 #include "serial/SpBackend.h"
-#include "serial/SpComPort.h"
 #include "serial/SpTypes.h"
 
 #include <chrono>
@@ -93,7 +93,7 @@ public:
 
     // The port component itself: the settings dialog closes and reopens it, merivox-cli
     // points it at a device path, the tests shorten its timing.
-    TSpComPort& Port() { return *port_; }
+    TPortStanice& Port() { return *port_; }
 
     // Read and written by the main window, the settings dialog and the conversion.
     TTypStanice StationType = TTypStanice::tsNTS660;
@@ -136,22 +136,31 @@ private:
     void UkonciChybou(TMnozinaPrikazu typ);
     std::string NazevPortu() const;
 
+    // Where the running command stands. Between commands (and when a handler cleared the
+    // queue under a running one) the driver is idle and received bytes belong to nothing.
+    enum class TStav : uint8_t {
+        Necinny,      // no command runs
+        CekaniNaData, // a download waits for its first bytes
+        PrijemDat,    // a download receives (the waiting dialog says so)
+        ZapisRadku,   // a send waits for the acknowledgement of its line
+        KonecZapisu,  // a send has written EOT and waits for the station's DC3
+    };
+    bool Nacita() const { return stav_ == TStav::CekaniNaData || stav_ == TStav::PrijemDat; }
+
     TProstrediKomunikace prostredi_;
-    std::unique_ptr<TSpComPort> port_;
+    std::unique_ptr<TPortStanice> port_;
     std::unique_ptr<TCasovac> TimerComErr;
     std::deque<std::unique_ptr<TPrikaz>> fronta_;
     std::vector<std::string> SendLines;
     // The waiting dialog of the running download; owned by the download's start, which
     // shows it (a nested download started from inside it has its own).
     TCekaniNaData* WaitDialog = nullptr;
-    // Whether the head command has been started (a handler that queues a command may start
-    // it before the finishing steps come to it), and a count of the starts, by which code
-    // that ran a handler sees whether another command began meanwhile.
-    bool bezi_ = false;
+    // Whether the head command has been started is stav_ != Necinny (a handler that queues a
+    // command may start it before the finishing steps come to it); spusteni_ counts the
+    // starts, by which code that ran a handler sees whether another command began meanwhile.
+    TStav stav_ = TStav::Necinny;
     uint64_t spusteni_ = 0;
     int celkemRadku_ = 0;
-    bool textPrijmu_ = false;
     std::string RxBuffer;
-    int Mode = 0;
     int RetryCount = 0;
 };

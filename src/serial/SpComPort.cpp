@@ -3,12 +3,13 @@
 #include "serial/SpChyby.h"
 
 #include <cstdio>
+#include <tuple>
 
 std::function<void(bool)> TSpCustomSerialPort::HourglassHook;
 
 TSpCustomSerialPort::TSpCustomSerialPort(std::string name, TSpSyncCallTable& syncTable,
                                          TSpBackendFactory backendFactory)
-    : TSpDataDispConnComponent(std::move(name)), syncTable_(syncTable),
+    : Name(std::move(name)), syncTable_(syncTable),
       core_(std::make_unique<TSpComPortCore>(backendFactory)) {
     syncId_ = syncTable_.RegisterSyncCall([this] { Dispatch(); });
     core_->SetEventCallback([this](TSpComPortCore&, TSpCoreEvent kind, uint32_t data,
@@ -116,57 +117,72 @@ void TSpCustomSerialPort::RaiseError(const std::string& text) {
 
 // --- properties -----------------------------------------------------------------------------
 
+// Changes line properties and rebuilds the DCB. An open device that refuses the result keeps
+// its settings, and the properties go back with it: they never name a setting the line does
+// not have.
+template <class TZmena> void TSpCustomSerialPort::ZmenLinku(TZmena zmena) {
+    const auto puvodni = std::tuple(baudRate_, userBaudRate_, databits_, parity_, stopbits_,
+                                    flowControl_, options_, xonChar_, xoffChar_, xonLim_, xoffLim_);
+    zmena();
+    try {
+        BuildDCB();
+    } catch (...) {
+        std::tie(baudRate_, userBaudRate_, databits_, parity_, stopbits_, flowControl_, options_,
+                 xonChar_, xoffChar_, xonLim_, xoffLim_) = puvodni;
+        throw;
+    }
+}
+
 void TSpCustomSerialPort::SetBaudRate(TSpBaudrate value) {
     if (value == baudRate_)
         return;
-    baudRate_ = value;
-    if (value != brUser)
-        userBaudRate_ = 0;
-    BuildDCB();
+    ZmenLinku([&] {
+        baudRate_ = value;
+        if (value != brUser)
+            userBaudRate_ = 0;
+    });
 }
 
 void TSpCustomSerialPort::SetUserBaudRate(int32_t value) {
     if (value == userBaudRate_)
         return;
-    userBaudRate_ = value;
-    baudRate_ = brUser;
-    BuildDCB();
+    ZmenLinku([&] {
+        userBaudRate_ = value;
+        baudRate_ = brUser;
+    });
 }
 
 void TSpCustomSerialPort::SetDatabits(TSpDatabits value) {
     if (value == databits_)
         return;
-    databits_ = value;
-    BuildDCB();
+    ZmenLinku([&] { databits_ = value; });
 }
 
 void TSpCustomSerialPort::SetParity(TSpParity value) {
     if (value == parity_)
         return;
-    parity_ = value;
-    BuildDCB();
+    ZmenLinku([&] { parity_ = value; });
 }
 
 void TSpCustomSerialPort::SetStopbits(TSpStopbits value) {
     if (value == stopbits_)
         return;
-    stopbits_ = value;
-    BuildDCB();
+    ZmenLinku([&] { stopbits_ = value; });
 }
 
 void TSpCustomSerialPort::SetFlowControl(TSpFlowControl value) {
     if (value == flowControl_)
         return;
-    flowControl_ = value;
-    RecomputeLimits();
-    BuildDCB();
+    ZmenLinku([&] {
+        flowControl_ = value;
+        RecomputeLimits();
+    });
 }
 
 void TSpCustomSerialPort::SetOptions(TSpComOptions value) {
     if (value == options_)
         return;
-    options_ = value;
-    BuildDCB();
+    ZmenLinku([&] { options_ = value; });
 }
 
 void TSpCustomSerialPort::SetDTR(bool value) {
@@ -205,15 +221,13 @@ void TSpCustomSerialPort::SetOutBufSize(int32_t value) {
 void TSpCustomSerialPort::SetXOnChar(char value) {
     if (value == xonChar_)
         return;
-    xonChar_ = value;
-    BuildDCB();
+    ZmenLinku([&] { xonChar_ = value; });
 }
 
 void TSpCustomSerialPort::SetXOffChar(char value) {
     if (value == xoffChar_)
         return;
-    xoffChar_ = value;
-    BuildDCB();
+    ZmenLinku([&] { xoffChar_ = value; });
 }
 
 void TSpCustomSerialPort::SetXOnLim(uint16_t value) {
@@ -265,7 +279,7 @@ void TSpCustomSerialPort::BuildDCB() {
     try {
         core_->ApplyDCB(dcb_);
     } catch (const ESpComPortCoreError&) {
-        dcb_ = core_->DCB(); // what the device really has; the properties keep their values
+        dcb_ = core_->DCB(); // what the device really has
         throw;
     }
 }
@@ -342,9 +356,9 @@ void TSpCustomSerialPort::Dispatch() {
     }
 }
 
-// --- TSpCustomComPort -----------------------------------------------------------------------
+// --- TSpComPort -----------------------------------------------------------------------------
 
-void TSpCustomComPort::SetComNumber(uint16_t value) {
+void TSpComPort::SetComNumber(uint16_t value) {
     if (value == comNumber_)
         return;
     if (Active()) {
@@ -356,7 +370,7 @@ void TSpCustomComPort::SetComNumber(uint16_t value) {
     }
 }
 
-void TSpCustomComPort::SetDevicePath(const std::string& path) {
+void TSpComPort::SetDevicePath(const std::string& path) {
     if (path == devicePath_)
         return;
     if (Active()) {
@@ -368,7 +382,7 @@ void TSpCustomComPort::SetDevicePath(const std::string& path) {
     }
 }
 
-void TSpCustomComPort::OpenDevice() {
+void TSpComPort::OpenDevice() {
     if (HourglassHook)
         HourglassHook(true);
     try {

@@ -23,23 +23,9 @@
 #include <mutex>
 #include <string>
 
-// The root of the port components: a named component that can be written to. A linked data
-// dispatcher is not used by this program, so the root has no link to one.
-class TSpDataDispConnComponent {
-public:
-    explicit TSpDataDispConnComponent(std::string name = {}) : Name(std::move(name)) {}
-    virtual ~TSpDataDispConnComponent() = default;
-    TSpDataDispConnComponent(const TSpDataDispConnComponent&) = delete;
-    TSpDataDispConnComponent& operator=(const TSpDataDispConnComponent&) = delete;
-
-    virtual void WriteData(const uint8_t* data, int32_t size) = 0;
-    virtual void Open() {}
-    virtual void Close() {}
-
-    std::string Name; // appears in the component's error texts
-};
-
-class TSpCustomSerialPort : public TSpDataDispConnComponent {
+// Everything of the component but the port number. (The program links no data dispatcher,
+// so the component has no root class for one.)
+class TSpCustomSerialPort {
 public:
     using TSpNotifyEvent = std::function<void(TSpCustomSerialPort& sender)>;
     using TSpDataEvent = std::function<void(TSpCustomSerialPort& sender, int32_t count)>;
@@ -52,13 +38,15 @@ public:
                                  TSpSyncCallTable& syncTable = TSpSyncCallTable::Global(),
                                  TSpBackendFactory backendFactory = &SpCreateBackend);
     // Removes the registration and closes an open port, without OnPortClose.
-    ~TSpCustomSerialPort() override;
+    virtual ~TSpCustomSerialPort();
+    TSpCustomSerialPort(const TSpCustomSerialPort&) = delete;
+    TSpCustomSerialPort& operator=(const TSpCustomSerialPort&) = delete;
 
     bool Active() const { return core_->Opened(); }
     void SetActive(bool value);
     // Raises the core's ESpComPortCoreError when the device cannot be opened.
-    void Open() override;
-    void Close() override;
+    void Open();
+    void Close();
 
     // Every byte waiting at this moment (empty when none, or when closed).
     std::string ReadString();
@@ -66,7 +54,7 @@ public:
     int32_t ReadData(uint8_t* buffer, int32_t size);
     void WriteString(const std::string& text);
     // Queues all bytes or raises "Write data error [requested: %d, free: %d]".
-    void WriteData(const uint8_t* data, int32_t size) override;
+    void WriteData(const uint8_t* data, int32_t size);
     void PurgeInput();
     void PurgeOutput();
     int32_t OutputFree() { return core_->OutputFree(); }
@@ -130,6 +118,8 @@ public:
     TSpCoreEventHandler OnSyncEvent;    // every event on the user-interface thread, first
     TSpCoreEventHandler OnNonSyncEvent; // on the event thread; when set, nothing is forwarded
 
+    std::string Name; // appears in the component's error texts
+
 protected:
     virtual void OpenDevice() = 0;
     [[noreturn]] virtual void RaiseError(const std::string& text);
@@ -141,6 +131,7 @@ private:
         uint32_t data;
         std::exception_ptr error;
     };
+    template <class TZmena> void ZmenLinku(TZmena zmena);
     void BuildDCB();
     void RecomputeLimits();
     void WorkerEvent(TSpCoreEvent kind, uint32_t data, std::exception_ptr error);
@@ -179,8 +170,8 @@ private:
     TSpThreadPriority writeThreadPriority_ = TSpThreadPriority::tpHighest;
 };
 
-// Adds the port number "COM%d" (and, for tools, a device given by its path).
-class TSpCustomComPort : public TSpCustomSerialPort {
+// The component with the port number "COM%d" (and, for tools, a device given by its path).
+class TSpComPort : public TSpCustomSerialPort {
 public:
     using TSpCustomSerialPort::TSpCustomSerialPort;
 
@@ -198,9 +189,4 @@ protected:
 private:
     uint16_t comNumber_ = 0;
     std::string devicePath_;
-};
-
-class TSpComPort : public TSpCustomComPort {
-public:
-    using TSpCustomComPort::TSpCustomComPort;
 };

@@ -138,8 +138,7 @@ int32_t TSpComPortCore::ReadData(uint8_t* buffer, int32_t count) {
     std::lock_guard lock(portLock_);
     if (!device_ || count <= 0)
         return 0;
-    const int32_t n = device_->Read(buffer, count);
-    return n > 0 ? n : 0;
+    return device_->Read(buffer, count);
 }
 
 bool TSpComPortCore::WriteData(const uint8_t* data, int32_t count) {

@@ -71,7 +71,8 @@ public:
     // Zero when not active. Accumulates the error word into the line errors.
     TSpComStat QueryStatus();
     uint32_t TakeLineErrors();
-    // -1 when not active, else the bytes read (never waits for more than has arrived).
+    // The bytes read (never waits for more than has arrived); -1 when not active or when the
+    // device fails.
     int32_t ReadData(uint8_t* buffer, int32_t count);
     // Queues the whole block or nothing; false when not active or when it does not fit.
     bool WriteData(const uint8_t* data, int32_t count);

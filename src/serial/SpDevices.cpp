@@ -3,6 +3,23 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 
+#include <utility>
+
+namespace {
+std::string& Slozka() {
+    static std::string slozka = SpVychoziSlozkaZarizeni();
+    return slozka;
+}
+} // namespace
+
+const std::string& SpSlozkaZarizeni() {
+    return Slozka();
+}
+
+void SpNastavSlozkuZarizeni(std::string slozka) {
+    Slozka() = std::move(slozka);
+}
+
 std::string SpDevicePath(int number) {
     if (number <= 0)
         return {};

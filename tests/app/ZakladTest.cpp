@@ -1,4 +1,5 @@
 #include "app/Zaklad.h"
+#include "OddeleniTestu.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
@@ -32,7 +33,7 @@ QString U(const char* utf8) {
 class ZakladTest : public ::testing::Test {
 protected:
     void SetUp() override { PrepisCestuNastaveni(slozka_.filePath("Merivex.ini").toStdString()); }
-    void TearDown() override { PrepisCestuNastaveni({}); }
+    void TearDown() override { PrepisCestuNastaveni(NastaveniTestu()); }
 
     QAction* Akce(const char* jmeno) {
         auto* akce = okno_.findChild<QAction*>(jmeno);

@@ -1,5 +1,6 @@
 // The conversion's windows offscreen: the parameters dialog under a Czech locale, and the
 // command from the file choice to the result window.
+#include "OddeleniTestu.h"
 #include "Soubory.h"
 
 #include "common/IniFile.h"
@@ -39,7 +40,7 @@ protected:
     }
     void TearDown() override {
         NastavVolbuSouboru({});
-        PrepisCestuNastaveni({});
+        PrepisCestuNastaveni(NastaveniTestu());
         QLocale::setDefault(QLocale::c());
         TSlozkaTestu::TearDown();
     }

@@ -1,5 +1,6 @@
 // The waiting dialog and the window "Načtená data" on their own, offscreen.
 #include "../conversion/Soubory.h"
+#include "OddeleniTestu.h"
 
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
@@ -75,7 +76,7 @@ protected:
     }
     void TearDown() override {
         NastavVolbuSouboru({});
-        PrepisCestuNastaveni({});
+        PrepisCestuNastaveni(NastaveniTestu());
         TSlozkaTestu::TearDown();
     }
     // The save dialogs answered one by one with these names (empty = cancelled).

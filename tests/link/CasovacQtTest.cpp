@@ -1,5 +1,6 @@
 // The program's response timer on a Qt event loop: expiries while enabled, none after a stop.
 #include "link/qt/CasovacQt.h"
+#include "OddeleniTestu.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,6 +38,7 @@ TEST(CasovacQt, ExpiresWhileEnabledAndNotAfterAStop) {
 }
 
 int main(int argc, char** argv) {
+    OddelTestyOdZarizeni();
     QCoreApplication aplikace(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -3,6 +3,7 @@
 // the port's own events.
 #include "TestKomunikace.h"
 
+#include "link/PrevzetiUdalosti.h"
 #include "serial/SpComPort.h"
 
 #include <thread>
@@ -75,8 +76,9 @@ TEST_F(FrontaTest, BytesWhileNoCommandRunsAreDiscarded) {
                                  const std::string& data) {
         ok(d, typ, preruseno, data);
         if (typ == PrikazZapis) {
+            // The bytes reach the port before the download starts (and purges them).
             stanice->PosliHned("JUNK");
-            ui.ProcessFor(100ms);
+            EXPECT_TRUE(ui.ProcessUntil([&] { return d.Port().InQueCount() >= 4; }, 10s));
         }
     };
     stanicniVlakno = std::jthread([&] { stanice->HrajUpload(5s); });
@@ -136,4 +138,29 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
     driver->AddCommand(PrikazZapis, "A\r\n");
     ASSERT_TRUE(CekejNaKonce(1));
     EXPECT_TRUE(konce[0].ok);
+}
+
+TEST_F(FrontaTest, ATakerHasTheEventsWhileItLivesAndGivesBackWhatItFound) {
+    Vytvor();
+    std::vector<std::string> kdo;
+    {
+        const TPrevzetiUdalosti okno(*driver);
+        driver->OnChybaOtevreni = [&](TComDriver&) {
+            kdo.push_back("okno");
+        };
+        driver->OnPrubehNacteni = nullptr;
+        {
+            const TPrevzetiUdalosti vnorene(*driver);
+            driver->OnChybaOtevreni = [&](TComDriver&) {
+                kdo.push_back("vnorene");
+            };
+            driver->OnChybaOtevreni(*driver);
+        }
+        driver->OnChybaOtevreni(*driver);
+        EXPECT_FALSE(driver->OnPrubehNacteni);
+    }
+    driver->OnChybaOtevreni(*driver);
+    EXPECT_EQ(kdo, (std::vector<std::string>{"vnorene", "okno"}));
+    EXPECT_EQ(chybOtevreni, 1) << "the fixture's own handler is back";
+    EXPECT_TRUE(driver->OnPrubehNacteni);
 }

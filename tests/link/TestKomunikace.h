@@ -1,19 +1,23 @@
 // The link driver under test: the test thread is the user-interface thread (a plain loop), the
 // station is TSimStanice on a pseudo-terminal mapped to COM3, the waiting dialog is a nested
-// loop that a test can abort, and the response timer counts its expiries.
+// loop that a test can abort, and the response timer runs on a clock of the test's own.
+// Nothing here waits for time to pass: a station thread that must not run ahead of the driver
+// waits at a barrier ("the driver has been handed receipt N"), and a test that checks that
+// something does not happen moves the clock on.
 #pragma once
 
 #include "SimStanice.h"
 #include "common/Cp1250.h"
 #include "common/Zpravy.h"
-#include "link/CasovacPlain.h"
 #include "link/Komunikace.h"
 #include "serial/SpPlainSyncUi.h"
 #include "serial/TestNastaveni.h"
 
+#include <condition_variable>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -100,27 +104,37 @@ private:
     bool zavreno_ = false;
 };
 
-// A timer that counts how often it expired, so that a test can say "at the fourth expiry"
-// without looking at a clock.
-class TPocitanyCasovac final : public TCasovac {
+// The response timer on the test's clock: it expires only when the test moves the clock on,
+// and counts its expiries, so that a test can say "at the fourth expiry".
+class TFalesnyCasovac final : public TCasovac {
 public:
-    TPocitanyCasovac(TSpPlainSyncUi& ui, int& pocet) : casovac_(ui), pocet_(pocet) {
-        casovac_.OnTimer = [this] {
+    explicit TFalesnyCasovac(int& pocet) : pocet_(pocet) {}
+    void SetInterval(std::chrono::milliseconds interval) override { interval_ = interval; }
+    void Start() override {
+        zapnuto_ = true;
+        zbyva_ = interval_;
+    }
+    void Stop() override { zapnuto_ = false; }
+    bool Enabled() const override { return zapnuto_; }
+
+    // Moves the clock on: every expiry on the way fires, in turn.
+    void Posun(std::chrono::milliseconds cas) {
+        while (zapnuto_ && cas >= zbyva_) {
+            cas -= zbyva_;
+            zbyva_ = interval_;
             ++pocet_;
             if (OnTimer)
                 OnTimer();
-        };
+        }
+        if (zapnuto_)
+            zbyva_ -= cas;
     }
-    void SetInterval(std::chrono::milliseconds interval) override {
-        casovac_.SetInterval(interval);
-    }
-    void Start() override { casovac_.Start(); }
-    void Stop() override { casovac_.Stop(); }
-    bool Enabled() const override { return casovac_.Enabled(); }
 
 private:
-    TCasovacPlain casovac_;
     int& pocet_;
+    bool zapnuto_ = false;
+    std::chrono::milliseconds interval_{1000};
+    std::chrono::milliseconds zbyva_{0};
 };
 
 struct TZaznamZprav final : TZpravy {
@@ -155,9 +169,33 @@ struct KomunikaceTest : ::testing::Test {
     int chybOtevreni = 0;
     std::vector<TKonec> konce;
     std::vector<std::pair<int, int>> prubeh;
-    int64_t prijato = 0;
+    TFalesnyCasovac* casovac = nullptr;
+    std::chrono::milliseconds interval{0};
     std::unique_ptr<TSimStanice> stanice;
     std::unique_ptr<TComDriver> driver;
+
+    // How far the driver has come, written on this thread under the lock and read by station
+    // threads at their barriers: the bytes a download has reported, and the receipts with
+    // bytes that the driver has been handed.
+    std::mutex barieraLock;
+    std::condition_variable bariera;
+    int64_t prijato = 0;
+    int prijmu = 0;
+
+    // A station thread waits here until the driver has come so far (at most 10 s).
+    bool CekejNaDriver(const std::function<bool()>& podminka) {
+        std::unique_lock lock(barieraLock);
+        return bariera.wait_for(lock, std::chrono::seconds(10), podminka);
+    }
+    int Prijmu() {
+        std::lock_guard lock(barieraLock);
+        return prijmu;
+    }
+    // The response timer's interval passes `kolikrat` times.
+    void Vyprs(int kolikrat = 1) {
+        for (int i = 0; i < kolikrat; ++i)
+            casovac->Posun(interval);
+    }
 
     KomunikaceTest() { TSpSyncCallTable::Global().SetUi(&ui); }
     ~KomunikaceTest() override {
@@ -166,7 +204,7 @@ struct KomunikaceTest : ::testing::Test {
         TSpSyncCallTable::Global().SetUi(nullptr);
     }
 
-    // A station that answers at once, and a driver on COM3 with a short response timer.
+    // A station that answers at once, and a driver on COM3.
     static TSimNastaveni Rychla() {
         TSimNastaveni n;
         n.Baud = 0;
@@ -175,7 +213,7 @@ struct KomunikaceTest : ::testing::Test {
         return n;
     }
     void Vytvor(TSimNastaveni n = Rychla(),
-                std::chrono::milliseconds interval = std::chrono::milliseconds(200)) {
+                std::chrono::milliseconds delka = std::chrono::milliseconds(1000)) {
         stanice = std::make_unique<TSimStanice>(n);
         nastaveni.Mapuj(3, stanice->Cesta());
         TProstrediKomunikace p;
@@ -183,13 +221,25 @@ struct KomunikaceTest : ::testing::Test {
             return std::make_unique<TTestCekani>(ui, cekani);
         };
         p.VytvorCasovac = [this] {
-            return std::make_unique<TPocitanyCasovac>(ui, vyprseni);
+            auto novy = std::make_unique<TFalesnyCasovac>(vyprseni);
+            casovac = novy.get();
+            return novy;
         };
         p.Zpravy = &zpravy;
         driver = std::make_unique<TComDriver>(std::move(p));
         driver->SetComNumber(3);
         driver->SetBaudRate(br115200);
-        driver->SetIntervalCasovace(interval);
+        driver->SetIntervalCasovace(delka);
+        interval = delka;
+        auto prijem = driver->Port().OnDataRecived;
+        driver->Port().OnDataRecived = [this, prijem](TSpCustomSerialPort& port, int32_t pocet) {
+            prijem(port, pocet);
+            if (pocet > 0) {
+                std::lock_guard lock(barieraLock);
+                ++prijmu;
+            }
+            bariera.notify_all();
+        };
         driver->OnKomunikaceOK = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
                                         const std::string& data) {
             konce.push_back(
@@ -205,7 +255,11 @@ struct KomunikaceTest : ::testing::Test {
             prubeh.emplace_back(potvrzeno, celkem);
         };
         driver->OnPrubehNacteni = [this](TComDriver&, int64_t pocet) {
-            prijato = pocet;
+            {
+                std::lock_guard lock(barieraLock);
+                prijato = pocet;
+            }
+            bariera.notify_all();
         };
         driver->OnChybaOtevreni = [this](TComDriver&) {
             ++chybOtevreni;

@@ -36,8 +36,10 @@ TEST_F(ZapisTest, ThreeLinesMakeTheExactConversation) {
         stanice->PosliHned(Potvrzeni);
         if (!CekejNa("line 2\r\n"))
             return;
+        const int predDc3 = Prijmu();
         stanice->PosliHned({DC3});
-        std::this_thread::sleep_for(30ms);
+        if (!CekejNaDriver([&] { return prijmu > predDc3; }))
+            return;
         stanice->PosliHned({DC1});
         if (!CekejNa("line 3\r\n"))
             return;
@@ -63,61 +65,83 @@ TEST_F(ZapisTest, ThreeLinesMakeTheExactConversation) {
 }
 
 TEST_F(ZapisTest, ASilentStationEndsTheSendAtTheFourthExpiry) {
-    Vytvor({}, 30ms);
+    Vytvor();
     driver->AddCommand(PrikazZapis, "1 100.00 200.00 300.00\r\n2 0 0 0\r\n");
-    ASSERT_TRUE(CekejNaKonce(1));
+    // The clock moves on once the line is out (the port's close would cut it off).
+    const std::string prvni = "1 100.00 200.00 300.00\r\n";
+    ASSERT_EQ(stanice->Prijmi(5s, prvni.size()), prvni);
+    Vyprs(3);
+    EXPECT_TRUE(konce.empty());
+    EXPECT_TRUE(driver->Port().Active());
+    Vyprs(1);
+    ASSERT_EQ(konce.size(), 1u);
     EXPECT_FALSE(konce[0].ok);
     EXPECT_EQ(konce[0].typ, PrikazZapis);
     EXPECT_EQ(konce[0].data, "");
     EXPECT_EQ(konce[0].vyprseni, 4);
-    EXPECT_EQ(stanice->Prijmi(200ms), "1 100.00 200.00 300.00\r\n") << "the first line only";
+    EXPECT_EQ(stanice->Prijmi(1ms), "") << "the first line only";
     EXPECT_FALSE(driver->Port().Active());
     EXPECT_EQ(driver->PocetPrikazu(), 0);
     EXPECT_EQ(prubeh, (std::vector<std::pair<int, int>>{{0, 2}}));
 }
 
 // A station that answers, but never with what ends the conversation, must not hold the send
-// for ever: the response timer runs on through such answers.
+// for ever: the response timer runs on through such answers. The clock moves on only after
+// the driver has been handed the answer; the chatter comes between every half interval.
 TEST_F(ZapisTest, AnswersThatNeverCompleteEndTheSendByTimeOut) {
-    struct TPripad {
-        const char* nazev;
-        TSimNastaveni stanice;
-        bool sum; // the station chatters without end instead of playing its part
-    };
     TSimNastaveni polovicni = Rychla();
     polovicni.UriznutePotvrzeni = true;
     TSimNastaveni bezDc3 = Rychla();
     bezDc3.OdpovedNaEot = "OK";
-    const TPripad pripady[] = {
-        {"half acknowledgements", polovicni, false},
-        {"no DC3 after EOT", bezDc3, false},
-        {"noise only", Rychla(), true},
-    };
-    for (const TPripad& p : pripady) {
-        SCOPED_TRACE(p.nazev);
+    const std::pair<const char*, TSimNastaveni> pripady[] = {{"half acknowledgements", polovicni},
+                                                             {"no DC3 after EOT", bezDc3}};
+    for (const auto& [nazev, nastaveniStanice] : pripady) {
+        SCOPED_TRACE(nazev);
         konce.clear();
         vyprseni = 0;
-        Vytvor(p.stanice, 60ms);
-        std::atomic<bool> konec{false};
-        stanicniVlakno = std::jthread([&] {
-            if (!p.sum) {
-                stanice->HrajUpload(2s);
-                return;
-            }
-            while (!konec) {
-                stanice->Prijmi(5ms);
-                stanice->PosliHned("noise ");
-            }
-        });
+        Vytvor(nastaveniStanice);
+        stanicniVlakno = std::jthread([&] { stanice->HrajUpload(2s); });
         driver->AddCommand(PrikazZapis, "A\r\nB\r\n");
-        ASSERT_TRUE(CekejNaKonce(1));
-        konec = true;
-        stanicniVlakno.join();
+        const std::string odpoved = nastaveniStanice.UriznutePotvrzeni ? std::string{DC3} : "OK";
+        ASSERT_TRUE(ui.ProcessUntil([&] { return driver->PrijataData() == odpoved; }, 10s));
+        Vyprs(3);
+        EXPECT_TRUE(konce.empty());
+        Vyprs(1);
+        ASSERT_EQ(konce.size(), 1u);
         EXPECT_FALSE(konce[0].ok);
         EXPECT_EQ(konce[0].vyprseni, 4);
         EXPECT_FALSE(driver->Port().Active());
         EXPECT_EQ(driver->PocetPrikazu(), 0);
+        stanicniVlakno.join();
     }
+
+    SCOPED_TRACE("noise only");
+    konce.clear();
+    vyprseni = 0;
+    Vytvor();
+    std::atomic<bool> konec{false};
+    stanicniVlakno = std::jthread([&] {
+        while (!konec) {
+            stanice->Prijmi(5ms);
+            stanice->PosliHned("noise ");
+        }
+    });
+    driver->AddCommand(PrikazZapis, "A\r\nB\r\n");
+    int pulIntervalu = 0;
+    while (konce.empty() && pulIntervalu < 20) {
+        const size_t predtim = driver->PrijataData().size();
+        ASSERT_TRUE(ui.ProcessUntil([&] { return driver->PrijataData().size() > predtim; }, 10s));
+        casovac->Posun(interval / 2);
+        ++pulIntervalu;
+    }
+    konec = true;
+    stanicniVlakno.join();
+    ASSERT_EQ(konce.size(), 1u);
+    EXPECT_FALSE(konce[0].ok);
+    EXPECT_EQ(konce[0].vyprseni, 4);
+    EXPECT_EQ(pulIntervalu, 8) << "the chatter never restarted the timer";
+    EXPECT_FALSE(driver->Port().Active());
+    EXPECT_EQ(driver->PocetPrikazu(), 0);
 }
 
 // An NTS-350 is sent to in the same line-by-line conversation, so a send to it ends like any
@@ -135,9 +159,9 @@ TEST_F(ZapisTest, AnNts350SendEndsLikeAnyOther) {
 
     konce.clear();
     vyprseni = 0;
-    driver->SetIntervalCasovace(30ms);
     driver->AddCommand(PrikazZapis, "P1\r\n"); // nobody answers now
-    ASSERT_TRUE(CekejNaKonce(1));
+    Vyprs(4);
+    ASSERT_EQ(konce.size(), 1u);
     EXPECT_FALSE(konce[0].ok);
     EXPECT_EQ(konce[0].vyprseni, 4);
 }
@@ -146,7 +170,7 @@ TEST_F(ZapisTest, ProgressCountsEveryAcknowledgedLineUpToTheTotal) {
     TSimNastaveni n = Rychla();
     n.RozdeleniSeed = 5; // acknowledgements in random pieces
     n.Sum = 3;           // with bytes before each
-    Vytvor(n, 2000ms);
+    Vytvor(n);
     std::string text;
     for (int i = 1; i <= 25; ++i)
         text += std::to_string(i) + " 1000.00 2000.00 300.00 bod\r\n";

@@ -283,16 +283,21 @@ TEST_F(ComPortTest, DtrFalseWhileOpenLeavesTheDcbUntilTheNextRebuild) {
     EXPECT_EQ(port.DCB().Parity, 2);
 }
 
-TEST_F(ComPortTest, ARefusedRebuildKeepsTheDevicesSettingsAndTheNewProperty) {
+TEST_F(ComPortTest, ARefusedSettingLeavesThePropertiesAndTheDeviceAgreeing) {
     TSpComPort port;
     if (const std::string proc = linka->Nelze(TSchopnostLinky::OdmitnutiRychlosti); !proc.empty())
         GTEST_SKIP() << proc;
     port.SetComNumber(3);
     port.Open();
     EXPECT_THROW(port.SetUserBaudRate(12345), ESpComPortCoreError);
-    EXPECT_EQ(port.BaudRate(), brUser);
+    EXPECT_EQ(port.BaudRate(), br115200);
+    EXPECT_EQ(port.UserBaudRate(), 0);
     EXPECT_EQ(port.DCB().BaudRate, 115200u) << "what the device really has";
     EXPECT_TRUE(port.Active());
+    // The next setting starts from what the device has, not from the refused rate.
+    EXPECT_NO_THROW(port.SetParity(paEven));
+    EXPECT_EQ(port.Parity(), paEven);
+    EXPECT_EQ(port.DCB().BaudRate, 115200u);
 }
 
 TEST_F(ComPortTest, CloseFromInsideTheDataHandlerDoesNotWaitForTheSyncTimeout) {

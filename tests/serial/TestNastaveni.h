@@ -2,6 +2,7 @@
 // uses is mapped (section Devices) to a device the test controls, never to a real port.
 #pragma once
 
+#include "OddeleniTestu.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 
@@ -23,7 +24,7 @@ public:
             Mapuj(n, (slozka_ / ("missing-com" + std::to_string(n))).string());
     }
     ~TTestNastaveni() {
-        PrepisCestuNastaveni({});
+        PrepisCestuNastaveni(NastaveniTestu());
         std::error_code e;
         std::filesystem::remove_all(slozka_, e);
     }

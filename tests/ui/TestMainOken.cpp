@@ -1,7 +1,7 @@
 // main() of every window test binary: an offscreen QApplication that speaks Czech, a private
-// settings file and a private runtime folder (so a test never talks to a Merivox the
-// developer has open), and the watch that closes forgotten modal windows.
-#include "common/Slozky.h"
+// settings file and device folder (OddeleniTestu.h), a private runtime folder (so a test never
+// talks to a Merivox the developer has open), and the watch that closes forgotten modal windows.
+#include "OddeleniTestu.h"
 #include "ui/Cestina.h"
 #include "ui/TestovaniOken.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     // single-instance lock that a test may take in it.
     static QTemporaryDir slozka;
     qputenv("XDG_RUNTIME_DIR", slozka.path().toLocal8Bit());
-    PrepisCestuNastaveni(slozka.filePath("Merivex.ini").toStdString());
+    OddelTestyOdZarizeni();
 
     gVychoziHlaseni = qInstallMessageHandler(FiltrHlaseni);
     QApplication aplikace(argc, argv);

@@ -9,6 +9,7 @@
 #include "common/NahradaSouboru.h"
 #include "common/Slozky.h"
 #include "download/NactenaDataSoubor.h"
+#include "link/PrevzetiUdalosti.h"
 #include "serial/SpDevices.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
@@ -98,6 +99,8 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     {
         TLinkaCli linka(terminal, prikaz, nastaveni);
         TComDriver& driver = linka.Driver();
+        // The handlers below see this block's variables: they go with it.
+        const TPrevzetiUdalosti prevzeti(driver);
         driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool aPreruseno,
                                     const std::string& prijato) {
             if (!aPreruseno)

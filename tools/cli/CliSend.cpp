@@ -6,6 +6,7 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "link/DelkaRadku.h"
+#include "link/PrevzetiUdalosti.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -99,6 +100,8 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     {
         TLinkaCli linka(terminal, prikaz, nastaveni);
         TComDriver& driver = linka.Driver();
+        // The handlers below see this block's variables: they go with it.
+        const TPrevzetiUdalosti prevzeti(driver);
         driver.OnPrubehZapisu = [&](TComDriver&, int potvrzeno, int celkem) {
             linka.Prubeh().Ukaz(Cz("Zapisuji do totální stanice: ") + std::to_string(potvrzeno) +
                                 " / " + std::to_string(celkem));

@@ -13,6 +13,7 @@
 // with an I/O error, and the device is not polled again, so nothing spins on it.
 #include "serial/SpBackend.h"
 #include "serial/SpCircularBuffer.h"
+#include "serial/posix/SpChybaOtevreniPosix.h"
 #include "serial/posix/SpTermios.h"
 
 #include <algorithm>
@@ -68,12 +69,8 @@ public:
 
     TSpOpenError Open(const std::string& path) override {
         fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0) {
-            const int e = errno;
-            return (e == ENOENT || e == ENODEV || e == ENXIO || e == ENOTDIR || e == EIO)
-                       ? TSpOpenError::NotFound
-                       : TSpOpenError::Busy;
-        }
+        if (fd_ < 0)
+            return SpChybaOtevreniPosix(errno);
         char skutecna[PATH_MAX];
         pseudoTerminal_ = realpath(path.c_str(), skutecna) != nullptr &&
                           std::string(skutecna).rfind("/dev/pts/", 0) == 0;
@@ -197,14 +194,18 @@ public:
                 done += piece;
             }
         }
+        bool selhalo = false;
         if (done < count && !hungUp_) {
             const ssize_t n = read(fd_, buffer + done, static_cast<size_t>(count - done));
             if (n > 0)
                 done += static_cast<int32_t>(n);
+            else
+                selhalo = n < 0 && errno != EAGAIN && errno != EINTR;
         }
         if (wasFull)
             wake_.Signal(); // the wait may take bytes from the device again
-        return done;
+        // Bytes already taken are delivered; the failure shows again at the next read.
+        return done == 0 && selhalo ? -1 : done;
     }
 
     int32_t Write(const uint8_t* data, int32_t count, bool& woken) override {

@@ -91,6 +91,15 @@ TMrizkaTabulky::TMrizkaTabulky(QWidget* rodic, TTabulkaTextu& tabulka,
     ZobrazTabulku();
 }
 
+TMrizkaTabulky::~TMrizkaTabulky() {
+    OdpojTabulku(); // the model and the editor outlive this part of the grid
+}
+
+void TMrizkaTabulky::OdpojTabulku() {
+    disconnect(model(), nullptr, this, nullptr);
+    disconnect(this, &QTableWidget::currentCellChanged, this, nullptr);
+}
+
 void TMrizkaTabulky::ZobrazBunku(int radek, int sloupec) {
     const std::string& text = tabulka_.Bunka(radek + 1, sloupec);
     QTableWidgetItem* polozka = item(radek, sloupec);

@@ -13,6 +13,12 @@ class TMrizkaTabulky : public QTableWidget {
 public:
     // Column widths in pixels, one per column of the table.
     TMrizkaTabulky(QWidget* rodic, TTabulkaTextu& tabulka, const std::vector<int>& sirky);
+    ~TMrizkaTabulky() override;
+
+    // From now on nothing the grid does reaches the table. The owner of the table calls it
+    // before the table goes: an open cell editor commits its text when it loses focus, and
+    // that happens while the window around the grid is being torn down.
+    void OdpojTabulku();
 
     // Shows the whole table again (after a reset, a file read or a deletion).
     void ZobrazTabulku();

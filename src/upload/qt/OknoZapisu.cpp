@@ -105,6 +105,9 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
 
 TFormZapisTabulky::~TFormZapisTabulky() {
     VratUdalosti();
+    // The table goes with this object, the grid only later with the dialog, which hides
+    // itself first and so makes an open cell editor commit its text.
+    StringGrid->OdpojTabulku();
 }
 
 QString TFormZapisTabulky::TextPrubehu() const {
@@ -214,9 +217,8 @@ bool TFormZapisTabulky::Uloz() {
 }
 
 void TFormZapisTabulky::PrevezmiUdalosti() {
-    if (!ulozene_)
-        ulozene_ = TUlozeneUdalosti{driver_.OnKomunikaceOK, driver_.OnKomunikaceErr,
-                                    driver_.OnPrubehZapisu, driver_.OnChybaOtevreni};
+    if (!prevzeti_)
+        prevzeti_.emplace(driver_);
     driver_.OnKomunikaceOK = [this](TComDriver& sender, TMnozinaPrikazu typ, bool,
                                     const std::string&) {
         KonecZapisu(sender, typ);
@@ -235,13 +237,7 @@ void TFormZapisTabulky::PrevezmiUdalosti() {
 }
 
 void TFormZapisTabulky::VratUdalosti() {
-    if (!ulozene_)
-        return;
-    driver_.OnKomunikaceOK = std::move(ulozene_->OK);
-    driver_.OnKomunikaceErr = std::move(ulozene_->Err);
-    driver_.OnPrubehZapisu = std::move(ulozene_->Prubeh);
-    driver_.OnChybaOtevreni = std::move(ulozene_->ChybaOtevreni);
-    ulozene_.reset();
+    prevzeti_.reset();
 }
 
 void TFormZapisTabulky::A_ZapisDatExecute() {

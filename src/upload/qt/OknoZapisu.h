@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/Komunikace.h"
+#include "link/PrevzetiUdalosti.h"
 #include "ui/ZpravyOken.h"
 #include "upload/qt/MrizkaTabulky.h"
 
@@ -116,12 +117,6 @@ private:
     // The table's content when it was last loaded or saved (an empty table at first).
     std::string ulozeno_;
 
-    // The driver's handlers before this window's first send, given back when it closes.
-    struct TUlozeneUdalosti {
-        TKomunikaceEvent OK;
-        TKomunikaceEvent Err;
-        TPrubehZapisuEvent Prubeh;
-        TComDriverNotifyEvent ChybaOtevreni;
-    };
-    std::optional<TUlozeneUdalosti> ulozene_;
+    // From the window's first send until it closes, the driver's events are the window's.
+    std::optional<TPrevzetiUdalosti> prevzeti_;
 };

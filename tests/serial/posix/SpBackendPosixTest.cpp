@@ -1,11 +1,13 @@
 // What only the POSIX backend promises: a hang-up is reported once, the missing modem lines of a
 // pseudo-terminal are no failure, and rates termios does not have are refused.
+#include "serial/SpBackend.h"
 #include "serial/SpChyby.h"
 #include "serial/SpComPortCore.h"
 #include "serial/SpDevices.h"
 #include "serial/TestLinka.h"
 #include "serial/TestZaznam.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -44,6 +46,20 @@ TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
     EXPECT_FALSE(core.Opened());
 }
 
+// A hung-up pseudo-terminal reads as empty (reported by the wait), so the refusal is made by
+// reading a device that is no longer open.
+TEST(SpBackendPosix, AReadTheSystemRefusesReturnsMinusOne) {
+    auto linka = VytvorTestLinku();
+    auto device = SpCreateBackend();
+    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::None);
+    ASSERT_TRUE(device->SetupQueues(64, 64));
+    uint8_t b[4];
+    EXPECT_EQ(device->Read(b, 4), 0) << "nothing received is no failure";
+    ASSERT_TRUE(linka->Posli("ab"));
+    device->Close();
+    EXPECT_EQ(device->Read(b, 4), -1);
+}
+
 TEST(SpBackendPosix, LineFunctionsOnAPseudoTerminalSucceedDoingNothing) {
     auto linka = VytvorTestLinku();
     TSpComPortCore core;
@@ -71,11 +87,16 @@ TEST(SpBackendPosix, ARateWithoutATermiosSpeedIsRefused) {
     EXPECT_EQ(core.DCB().BaudRate, 19200u) << "the device's settings are read back";
 }
 
-TEST(SpBackendPosix, ComNumbersFollowSectionDevicesAndTheDefaultRule) {
-    EXPECT_EQ(SpDefaultDevicePath(1), "/dev/ttyS0");
-    EXPECT_EQ(SpDefaultDevicePath(4), "/dev/ttyS3");
-    EXPECT_EQ(SpDefaultDevicePath(5), "/dev/ttyUSB0");
-    EXPECT_EQ(SpDefaultDevicePath(10), "/dev/ttyUSB5");
+// The test program's main() has moved the device folder into an empty folder of its own.
+TEST(SpBackendPosix, ComNumbersFollowTheDefaultRuleInTheDeviceFolder) {
+    EXPECT_EQ(SpVychoziSlozkaZarizeni(), "/dev");
+    const std::string dev = SpSlozkaZarizeni();
+    ASSERT_NE(dev, "/dev");
+    EXPECT_TRUE(std::filesystem::is_empty(dev));
+    EXPECT_EQ(SpDefaultDevicePath(1), dev + "/ttyS0");
+    EXPECT_EQ(SpDefaultDevicePath(4), dev + "/ttyS3");
+    EXPECT_EQ(SpDefaultDevicePath(5), dev + "/ttyUSB0");
+    EXPECT_EQ(SpDefaultDevicePath(10), dev + "/ttyUSB5");
     EXPECT_EQ(SpDefaultDevicePath(11), "");
     EXPECT_EQ(SpDefaultDevicePath(0), "");
 }

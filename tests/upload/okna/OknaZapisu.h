@@ -3,6 +3,7 @@
 #pragma once
 
 #include "../DocasnaSlozka.h"
+#include "OddeleniTestu.h"
 #include "common/Slozky.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
@@ -32,7 +33,7 @@ protected:
     void TearDown() override {
         NastavVolbuSouboru({});
         driver_.reset();
-        PrepisCestuNastaveni({});
+        PrepisCestuNastaveni(NastaveniTestu());
         QLocale::setDefault(QLocale::c());
         DocasnaSlozka::TearDown();
     }

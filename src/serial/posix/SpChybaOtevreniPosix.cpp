@@ -1,0 +1,18 @@
+#include "serial/posix/SpChybaOtevreniPosix.h"
+
+#include <cerrno>
+
+TSpOpenError SpChybaOtevreniPosix(int chyba) {
+    switch (chyba) {
+    case 0:
+        return TSpOpenError::None;
+    case ENOENT:  // no such file
+    case ENODEV:  // a device file without a driver behind it
+    case ENXIO:   // a USB adapter that was pulled, a serial port the machine lacks
+    case ENOTDIR: // a path through something that is no folder
+    case EIO:     // a device that is going away
+        return TSpOpenError::NotFound;
+    default: // EACCES, EPERM (no access), EBUSY, and whatever else keeps the device from us
+        return TSpOpenError::Busy;
+    }
+}
