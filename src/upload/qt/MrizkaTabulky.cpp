@@ -159,12 +159,38 @@ void TMrizkaTabulky::keyReleaseEvent(QKeyEvent* udalost) {
 }
 
 bool TMrizkaTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
+    // Ctrl+Delete deletes the row at its release; the editor must not first take the press
+    // for "delete word" and empty the cell.
+    if (udalost->type() == QEvent::KeyPress && objekt != this) {
+        const auto* klavesa = static_cast<QKeyEvent*>(udalost);
+        if (klavesa->key() == Qt::Key_Delete &&
+            (klavesa->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+            udalost->accept();
+            return true;
+        }
+    }
     if (udalost->type() == QEvent::KeyRelease && objekt != this) {
         keyReleaseEvent(static_cast<QKeyEvent*>(udalost));
         udalost->accept(); // an ignored release would travel on to the grid itself
         return true;
     }
     return QTableWidget::eventFilter(objekt, udalost);
+}
+
+QModelIndex TMrizkaTabulky::moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory) {
+    // Tab past the last cell would wrap to the first row, where typing replaces an old value
+    // unawares. It adds a row instead, as Insert does, and goes on in its first cell; Shift+Tab
+    // stops at the first cell rather than wrap to the last.
+    const QModelIndex aktualni = currentIndex();
+    if (akce == MovePrevious && aktualni.isValid() && aktualni.row() == 0 && aktualni.column() == 0)
+        return aktualni;
+    if (akce == MoveNext && aktualni.isValid() && aktualni.row() == rowCount() - 1 &&
+        aktualni.column() == columnCount() - 1) {
+        tabulka_.PridejRadek();
+        ZobrazPridanyRadek();
+        return model()->index(rowCount() - 1, 0);
+    }
+    return QTableWidget::moveCursor(akce, modifikatory);
 }
 
 void TMrizkaTabulky::focusInEvent(QFocusEvent* udalost) {

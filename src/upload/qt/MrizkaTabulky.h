@@ -27,6 +27,7 @@ signals:
 protected:
     void keyReleaseEvent(QKeyEvent* udalost) override;
     void focusInEvent(QFocusEvent* udalost) override;
+    QModelIndex moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory) override;
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
