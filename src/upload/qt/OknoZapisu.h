@@ -57,7 +57,8 @@ public:
     QAction* A_Konec;
 
     TMrizkaTabulky* Mrizka() const { return StringGrid; }
-    // "12 / 250" while a send runs (empty before the first).
+    // "12 / 250" while a send runs and after it succeeded, beside its caption; empty before
+    // the first send, while a new one starts and after a failed one.
     QString TextPrubehu() const;
 
 public slots:
@@ -99,6 +100,7 @@ private:
     void ChybaZapisu(TComDriver& sender);
     void Prubeh(int potvrzeno, int celkem);
     void KonecPrubehu();
+    void ZrusPrubeh();
     QString VolbaSouboru(bool ulozit);
 
     TComDriver& driver_;
@@ -107,6 +109,7 @@ private:
     TZpravyOken zpravy_{this};
     QVBoxLayout* rozvrzeni_;
     QToolBar* lista_;
+    QLabel* L_PopisPrubehu;
     QLabel* L_Prubeh;
 
     // The driver's handlers before this window's first send, given back when it closes.
