@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 namespace {
 
 // The cell editor hands its text to the grid at every keystroke, not only when it closes.
@@ -152,10 +154,29 @@ void TMrizkaTabulky::PrevezmiBunky(const QModelIndex& od, const QModelIndex& po)
         }
 }
 
+namespace {
+bool JeCtrlDelete(const QKeyEvent* udalost) {
+    return udalost->key() == Qt::Key_Delete &&
+           (udalost->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+} // namespace
+
+void TMrizkaTabulky::keyPressEvent(QKeyEvent* udalost) {
+    if (udalost->key() == Qt::Key_Delete)
+        ctrlDelete_ = JeCtrlDelete(udalost);
+    QTableWidget::keyPressEvent(udalost);
+}
+
 void TMrizkaTabulky::keyReleaseEvent(QKeyEvent* udalost) {
     QTableWidget::keyReleaseEvent(udalost);
-    if (!udalost->isAutoRepeat())
-        emit KlavesaUvolnena(KlavesaTabulky(udalost->key()), Modifikatory(udalost->modifiers()));
+    if (udalost->isAutoRepeat())
+        return;
+    unsigned modifikatory = Modifikatory(udalost->modifiers());
+    // A quick Ctrl+Delete lets go of Ctrl before Delete: the press had Ctrl alone, and that is
+    // what the user meant.
+    if (udalost->key() == Qt::Key_Delete && std::exchange(ctrlDelete_, false))
+        modifikatory = mdCtrl;
+    emit KlavesaUvolnena(KlavesaTabulky(udalost->key()), modifikatory);
 }
 
 bool TMrizkaTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
@@ -163,10 +184,12 @@ bool TMrizkaTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
     // for "delete word" and empty the cell.
     if (udalost->type() == QEvent::KeyPress && objekt != this) {
         const auto* klavesa = static_cast<QKeyEvent*>(udalost);
-        if (klavesa->key() == Qt::Key_Delete &&
-            (klavesa->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
-            udalost->accept();
-            return true;
+        if (klavesa->key() == Qt::Key_Delete) {
+            ctrlDelete_ = JeCtrlDelete(klavesa);
+            if (ctrlDelete_) {
+                udalost->accept();
+                return true;
+            }
         }
     }
     if (udalost->type() == QEvent::KeyRelease && objekt != this) {

@@ -199,7 +199,8 @@ TEST_F(OknoBoduTest, CtrlDeleteInTheCellEditorDeletesTheRowAndNeverItsText) {
     QTest::keyPress(editor, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(editor->text(), "ABC") << "the press is no \"delete word\"";
     EXPECT_EQ(okno_->Body().Bunka(1, 0), "ABC");
-    QTest::keyRelease(editor, Qt::Key_Delete, Qt::ControlModifier);
+    // A quick press lets go of Ctrl first: the row goes all the same.
+    QTest::keyRelease(editor, Qt::Key_Delete, Qt::NoModifier);
     EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("X", "2", "", "", "")));
     OverZrcadlo();
 }
