@@ -14,7 +14,12 @@
 
 QString KratkeDatum(double datum, const QLocale& mistni) {
     const QDate den = QDate(1899, 12, 30).addDays(qint64(std::floor(datum)));
-    return mistni.toString(den, QLocale::ShortFormat);
+    // Qt's short formats give a two-digit year ("08.12.26"); a Windows short date, which
+    // the box shows, has four digits.
+    QString format = mistni.dateFormat(QLocale::ShortFormat);
+    if (!format.contains("yyyy"))
+        format.replace("yy", "yyyy");
+    return mistni.toString(den, format);
 }
 
 namespace {

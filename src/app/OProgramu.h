@@ -9,7 +9,8 @@ class QLabel;
 class QLocale;
 class QPushButton;
 
-// The date of a file (DatumSouboru's day scale) in the locale's short date format.
+// The date of a file (DatumSouboru's day scale) in the locale's short date format, with the
+// year in four digits.
 QString KratkeDatum(double datum, const QLocale& mistni);
 
 class TFormOProgramu : public QDialog {

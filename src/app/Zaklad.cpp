@@ -33,6 +33,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -78,8 +79,7 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     setFixedSize(kKlientskaPlocha.width(),
                  kKlientskaPlocha.height() + menuBar()->sizeHint().height());
     if (const QScreen* obrazovka = screen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        obrazovka->availableGeometry()));
+        UmistiNaPlochu(obrazovka->availableGeometry());
 
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
@@ -91,6 +91,16 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
 }
 
 TFormZaklad::~TFormZaklad() = default;
+
+void TFormZaklad::UmistiNaPlochu(const QRect& plocha) {
+    // The frame is placed (move() positions a window by its frame): centred, but never
+    // above or left of the area, so that on a screen smaller than the window the title bar,
+    // the menu and the tool bar stay reachable at the area's top-left corner.
+    const QSize ramec = frameGeometry().size();
+    const QRect stred = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, ramec, plocha);
+    move(std::max(plocha.left(), std::min(stred.left(), plocha.right() + 1 - ramec.width())),
+         std::max(plocha.top(), std::min(stred.top(), plocha.bottom() + 1 - ramec.height())));
+}
 
 void TFormZaklad::InstalujDriver() {
     TProstrediKomunikace prostredi;

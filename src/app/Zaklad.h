@@ -24,6 +24,10 @@ public:
     // from creation until the window has closed.
     TComDriver& ComDriver() { return *driver_; }
 
+    // Centres the window in `plocha` (the screen's available area), keeping its frame inside;
+    // a window larger than the area stands at the area's top-left corner.
+    void UmistiNaPlochu(const QRect& plocha);
+
 protected:
     void closeEvent(QCloseEvent* udalost) override;
     QMenu* createPopupMenu() override { return nullptr; } // the tool bar stays

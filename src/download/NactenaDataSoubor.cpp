@@ -4,6 +4,7 @@
 #include "common/Radky.h"
 #include "upload/SouborDat.h"
 
+#include <algorithm>
 #include <ctime>
 
 bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno) {
@@ -19,6 +20,15 @@ std::string RadkyNactenychDat(const std::string& data) {
             text += '\n';
         text += radky[i];
     }
+    // A control character is drawn as an empty box, which looks like damaged data: none is
+    // shown, and the end mark's line, which holds nothing else, is not shown at all.
+    const auto ridici = [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n';
+    };
+    const std::size_t posledni = text.rfind('\n') + 1; // 0 when there is one line
+    if (posledni < text.size() && std::all_of(text.begin() + long(posledni), text.end(), ridici))
+        text.erase(posledni == 0 ? 0 : posledni - 1);
+    std::erase_if(text, ridici);
     return text;
 }
 

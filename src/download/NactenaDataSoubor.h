@@ -15,7 +15,8 @@ class TZpravy;
 bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno);
 
 // The received bytes as the text box shows them: lines separated by "\n" (CR LF, a lone CR or
-// a lone LF end a line); a last empty line after the final line end does not count.
+// a lone LF end a line); a last empty line after the final line end does not count. Control
+// characters are left out, and so is a last line made of them only (the end mark EOT).
 std::string RadkyNactenychDat(const std::string& data);
 
 // Saves the data exactly as the station sent them (cp1250 bytes, its CR LF line ends, the end

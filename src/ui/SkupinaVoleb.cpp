@@ -4,6 +4,7 @@
 #include "ui/ZpravyOken.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QRadioButton>
 
@@ -72,4 +73,26 @@ void TSkupinaVoleb::ZobrazIndex() {
     for (int i = 0; i < Pocet(); ++i)
         tlacitka_[static_cast<size_t>(i)]->setChecked(i == itemIndex_);
     skupina_->setExclusive(true);
+    NastavZastavkuTabulatoru();
+}
+
+void TSkupinaVoleb::NastavZastavkuTabulatoru() {
+    // As a radio group on Windows: the group is one stop for Tab and its accelerator, on the
+    // checked item (the first when none is), and the arrow keys move from there, selecting as
+    // they go (a button moves the check along only when it holds it itself).
+    const int zastavka = std::max(itemIndex_, 0);
+    for (int i = 0; i < Pocet(); ++i)
+        tlacitka_[static_cast<size_t>(i)]->setFocusPolicy(i == zastavka ? Qt::StrongFocus
+                                                                        : Qt::ClickFocus);
+}
+
+bool TSkupinaVoleb::event(QEvent* udalost) {
+    // The caption's accelerator (the group's only shortcut) goes to the checked item too; Qt
+    // would go to whichever item last had the focus.
+    if (udalost->type() == QEvent::Shortcut && !isCheckable()) {
+        if (QRadioButton* tlacitko = Tlacitko(std::max(itemIndex_, 0)))
+            tlacitko->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return QGroupBox::event(udalost);
 }

@@ -38,9 +38,13 @@ public:
 signals:
     void Kliknuti(int index);
 
+protected:
+    bool event(QEvent* udalost) override;
+
 private:
     void Rozmisti();
     void ZobrazIndex();
+    void NastavZastavkuTabulatoru();
 
     QGridLayout* mrizka_;
     QButtonGroup* skupina_;

@@ -169,7 +169,28 @@ TEST_F(ZakladTest, WindowHasItsCaptionFixedClientAreaAndStandsCentred) {
     EXPECT_EQ(okno_.statusBar()->height(), 25);
     EXPECT_EQ(okno_.statusBar()->geometry().bottom(), okno_.height() - 1);
     const QRect obrazovka = okno_.screen()->availableGeometry();
-    EXPECT_LE((okno_.geometry().center() - obrazovka.center()).manhattanLength(), 2);
+    // Placed before the frame is known: within the frame's own margins of the centre.
+    EXPECT_TRUE(obrazovka.contains(okno_.frameGeometry()));
+    EXPECT_LE((okno_.frameGeometry().center() - obrazovka.center()).manhattanLength(), 8);
+}
+
+// 1024 x 768 at 200 % leaves 512 x 384 logical pixels, less than the window needs.
+TEST_F(ZakladTest, OnAScreenSmallerThanTheWindowTheFrameStartsAtTheAreasTopLeft) {
+    okno_.show();
+    QApplication::processEvents();
+    for (const QRect plocha : {QRect(0, 0, 512, 384), QRect(40, 30, 472, 354)}) {
+        okno_.UmistiNaPlochu(plocha);
+        EXPECT_EQ(okno_.frameGeometry().topLeft(), plocha.topLeft());
+    }
+    // Wide enough but too low: centred across, at the top.
+    okno_.UmistiNaPlochu(QRect(0, 0, 1600, 400));
+    EXPECT_EQ(okno_.frameGeometry().top(), 0);
+    EXPECT_LE(std::abs(okno_.frameGeometry().center().x() - 800), 1);
+    // A large area: centred and inside.
+    const QRect velka(100, 50, 1600, 1000);
+    okno_.UmistiNaPlochu(velka);
+    EXPECT_TRUE(velka.contains(okno_.frameGeometry()));
+    EXPECT_LE((okno_.frameGeometry().center() - velka.center()).manhattanLength(), 2);
 }
 
 TEST_F(ZakladTest, StatusBarShowsTheHintUnderThePointer) {

@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -178,6 +179,45 @@ TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Varování");
     EXPECT_EQ(zpravy.Zpravy()[0].text, "Není zadán znak pro orientační body!");
     dialog.reject();
+}
+
+// A real warning box is modal: the mouse release that arrives while it stands is lost, so a
+// warning raised by the press itself would swallow every click on a closing button.
+TEST_F(OknaKonverzeTest, AClickOnAClosingButtonClosesTheDialogWithAnEmptyMark) {
+    for (const auto [tlacitko, formaKonverze, vysledek] :
+         {std::tuple{"B_Uloz", false, QDialog::Accepted},
+          {"B_Zpet", false, QDialog::Rejected},
+          {"B_Uloz", true, QDialog::Accepted}}) {
+        SCOPED_TRACE(std::string(tlacitko) + (formaKonverze ? " OK" : ""));
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+        if (formaKonverze)
+            dialog.NastavFormuKonverze();
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto* znak = Pole(&dialog, "E_OznaceniOrientBodu");
+        znak->clear();
+        znak->setFocus();
+        auto* b = dialog.findChild<QPushButton*>(tlacitko);
+        QStringList varovani;
+        bool uvolneno = false;
+        TOdpovediDialogu dialogy;
+        dialogy.OdpovezDalsimu([&](QWidget* box) {
+            varovani << box->findChild<QLabel*>("qt_msgbox_label")->text();
+            if (!uvolneno) { // a box raised by the press: the user lets go while it stands
+                QTest::mouseRelease(b, Qt::LeftButton);
+                uvolneno = true;
+            }
+            static_cast<QDialog*>(box)->accept();
+        });
+        QTest::mousePress(b, Qt::LeftButton);
+        if (!uvolneno) {
+            uvolneno = true;
+            QTest::mouseRelease(b, Qt::LeftButton);
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), vysledek);
+        EXPECT_EQ(varovani, QStringList{"Není zadán znak pro orientační body!"});
+    }
 }
 
 TEST_F(OknaKonverzeTest, ConversionShowsTheOutputInTheResultWindow) {

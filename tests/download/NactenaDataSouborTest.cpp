@@ -55,8 +55,11 @@ TEST(NactenaData, OnlyAFinishedNts660DownloadIsShown) {
     EXPECT_FALSE(ZobrazitNactenaData(PrikazZapis, TTypStanice::tsNTS660, false));
 }
 
-TEST(NactenaData, LinesEndAtEveryKindOfLineEndAndTheEndMarkIsALineOfItsOwn) {
-    EXPECT_EQ(RadkyNactenychDat("STN 1\r\nSS 2\r\n\x04\r\n"), "STN 1\nSS 2\n\x04");
+TEST(NactenaData, LinesEndAtEveryKindOfLineEndAndNoControlCharacterIsShown) {
+    EXPECT_EQ(RadkyNactenychDat("STN 1\r\nSS 2\r\n\x04\r\n"), "STN 1\nSS 2") << "end mark";
+    EXPECT_EQ(RadkyNactenychDat("STN 1\r\nSS\x04 2\x04\r\n"), "STN 1\nSS 2");
+    EXPECT_EQ(RadkyNactenychDat("\x04\x13"), "");
+    EXPECT_EQ(RadkyNactenychDat("a\tb\r\n\x01\r\nc"), "a\tb\n\nc") << "only the last line drops";
     EXPECT_EQ(RadkyNactenychDat("a\rb\nc\r\n\r\nd"), "a\nb\nc\n\nd");
     EXPECT_EQ(RadkyNactenychDat("a\r\n\r\n"), "a\n") << "only the last empty line drops";
     EXPECT_EQ(RadkyNactenychDat(""), "");

@@ -13,6 +13,7 @@
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -205,6 +206,19 @@ TEST_F(ComConfigTest, DataBitsFieldSpinsFromFiveToEightAndOtherTextsChangeNothin
         NapisDatoveBity(&dialog, "67");
         EXPECT_EQ(pole->Text(), "6"); // one character
     }
+    // Left with a text it will not use, the field shows the value in force.
+    Spust([](QWidget* d) {
+        QApplication::setActiveWindow(d);
+        auto* pole = Prvek<TPoleKroku>(d, "E_DatoveBity");
+        for (const char* text : {"9", "x"}) {
+            pole->setFocus();
+            NapisDatoveBity(d, text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_NE(QApplication::focusWidget(), pole->findChild<QLineEdit*>());
+            EXPECT_EQ(pole->Text(), "4") << text;
+        }
+        Stiskni(d, "Tl_Zpet");
+    });
     for (const char* text : {"9", "x", "", "3"}) {
         Spust([text](QWidget* d) {
             NapisDatoveBity(d, text);
@@ -217,6 +231,34 @@ TEST_F(ComConfigTest, DataBitsFieldSpinsFromFiveToEightAndOtherTextsChangeNothin
         Stiskni(d, "Tl_Uloz");
     });
     EXPECT_EQ(driver_.DataBits(), db5);
+}
+
+// As on Windows: Tab and the caption's accelerator land on the checked item of a radio
+// group, and the arrow keys select as they move.
+TEST_F(ComConfigTest, RadioGroupsTakeTheFocusOnTheCheckedItemAndArrowsSelect) {
+    Spust([](QWidget* d) {
+        QApplication::setActiveWindow(d);
+        auto* rychlost = Skupina(d, "G_Rychlost");
+        auto* parita = Skupina(d, "G_Parita");
+        Skupina(d, "G_Port")->Tlacitko(0)->setFocus(Qt::TabFocusReason); // COM1, checked
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), rychlost->Tlacitko(5)); // " 9600"
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), rychlost->Tlacitko(6));
+        EXPECT_EQ(rychlost->ItemIndex(), 6);
+        EXPECT_EQ(Skupina(d, "G_Port")->ItemIndex(), 0) << "Tab left the port list as it was";
+
+        Prvek<QComboBox>(d, "CB_TypStanice")->setFocus();
+        QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), parita->Tlacitko(0)); // " Žádná"
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(parita->ItemIndex(), 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Skupina(d, "G_StopBity")->Tlacitko(0));
+        Stiskni(d, "Tl_Uloz");
+    });
+    EXPECT_EQ(driver_.BaudRate(), br19200);
+    EXPECT_EQ(driver_.Parity(), paEven);
 }
 
 TEST_F(ComConfigTest, StationTypeChosenOrTypedReachesTheDriverOnlyAsAnItem) {

@@ -7,8 +7,10 @@
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 constexpr int kSirka = 563;
@@ -163,12 +167,12 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     B_Uloz->setToolTip(" Zavření okna s uložením parametrů");
     B_Uloz->setGeometry(QRect(QPoint(194, kTlacitkoY), kTlacitko));
     B_Uloz->setDefault(true);
-    connect(B_Uloz, &QPushButton::clicked, this, &QDialog::accept);
+    connect(B_Uloz, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Accepted); });
     B_Zpet = new QPushButton("&Zpět", this);
     B_Zpet->setObjectName("B_Zpet");
     B_Zpet->setToolTip(" Zavření okna bez uložení parametrů");
     B_Zpet->setGeometry(QRect(QPoint(294, kTlacitkoY), kTlacitko));
-    connect(B_Zpet, &QPushButton::clicked, this, &QDialog::reject);
+    connect(B_Zpet, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Rejected); });
 
     // Only now: the recomputation fills the result fields made above.
     for (QLineEdit* pole : {E_X, E_Y, E_Vyska})
@@ -204,13 +208,34 @@ void TFormParamMAPA2::PrepocetRedukci() {
 }
 
 bool TFormParamMAPA2::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (objekt == E_OznaceniOrientBodu && udalost->type() == QEvent::FocusIn)
+        varovatPriZavreni_ = false;
     if (objekt == E_OznaceniOrientBodu && udalost->type() == QEvent::FocusOut && !zavreno_ &&
         isVisible() && E_OznaceniOrientBodu->text().isEmpty()) {
-        UkazZpravu(this,
-                   ZpravaDruhu(TDruhZpravy::Varovani, "Není zadán znak pro orientační body!"));
-        E_OznaceniOrientBodu->setFocus();
+        // A mouse press on a closing button takes the focus before the button sees the
+        // press: a message box shown now would take the release, the click would be lost and
+        // the focus sent back, so the dialog could not be closed by mouse. The click goes on
+        // and brings the warning with it.
+        const auto* fokus = static_cast<QFocusEvent*>(udalost);
+        QWidget* novy = QApplication::focusWidget();
+        if (fokus->reason() == Qt::MouseFocusReason && (novy == B_Uloz || novy == B_Zpet)) {
+            varovatPriZavreni_ = true;
+        } else {
+            VarujPrazdnyZnak();
+            E_OznaceniOrientBodu->setFocus();
+        }
     }
     return QDialog::eventFilter(objekt, udalost);
+}
+
+void TFormParamMAPA2::VarujPrazdnyZnak() {
+    UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Varovani, "Není zadán znak pro orientační body!"));
+}
+
+void TFormParamMAPA2::ZavriTlacitkem(int vysledek) {
+    if (std::exchange(varovatPriZavreni_, false) && E_OznaceniOrientBodu->text().isEmpty())
+        VarujPrazdnyZnak();
+    done(vysledek);
 }
 
 TNastaveniMAPA2 TFormParamMAPA2::NastaveniZOvladacu() const {

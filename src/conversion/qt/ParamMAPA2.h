@@ -34,11 +34,15 @@ protected:
 private:
     void PrepocetRedukci();
     TNastaveniMAPA2 NastaveniZOvladacu() const;
+    void VarujPrazdnyZnak();
+    // "&Ulož" and "&Zpět" (or "OK"): the warning held back from the press, then the close.
+    void ZavriTlacitkem(int vysledek);
 
     TTypStanice typStanice_;
     char oddelovac_;
     long double meritkovyFaktor_ = 1;
     bool zavreno_ = false;
+    bool varovatPriZavreni_ = false; // the empty mark was left by a press on a closing button
 
     QLineEdit* E_X;
     QLineEdit* E_Y;

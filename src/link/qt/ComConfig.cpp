@@ -128,6 +128,12 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
     E_DatoveBity->setGeometry(229, 330, 44, 24);
     E_DatoveBity->NastavText("8");
     L_DatoveBity->setBuddy(E_DatoveBity);
+    // A text that stands for no data bits changes nothing: once the field is left it shows
+    // the value that stays in force rather than one that will not be used.
+    connect(E_DatoveBity, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (!DatoveBityZTextu(DoCp1250(E_DatoveBity->Text())))
+            E_DatoveBity->NastavText(ZCp1250(TextDatovychBitu(driver_.DataBits())));
+    });
 
     L_TypStanice = new QLabel("&Typ stanice:", this);
     L_TypStanice->setObjectName("L_TypStanice");

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 namespace {
 
 // The cell editor hands its text to the grid at every keystroke, not only when it closes.
@@ -161,19 +163,66 @@ void TMrizkaTabulky::PrevezmiBunky(const QModelIndex& od, const QModelIndex& po)
         }
 }
 
+namespace {
+bool JeCtrlDelete(const QKeyEvent* udalost) {
+    return udalost->key() == Qt::Key_Delete &&
+           (udalost->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+} // namespace
+
+void TMrizkaTabulky::keyPressEvent(QKeyEvent* udalost) {
+    if (udalost->key() == Qt::Key_Delete)
+        ctrlDelete_ = JeCtrlDelete(udalost);
+    QTableWidget::keyPressEvent(udalost);
+}
+
 void TMrizkaTabulky::keyReleaseEvent(QKeyEvent* udalost) {
     QTableWidget::keyReleaseEvent(udalost);
-    if (!udalost->isAutoRepeat())
-        emit KlavesaUvolnena(KlavesaTabulky(udalost->key()), Modifikatory(udalost->modifiers()));
+    if (udalost->isAutoRepeat())
+        return;
+    unsigned modifikatory = Modifikatory(udalost->modifiers());
+    // A quick Ctrl+Delete lets go of Ctrl before Delete: the press had Ctrl alone, and that is
+    // what the user meant.
+    if (udalost->key() == Qt::Key_Delete && std::exchange(ctrlDelete_, false))
+        modifikatory = mdCtrl;
+    emit KlavesaUvolnena(KlavesaTabulky(udalost->key()), modifikatory);
 }
 
 bool TMrizkaTabulky::eventFilter(QObject* objekt, QEvent* udalost) {
+    // Ctrl+Delete deletes the row at its release; the editor must not first take the press
+    // for "delete word" and empty the cell.
+    if (udalost->type() == QEvent::KeyPress && objekt != this) {
+        const auto* klavesa = static_cast<QKeyEvent*>(udalost);
+        if (klavesa->key() == Qt::Key_Delete) {
+            ctrlDelete_ = JeCtrlDelete(klavesa);
+            if (ctrlDelete_) {
+                udalost->accept();
+                return true;
+            }
+        }
+    }
     if (udalost->type() == QEvent::KeyRelease && objekt != this) {
         keyReleaseEvent(static_cast<QKeyEvent*>(udalost));
         udalost->accept(); // an ignored release would travel on to the grid itself
         return true;
     }
     return QTableWidget::eventFilter(objekt, udalost);
+}
+
+QModelIndex TMrizkaTabulky::moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory) {
+    // Tab past the last cell would wrap to the first row, where typing replaces an old value
+    // unawares. It adds a row instead, as Insert does, and goes on in its first cell; Shift+Tab
+    // stops at the first cell rather than wrap to the last.
+    const QModelIndex aktualni = currentIndex();
+    if (akce == MovePrevious && aktualni.isValid() && aktualni.row() == 0 && aktualni.column() == 0)
+        return aktualni;
+    if (akce == MoveNext && aktualni.isValid() && aktualni.row() == rowCount() - 1 &&
+        aktualni.column() == columnCount() - 1) {
+        tabulka_.PridejRadek();
+        ZobrazPridanyRadek();
+        return model()->index(rowCount() - 1, 0);
+    }
+    return QTableWidget::moveCursor(akce, modifikatory);
 }
 
 void TMrizkaTabulky::focusInEvent(QFocusEvent* udalost) {

@@ -31,8 +31,10 @@ signals:
     void KlavesaUvolnena(int klavesa, unsigned modifikatory);
 
 protected:
+    void keyPressEvent(QKeyEvent* udalost) override;
     void keyReleaseEvent(QKeyEvent* udalost) override;
     void focusInEvent(QFocusEvent* udalost) override;
+    QModelIndex moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory) override;
     bool eventFilter(QObject* objekt, QEvent* udalost) override;
 
 private:
@@ -42,4 +44,5 @@ private:
     TTabulkaTextu& tabulka_;
     bool zobrazuji_ = false;     // the grid is being filled from the table
     bool prijimamFokus_ = false; // Qt picks a current cell on focus; the user did not
+    bool ctrlDelete_ = false;    // the last press of Delete had Ctrl alone
 };

@@ -71,6 +71,9 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
     PridejTlacitko(lista_, A_Konec);
 
     // How many lines the station has acknowledged: a long send would look dead without it.
+    L_PopisPrubehu = new QLabel("Zapsáno řádků:", this);
+    L_PopisPrubehu->setObjectName("L_PopisPrubehu");
+    L_PopisPrubehu->hide();
     L_Prubeh = new QLabel(this);
     L_Prubeh->setObjectName("L_Prubeh");
     L_Prubeh->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -82,6 +85,7 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
     horni->setContentsMargins(0, 0, 0, 0);
     horni->addWidget(lista_);
     horni->addStretch(1);
+    horni->addWidget(L_PopisPrubehu);
     horni->addWidget(L_Prubeh);
 
     StringGrid = new TMrizkaTabulky(this, *tabulka_, texty.SirkySloupcu);
@@ -232,6 +236,7 @@ void TFormZapisTabulky::PrevezmiUdalosti() {
     };
     // The driver has shown why the port did not open; the send never started.
     driver_.OnChybaOtevreni = [this](TComDriver&) {
+        ZrusPrubeh();
         KonecPrubehu();
     };
 }
@@ -255,12 +260,19 @@ void TFormZapisTabulky::A_ZapisDatExecute() {
         return;
     }
     A_ZapisDat->setEnabled(false);
+    ZrusPrubeh(); // the count of an earlier send is not this one's
     zpravy_.Zprava(TDruhZpravy::Informace, TextRezimPrijmu());
     driver_.AddCommand(PrikazZapis, *text);
 }
 
 void TFormZapisTabulky::Prubeh(int potvrzeno, int celkem) {
     L_Prubeh->setText(QString("%1 / %2").arg(potvrzeno).arg(celkem));
+    L_PopisPrubehu->show();
+}
+
+void TFormZapisTabulky::ZrusPrubeh() {
+    L_Prubeh->clear();
+    L_PopisPrubehu->hide();
 }
 
 void TFormZapisTabulky::KonecPrubehu() {
@@ -276,6 +288,9 @@ void TFormZapisTabulky::KonecZapisu(TComDriver&, TMnozinaPrikazu typPrikazu) {
 
 void TFormZapisTabulky::ChybaZapisu(TComDriver& sender) {
     sender.ClearCommands();
+    // A count left standing would read as lines the station kept; after a failure it has
+    // nothing the user can rely on.
+    ZrusPrubeh();
     zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
     KonecPrubehu();
 }

@@ -51,7 +51,8 @@ public:
     QAction* A_Konec;
 
     TMrizkaTabulky* Mrizka() const { return StringGrid; }
-    // "12 / 250" while a send runs (empty before the first).
+    // "12 / 250" while a send runs and after it succeeded, beside its caption; empty before
+    // the first send, while a new one starts and after a failed one.
     QString TextPrubehu() const;
 
 public slots:
@@ -98,6 +99,7 @@ private:
     void ChybaZapisu(TComDriver& sender);
     void Prubeh(int potvrzeno, int celkem);
     void KonecPrubehu();
+    void ZrusPrubeh();
     std::filesystem::path VolbaSouboru(bool ulozit);
     // Saves through the dialog; true when the file was written.
     bool Uloz();
@@ -113,6 +115,7 @@ private:
     TZpravyOken zpravy_{this};
     QVBoxLayout* rozvrzeni_;
     QToolBar* lista_;
+    QLabel* L_PopisPrubehu;
     QLabel* L_Prubeh;
     // The table's content when it was last loaded or saved (an empty table at first).
     std::string ulozeno_;

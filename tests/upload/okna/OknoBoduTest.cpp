@@ -203,6 +203,50 @@ TEST_F(OknoBoduTest, DestroyedWhileACellIsEditedWritesIntoNoFreedTable) {
     EXPECT_FALSE(editor);
 }
 
+TEST_F(OknoBoduTest, CtrlDeleteInTheCellEditorDeletesTheRowAndNeverItsText) {
+    Vypln({{"ABC", "1"}, {"X", "2"}});
+    okno_->show();
+    QApplication::setActiveWindow(okno_.get());
+    Mrizka().setFocus();
+    Mrizka().setCurrentCell(1, 0);
+    Mrizka().setCurrentCell(0, 0); // row 1 selected
+    QTest::keyClick(&Mrizka(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyPress(editor, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), "ABC") << "the press is no \"delete word\"";
+    EXPECT_EQ(okno_->Body().Bunka(1, 0), "ABC");
+    // A quick press lets go of Ctrl first: the row goes all the same.
+    QTest::keyRelease(editor, Qt::Key_Delete, Qt::NoModifier);
+    EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("X", "2", "", "", "")));
+    OverZrcadlo();
+}
+
+TEST_F(OknoBoduTest, TabAtTheLastCellAddsARowInsteadOfWrappingToTheFirst) {
+    Vypln({{"1", "512"}});
+    okno_->show();
+    QApplication::setActiveWindow(okno_.get());
+    Mrizka().setFocus();
+    // Shift+Tab at the first cell does not wrap to the last one either.
+    Mrizka().setCurrentCell(0, 0);
+    QTest::keyClick(&Mrizka(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(Mrizka().currentRow(), 0);
+    EXPECT_EQ(Mrizka().currentColumn(), 0);
+
+    Mrizka().setCurrentCell(0, 4);
+    QTest::keyClick(&Mrizka(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_EQ(Mrizka().currentRow(), 1);
+    EXPECT_EQ(Mrizka().currentColumn(), 0);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    EXPECT_THAT(RadkyMrizky(Mrizka()),
+                ElementsAre(ElementsAre("1", "512", "", "", ""), ElementsAre("2", "", "", "", "")));
+    OverZrcadlo();
+}
+
 TEST_F(OknoBoduTest, EveryBadRowGivesOneMessageAndNothingIsSent) {
     Vypln({{"1", "512.34", "108.25", "250.3"},
            {"2", "abc", "x", "1"},

@@ -7,15 +7,16 @@
 #include "SimStanice.h"
 #include "app/Zaklad.h"
 #include "common/Cp1250.h"
-#include "upload/qt/ZapisKodu.h"
-#include "upload/qt/ZapisSouradnicBodu.h"
 #include "upload/ZaznamBodu.h"
 #include "upload/ZaznamKodu.h"
+#include "upload/qt/ZapisKodu.h"
+#include "upload/qt/ZapisSouradnicBodu.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 
 #include <thread>
 
@@ -123,6 +124,10 @@ TEST_F(ZapisDoStaniceTest, FiveHundredPointsReachTheStationAsTheUploadTextWithTh
     EXPECT_THAT(zpravy.Texty(), ElementsAre(kRezimPrijmu, kUspech));
     EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Informace");
     EXPECT_EQ(okno.TextPrubehu(), "500 / 500");
+    const auto* popis = okno.findChild<QLabel*>("L_PopisPrubehu");
+    ASSERT_NE(popis, nullptr);
+    EXPECT_FALSE(popis->isHidden());
+    EXPECT_EQ(popis->text(), "Zapsáno řádků:");
     EXPECT_TRUE(okno.A_ZapisDat->isEnabled());
     EXPECT_TRUE(konceZakladu_.empty()); // the window had the end, not the main window
 
@@ -179,7 +184,11 @@ TEST_F(ZapisDoStaniceTest, ASilentStationGivesTheErrorAndTheSendActionBack) {
     EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Chyba");
     EXPECT_TRUE(okno.A_ZapisDat->isEnabled());
     EXPECT_EQ(driver_->PocetPrikazu(), 0);
-    EXPECT_EQ(okno.TextPrubehu(), "0 / 1");
+    // No count stands after a failure, nor its caption.
+    EXPECT_EQ(okno.TextPrubehu(), "");
+    const auto* popis = okno.findChild<QLabel*>("L_PopisPrubehu");
+    ASSERT_NE(popis, nullptr);
+    EXPECT_TRUE(popis->isHidden());
 }
 
 TEST_F(ZapisDoStaniceTest, AWindowClosedDuringASendLeavesTheEndToTheMainWindow) {
