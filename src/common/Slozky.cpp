@@ -17,7 +17,10 @@ std::filesystem::path CestaNastaveni() {
         if (!gPrepsanaCesta.empty())
             return gPrepsanaCesta;
     }
-    const auto folder = SlozkaProgramu();
+    return CestaNastaveniVe(SlozkaProgramu());
+}
+
+std::filesystem::path CestaNastaveniVe(const std::filesystem::path& folder) {
     if (platforma::LzeZapisovat(folder))
         return folder / "Merivex.ini";
     const auto user = platforma::SlozkaUzivatelskehoNastaveni();
@@ -32,7 +35,10 @@ void PrepisCestuNastaveni(const std::filesystem::path& path) {
 }
 
 std::filesystem::path VychoziSlozkaDat() {
-    const auto folder = SlozkaProgramu();
+    return SlozkaDatVe(SlozkaProgramu());
+}
+
+std::filesystem::path SlozkaDatVe(const std::filesystem::path& folder) {
     std::error_code ec;
     if (std::filesystem::is_directory(folder / "Data", ec))
         return folder / "Data";

@@ -11,7 +11,7 @@ void PripravDialogSouboru(QFileDialog& dialog, TDruhDialogu druh, const QString&
     dialog.setAcceptMode(ulozit ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(ulozit ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(pripona);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !SystemovyDialogSouboru());
     dialog.setNameFilters(filtry);
     dialog.setDirectory(QString::fromStdU16String(VychoziSlozkaDat().u16string()));
 }

@@ -1,7 +1,7 @@
-// The open and save dialogs of every window: Qt's own dialog (not the desktop's), starting in
-// the Data folder. Qt's own dialog matches the patterns regardless of case on every system, so
-// "*.sdt" also finds the "*.SDT" files the station writes; a native desktop dialog (GTK) would
-// not. It also asks before replacing a file and takes only names in existing folders.
+// The open and save dialogs of every window, starting in the Data folder. The patterns must
+// match regardless of case, so that "*.sdt" also finds the "*.SDT" files the station writes:
+// Windows' own dialog does that, so Windows gets it; elsewhere Qt's own dialog (a desktop's
+// GTK dialog would not). Both ask before replacing a file and take only existing folders.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,9 @@
 class QFileDialog;
 
 enum class TDruhDialogu { Otevreni, Ulozeni };
+
+// True where the system's own dialog is used (one file per system).
+bool SystemovyDialogSouboru();
 
 void PripravDialogSouboru(QFileDialog& dialog, TDruhDialogu druh, const QString& jmeno,
                           const QString& pripona, const QStringList& filtry);
