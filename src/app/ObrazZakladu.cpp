@@ -7,15 +7,15 @@
 TObrazZakladu::TObrazZakladu(QWidget* rodic) : QWidget(rodic), obraz_(CestaObrazku("zaklad")) {}
 
 QSize TObrazZakladu::sizeHint() const {
-    return obraz_.defaultSize();
+    return obraz_.Velikost();
 }
 
 void TObrazZakladu::paintEvent(QPaintEvent*) {
     const QSize velikost =
-        obraz_.defaultSize().scaled(size().boundedTo(obraz_.defaultSize()), Qt::KeepAspectRatio);
+        obraz_.Velikost().scaled(size().boundedTo(obraz_.Velikost()), Qt::KeepAspectRatio);
     QRect kam(QPoint(), velikost);
     kam.moveCenter(rect().center());
     QPainter kreslic(this);
     kreslic.setRenderHint(QPainter::Antialiasing);
-    obraz_.render(&kreslic, kam);
+    obraz_.Nakresli(kreslic, kam);
 }

@@ -2,7 +2,8 @@
 // when the panel is smaller), sharp at any pixel density.
 #pragma once
 
-#include <QSvgRenderer>
+#include "ui/Kresba.h"
+
 #include <QWidget>
 
 class TObrazZakladu : public QWidget {
@@ -14,5 +15,5 @@ protected:
     void paintEvent(QPaintEvent* udalost) override;
 
 private:
-    QSvgRenderer obraz_;
+    TKresba obraz_;
 };

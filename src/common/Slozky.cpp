@@ -23,7 +23,10 @@ std::filesystem::path CestaNastaveni() {
         if (!gPrepsanaCesta.empty())
             return gPrepsanaCesta;
     }
-    const auto folder = SlozkaProgramu();
+    return CestaNastaveniVe(SlozkaProgramu());
+}
+
+std::filesystem::path CestaNastaveniVe(const std::filesystem::path& folder) {
     if (!JeInstalovanaKopie(folder) && platforma::LzeZapisovat(folder))
         return folder / "Merivex.ini";
     const auto user = platforma::SlozkaUzivatelskehoNastaveni();
@@ -38,7 +41,10 @@ void PrepisCestuNastaveni(const std::filesystem::path& path) {
 }
 
 std::filesystem::path VychoziSlozkaDat() {
-    const auto folder = SlozkaProgramu();
+    return SlozkaDatVe(SlozkaProgramu());
+}
+
+std::filesystem::path SlozkaDatVe(const std::filesystem::path& folder) {
     std::error_code ec;
     if (JeInstalovanaKopie(folder)) {
         const auto data = platforma::DomovskaSlozka() / "Data";

@@ -19,14 +19,20 @@ std::filesystem::path CestaNastaveni();
 void PrepisCestuNastaveni(const std::filesystem::path& path);
 
 // The folder where file dialogs start: "Data" beside the program when it exists, else the
-// program's folder, or the user's home folder when that cannot be written. An installed copy
-// offers "Data" in the user's home, made on first use (the home itself if it cannot be made).
+// program's folder, or the user's own folder for files when that cannot be written (the home
+// folder; Documents on Windows). An installed copy offers "Data" in the user's home, made on
+// first use (the home itself if it cannot be made).
 std::filesystem::path VychoziSlozkaDat();
+
+// The two rules for a given program folder; the functions above apply them to the running
+// program's. Tests give them a folder that cannot be written.
+std::filesystem::path CestaNastaveniVe(const std::filesystem::path& slozkaProgramu);
+std::filesystem::path SlozkaDatVe(const std::filesystem::path& slozkaProgramu);
 
 // Platform half, one file per system.
 namespace platforma {
 std::filesystem::path CestaProgramu();
 bool LzeZapisovat(const std::filesystem::path& folder);
 std::filesystem::path SlozkaUzivatelskehoNastaveni(); // ".../Merivox"
-std::filesystem::path DomovskaSlozka();
+std::filesystem::path DomovskaSlozka();               // Documents on Windows
 } // namespace platforma

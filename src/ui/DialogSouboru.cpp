@@ -36,7 +36,7 @@ std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QSt
     dialog.setAcceptMode(ulozit ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(ulozit ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(pripona);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !SystemovyDialogSouboru());
     dialog.setNameFilters(filtry);
     dialog.setDirectory(QString::fromStdU16String(VychoziSlozkaDat().u16string()));
     dialog.setProxyModel(new TCeskySeznamSouboru(&dialog));

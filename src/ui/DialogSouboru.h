@@ -1,8 +1,9 @@
-// The open and save dialogs of every window: Qt's own dialog (not the desktop's), starting in
-// the Data folder. Qt's own dialog matches the patterns regardless of case on every system, so
-// "*.sdt" also finds the "*.SDT" files the station writes; a native desktop dialog (GTK) would
-// not. It also asks before replacing a file and takes only names in existing folders. It opens
-// wide enough for its columns, with sizes, types and dates in Czech whatever the locale.
+// The open and save dialogs of every window, starting in the Data folder. The patterns must
+// match regardless of case, so that "*.sdt" also finds the "*.SDT" files the station writes:
+// Windows' own dialog does that, so Windows gets it; elsewhere Qt's own dialog (a desktop's
+// GTK dialog would not). Both ask before replacing a file and take only existing folders. Qt's
+// dialog opens wide enough for its columns, with sizes, types and dates in Czech whatever the
+// locale.
 #pragma once
 
 #include <QString>
@@ -15,6 +16,9 @@ class QFileDialog;
 class QWidget;
 
 enum class TDruhDialogu { Otevreni, Ulozeni };
+
+// True where the system's own dialog is used (one file per system).
+bool SystemovyDialogSouboru();
 
 // Asks for a file in the dialog named `jmeno` (OD_..., SD_...): the chosen file by its UTF-16
 // name (so a Czech name means the same file on every system), or empty when cancelled.

@@ -51,3 +51,22 @@ TEST(Slozky, InstalledCopyIsKnownByItsPlaceBesideShareMerivox) {
     EXPECT_FALSE(JeInstalovanaKopie(fs::path(MERIVOX_BIN_DIR)));
     fs::remove_all(prefix.parent_path());
 }
+
+TEST(Slozky, AProgramFolderThatCannotBeWrittenSendsSettingsAndDataToTheUsersFolders) {
+    // Not even an administrator can create a file below a plain file, on any system; Wine does
+    // not enforce the folder permissions of "Program Files", so this stands in for them.
+    const fs::path base = fs::temp_directory_path() / "merivox-slozky";
+    fs::remove_all(base);
+    fs::create_directories(base / "Data");
+    const fs::path zamcena = base / "soubor" / "Merivox";
+    std::ofstream(base / "soubor") << "x";
+
+    EXPECT_EQ(CestaNastaveniVe(base), base / "Merivex.ini");
+    EXPECT_EQ(CestaNastaveniVe(zamcena), platforma::SlozkaUzivatelskehoNastaveni() / "Merivex.ini");
+    EXPECT_TRUE(fs::is_directory(platforma::SlozkaUzivatelskehoNastaveni()));
+    EXPECT_EQ(SlozkaDatVe(base), base / "Data");
+    fs::remove(base / "Data");
+    EXPECT_EQ(SlozkaDatVe(base), base);
+    EXPECT_EQ(SlozkaDatVe(zamcena), platforma::DomovskaSlozka());
+    fs::remove_all(base);
+}

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -28,6 +30,10 @@ bool LzeZapisovat(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path DomovskaSlozka() {
+    // The user's files belong in Documents; the profile folder is only the fallback.
+    wchar_t dokumenty[MAX_PATH];
+    if (SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, dokumenty) == S_OK)
+        return std::filesystem::path(dokumenty);
     const wchar_t* profile = _wgetenv(L"USERPROFILE");
     return profile ? std::filesystem::path(profile) : std::filesystem::temp_directory_path();
 }
