@@ -36,9 +36,23 @@ fs::path NazevDocasneho(const fs::path& cil) {
     return cil.parent_path() / jmeno;
 }
 
+// The file a symbolic link leads to (through every link in a row), so that the link stays and
+// its target is replaced; other paths unchanged.
+fs::path CilOdkazu(const fs::path& cesta) {
+    fs::path cil = cesta;
+    std::error_code ec;
+    for (int i = 0; i < 40 && fs::is_symlink(cil, ec); ++i) {
+        const fs::path dalsi = fs::read_symlink(cil, ec);
+        if (ec)
+            break;
+        cil = dalsi.is_absolute() ? dalsi : cil.parent_path() / dalsi;
+    }
+    return cil;
+}
+
 } // namespace
 
-TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(platforma::CilOdkazu(soubor)) {
+TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
     switch (platforma::DruhCile(cil_)) {
     case platforma::TDruhCile::Slozka:
         chyba_ = std::make_error_code(std::errc::is_a_directory);

@@ -63,8 +63,6 @@ namespace platforma {
 enum class TDruhCile { Zadny, Soubor, Slozka, Zarizeni, Jiny };
 // What stands at the path, links followed.
 TDruhCile DruhCile(const std::filesystem::path& cesta);
-// The file a symbolic link leads to (through every link in a row); other paths unchanged.
-std::filesystem::path CilOdkazu(const std::filesystem::path& cesta);
 // Creates `docasny` exclusively (fails when anything stands there).
 std::intptr_t VytvorDocasny(const std::filesystem::path& docasny, std::error_code& chyba);
 // Opens a device or pipe for writing.

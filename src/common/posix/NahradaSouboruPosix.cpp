@@ -79,18 +79,6 @@ TDruhCile DruhCile(const fs::path& cesta) {
     return TDruhCile::Jiny;
 }
 
-fs::path CilOdkazu(const fs::path& cesta) {
-    fs::path cil = cesta;
-    std::error_code ec;
-    for (int i = 0; i < 40 && fs::is_symlink(cil, ec); ++i) {
-        const fs::path dalsi = fs::read_symlink(cil, ec);
-        if (ec)
-            break;
-        cil = dalsi.is_absolute() ? dalsi : cil.parent_path() / dalsi;
-    }
-    return cil;
-}
-
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {
     // 0666 less the umask: the mode a new file gets; an old file's mode is applied later.
     const int fd = open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -69,18 +69,6 @@ TDruhCile DruhCile(const fs::path& cesta) {
     return typ == FILE_TYPE_DISK ? TDruhCile::Soubor : TDruhCile::Jiny;
 }
 
-fs::path CilOdkazu(const fs::path& cesta) {
-    fs::path cil = cesta;
-    std::error_code ec;
-    for (int i = 0; i < 40 && fs::is_symlink(cil, ec); ++i) {
-        const fs::path dalsi = fs::read_symlink(cil, ec);
-        if (ec)
-            break;
-        cil = dalsi.is_absolute() ? dalsi : cil.parent_path() / dalsi;
-    }
-    return cil;
-}
-
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {
     // FILE_SHARE_DELETE lets the console handler remove it while it is open.
     HANDLE h = CreateFileW(docasny.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
