@@ -157,21 +157,27 @@ TEST_F(Cli, AnOutputThatIsTheInputIsRefusedAndNothingIsWritten) {
     const auto souradnice = slozka_ / "body.asc";
     fs::copy_file(DataKonverze("08-souradnice.sdt"), souradnice);
     const auto mereni = Kopie("09-redukce.sdt");
-    fs::create_symlink(mereni, slozka_ / "odkaz.zap");
+    // Wine has no symbolic links; a hard link is the same file as well.
+    std::error_code ec;
+    fs::create_symlink(mereni, slozka_ / "odkaz.zap", ec);
+    if (ec)
+        fs::create_hard_link(mereni, slozka_ / "odkaz.zap", ec);
+    std::vector<TArgumenty> pokusy{
+        {"convert", P(souradnice)},
+        {"convert", "--force", P(souradnice)},
+        {"convert", "--force", "-o", P(mereni), P(mereni)},
+    };
+    if (!ec)
+        pokusy.push_back({"convert", "--force", "-o", P(slozka_ / "odkaz.zap"), P(mereni)});
     const std::string puvodni = NactiSoubor(souradnice);
-    for (const TArgumenty& a : std::vector<TArgumenty>{
-             {"convert", P(souradnice)},
-             {"convert", "--force", P(souradnice)},
-             {"convert", "--force", "-o", P(mereni), P(mereni)},
-             {"convert", "--force", "-o", P(slozka_ / "odkaz.zap"), P(mereni)},
-         }) {
+    for (const TArgumenty& a : pokusy) {
         const TBeh beh = Spust(a);
         EXPECT_EQ(beh.Status, kSelhani) << ::testing::PrintToString(a);
         EXPECT_NE(beh.Chyby.find("je sám vstupním souborem"), std::string::npos) << beh.Chyby;
     }
     EXPECT_EQ(NactiSoubor(souradnice), puvodni);
     EXPECT_EQ(NactiSoubor(mereni), NactiSoubor(DataKonverze("09-redukce.sdt")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), 3);
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), ec ? 2 : 3);
 }
 
 TEST_F(Cli, OutputsThatAreNoPlainFile) {
@@ -187,9 +193,11 @@ TEST_F(Cli, OutputsThatAreNoPlainFile) {
         EXPECT_NE(beh.Chyby.find("\" je složka"), std::string::npos) << beh.Chyby;
         EXPECT_EQ(beh.Chyby.find("--force"), std::string::npos) << beh.Chyby;
     }
-    // A device is written into and stays a device.
-    EXPECT_EQ(Spust({"convert", "--force", "-o", "/dev/null", P(vstup)}).Status, kUspech);
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    // A device is written into and stays a device (where the system has /dev/null).
+    if (fs::is_character_file("/dev/null")) {
+        EXPECT_EQ(Spust({"convert", "--force", "-o", "/dev/null", P(vstup)}).Status, kUspech);
+        EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    }
     // A full disk: the old output stays and the message names the file.
     ZapisSoubor(slozka_ / "09-redukce.zap", "stary");
     NastavPoruchuDisku(
