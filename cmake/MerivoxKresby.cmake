@@ -2,7 +2,7 @@
 # of `target`, at ":<PREFIX>/<name>.svg". With Qt's SVG module they are the SVG files; a Qt
 # without it (the Windows Qt built here from Debian's sources, whose qtsvg source cannot be had)
 # gets PNG drawings of them under the same names, made on the build machine by the host
-# program tools/kresby/kresby-png with the build machine's QtSvg; ui/Kresba reads either.
+# program tools/screenshots/kresby-png with the build machine's QtSvg; ui/Kresba reads either.
 function(merivox_kresby target name)
   cmake_parse_arguments(ARG "" "PREFIX;BASE" "FILES" ${ARGN})
   if(TARGET Qt6::Svg)
@@ -16,7 +16,7 @@ function(merivox_kresby target name)
     execute_process(COMMAND ${MERIVOX_HOST_PKG_CONFIG} --cflags --libs Qt6Svg Qt6Gui
       OUTPUT_VARIABLE qt_flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     separate_arguments(qt_flags UNIX_COMMAND "${qt_flags}")
-    set(source ${CMAKE_SOURCE_DIR}/tools/kresby/kresby-png.cpp)
+    set(source ${CMAKE_SOURCE_DIR}/tools/screenshots/kresby-png.cpp)
     add_custom_command(OUTPUT ${tool}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
       COMMAND ${MERIVOX_HOST_CXX} -std=c++17 -O2 -fPIC -o ${tool} ${source} ${qt_flags}
