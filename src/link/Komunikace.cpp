@@ -5,6 +5,7 @@
 #include "common/Radky.h"
 #include "common/Zpravy.h"
 #include "link/PortStanice.h"
+#include "link/TextyPortu.h"
 
 #include <stdexcept>
 
@@ -223,13 +224,11 @@ bool TComDriver::OtevriPort() {
     try {
         port_->SetActive(true);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& chyba) {
         ClearCommands();
         TimerComErr->Stop();
         if (prostredi_.Zpravy)
-            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
-                                      Cz("Vybraný sériový port ") + NazevPortu() +
-                                          Cz(" neexistuje nebo je používán jinou aplikací"));
+            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba, TextChybyOtevreni(NazevPortu(), chyba));
         if (OnChybaOtevreni)
             OnChybaOtevreni(*this);
         return false;

@@ -14,6 +14,8 @@ TSpPortState SpProbePort(int number, TSpBackendFactory backendFactory) {
             return TSpPortState::psFree;
         case TSpOpenError::NotFound:
             return TSpPortState::psMissing;
+        case TSpOpenError::NoAccess:
+            return TSpPortState::psNoAccess;
         case TSpOpenError::Busy:
             break;
         }
@@ -34,6 +36,7 @@ TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options) {
     TSpPortItemLook look;
     switch (state) {
     case TSpPortState::psFree:
+    case TSpPortState::psNoAccess: // choosing it tells the user what would let them in
         break;
     case TSpPortState::psMissing:
         look.Enabled = !options.Contains(pcCheckExist);

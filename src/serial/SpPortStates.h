@@ -13,9 +13,10 @@
 // The state of port COMn as the port list stores it in its item (the numbers are the items'
 // object values).
 enum class TSpPortState : uint8_t {
-    psInUse = 0,   // exists, but cannot be opened (another program holds it)
-    psFree = 1,    // opened and closed again
-    psMissing = 2, // the system reported no such device
+    psInUse = 0,    // exists, but cannot be opened (another program holds it)
+    psFree = 1,     // opened and closed again
+    psMissing = 2,  // the system reported no such device
+    psNoAccess = 3, // exists, but the user may not open it (device file permissions)
 };
 
 enum TSpPortCtlOption : uint8_t {

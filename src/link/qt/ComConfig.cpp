@@ -2,6 +2,7 @@
 
 #include "link/ComConfigVolby.h"
 #include "link/Komunikace.h"
+#include "link/TextyPortu.h"
 #include "serial/qt/SpPortControls.h"
 #include "ui/SkupinaVoleb.h"
 #include "ui/Texty.h"
@@ -187,8 +188,10 @@ void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {
         TFormComConfig dialog(hlavniOkno, driver);
         if (dialog.exec() == QDialog::Accepted)
             dialog.PouzijNastaveni();
-    } catch (const std::exception&) {
-        UkazZpravu(hlavniOkno, ZpravaDruhu(TDruhZpravy::Chyba,
-                                           ZCp1250(TextChybaPortu(driver.Port().ComNumber()))));
+    } catch (const std::exception& chyba) {
+        UkazZpravu(hlavniOkno,
+                   ZpravaDruhu(TDruhZpravy::Chyba,
+                               ZCp1250(TextChybyOtevreni(
+                                   "COM" + std::to_string(driver.Port().ComNumber()), chyba))));
     }
 }
