@@ -3,6 +3,8 @@
 // and the sim binary, as processes.
 #include "conversion/Soubory.h"
 #include "serial/SimProces.h"
+#include "serial/SpBackend.h"
+#include "serial/posix/FalesnaSlozkaZarizeni.h"
 
 #include "Cli.h"
 #include "SimStanice.h"
@@ -270,6 +272,32 @@ TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
         EXPECT_EQ(beh.Status, 0) << rez << beh.Chyby;
         EXPECT_EQ(beh.Vystup, data + kKonec) << rez;
     }
+}
+
+TEST_F(LinkaCli, PortsListsEveryNumberWithItsDeviceStateAndName) {
+    TFalesnaSlozkaZarizeni dev;
+    const std::string slozka = TFalesnaSlozkaZarizeni::Slozka().string();
+    dev.Pripoj("ttyUSB0", "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    TSimStanice drzena;
+    const auto jinyProgram = SpCreateBackend();
+    ASSERT_EQ(jinyProgram->Open(drzena.Cesta()), TSpOpenError::None);
+    Mapuj(3, drzena.Cesta());
+    for (int n = 5; n <= 10; ++n)
+        Mapuj(n, "");
+
+    const TBeh beh = Spust("ports", {});
+    EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+    std::vector<std::string> radky;
+    std::istringstream vystup(beh.Vystup);
+    for (std::string radek; std::getline(vystup, radek);)
+        radky.push_back(radek);
+    ASSERT_EQ(radky.size(), 11u) << beh.Vystup;
+    EXPECT_EQ(radky[0], "Port\tZařízení\tStav\tNázev");
+    EXPECT_EQ(radky[1], "COM1\t" + (slozka_ / "chybi-com1").string() + "\tchybí\t");
+    EXPECT_EQ(radky[3], "COM3\t" + drzena.Cesta() + "\tobsazený\t");
+    EXPECT_EQ(radky[5], "COM5\t" + slozka + "/ttyUSB0\tvolný\tFTDI FT232R USB UART");
+    EXPECT_EQ(radky[6], "COM6\t\tchybí\t");
+    jinyProgram->Close();
 }
 
 TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
