@@ -343,6 +343,50 @@ TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
     EXPECT_NE(Spust("download", {"--help"}).Vystup.find("--stop-bits"), std::string::npos);
 }
 
+TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
+    const std::string data = "11=1 81=1.0\r\n";
+    {
+        TSimStanice stanice(Rychla());
+        std::thread hra([&] {
+            ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
+            std::this_thread::sleep_for(100ms);
+            stanice.PosliHned(data + kKonec);
+        });
+        const TBeh beh = Spust("download", {"--device", stanice.Cesta(), "-o", "-"});
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+        // Beside the settings file unless --log says otherwise.
+        const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
+        EXPECT_NE(log.find(Cz("Příkaz: načtení dat\nTyp stanice: NTS-660\nPort: ") +
+                           stanice.Cesta() + Cz("\nLinka: 9600 Bd, parita None, 8 datových bitů")),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find("->PC    16 B | 31 31 3D 31 20 38 31 3D 31 2E 30 0D 0A 04 0D 0A | "
+                           "11=1 81=1.0....."),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 0 B, přijato 16 B")), std::string::npos);
+    }
+    ZapisSoubor(slozka_ / "t.txt", "A\r\nB\r\nC\r\n");
+    for (const fs::path& log : {slozka_ / "muj.log", slozka_ / "neni" / "muj.log"}) {
+        TSimStanice stanice(Rychla());
+        std::string prijato;
+        std::thread hra([&] { prijato = PrijmiZapis(stanice); });
+        const TBeh beh = Spust("send", {"--device", stanice.Cesta(), "--log", log.string(),
+                                        (slozka_ / "t.txt").string()});
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << "a record that cannot be written fails nothing" << beh.Chyby;
+        EXPECT_EQ(prijato, "A\r\nB\r\nC\r\n\x04\r\n");
+    }
+    const std::string log = NactiSoubor(slozka_ / "muj.log");
+    EXPECT_NE(log.find(Cz("řádků: 3")), std::string::npos) << log;
+    for (const char* radek :
+         {"PC->     3 B | 41 0D 0A", "->PC     2 B | 13 11", "PC->     1 B | 04",
+          "->PC     3 B | 4F 4B 13", "PC->     2 B | 0D 0A"})
+        EXPECT_NE(log.find(radek), std::string::npos) << radek;
+    EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 12 B, přijato 9 B")), std::string::npos);
+}
+
 TEST_F(LinkaCli, SendsPointsAndCodesAsTheBuildersMakeThem) {
     std::string asc, cod;
     for (int i = 1; i <= 500; ++i)
