@@ -57,8 +57,7 @@ TSpPortState TSpPortRadioGroup::ItemState(int index) const {
 
 void TSpPortRadioGroup::FillItems(bool force) {
     const int count = std::max<int>(maxComPorts_, 0);
-    popisy_ = describer_(count);
-    popisy_.resize(static_cast<size_t>(count));
+    popisy_ = Popisy(count);
     if (!force && Pocet() == count)
         return;
     QStringList captions;
@@ -111,10 +110,20 @@ void TSpPortRadioGroup::Click(int index) {
     UpdateItems(false, true);
 }
 
+std::vector<TSpPopisPortu> TSpPortRadioGroup::Popisy(int count) const {
+    std::vector<TSpPopisPortu> popisy;
+    try {
+        popisy = describer_(count);
+    } catch (...) {
+        // An unreadable settings file: the numbers without devices rather than no list (and
+        // never an exception out of the timer).
+    }
+    popisy.resize(static_cast<size_t>(count));
+    return popisy;
+}
+
 void TSpPortRadioGroup::Prohledej() {
-    std::vector<TSpPopisPortu> popisy = describer_(std::max<int>(maxComPorts_, 0));
-    popisy.resize(popisy_.size());
-    if (popisy != popisy_)
+    if (Popisy(static_cast<int>(popisy_.size())) != popisy_)
         UpdateItems(false, true);
 }
 

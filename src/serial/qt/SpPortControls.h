@@ -69,6 +69,7 @@ protected:
 
 private:
     void FillItems(bool force);
+    std::vector<TSpPopisPortu> Popisy(int count) const;
 
     TSpPortProbe probe_;
     TSpPortDescriber describer_;
