@@ -61,7 +61,8 @@ TEST_F(SpPortControlsTest, TenPortsWithTheDigitAsAcceleratorUpToNine) {
     ASSERT_EQ(g.Pocet(), 10);
     EXPECT_EQ(pocetSond_, 10);
     // The device follows the caption ("COM &1   ttyS0"), never as an accelerator.
-    EXPECT_TRUE(g.Tlacitko(0)->text().startsWith("COM &1   ")) << g.Tlacitko(0)->text().toStdString();
+    EXPECT_TRUE(g.Tlacitko(0)->text().startsWith("COM &1   "))
+        << g.Tlacitko(0)->text().toStdString();
     EXPECT_EQ(QKeySequence::mnemonic(g.Tlacitko(0)->text()), QKeySequence(Qt::ALT | Qt::Key_1));
     EXPECT_EQ(QKeySequence::mnemonic(g.Tlacitko(8)->text()), QKeySequence(Qt::ALT | Qt::Key_9));
     EXPECT_TRUE(g.Tlacitko(9)->text().startsWith("COM 10")) << g.Tlacitko(9)->text().toStdString();
@@ -196,7 +197,8 @@ TEST_F(SpPortControlsZarizeniTest, EachItemNamesTheDeviceItStandsForAndItsState)
     for (int i = 0; i < g.Pocet(); ++i)
         EXPECT_EQ(g.Tlacitko(i)->toolTip(), ZCp1250(SpPortHint(popisy[size_t(i)]))) << i;
     const QString zarizeni3 = ZCp1250(SpPopisekPortu(popisy[2], psFree));
-    EXPECT_TRUE(g.Tlacitko(2)->text().endsWith("   " + zarizeni3)) << g.Tlacitko(2)->text().toStdString();
+    EXPECT_TRUE(g.Tlacitko(2)->text().endsWith("   " + zarizeni3))
+        << g.Tlacitko(2)->text().toStdString();
     EXPECT_TRUE(g.Tlacitko(1)->text().endsWith(ZCp1250(Cz(" (obsazený)"))));
     EXPECT_TRUE(g.Tlacitko(3)->text().endsWith(ZCp1250(Cz(" (chybí)"))));
     // A new mapping shows at the next update.
