@@ -1,5 +1,6 @@
 // What only the POSIX backend promises: a hang-up is reported once, the missing modem lines of a
 // pseudo-terminal are no failure, and rates termios does not have are refused.
+#include "serial/ObalZarizeni.h"
 #include "serial/SpBackend.h"
 #include "serial/SpChyby.h"
 #include "serial/SpComPortCore.h"
@@ -7,9 +8,9 @@
 #include "serial/TestLinka.h"
 #include "serial/TestZaznam.h"
 
+#include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -23,12 +24,32 @@ TSpDCB Dcb(uint32_t baud) {
     return d;
 }
 
+// The system's backend with the outcome of every wait of the event thread counted.
+std::atomic<int> gCekani{0};
+std::atomic<int> gCekaniBezCasu{0}; // waits that ended before their time with nothing to do
+
+class TPocitaneCekani final : public TObalZarizeni {
+public:
+    TSpWaitResult WaitEvent(std::chrono::milliseconds t, bool watchLine, uint32_t& mask) override {
+        const TSpWaitResult vysledek = b_->WaitEvent(t, watchLine, mask);
+        if (vysledek != TSpWaitResult::Timeout && mask == 0)
+            ++gCekaniBezCasu;
+        ++gCekani;
+        gCekani.notify_all();
+        return vysledek;
+    }
+};
+
+std::unique_ptr<TSpBackend> PocitaneCekani() {
+    return std::make_unique<TPocitaneCekani>();
+}
+
 } // namespace
 
 TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
     auto linka = VytvorTestLinku();
     TZaznamUdalosti zaznam;
-    TSpComPortCore core;
+    TSpComPortCore core(&PocitaneCekani);
     core.SetEventCallback(zaznam.Callback());
     core.SetTiming({.Poll = 10ms});
     core.ApplyDCB(Dcb(9600));
@@ -37,7 +58,13 @@ TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
     ASSERT_TRUE(zaznam.CekejNa(TSpCoreEvent::ekLineEvents, SpLineEvent::Rlsd));
     EXPECT_TRUE(core.QueryStatus().InQueue == 0);
     EXPECT_EQ(core.TakeLineErrors() & SpLineError::IoError, SpLineError::IoError);
-    std::this_thread::sleep_for(100ms); // ten poll intervals
+    // Ten more waits of the event thread: each one sat out its poll interval on the hung-up
+    // device instead of returning at once, and none reported anything new.
+    gCekaniBezCasu = 0;
+    const int zacatek = gCekani;
+    for (int n = gCekani; n < zacatek + 10; n = gCekani)
+        gCekani.wait(n);
+    EXPECT_EQ(gCekaniBezCasu, 0);
     EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekLineEvents), 1);
     EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekInputWaiting), 0);
     uint8_t b[4];
