@@ -262,7 +262,9 @@ public:
                 queue_->Clear();
             ok = (tcflush(fd_, TCIFLUSH) == 0 || hungUp_) && ok;
         }
-        if (flags & (SpPurge::TxAbort | SpPurge::TxClear))
+        // A pseudo-terminal has no transmitter to hold bytes back: what was written is on its
+        // way to the other end, and a flush would throw away what that end has not read yet.
+        if ((flags & (SpPurge::TxAbort | SpPurge::TxClear)) && !pseudoTerminal_)
             ok = (tcflush(fd_, TCOFLUSH) == 0 || hungUp_) && ok;
         return ok;
     }

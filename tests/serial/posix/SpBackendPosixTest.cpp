@@ -87,6 +87,23 @@ TEST(SpBackendPosix, AReadTheSystemRefusesReturnsMinusOne) {
     EXPECT_EQ(device->Read(b, 4), -1);
 }
 
+// A pseudo-terminal has no transmitter: what was written is on its way to the other end
+// already, and a purge of the output (as every close makes) must not take it back. The link
+// driver closes right after its last CR LF has gone out.
+TEST(SpBackendPosix, APurgeOfTheOutputKeepsWhatAPseudoTerminalWasGiven) {
+    auto linka = VytvorTestLinku();
+    auto device = SpCreateBackend();
+    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::None);
+    ASSERT_TRUE(device->SetState(Dcb(9600)));
+    const uint8_t konec[] = {'\r', '\n'};
+    for (int i = 0; i < 2000; ++i) {
+        bool vzbuzen = false;
+        ASSERT_EQ(device->Write(konec, 2, vzbuzen), 2);
+        ASSERT_TRUE(device->Purge(SpPurge::TxAbort | SpPurge::TxClear));
+        ASSERT_EQ(linka->Prijmi(5s, 2), "\r\n") << "write " << i;
+    }
+}
+
 TEST(SpBackendPosix, LineFunctionsOnAPseudoTerminalSucceedDoingNothing) {
     auto linka = VytvorTestLinku();
     TSpComPortCore core;
