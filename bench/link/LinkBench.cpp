@@ -6,7 +6,9 @@
 //  (c) a 1,000-line send to a station that acknowledges at once, with the line paced at
 //      115200 Bd both ways: the driver's time per line (station's acknowledgement sent -> next
 //      line's first byte) and its total against the wire time and against a bare loop that
-//      talks the same conversation with plain system calls.
+//      talks the same conversation with plain system calls;
+//  (d) the same send with the conversation record on (appended to a log file at the end of the
+//      command) and off, in the same run: per line and in total.
 // Usage: merivox-bench-link [DOWNLOADS] [SENDS]. Prints the figures; docs/performance.md
 // keeps them.
 #include "SimStanice.h"
@@ -22,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <string>
 #include <termios.h>
@@ -180,8 +183,10 @@ void HolyZapis(const std::string& zarizeni, const std::vector<std::string>& radk
     close(fd);
 }
 
-std::unique_ptr<TComDriver> NovyDriver(TSpPlainSyncUi& ui, TZpravy& zpravy) {
+std::unique_ptr<TComDriver> NovyDriver(TSpPlainSyncUi& ui, TZpravy& zpravy,
+                                       const std::filesystem::path& zaznam = {}) {
     TProstrediKomunikace p;
+    p.SouborZaznamu = zaznam;
     p.VytvorCekani = [&ui] {
         return std::make_unique<TCekaniBench>(ui);
     };
@@ -303,14 +308,17 @@ int main(int argc, char** argv) {
         const double drat = Ms(DobaNaDrate(bajtu));
 
         std::vector<double> celkemDriver, celkemHoly, naRadekDriver, naRadekHoly;
+        std::vector<double> celkemZaznam, naRadekZaznam;
+        const std::filesystem::path log = std::filesystem::temp_directory_path() /
+                                          ("merivox-bench-" + std::to_string(getpid()) + ".log");
         auto naRadek = [](const TZapisStanice& z, std::vector<double>& v) {
             for (size_t i = 0; i + 1 < z.PrvniBajty.size() && i < z.Potvrzeni.size(); ++i)
                 v.push_back(Ms(z.PrvniBajty[i + 1] - z.Potvrzeni[i]));
         };
         for (int k = 0; k < zapisu; ++k) {
-            { // the driver
+            for (bool sZaznamem : {false, true}) { // the driver, the record off and on
                 TSimStanice sim(Stanice(0));
-                auto driver = NovyDriver(ui, zpravy);
+                auto driver = NovyDriver(ui, zpravy, sZaznamem ? log : std::filesystem::path());
                 driver->Port().SetDevicePath(sim.Cesta());
                 bool hotovo = false, chyba = false;
                 driver->OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool,
@@ -332,8 +340,8 @@ int main(int argc, char** argv) {
                 if (chyba || z.Potvrzeni.size() != radky.size())
                     std::printf("driver send failed (%zu lines acknowledged)\n",
                                 z.Potvrzeni.size());
-                celkemDriver.push_back(Ms(konec - start));
-                naRadek(z, naRadekDriver);
+                (sZaznamem ? celkemZaznam : celkemDriver).push_back(Ms(konec - start));
+                naRadek(z, sZaznamem ? naRadekZaznam : naRadekDriver);
             }
             { // plain system calls
                 TSimStanice sim(Stanice(0));
@@ -360,6 +368,16 @@ int main(int argc, char** argv) {
         std::printf("    driver / bare loop: %.3f; driver's own share per line: %.3f ms "
                     "(%d sends each)\n",
                     d / h, Percentil(naRadekDriver, 0.5) - Percentil(naRadekHoly, 0.5), zapisu);
+        const double zz = Percentil(celkemZaznam, 0.5);
+        std::printf("(d) record on: total median %.1f ms, per line median %.3f ms, p95 %.3f ms; "
+                    "off: %.1f ms, %.3f ms, %.3f ms; on / off: total %.3f, per line %.3f "
+                    "(record %ju bytes)\n",
+                    zz, Percentil(naRadekZaznam, 0.5), Percentil(naRadekZaznam, 0.95), d,
+                    Percentil(naRadekDriver, 0.5), Percentil(naRadekDriver, 0.95), zz / d,
+                    Percentil(naRadekZaznam, 0.5) / Percentil(naRadekDriver, 0.5),
+                    static_cast<uintmax_t>(std::filesystem::file_size(log) / std::max(zapisu, 1)));
+        std::error_code e;
+        std::filesystem::remove(log, e);
     }
     ui.ProcessPosted();
     TSpSyncCallTable::Global().SetUi(nullptr);

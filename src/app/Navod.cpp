@@ -3,6 +3,8 @@
 #include "ui/ZpravyOken.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 
 #include <utility>
 
@@ -13,8 +15,9 @@ TOtevreniStranky& Otevreni() {
     return otevreni;
 }
 
+// As the system writes paths: a message names the file the user is to look for.
 QString Text(const std::filesystem::path& cesta) {
-    return QString::fromStdU16String(cesta.u16string());
+    return QDir::toNativeSeparators(QString::fromStdU16String(cesta.u16string()));
 }
 
 } // namespace
@@ -45,7 +48,7 @@ void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
                                           QString::fromUtf8(" a v nainstalované dokumentaci.")));
         return;
     }
-    const QUrl adresa = QUrl::fromLocalFile(Text(cesta));
+    const QUrl adresa = QUrl::fromLocalFile(QString::fromStdU16String(cesta.generic_u16string()));
     const bool otevreno = Otevreni() ? Otevreni()(adresa) : QDesktopServices::openUrl(adresa);
     if (!otevreno)
         UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::Chyba,

@@ -15,6 +15,7 @@
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
 #include "link/Komunikace.h"
+#include "link/SouborZaznamu.h"
 #include "link/qt/CasovacQt.h"
 #include "link/qt/ComConfig.h"
 #include "ui/ZarovnaniMenu.h"
@@ -111,6 +112,7 @@ void TFormZaklad::InstalujDriver() {
         return std::make_unique<TCasovacQt>();
     };
     prostredi.Zpravy = &zpravy_;
+    prostredi.SouborZaznamu = VychoziSouborZaznamu();
     driver_ = std::make_unique<TComDriver>(std::move(prostredi));
     driver_->OnKomunikaceOK = [this](TComDriver& d, TMnozinaPrikazu typ, bool preruseno,
                                      const std::string& prijato) {

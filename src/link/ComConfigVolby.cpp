@@ -1,7 +1,5 @@
 #include "link/ComConfigVolby.h"
 
-#include "common/Cp1250.h"
-
 #include <array>
 
 namespace {
@@ -63,9 +61,4 @@ std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text) {
 
 int IndexTypuStanice(TTypStanice typStanice) {
     return Index(kTypyStanice, typStanice);
-}
-
-std::string TextChybaPortu(int cisloPortu) {
-    return Cz("Vybraný sériový port COM") + std::to_string(cisloPortu) +
-           Cz(" neexistuje nebo je používán jinou aplikací");
 }

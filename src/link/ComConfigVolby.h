@@ -27,6 +27,3 @@ std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text);
 
 // The station type list: "NTS-350", "NTS-660" (TextTypuStanice); -1 for any other byte.
 int IndexTypuStanice(TTypStanice typStanice);
-
-// What the user is told when the chosen port cannot be opened (cp1250).
-std::string TextChybaPortu(int cisloPortu);

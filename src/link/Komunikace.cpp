@@ -5,6 +5,9 @@
 #include "common/Radky.h"
 #include "common/Zpravy.h"
 #include "link/PortStanice.h"
+#include "link/SouborZaznamu.h"
+#include "link/TextyPortu.h"
+#include "serial/SpDevices.h"
 
 #include <stdexcept>
 
@@ -78,6 +81,7 @@ TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(pr
 }
 
 TComDriver::~TComDriver() {
+    ZakonciZaznam(Cz("ukončeno zavřením programu"));
     if (port_->Active())
         port_->Close();
     TimerComErr->Stop();
@@ -196,6 +200,8 @@ void TComDriver::ClearCommands() {
 
 void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
     ++spusteni_;
+    ZakonciZaznam(Cz("ukončeno vyprázdněním fronty")); // a command cleared while it ran
+    ZacniZaznam(prikaz);
     if (prikaz.TypPrikazu == PrikazNacteni)
         SpustNacteni(prikaz);
     else
@@ -223,17 +229,62 @@ bool TComDriver::OtevriPort() {
     try {
         port_->SetActive(true);
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& chyba) {
         ClearCommands();
         TimerComErr->Stop();
+        const std::string text = TextChybyOtevreni(NazevPortu(), chyba);
+        ZakonciZaznam(Cz("port nelze otevřít: ") + text);
         if (prostredi_.Zpravy)
-            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
-                                      Cz("Vybraný sériový port ") + NazevPortu() +
-                                          Cz(" neexistuje nebo je používán jinou aplikací"));
+            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba, text);
         if (OnChybaOtevreni)
             OnChybaOtevreni(*this);
         return false;
     }
+}
+
+// --- the conversation record ---------------------------------------------------------------
+
+void TComDriver::ZacniZaznam(const TPrikaz& prikaz) {
+    if (prostredi_.SouborZaznamu.empty())
+        return;
+    std::string zarizeni = port_->DevicePath();
+    if (zarizeni.empty()) {
+        try {
+            zarizeni = SpDevicePath(port_->ComNumber());
+        } catch (const std::exception&) {
+            // an unreadable settings file: the open will say so
+        }
+    }
+    std::string linka = std::to_string(port_->BaudRate()) + " Bd";
+    for (const TCisloRychlosti& r : CislaRychlosti)
+        if (port_->BaudRate() == r.hodnota)
+            linka = std::to_string(r.cislo) + " Bd";
+    for (const TSlovoParity& p : SlovaParity)
+        if (port_->Parity() == p.hodnota)
+            linka += std::string(", parita ") + p.slovo;
+    linka += ", " + std::to_string(4 + (port_->Databits() - db4)) + Cz(" datových bitů");
+    for (const TSlovoStopBitu& b : SlovaStopBitu)
+        if (port_->Stopbits() == b.hodnota)
+            linka += std::string(", stop bity ") + b.slovo;
+    zaznam_.Zacni((prikaz.TypPrikazu == PrikazNacteni
+                       ? Cz("Příkaz: načtení dat\n")
+                       : Cz("Příkaz: zápis dat, řádků: ") +
+                             std::to_string(RadkyTextu(prikaz.Data).size()) + "\n") +
+                  Cz("Typ stanice: ") + TextTypuStanice(StationType) + "\n" + Cz("Port: ") +
+                  NazevPortu() +
+                  (zarizeni.empty() || zarizeni == NazevPortu() ? "" : " (" + zarizeni + ")") +
+                  "\n" + Cz("Linka: ") + linka + "\n");
+}
+
+void TComDriver::ZakonciZaznam(const std::string& konec) {
+    if (zaznam_.Bezi())
+        PripojZaznam(prostredi_.SouborZaznamu, zaznam_.Ukonci(konec));
+}
+
+// Every byte to the instrument goes through here, so that the record sees it.
+void TComDriver::Zapis(const std::string& bajty) {
+    zaznam_.Pridej(true, bajty);
+    port_->WriteString(bajty);
 }
 
 // --- download -------------------------------------------------------------------------------
@@ -283,7 +334,7 @@ void TComDriver::SpustZapis(TPrikaz& prikaz) {
 
 void TComDriver::ZapisRadek() {
     try {
-        port_->WriteString(SendLines.front() + KonecRadku);
+        Zapis(SendLines.front() + KonecRadku);
     } catch (const std::exception&) {
         ZtrataPortu(); // a port that takes no bytes is as good as gone
     }
@@ -307,6 +358,7 @@ void TComDriver::PrijemDat() {
         RxBuffer.clear(); // no command runs: the bytes belong to nothing
         return;
     }
+    zaznam_.Pridej(false, prijato);
     RxBuffer += prijato;
 
     if (Nacita()) {
@@ -342,7 +394,7 @@ void TComDriver::PrijemDat() {
             port_->PurgeOutput();
             const int32_t prazdno = port_->OutputFree();
             try {
-                port_->WriteString(KonecRadku);
+                Zapis(KonecRadku);
             } catch (const std::exception&) {
                 ZtrataPortu();
                 return;
@@ -365,7 +417,7 @@ void TComDriver::PrijemDat() {
     } else {
         stav_ = TStav::KonecZapisu;
         try {
-            port_->WriteString(std::string(1, EOT));
+            Zapis(std::string(1, EOT));
         } catch (const std::exception&) {
             ZtrataPortu();
         }
@@ -399,6 +451,7 @@ void TComDriver::ZtrataPortu() {
     if (!bezel || fronta_.empty())
         return; // between commands: nothing to end
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
+    ZakonciZaznam(Cz("spojení přerušeno, port už není dostupný"));
     if (prostredi_.Zpravy)
         prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
                                   Cz("Spojení s totální stanicí bylo přerušeno. Sériový port ") +
@@ -426,6 +479,7 @@ void TComDriver::VyprseniCasovace() {
         WaitDialog->Zavri();
         WaitDialog = nullptr;
     }
+    ZakonciZaznam(Cz("stanice neodpověděla včas"));
     UkonciChybou(typ);
 }
 
@@ -449,6 +503,7 @@ void TComDriver::DokonciPrikaz(bool preruseno) {
     RxBuffer.clear();
     SendLines.clear();
     stav_ = TStav::Necinny;
+    ZakonciZaznam(preruseno ? Cz("přerušeno uživatelem") : Cz("dokončeno"));
     if (fronta_.empty()) {
         SpustDalsiNeboZavri();
         return;

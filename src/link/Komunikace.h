@@ -9,6 +9,7 @@
 #include "link/Casovac.h"
 #include "link/CekaniNaData.h"
 #include "link/PortStanice.h"
+#include "link/ZaznamKomunikace.h"
 #include "serial/SpBackend.h"
 #include "serial/SpTypes.h"
 
@@ -16,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +60,9 @@ struct TProstrediKomunikace {
     // The port's surroundings (tests use their own table and backend).
     TSpSyncCallTable* SyncTable = &TSpSyncCallTable::Global();
     TSpBackendFactory BackendFactory = &SpCreateBackend;
+    // Where each command's record of the conversation is appended (the program and
+    // merivox-cli: VychoziSouborZaznamu); empty: no record.
+    std::filesystem::path SouborZaznamu;
 };
 
 class TComDriver {
@@ -135,6 +140,11 @@ private:
     void ZtrataPortu();
     void UkonciChybou(TMnozinaPrikazu typ);
     std::string NazevPortu() const;
+    // The conversation record: started with each command, fed with every byte written and
+    // received, ended (and appended to the log) where the command ends.
+    void ZacniZaznam(const TPrikaz& prikaz);
+    void ZakonciZaznam(const std::string& konec);
+    void Zapis(const std::string& bajty);
 
     // Where the running command stands. Between commands (and when a handler cleared the
     // queue under a running one) the driver is idle and received bytes belong to nothing.
@@ -163,4 +173,5 @@ private:
     int celkemRadku_ = 0;
     std::string RxBuffer;
     int RetryCount = 0;
+    TZaznamKomunikace zaznam_;
 };

@@ -19,7 +19,8 @@
 enum class TSpOpenError {
     None,
     NotFound, // the device does not exist
-    Busy,     // it exists but cannot be had: in use by another program, or no access
+    Busy,     // it exists but another program holds it
+    NoAccess, // it exists but the user may not open it (device file permissions)
 };
 
 enum class TSpWaitResult {

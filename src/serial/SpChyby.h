@@ -3,11 +3,26 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 // Raised by the port core: opening the device, applying line settings.
 class ESpComPortCoreError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// Raised by the port core when the device exists but the user may not open it: the message
+// the user sees names the device and what would let them in.
+class ESpBezOpravneni : public ESpComPortCoreError {
+public:
+    explicit ESpBezOpravneni(std::string device)
+        : ESpComPortCoreError("No permission to open device " + device),
+          device_(std::move(device)) {}
+    const std::string& Device() const { return device_; }
+
+private:
+    std::string device_;
 };
 
 // Raised by the port component: refused writes, short reads, sizes changed while open.

@@ -32,6 +32,8 @@ bool TSpComPortCore::OpenSequence(const std::string& path, const std::string& na
     const TSpOpenError error = path.empty() ? TSpOpenError::NotFound : device->Open(path);
     if (error == TSpOpenError::NotFound)
         throw ESpComPortCoreError("Invalid port number (" + name + ")");
+    if (error == TSpOpenError::NoAccess)
+        throw ESpBezOpravneni(path);
     if (error != TSpOpenError::None)
         throw ESpComPortCoreError("Can't open device " + name);
     device_ = std::move(device);

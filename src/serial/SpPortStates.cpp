@@ -1,10 +1,19 @@
 #include "serial/SpPortStates.h"
 
+#include "common/Cp1250.h"
 #include "serial/SpDevices.h"
+#include "serial/SpNazvyAdapteru.h"
 
 TSpPortState SpProbePort(int number, TSpBackendFactory backendFactory) {
     try {
-        const std::string path = SpDevicePath(number);
+        return SpProbePath(SpDevicePath(number), backendFactory);
+    } catch (...) {
+        return TSpPortState::psInUse; // an unreadable settings file
+    }
+}
+
+TSpPortState SpProbePath(const std::string& path, TSpBackendFactory backendFactory) {
+    try {
         if (path.empty())
             return TSpPortState::psMissing;
         const std::unique_ptr<TSpBackend> backend = backendFactory();
@@ -14,11 +23,13 @@ TSpPortState SpProbePort(int number, TSpBackendFactory backendFactory) {
             return TSpPortState::psFree;
         case TSpOpenError::NotFound:
             return TSpPortState::psMissing;
+        case TSpOpenError::NoAccess:
+            return TSpPortState::psNoAccess;
         case TSpOpenError::Busy:
             break;
         }
     } catch (...) {
-        // An unreadable settings file or a failing system call: nothing to report here.
+        // A failing system call: nothing to report here.
     }
     return TSpPortState::psInUse;
 }
@@ -34,6 +45,7 @@ TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options) {
     TSpPortItemLook look;
     switch (state) {
     case TSpPortState::psFree:
+    case TSpPortState::psNoAccess: // choosing it tells the user what would let them in
         break;
     case TSpPortState::psMissing:
         look.Enabled = !options.Contains(pcCheckExist);
@@ -48,4 +60,34 @@ TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options) {
 
 std::string SpPortCaption(int number) {
     return (number < 10 ? "COM &" : "COM ") + std::to_string(number);
+}
+
+std::string SpTextStavu(TSpPortState state) {
+    switch (state) {
+    case TSpPortState::psFree:
+        return Cz("volný");
+    case TSpPortState::psInUse:
+        return Cz("obsazený");
+    case TSpPortState::psMissing:
+        return Cz("chybí");
+    case TSpPortState::psNoAccess:
+        return Cz("bez oprávnění");
+    }
+    return {};
+}
+
+std::string SpPopisekPortu(const TSpPopisPortu& port, TSpPortState state) {
+    std::string text = SpKratkeJmenoZarizeni(port.Skutecne, SpSlozkaZarizeni());
+    // The state before the name: a long name may be cut off by the list's edge.
+    if (state != TSpPortState::psFree)
+        text += (text.empty() ? "(" : " (") + SpTextStavu(state) + ")";
+    if (!port.Nazev.empty())
+        text += (text.empty() ? "" : Cz(" – ")) + port.Nazev;
+    return text;
+}
+
+std::string SpPortHint(const TSpPopisPortu& port) {
+    if (port.Skutecne.empty() || port.Skutecne == port.Zarizeni)
+        return port.Zarizeni;
+    return port.Zarizeni + " (" + port.Skutecne + ")";
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString kProgram = QString(MERIVOX_BIN_DIR) + "/merivox";
+const QString kProgram = MERIVOX_PROGRAM;
 
 // Every process started here uses `slozka` as its runtime folder.
 void Spust(QProcess& proces, const QString& slozka) {

@@ -19,7 +19,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-const fs::path kProgram = fs::path(MERIVOX_BIN_DIR) / "merivox";
+const fs::path kProgram = MERIVOX_PROGRAM;
 
 // The file's date worked out apart from DatumSouboru: the UTC calendar day of its last write.
 QDate DenZapisu(const fs::path& soubor) {

@@ -2,6 +2,7 @@
 // pseudo-terminal, offscreen: the waiting dialog, "Načtená data", saving, the conversion and
 // its result; aborting; ports that cannot be opened; the link settings across a run.
 #include "../conversion/Soubory.h"
+#include "common/Cp1250.h"
 #include "serial/TestNastaveni.h"
 
 #include "SimStanice.h"
@@ -159,8 +160,17 @@ TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
     EXPECT_TRUE(zpravy.Zpravy().empty());
     EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0);
     EXPECT_TRUE(sim_.CekejNaOdpojeni(5s));
+    // No data file: only the settings and the record of the conversation, which says how it
+    // ended.
     for (const auto& polozka : fs::directory_iterator(nastaveni_.Slozka()))
-        EXPECT_EQ(polozka.path().filename(), "Merivex.ini");
+        EXPECT_TRUE(polozka.path().filename() == "Merivex.ini" ||
+                    polozka.path().filename() == "Merivox-komunikace.log")
+            << polozka.path();
+    std::ifstream log(nastaveni_.Slozka() / "Merivox-komunikace.log", std::ios::binary);
+    const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_NE(zaznam.find(Cz("Konec: přerušeno uživatelem; odesláno 0 B, přijato 23 B")),
+              std::string::npos)
+        << zaznam;
 }
 
 TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {

@@ -125,6 +125,21 @@ TEST_F(CekamNaDataTest, IsAFixedAlwaysOnTopDialogWithoutATitleBarClose) {
               "Přerušení načítání dat z totální stanice");
 }
 
+// A window manager that keeps a minimise button on the dialog takes the program with it: the
+// minimise is undone, so the download never goes on out of sight.
+TEST(CekamNaDataMinimalizace, BringsTheDialogAndTheProgramBack) {
+    QWidget program;
+    program.show();
+    TFormCekamNaData dialog(&program);
+    dialog.show();
+    program.setWindowState(Qt::WindowMinimized);
+    dialog.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !(dialog.windowState() & Qt::WindowMinimized); }));
+    EXPECT_FALSE(program.windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.Zavri();
+}
+
 TEST_F(CekamNaDataTest, AbortEndsTheShowingWithTrueAndTheLinkEndsItWithFalse) {
     auto* animace = dialog_.findChild<TAnimaceKopirovani*>("Animace");
     ASSERT_NE(animace, nullptr);

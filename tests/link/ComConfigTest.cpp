@@ -120,7 +120,7 @@ TEST_F(ComConfigTest, OpensOnTheDriversSettingsWithThePortClosedAndFree) {
     TFormComConfig dialog(nullptr, driver_);
     EXPECT_FALSE(driver_.Port().Active());
     EXPECT_EQ(dialog.windowTitle(), "Nastavení parametrů komunikace");
-    EXPECT_EQ(dialog.size(), QSize(281, 481));
+    EXPECT_EQ(dialog.size(), QSize(481, 481)) << "wide enough for the devices behind the numbers";
 
     auto* port = Prvek<TSpPortRadioGroup>(&dialog, "G_Port");
     EXPECT_EQ(port->ComPort(), &driver_.Port());

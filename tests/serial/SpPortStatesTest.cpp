@@ -56,6 +56,8 @@ TEST(SpPortStates, LookOfEachStateUnderTheOptions) {
     EXPECT_EQ(SpPortItemLook(psFree, dialog), normalni);
     EXPECT_EQ(SpPortItemLook(psMissing, dialog), zakazana);
     EXPECT_EQ(SpPortItemLook(psInUse, dialog), zakazana);
+    // A port refused for its permissions stays choosable: choosing it says how to get in.
+    EXPECT_EQ(SpPortItemLook(psNoAccess, dialog), normalni);
     // Grey marks a port in use only while such a port can still be chosen.
     const TSpPortCtlOptions zvyrazneni{pcCheckExist, pcHighlightOpen};
     EXPECT_EQ(SpPortItemLook(psInUse, zvyrazneni), seda);

@@ -15,6 +15,7 @@ const TPrikazCli kPrikazy[] = {
     {"factor", CliFaktor, "redukce délek do S-JTSK a měřítkový faktor"},
     {"download", CliDownload, "načtení dat z totální stanice do souboru *.sdt"},
     {"send", CliSend, "zápis textu, souřadnic bodů nebo kódů do totální stanice"},
+    {"ports", CliPorty, "porty COM1 až COM10: zařízení, stav a název převodníku"},
 };
 
 void Napoveda(const TTerminal& terminal) {
@@ -69,7 +70,8 @@ std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
 
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (argumenty.empty())
-        return SpatnePouziti(terminal, "", Cz("Chybí příkaz (convert, factor, download, send)."));
+        return SpatnePouziti(terminal, "",
+                             Cz("Chybí příkaz (convert, factor, download, send, ports)."));
     const std::string& nazev = argumenty[0];
     if (nazev == "--help" || nazev == "-h" || nazev == "help") {
         Napoveda(terminal);

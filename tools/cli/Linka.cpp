@@ -7,6 +7,7 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "link/CasovacPlain.h"
+#include "link/SouborZaznamu.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,6 +21,9 @@ const char* const kNapovedaLinky =
   --data-bits D               datové bity: 4 až 8
   --stop-bits S               stop bity: 1 nebo 2 (One, Two)
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
+  --log SOUBOR                záznam komunikace (čas, port, linka, bajty oběma směry, konec)
+                              připojit do tohoto souboru místo do Merivox-komunikace.log
+                              vedle souboru nastavení
 Port a nastavení linky, které nejsou zadány, jsou ze sekce Port souboru nastavení, jak by je
 použil program.
 )";
@@ -43,6 +47,7 @@ std::optional<long> CeleCislo(const std::string& text) {
 struct TVolbyLinky {
     std::optional<std::string> Port, Zarizeni, Rychlost, Parita, DatoveBity, StopBity;
     std::optional<std::string> Nastaveni; // --settings
+    std::optional<std::string> Zaznam;    // --log
 };
 
 std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
@@ -52,7 +57,8 @@ std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
             Hodnota("--parity", volby.Parita),
             Hodnota("--data-bits", volby.DatoveBity),
             Hodnota("--stop-bits", volby.StopBity),
-            Hodnota("--settings", volby.Nastaveni)};
+            Hodnota("--settings", volby.Nastaveni),
+            Hodnota("--log", volby.Zaznam)};
 }
 
 std::string MalaPismena(std::string text) {
@@ -117,6 +123,9 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
             return spatne("--stop-bits", "Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
     }
     nastaveni.Nastaveni = volby.Nastaveni;
+    if (volby.Zaznam && volby.Zaznam->empty())
+        return spatne("--log", "Soubor záznamu nesmí být prázdný, ne", *volby.Zaznam);
+    nastaveni.Zaznam = volby.Zaznam;
     return true;
 }
 
@@ -187,10 +196,12 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
     };
     prostredi.Zpravy = &zpravy_;
     prostredi.BackendFactory = &VytvorPocitanyBackend;
-    driver_ = std::make_unique<TComDriver>(std::move(prostredi));
-
     if (nastaveni.Nastaveni)
         PrepisCestuNastaveni(*nastaveni.Nastaveni);
+    prostredi.SouborZaznamu =
+        nastaveni.Zaznam ? std::filesystem::path(*nastaveni.Zaznam) : VychoziSouborZaznamu();
+    driver_ = std::make_unique<TComDriver>(std::move(prostredi));
+
     {
         TIniFile ini(CestaNastaveni());
         driver_->LoadSettings(ini);

@@ -27,6 +27,7 @@ struct TNastaveniLinky {
     std::optional<TSpDatabits> DatoveBity;
     std::optional<TSpStopbits> StopBity;
     std::optional<std::string> Nastaveni;
+    std::optional<std::string> Zaznam; // --log: the conversation record's file
 };
 
 // Reads the arguments of download or send: the link options beside the subcommand's own in

@@ -162,8 +162,9 @@ void SnimekZapisuKodu(TSnimkovac& s) {
     s.Uloz(&okno, "zapis-kodu");
 }
 
-// The communication settings dialog on a machine with COM1 and COM3 free and COM2 held by
-// another program, the link at the settings a first start gives.
+// The communication settings dialog on a machine with COM1 and COM3 free, COM2 held by
+// another program, a USB converter as COM5 and an instrument's own USB port as COM6 that the
+// user may not open; the link at the settings a first start gives.
 void SnimekNastaveniKomunikace(TSnimkovac& s) {
     TZpravyOken zpravy;
     TProstrediKomunikace prostredi;
@@ -176,11 +177,30 @@ void SnimekNastaveniKomunikace(TSnimkovac& s) {
     prostredi.Zpravy = &zpravy;
     TComDriver driver(std::move(prostredi));
     driver.SetBaudRate(br9600);
-    TFormComConfig dialog(nullptr, driver, [](int n) {
-        return n == 2   ? TSpPortState::psInUse
-               : n <= 3 ? TSpPortState::psFree
-                        : TSpPortState::psMissing;
-    });
+    TFormComConfig dialog(
+        nullptr, driver,
+        [](int n) {
+            return n == 2             ? TSpPortState::psInUse
+                   : n <= 3 || n == 5 ? TSpPortState::psFree
+                   : n == 6           ? TSpPortState::psNoAccess
+                                      : TSpPortState::psMissing;
+        },
+        [](int count) {
+            std::vector<TSpPopisPortu> porty;
+            for (int n = 1; n <= count; ++n) {
+                TSpPopisPortu p;
+                p.Cislo = n;
+                if (n <= 4)
+                    p.Zarizeni = SpSlozkaZarizeni() + "/ttyS" + std::to_string(n - 1);
+                p.Skutecne = p.Zarizeni;
+                porty.push_back(p);
+            }
+            porty[4].Skutecne = SpSlozkaZarizeni() + "/ttyUSB0";
+            porty[4].Nazev = "FTDI FT232R USB UART";
+            porty[5].Skutecne = SpSlozkaZarizeni() + "/ttyACM0";
+            porty[5].Nazev = "USB Serial Device";
+            return porty;
+        });
     s.Uloz(&dialog, "nastaveni-komunikace");
 }
 

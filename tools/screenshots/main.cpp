@@ -1,5 +1,5 @@
-// merivox-screenshots [--scale N] [--suffix S] FOLDER [WINDOW...]: renders the windows (all,
-// or the ones named) to PNG files in FOLDER, offscreen unless QT_QPA_PLATFORM says otherwise.
+// merivox-screenshots [--scale N] [--suffix S] [--platform P] FOLDER [WINDOW...]: renders the
+// windows (all, or the ones named) to PNG files in FOLDER, offscreen unless told otherwise.
 // merivox-screenshots --icon FILE.ico: writes the program icon for the Windows resources.
 // merivox-screenshots --icon-png SIZE FILE.png: writes it for the Linux desktop's icon theme.
 #include "Snimky.h"
@@ -32,7 +32,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--icon-png") && i + 2 < argc) {
             stranaPng = std::atoi(argv[++i]);
             ikona = QString::fromLocal8Bit(argv[++i]);
-        } else if (!std::strcmp(argv[i], "--suffix") && i + 1 < argc)
+        } else if (!std::strcmp(argv[i], "--platform") && i + 1 < argc)
+            qputenv("QT_QPA_PLATFORM", argv[++i]); // Wine passes no QT_ variables on
+        else if (!std::strcmp(argv[i], "--suffix") && i + 1 < argc)
             pripona = QString::fromLocal8Bit(argv[++i]);
         else if (slozka.isEmpty())
             slozka = QString::fromLocal8Bit(argv[i]);
@@ -40,7 +42,8 @@ int main(int argc, char** argv) {
             jmena.push_back(QString::fromLocal8Bit(argv[i]));
     }
     if (slozka.isEmpty() && ikona.isEmpty()) {
-        std::fprintf(stderr, "usage: merivox-screenshots [--scale N] [--suffix S] FOLDER "
+        std::fprintf(stderr, "usage: merivox-screenshots [--scale N] [--suffix S] "
+                             "[--platform NAME] FOLDER "
                              "[WINDOW...]\n       merivox-screenshots --icon FILE.ico\n"
                              "       merivox-screenshots --icon-png SIZE FILE.png\n");
         return 2;

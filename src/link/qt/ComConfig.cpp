@@ -2,6 +2,7 @@
 
 #include "link/ComConfigVolby.h"
 #include "link/Komunikace.h"
+#include "link/TextyPortu.h"
 #include "serial/qt/SpPortControls.h"
 #include "ui/SkupinaVoleb.h"
 #include "ui/Texty.h"
@@ -16,7 +17,9 @@
 #include <exception>
 
 namespace {
-constexpr int kSirka = 281;
+// Wider than the bare list of numbers needed: each port names its device and adapter.
+constexpr int kSirka = 481;
+constexpr int kPosun = kSirka - 281; // the right-hand column moves by what the list gained
 constexpr int kVyska = 481;
 constexpr QSize kTlacitko(75, 25);
 
@@ -91,7 +94,8 @@ QAbstractSpinBox::StepEnabled TPoleKroku::stepEnabled() const {
     return kroky;
 }
 
-TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe probe)
+TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe probe,
+                               TSpPortDescriber describer)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       driver_(driver) {
@@ -102,30 +106,31 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
     // Closed first: the list probes every port, this one included, and must find it free.
     driver_.Port().SetActive(false);
 
-    G_Port = new TSpPortRadioGroup(this, 10, {pcCheckExist, pcDisableOpen}, std::move(probe));
+    G_Port = new TSpPortRadioGroup(this, 10, {pcCheckExist, pcDisableOpen}, std::move(probe),
+                                   std::move(describer));
     G_Port->setObjectName("G_Port");
     G_Port->setTitle("&Port");
     G_Port->setToolTip("Číslo komunikačního portu");
-    G_Port->setGeometry(8, 8, 128, 250);
+    G_Port->setGeometry(8, 8, 128 + kPosun, 250);
     G_Port->SetComPort(&driver_.Port());
 
     G_Rychlost = Skupina(this, "G_Rychlost", " &Rychlost ",
                          {" 300", " 600", " 1200", " 2400", " 4800", " 9600", " 19200", " 38400",
                           " 57600", " 115200"},
-                         "Komunikační rychlost", QRect(145, 8, 128, 250));
+                         "Komunikační rychlost", QRect(145 + kPosun, 8, 128, 250));
     G_Parita = Skupina(this, "G_Parita", " P&arita ", {" Žádná", " Sudá", " Lichá"}, "Parita",
-                       QRect(8, 266, 128, 90));
+                       QRect(8, 266, 128 + kPosun, 90));
     G_StopBity = Skupina(this, "G_StopBity", " &Stop bity ", {" 1", " 2"}, "Počet stop bitů",
-                         QRect(145, 266, 128, 50));
+                         QRect(145 + kPosun, 266, 128, 50));
     G_StopBity->NastavSloupce(2);
 
     L_DatoveBity = new QLabel(" &Datové bity ", this);
     L_DatoveBity->setObjectName("L_DatoveBity");
-    L_DatoveBity->setGeometry(145, 330, 80, 24);
+    L_DatoveBity->setGeometry(145 + kPosun, 330, 80, 24);
     E_DatoveBity = new TPoleKroku(5, 8, this);
     E_DatoveBity->setObjectName("E_DatoveBity");
     E_DatoveBity->setToolTip("Počet datových bitů");
-    E_DatoveBity->setGeometry(229, 330, 44, 24);
+    E_DatoveBity->setGeometry(229 + kPosun, 330, 44, 24);
     E_DatoveBity->NastavText("8");
     L_DatoveBity->setBuddy(E_DatoveBity);
     // A text that stands for no data bits changes nothing: once the field is left it shows
@@ -144,15 +149,15 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
     CB_TypStanice->setInsertPolicy(QComboBox::NoInsert);
     CB_TypStanice->addItems(
         {TextTypuStanice(TTypStanice::tsNTS350), TextTypuStanice(TTypStanice::tsNTS660)});
-    CB_TypStanice->setGeometry(100, 376, 173, 24);
+    CB_TypStanice->setGeometry(100, 376, 173 + kPosun, 24);
     L_TypStanice->setBuddy(CB_TypStanice);
 
-    Tl_Uloz =
-        Tlacitko(this, "Tl_Uloz", "&Ulož", " Zavření okna s uložením parametrů", QPoint(53, 440));
+    Tl_Uloz = Tlacitko(this, "Tl_Uloz", "&Ulož", " Zavření okna s uložením parametrů",
+                       QPoint(53 + kPosun / 2, 440));
     Tl_Uloz->setDefault(true);
     connect(Tl_Uloz, &QPushButton::clicked, this, &QDialog::accept);
-    Tl_Zpet =
-        Tlacitko(this, "Tl_Zpet", "&Zpět", " Zavření okna bez uložení parametrů", QPoint(153, 440));
+    Tl_Zpet = Tlacitko(this, "Tl_Zpet", "&Zpět", " Zavření okna bez uložení parametrů",
+                       QPoint(153 + kPosun / 2, 440));
     connect(Tl_Zpet, &QPushButton::clicked, this, &QDialog::reject);
 
     G_Parita->SetItemIndex(IndexParity(driver_.Parity()));
@@ -187,8 +192,10 @@ void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {
         TFormComConfig dialog(hlavniOkno, driver);
         if (dialog.exec() == QDialog::Accepted)
             dialog.PouzijNastaveni();
-    } catch (const std::exception&) {
-        UkazZpravu(hlavniOkno, ZpravaDruhu(TDruhZpravy::Chyba,
-                                           ZCp1250(TextChybaPortu(driver.Port().ComNumber()))));
+    } catch (const std::exception& chyba) {
+        UkazZpravu(hlavniOkno,
+                   ZpravaDruhu(TDruhZpravy::Chyba,
+                               ZCp1250(TextChybyOtevreni(
+                                   "COM" + std::to_string(driver.Port().ComNumber()), chyba))));
     }
 }

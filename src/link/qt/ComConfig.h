@@ -4,6 +4,7 @@
 #pragma once
 
 #include "serial/SpPortStates.h"
+#include "serial/qt/SpPortControls.h"
 
 #include <QAbstractSpinBox>
 #include <QDialog>
@@ -38,10 +39,12 @@ class TFormComConfig : public QDialog {
 public:
     // Closes the driver's port (so that the port list can probe it like any other), binds the
     // port list to it and fills the controls from the driver. `probe` tells the port list
-    // each port's state (the screenshots show a machine of their own).
+    // each port's state and `describer` its device (the screenshots show a machine of their
+    // own).
     TFormComConfig(
         QWidget* parent, TComDriver& driver,
-        TSpPortProbe probe = [](int n) { return SpProbePort(n); });
+        TSpPortProbe probe = [](int n) { return SpProbePort(n); },
+        TSpPortDescriber describer = [](int count) { return SpPopisyPortu(count); });
     ~TFormComConfig() override;
 
     // What "&Ulož" stands for, in this order: the port number the list chose, parity, stop

@@ -12,7 +12,10 @@ TSpOpenError SpChybaOtevreniPosix(int chyba) {
     case ENOTDIR: // a path through something that is no folder
     case EIO:     // a device that is going away
         return TSpOpenError::NotFound;
-    default: // EACCES, EPERM (no access), EBUSY, and whatever else keeps the device from us
+    case EACCES: // the device file's permissions: typically not in the group that owns it
+    case EPERM:
+        return TSpOpenError::NoAccess;
+    default: // EBUSY, and whatever else keeps the device from us
         return TSpOpenError::Busy;
     }
 }

@@ -6,13 +6,16 @@
 #include <QEvent>
 #include <QPalette>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <algorithm>
 
 TSpPortRadioGroup::TSpPortRadioGroup(QWidget* owner, int16_t maxComPorts, TSpPortCtlOptions options,
-                                     TSpPortProbe probe)
-    : TSkupinaVoleb(QString(), owner), probe_(std::move(probe)), maxComPorts_(maxComPorts),
-      options_(options) {
+                                     TSpPortProbe probe, TSpPortDescriber describer)
+    : TSkupinaVoleb(QString(), owner), probe_(std::move(probe)), describer_(std::move(describer)),
+      hledani_(new QTimer(this)), maxComPorts_(maxComPorts), options_(options) {
+    hledani_->setInterval(1000);
+    connect(hledani_, &QTimer::timeout, this, &TSpPortRadioGroup::Prohledej);
     UpdateItems(false, false);
     SetItemIndex(comNumber_ - 1);
 }
@@ -54,6 +57,7 @@ TSpPortState TSpPortRadioGroup::ItemState(int index) const {
 
 void TSpPortRadioGroup::FillItems(bool force) {
     const int count = std::max<int>(maxComPorts_, 0);
+    popisy_ = Popisy(count);
     if (!force && Pocet() == count)
         return;
     QStringList captions;
@@ -82,7 +86,11 @@ void TSpPortRadioGroup::UpdateItems(bool force, bool recheck) {
         QRadioButton* button = Tlacitko(i);
         button->setEnabled(look.Enabled);
         button->setPalette(look.Grey ? grey : normal);
-        button->setToolTip(ZCp1250(SpPortHint(i + 1)));
+        const TSpPopisPortu& popis = popisy_[static_cast<size_t>(i)];
+        // The device and the adapter's name are no accelerators.
+        button->setText(ZCp1250(SpPortCaption(i + 1)) + "   " +
+                        ZCp1250(SpPopisekPortu(popis, state)).replace("&", "&&"));
+        button->setToolTip(ZCp1250(SpPortHint(popis)));
     }
 }
 
@@ -100,6 +108,33 @@ void TSpPortRadioGroup::Click(int index) {
         throw;
     }
     UpdateItems(false, true);
+}
+
+std::vector<TSpPopisPortu> TSpPortRadioGroup::Popisy(int count) const {
+    std::vector<TSpPopisPortu> popisy;
+    try {
+        popisy = describer_(count);
+    } catch (...) {
+        // An unreadable settings file: the numbers without devices rather than no list (and
+        // never an exception out of the timer).
+    }
+    popisy.resize(static_cast<size_t>(count));
+    return popisy;
+}
+
+void TSpPortRadioGroup::Prohledej() {
+    if (Popisy(static_cast<int>(popisy_.size())) != popisy_)
+        UpdateItems(false, true);
+}
+
+void TSpPortRadioGroup::showEvent(QShowEvent* event) {
+    TSkupinaVoleb::showEvent(event);
+    hledani_->start();
+}
+
+void TSpPortRadioGroup::hideEvent(QHideEvent* event) {
+    TSkupinaVoleb::hideEvent(event);
+    hledani_->stop();
 }
 
 void TSpPortRadioGroup::changeEvent(QEvent* event) {

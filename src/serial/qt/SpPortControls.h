@@ -1,25 +1,35 @@
 // The port list: a radio group of the ports COM1 .. COM<MaxComPorts> that shows which of
 // them exist or are held by another program, and selects the port of a bound serial port
-// component. A click switches the bound port's number at once and probes every port again.
+// component. Each item names the device its number stands for and, where the system knows it,
+// the adapter. A click switches the bound port's number at once and probes every port again;
+// while the list is shown it looks for adapters that come or go once a second.
 #pragma once
 
+#include "serial/SpDevices.h"
 #include "serial/SpPortStates.h"
 #include "ui/SkupinaVoleb.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
+class QTimer;
 class TSpComPort;
+
+// What COM1 .. COM<count> stand for (tests and the screenshots give their own).
+using TSpPortDescriber = std::function<std::vector<TSpPopisPortu>(int count)>;
 
 class TSpPortRadioGroup : public TSkupinaVoleb {
     Q_OBJECT
 public:
     // Builds the items with one probe of every port, as a group that has just been loaded
-    // with these settings. `probe` tells each port's state (tests give their own).
+    // with these settings. `probe` tells each port's state, `describer` the device behind
+    // each number (tests give their own).
     explicit TSpPortRadioGroup(
         QWidget* owner = nullptr, int16_t maxComPorts = 4,
         TSpPortCtlOptions options = {pcCheckExist},
-        TSpPortProbe probe = [](int n) { return SpProbePort(n); });
+        TSpPortProbe probe = [](int n) { return SpProbePort(n); },
+        TSpPortDescriber describer = [](int count) { return SpPopisyPortu(count); });
 
     // The bound port; it must outlive the binding (bind nullptr before it goes). Binding a
     // port selects its number.
@@ -47,13 +57,24 @@ public:
     // switched to that number; finally (also when that raised) every port is probed again.
     void Click(int index) override;
 
+    // Looks again which device each number stands for; when that changed (an adapter came,
+    // went or was given a number), every port is probed again. The timer calls it.
+    void Prohledej();
+    QTimer* CasovacHledani() const { return hledani_; }
+
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FillItems(bool force);
+    std::vector<TSpPopisPortu> Popisy(int count) const;
 
     TSpPortProbe probe_;
+    TSpPortDescriber describer_;
+    std::vector<TSpPopisPortu> popisy_;
+    QTimer* hledani_;
     TSpComPort* comPort_ = nullptr;
     uint16_t comNumber_ = 0;
     int16_t maxComPorts_;

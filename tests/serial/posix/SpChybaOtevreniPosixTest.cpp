@@ -10,8 +10,8 @@ TEST(SpChybaOtevreniPosix, EveryErrnoOfOpenIsAMissingOrAnUnavailableDevice) {
         {0, TSpOpenError::None},           {ENOENT, TSpOpenError::NotFound},
         {ENODEV, TSpOpenError::NotFound},  {ENXIO, TSpOpenError::NotFound},
         {ENOTDIR, TSpOpenError::NotFound}, {EIO, TSpOpenError::NotFound},
-        {EACCES, TSpOpenError::Busy}, // not in group dialout: the device is there
-        {EPERM, TSpOpenError::Busy},       {EBUSY, TSpOpenError::Busy},
+        {EACCES, TSpOpenError::NoAccess}, // not in group dialout: the device is there
+        {EPERM, TSpOpenError::NoAccess},   {EBUSY, TSpOpenError::Busy},
         {EAGAIN, TSpOpenError::Busy},      {EMFILE, TSpOpenError::Busy},
     };
     for (const auto& [chyba, vysledek] : tabulka)

@@ -20,7 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // The port side and the peer side of each pair (tests/windows/CMakeLists.txt starts the relay).
-constexpr std::array<std::pair<int, int>, 2> kPary{{{21, 22}, {23, 24}}};
+constexpr std::array<std::pair<int, int>, 3> kPary{{{21, 22}, {23, 24}, {25, 26}}};
 constexpr int kChybejici = 300; // beyond the ports the prefix maps: no such device at all
 
 std::mutex gPoolLock;

@@ -3,6 +3,8 @@
 // and the sim binary, as processes.
 #include "conversion/Soubory.h"
 #include "serial/SimProces.h"
+#include "serial/SpBackend.h"
+#include "serial/posix/FalesnaSlozkaZarizeni.h"
 
 #include "Cli.h"
 #include "PocitadloBajtu.h"
@@ -303,6 +305,32 @@ TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
     }
 }
 
+TEST_F(LinkaCli, PortsListsEveryNumberWithItsDeviceStateAndName) {
+    TFalesnaSlozkaZarizeni dev;
+    const std::string slozka = TFalesnaSlozkaZarizeni::Slozka().string();
+    dev.Pripoj("ttyUSB0", "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    TSimStanice drzena;
+    const auto jinyProgram = SpCreateBackend();
+    ASSERT_EQ(jinyProgram->Open(drzena.Cesta()), TSpOpenError::None);
+    Mapuj(3, drzena.Cesta());
+    for (int n = 5; n <= 10; ++n)
+        Mapuj(n, "");
+
+    const TBeh beh = Spust("ports", {});
+    EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+    std::vector<std::string> radky;
+    std::istringstream vystup(beh.Vystup);
+    for (std::string radek; std::getline(vystup, radek);)
+        radky.push_back(radek);
+    ASSERT_EQ(radky.size(), 11u) << beh.Vystup;
+    EXPECT_EQ(radky[0], "Port\tZařízení\tStav\tNázev");
+    EXPECT_EQ(radky[1], "COM1\t" + (slozka_ / "chybi-com1").string() + "\tchybí\t");
+    EXPECT_EQ(radky[3], "COM3\t" + drzena.Cesta() + "\tobsazený\t");
+    EXPECT_EQ(radky[5], "COM5\t" + slozka + "/ttyUSB0\tvolný\tFTDI FT232R USB UART");
+    EXPECT_EQ(radky[6], "COM6\t\tchybí\t");
+    jinyProgram->Close();
+}
+
 TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
     const std::string chybi = (slozka_ / "zadne-zarizeni").string();
     TBeh beh = Spust("download", {"--device", chybi, "-o", (slozka_ / "d.sdt").string()});
@@ -344,6 +372,50 @@ TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
     }
     EXPECT_EQ(Spust("send", {"--help"}).Status, 0);
     EXPECT_NE(Spust("download", {"--help"}).Vystup.find("--stop-bits"), std::string::npos);
+}
+
+TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
+    const std::string data = "11=1 81=1.0\r\n";
+    {
+        TSimStanice stanice(Rychla());
+        std::thread hra([&] {
+            ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
+            std::this_thread::sleep_for(100ms);
+            stanice.PosliHned(data + kKonec);
+        });
+        const TBeh beh = Spust("download", {"--device", stanice.Cesta(), "-o", "-"});
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << beh.Chyby;
+        // Beside the settings file unless --log says otherwise.
+        const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
+        EXPECT_NE(log.find(Cz("Příkaz: načtení dat\nTyp stanice: NTS-660\nPort: ") +
+                           stanice.Cesta() + Cz("\nLinka: 9600 Bd, parita None, 8 datových bitů")),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find("->PC    16 B | 31 31 3D 31 20 38 31 3D 31 2E 30 0D 0A 04 0D 0A | "
+                           "11=1 81=1.0....."),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 0 B, přijato 16 B")), std::string::npos);
+    }
+    ZapisSoubor(slozka_ / "t.txt", "A\r\nB\r\nC\r\n");
+    for (const fs::path& log : {slozka_ / "muj.log", slozka_ / "neni" / "muj.log"}) {
+        TSimStanice stanice(Rychla());
+        std::string prijato;
+        std::thread hra([&] { prijato = PrijmiZapis(stanice); });
+        const TBeh beh = Spust("send", {"--device", stanice.Cesta(), "--log", log.string(),
+                                        (slozka_ / "t.txt").string()});
+        hra.join();
+        EXPECT_EQ(beh.Status, 0) << "a record that cannot be written fails nothing" << beh.Chyby;
+        EXPECT_EQ(prijato, "A\r\nB\r\nC\r\n\x04\r\n");
+    }
+    const std::string log = NactiSoubor(slozka_ / "muj.log");
+    EXPECT_NE(log.find(Cz("řádků: 3")), std::string::npos) << log;
+    for (const char* radek :
+         {"PC->     3 B | 41 0D 0A", "->PC     2 B | 13 11", "PC->     1 B | 04",
+          "->PC     3 B | 4F 4B 13", "PC->     2 B | 0D 0A"})
+        EXPECT_NE(log.find(radek), std::string::npos) << radek;
+    EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 12 B, přijato 9 B")), std::string::npos);
 }
 
 TEST_F(LinkaCli, SendsPointsAndCodesAsTheBuildersMakeThem) {

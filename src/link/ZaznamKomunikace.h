@@ -1,0 +1,47 @@
+// The record of one conversation with the instrument, kept in memory while it runs: each
+// direction's bytes with their time since the start, and at the end one text for the log.
+// Bounded: only the first and the last kKraj bytes are kept with their times, the bytes between
+// are counted, so a large download costs no more than a small one and never pushes the records
+// before it out of the log.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TZaznamKomunikace {
+public:
+    static constexpr std::size_t kKraj = 8192;
+
+    // Starts a record; `zahlavi` (cp1250 lines, each ended by "\n") heads it after the time.
+    void Zacni(const std::string& zahlavi);
+    bool Bezi() const { return bezi_; }
+    // Bytes written to the instrument (odeslano) or received from it.
+    void Pridej(bool odeslano, std::string_view bajty);
+    // The whole record, ended by the line that says how the command ended; the record stops.
+    std::string Ukonci(const std::string& konec);
+
+private:
+    struct TUsek {
+        bool Odeslano;
+        std::chrono::steady_clock::duration Cas;
+        std::string Bajty;
+    };
+    void PridejNaKonec(TUsek usek);
+    static void Vypis(std::string& text, const TUsek& usek);
+
+    bool bezi_ = false;
+    std::chrono::steady_clock::time_point start_;
+    std::string zahlavi_;
+    std::vector<TUsek> zacatek_;
+    std::size_t bajtuZacatku_ = 0;
+    std::deque<TUsek> konec_;
+    std::size_t bajtuKonce_ = 0;
+    std::uint64_t vynechano_ = 0;
+    std::uint64_t odeslano_ = 0;
+    std::uint64_t prijato_ = 0;
+};

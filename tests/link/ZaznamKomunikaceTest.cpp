@@ -1,0 +1,56 @@
+// The conversation record: bounded in memory and on disk, and never a reason to fail.
+#include "link/ZaznamKomunikace.h"
+#include "link/SouborZaznamu.h"
+
+#include "common/Cp1250.h"
+#include "conversion/Soubory.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+TEST(ZaznamKomunikace, ALargeDownloadKeepsItsFirstAndLastBytesAndTheirCount) {
+    TZaznamKomunikace z;
+    z.Zacni("Port: COM5\n");
+    z.Pridej(true, std::string("AB\r\n"));
+    std::string data;
+    for (int i = 0; i < 100000; ++i)
+        data += static_cast<char>('a' + i % 26);
+    for (size_t i = 0; i < data.size(); i += 700)
+        z.Pridej(false, std::string_view(data).substr(i, 700));
+    z.Pridej(false, std::string("\x04\r\n"));
+    const std::string text = z.Ukonci("hotovo");
+    EXPECT_FALSE(z.Bezi());
+    EXPECT_EQ(text.rfind("=== ", 0), 0u);
+    EXPECT_NE(text.find("Port: COM5\n"), std::string::npos);
+    EXPECT_NE(text.find("PC->     4 B | 41 42 0D 0A"), std::string::npos) << "hex";
+    EXPECT_NE(text.find("| AB..\n"), std::string::npos) << "printable";
+    EXPECT_NE(text.find("->PC   700 B | 61 62 63"), std::string::npos) << "the first receipt";
+    EXPECT_NE(text.find("->PC     3 B | 04 0D 0A"), std::string::npos) << "the last receipt";
+    const size_t vynechano = 100000 + 3 - 2 * TZaznamKomunikace::kKraj + 4;
+    EXPECT_NE(text.find(Cz("vynecháno ") + std::to_string(vynechano) + Cz(" bajtů")),
+              std::string::npos);
+    EXPECT_NE(text.find(Cz("Konec: hotovo; odesláno 4 B, přijato 100003 B\n")), std::string::npos);
+    EXPECT_LT(text.size(), 12 * TZaznamKomunikace::kKraj) << "bounded, whatever came";
+    EXPECT_EQ(z.Ukonci("znovu"), "") << "a record ends once";
+}
+
+class SouborZaznamu : public TSlozkaTestu {};
+
+TEST_F(SouborZaznamu, KeepsTheLastRecordsWithOneOlderFileAndNeverRaises) {
+    const fs::path log = slozka_ / "Merivox-komunikace.log";
+    const std::string zaznam(300, 'x');
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(PripojZaznam(log, zaznam, 1000));
+    EXPECT_EQ(fs::file_size(log), 900u);
+    EXPECT_FALSE(fs::exists(slozka_ / "Merivox-komunikace.log.1"));
+    ASSERT_TRUE(PripojZaznam(log, std::string(300, 'y'), 1000));
+    EXPECT_EQ(NactiSoubor(log), std::string(300, 'y'));
+    EXPECT_EQ(NactiSoubor(slozka_ / "Merivox-komunikace.log.1"), zaznam + zaznam + zaznam);
+    ASSERT_TRUE(PripojZaznam(log, std::string(900, 'z'), 1000));
+    EXPECT_EQ(NactiSoubor(slozka_ / "Merivox-komunikace.log.1"), std::string(300, 'y'))
+        << "only one older file";
+
+    EXPECT_FALSE(PripojZaznam(slozka_ / "neni" / "x.log", zaznam));
+    EXPECT_FALSE(PripojZaznam(slozka_, zaznam)) << "a folder in the way";
+}
