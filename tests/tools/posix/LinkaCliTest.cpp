@@ -380,7 +380,7 @@ TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
         TSimStanice stanice(Rychla());
         std::thread hra([&] {
             ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
-            std::this_thread::sleep_for(100ms);
+            ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
             stanice.PosliHned(data + kKonec);
         });
         const TBeh beh = Spust("download", {"--device", stanice.Cesta(), "-o", "-"});
