@@ -11,6 +11,7 @@
 #include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -101,6 +102,28 @@ TEST(SpBackendPosix, APurgeOfTheOutputKeepsWhatAPseudoTerminalWasGiven) {
         ASSERT_EQ(device->Write(konec, 2, vzbuzen), 2);
         ASSERT_TRUE(device->Purge(SpPurge::TxAbort | SpPurge::TxClear));
         ASSERT_EQ(linka->Prijmi(5s, 2), "\r\n") << "write " << i;
+    }
+}
+
+// The event thread moves arriving bytes from the device into its queue while the status is
+// asked: a byte is counted in one place or the other, never in both.
+TEST(SpBackendPosix, TheInputCountSeesEachByteOnceWhileItMovesIntoTheQueue) {
+    auto linka = VytvorTestLinku();
+    TSpComPortCore core;
+    core.ApplyDCB(Dcb(9600));
+    ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
+    for (int kolo = 0; kolo < 1000; ++kolo) {
+        ASSERT_TRUE(linka->Posli("0123456789"));
+        const auto limit = std::chrono::steady_clock::now() + 10s;
+        uint32_t n = 0;
+        do { // asked as often as possible while the bytes arrive
+            n = core.QueryStatus().InQueue;
+            ASSERT_LE(n, 10u) << "round " << kolo;
+            std::this_thread::yield(); // the system's own push of the bytes needs a turn
+        } while (n < 10 && std::chrono::steady_clock::now() < limit);
+        ASSERT_EQ(n, 10u);
+        uint8_t b[10];
+        ASSERT_EQ(core.ReadData(b, 10), 10);
     }
 }
 
