@@ -119,7 +119,7 @@ TEST(SpBackendPosix, TheInputCountSeesEachByteOnceWhileItMovesIntoTheQueue) {
         do { // asked as often as possible while the bytes arrive
             n = core.QueryStatus().InQueue;
             ASSERT_LE(n, 10u) << "round " << kolo;
-            std::this_thread::yield(); // the system's own push of the bytes needs a turn
+            std::this_thread::yield(); // the event thread gets its turn
         } while (n < 10 && std::chrono::steady_clock::now() < limit);
         ASSERT_EQ(n, 10u);
         uint8_t b[10];
