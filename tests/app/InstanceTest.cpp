@@ -4,7 +4,6 @@
 #include "app/Zaklad.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
@@ -61,11 +60,8 @@ TEST(Instance, TwoCopiesOfTheProgram) {
     Spust(prvni, slozka.path());
     // The first copy listens once its main window exists.
     const QString zprava = slozka.filePath(kJmenoZpravyObnoveni);
-    QElapsedTimer cas;
-    cas.start();
-    while (!QFileInfo::exists(zprava) && prvni.state() != QProcess::NotRunning &&
-           cas.elapsed() < 10000)
-        QTest::qWait(20);
+    QTest::qWaitFor(
+        [&] { return QFileInfo::exists(zprava) || prvni.state() == QProcess::NotRunning; }, 10000);
     ASSERT_TRUE(QFileInfo::exists(zprava)) << prvni.readAllStandardError().toStdString();
 
     QProcess druhy;

@@ -1,4 +1,5 @@
 #include "common/Cesty.h"
+#include "OddeleniTestu.h"
 
 #include "common/Cp1250.h"
 #include "common/Slozky.h"
@@ -10,7 +11,7 @@
 namespace fs = std::filesystem;
 
 TEST(Cesty, CzechNameMeansTheSameFileOnEverySystem) {
-    const fs::path base = fs::temp_directory_path() / "merivox-cesty";
+    const fs::path base = OddelTestyOdZarizeni() / "merivox-cesty";
     fs::remove_all(base);
     const fs::path folder = base / CestaZTextu(Cz("Měření Žďár"));
     fs::create_directories(folder);
@@ -30,14 +31,14 @@ TEST(Slozky, ProgramFolderAndSettingsFileBesideIt) {
     // The build folder is writable, so the settings file sits beside the program.
     PrepisCestuNastaveni({});
     EXPECT_EQ(CestaNastaveni(), SlozkaProgramu() / "Merivex.ini");
-    const fs::path elsewhere = fs::temp_directory_path() / "merivox-other.ini";
+    const fs::path elsewhere = OddelTestyOdZarizeni() / "merivox-other.ini";
     PrepisCestuNastaveni(elsewhere);
     EXPECT_EQ(CestaNastaveni(), elsewhere);
-    PrepisCestuNastaveni({});
+    PrepisCestuNastaveni(NastaveniTestu());
 }
 
 TEST(Slozky, InstalledCopyIsKnownByItsPlaceBesideShareMerivox) {
-    const fs::path prefix = fs::temp_directory_path() / "merivox-instalace" / "usr";
+    const fs::path prefix = OddelTestyOdZarizeni() / "merivox-instalace" / "usr";
     fs::remove_all(prefix.parent_path());
     fs::create_directories(prefix / "bin");
     fs::create_directories(prefix / "lib" / "merivox");
@@ -55,7 +56,7 @@ TEST(Slozky, InstalledCopyIsKnownByItsPlaceBesideShareMerivox) {
 TEST(Slozky, AProgramFolderThatCannotBeWrittenSendsSettingsAndDataToTheUsersFolders) {
     // Not even an administrator can create a file below a plain file, on any system; Wine does
     // not enforce the folder permissions of "Program Files", so this stands in for them.
-    const fs::path base = fs::temp_directory_path() / "merivox-slozky";
+    const fs::path base = OddelTestyOdZarizeni() / "merivox-slozky";
     fs::remove_all(base);
     fs::create_directories(base / "Data");
     const fs::path zamcena = base / "soubor" / "Merivox";

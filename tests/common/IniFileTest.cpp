@@ -1,4 +1,5 @@
 #include "common/IniFile.h"
+#include "OddeleniTestu.h"
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
@@ -18,7 +19,7 @@ protected:
     void SetUp() override {
         // Czech letters in the folder: the file must be found and named right on every system.
         // One folder per test and no shared parent: ctest runs the cases side by side.
-        dir_ = fs::temp_directory_path() / fs::path(u8"merivox-ini-měření-");
+        dir_ = OddelTestyOdZarizeni() / fs::path(u8"merivox-ini-měření-");
         dir_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(dir_);
         fs::create_directories(dir_);

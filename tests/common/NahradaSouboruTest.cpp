@@ -1,6 +1,7 @@
 // The one file replacement on every system (also the Windows build under Wine): the old file
 // stays whole until the new one is complete, and nothing of a failed save is left behind.
 #include "common/NahradaSouboru.h"
+#include "OddeleniTestu.h"
 
 #include <gmock/gmock.h>
 
@@ -14,7 +15,7 @@ using ::testing::ElementsAre;
 class NahradaSouboruTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        slozka_ = fs::temp_directory_path() / "merivox-nahrada-";
+        slozka_ = OddelTestyOdZarizeni() / "merivox-nahrada-";
         slozka_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(slozka_);
         fs::create_directories(slozka_);

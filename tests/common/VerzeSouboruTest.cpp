@@ -1,4 +1,5 @@
 #include "common/VerzeSouboru.h"
+#include "OddeleniTestu.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ protected:
                             "the system; a bare record in a data file is what only the "
                             "scanning reader of other systems finds";
 #endif
-        soubor_ = fs::temp_directory_path() /
+        soubor_ = OddelTestyOdZarizeni() /
                   ("merivox-verze-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     }
@@ -78,7 +79,7 @@ TEST_F(VerzeSouboruTest, FileWithoutRecordOrUnreadableGivesEmptyText) {
     Zapis("just some bytes without any version");
     EXPECT_EQ(VerzeSouboru(soubor_), "");
     EXPECT_EQ(VerzeSouboru(soubor_.string() + "-missing"), "");
-    EXPECT_EQ(VerzeSouboru(fs::temp_directory_path()), "") << "a folder";
+    EXPECT_EQ(VerzeSouboru(OddelTestyOdZarizeni()), "") << "a folder";
     // A key without the fixed part's signature is no record (the reader carries the key
     // itself as its search text); a record cut off by the end of the file neither.
     const std::string bezPodpisu = Zaznam(0x00050000, 0, 0x12345678);

@@ -1,6 +1,7 @@
 // Files for tests: a fresh folder per test, whole-file reading and writing.
 #pragma once
 
+#include "OddeleniTestu.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,7 +33,7 @@ protected:
         for (char& c : jmeno)
             if (c == '/')
                 c = '_';
-        slozka_ = std::filesystem::temp_directory_path() / jmeno;
+        slozka_ = OddelTestyOdZarizeni() / jmeno;
         std::filesystem::remove_all(slozka_);
         std::filesystem::create_directories(slozka_);
     }

@@ -1,6 +1,7 @@
 // What becomes of downloaded data outside their window: which commands bring the window, how
 // the bytes are split into lines, and how they are saved.
 #include "download/NactenaDataSoubor.h"
+#include "OddeleniTestu.h"
 
 #include "common/Cp1250.h"
 #include "common/Zpravy.h"
@@ -35,7 +36,7 @@ std::string Nacti(const fs::path& cesta) {
 class NactenaDataSouborTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        slozka_ = fs::temp_directory_path() /
+        slozka_ = OddelTestyOdZarizeni() /
                   ("merivox-download-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(slozka_);

@@ -150,9 +150,8 @@ TEST_F(CekamNaDataTest, AbortEndsTheShowingWithTrueAndTheLinkEndsItWithFalse) {
         dialog_.close();
         EXPECT_TRUE(dialog_.isVisible());
         const int prvni = animace->Krok();
-        for (int i = 0; i < 500 && animace->Krok() == prvni; ++i)
-            QTest::qWait(10);
-        EXPECT_NE(animace->Krok(), prvni) << "the animation runs";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return animace->Krok() != prvni; }, 10000))
+            << "the animation runs";
         kroku = 1;
         Tlacitko(&dialog_, "Tl_Prerusit")->click();
     });

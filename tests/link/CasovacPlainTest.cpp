@@ -1,10 +1,9 @@
 // The plain response timer: expiries on the loop's thread, nothing stale after a stop or a
 // restart, and none into a destroyed timer.
 #include "link/CasovacPlain.h"
-#include "serial/SpPlainSyncUi.h"
+#include "serial/SledovaneUi.h"
 
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -25,20 +24,20 @@ TEST(CasovacPlain, ExpiresRepeatedlyOnTheLoopsThread) {
 }
 
 TEST(CasovacPlain, AStopOrRestartDropsExpiriesAlreadyOnTheirWay) {
-    TSpPlainSyncUi ui;
+    TSledovaneUi ui;
     TCasovacPlain casovac(ui, 2ms);
     int pocet = 0;
     casovac.OnTimer = [&] {
         ++pocet;
     };
     casovac.Start();
-    std::this_thread::sleep_for(30ms); // expiries wait in the loop's queue
+    ASSERT_TRUE(ui.CekejNaPosted(2)); // expiries wait in the loop's queue
     casovac.Stop();
     ui.ProcessPosted();
     EXPECT_EQ(pocet, 0);
 
     casovac.Start();
-    std::this_thread::sleep_for(30ms);
+    ASSERT_TRUE(ui.CekejNaPosted(ui.Posted() + 2));
     casovac.SetInterval(10s);
     casovac.Start(); // a fresh interval: what was due before it does not count
     ui.ProcessPosted();
@@ -47,7 +46,7 @@ TEST(CasovacPlain, AStopOrRestartDropsExpiriesAlreadyOnTheirWay) {
 }
 
 TEST(CasovacPlain, AnExpiryLeftInTheQueueOutlivesItsTimerHarmlessly) {
-    TSpPlainSyncUi ui;
+    TSledovaneUi ui;
     int pocet = 0;
     {
         TCasovacPlain casovac(ui, 1ms);
@@ -55,7 +54,7 @@ TEST(CasovacPlain, AnExpiryLeftInTheQueueOutlivesItsTimerHarmlessly) {
             ++pocet;
         };
         casovac.Start();
-        std::this_thread::sleep_for(20ms);
+        ASSERT_TRUE(ui.CekejNaPosted(1));
     }
     ui.ProcessPosted();
     EXPECT_EQ(pocet, 0);

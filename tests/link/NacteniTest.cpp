@@ -1,7 +1,6 @@
 // Downloads through the real driver from the simulated station.
 #include "TestKomunikace.h"
 
-#include <atomic>
 #include <random>
 #include <thread>
 
@@ -106,16 +105,23 @@ TEST_F(NacteniTest, ASourceThatNeverStopsEndsAtTheLimitWithAMessageKeepingWhatCa
     Vytvor();
     driver->NejvetsiNacteni = 20000;
     const std::string kus(1000, 'x'); // no end mark, ever
-    std::atomic<bool> dost{false};
+    bool dost = false;                // under barieraLock
     cekani.PriUkazani = [&] {
         vysilac = std::jthread([&] {
             stanice->CekejNaPripojeni(5s);
-            while (!dost && stanice->PosliHned(kus))
-                std::this_thread::sleep_for(1ms);
+            // Each piece once the driver has reported the one before, until the driver is done.
+            const auto delka = static_cast<int64_t>(kus.size());
+            for (int64_t odeslano = delka; stanice->PosliHned(kus); odeslano += delka)
+                if (!CekejNaDriver([&] { return dost || prijato >= odeslano; }) || dost)
+                    break;
         });
     };
     driver->AddCommand(PrikazNacteni, "");
-    dost = true;
+    {
+        std::lock_guard lock(barieraLock);
+        dost = true;
+    }
+    bariera.notify_all();
     vysilac.join();
     ASSERT_EQ(konce.size(), 1u);
     EXPECT_FALSE(konce[0].preruseno) << "what came is handed on as a finished download";

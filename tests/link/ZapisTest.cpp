@@ -83,6 +83,8 @@ TEST_F(ZapisTest, ASilentStationEndsTheSendAtTheFourthExpiry) {
     EXPECT_FALSE(driver->Port().Active());
     EXPECT_EQ(driver->PocetPrikazu(), 0);
     EXPECT_EQ(prubeh, (std::vector<std::pair<int, int>>{{0, 2}}));
+    Vyprs(5);
+    EXPECT_EQ(konce.size(), 1u) << "the timer reports nothing after the end";
 }
 
 // A station that answers, but never with what ends the conversation, must not hold the send

@@ -1,9 +1,10 @@
 #include "serial/SimProces.h"
 
 #include <csignal>
+#include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -33,18 +34,22 @@ TSimProces::TSimProces(const std::vector<std::string>& argumenty) {
 }
 
 int TSimProces::Cekej(std::chrono::milliseconds limit) {
-    const auto konec = std::chrono::steady_clock::now() + limit;
-    while (pid_ > 0) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            pid_ = -1;
-            stav_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= konec)
+    if (pid_ <= 0)
+        return stav_;
+    // The process's descriptor becomes readable when it ends.
+    const int proces = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+    if (proces >= 0) {
+        pollfd p{proces, POLLIN, 0};
+        const int n = poll(&p, 1, static_cast<int>(limit.count()));
+        close(proces);
+        if (n == 0)
             return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    int status = 0;
+    if (waitpid(pid_, &status, 0) != pid_)
+        return -1;
+    pid_ = -1;
+    stav_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
     return stav_;
 }
 

@@ -63,10 +63,10 @@ TEST_F(BackendConformance, CarriesBytesBothWaysAndReportsTheirArrival) {
     ASSERT_TRUE(linka->Posli(dovnitr));
     ASSERT_TRUE(zaznam.CekejNa(TSpCoreEvent::ekLineEvents, SpLineEvent::RxChar));
     std::string prijato;
-    for (int i = 0; i < 500 && prijato.size() < dovnitr.size(); ++i) {
+    zaznam.CekejAz([&] {
         prijato += Precti(core);
-        std::this_thread::sleep_for(1ms);
-    }
+        return prijato.size() >= dovnitr.size();
+    });
     EXPECT_EQ(prijato, dovnitr);
     EXPECT_EQ(core.QueryStatus().InQueue, 0u);
     EXPECT_EQ(core.ReadData(reinterpret_cast<uint8_t*>(prijato.data()), 1), 0)
@@ -106,11 +106,9 @@ TEST_F(BackendConformance, AMissingDeviceIsAnInvalidPort) {
 }
 
 TEST_F(BackendConformance, PurgeInputDiscardsWhatArrived) {
-    core.SetEventCallback(nullptr);
     ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
     ASSERT_TRUE(linka->Posli("discard me"));
-    for (int i = 0; i < 1000 && core.QueryStatus().InQueue < 10; ++i)
-        std::this_thread::sleep_for(1ms);
+    zaznam.CekejAz([&] { return core.QueryStatus().InQueue >= 10; });
     ASSERT_EQ(core.QueryStatus().InQueue, 10u);
     EXPECT_TRUE(core.PurgeInput());
     EXPECT_EQ(core.QueryStatus().InQueue, 0u);
@@ -139,16 +137,22 @@ TEST_F(BackendConformance, NothingIsReportedAfterTheClose) {
         core.SetEventCallback(zaznamKola.Callback());
         ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
         std::atomic<bool> konec{false};
+        std::atomic<int> kusu{0};
         std::thread zdroj([&] {
             while (!konec) {
                 linka->Posli("0123456789");
-                std::this_thread::sleep_for(1ms);
+                ++kusu;
+                kusu.notify_all();
+                std::this_thread::sleep_for(1ms); // a peer that sends on its own schedule
             }
         });
         ASSERT_TRUE(zaznamKola.CekejNa(TSpCoreEvent::ekLineEvents, SpLineEvent::RxChar));
         core.ClosePort();
         zaznamKola.Uzavreno();
-        std::this_thread::sleep_for(50ms); // bytes keep arriving at the closed device
+        // Bytes keep arriving at the closed device: twenty more pieces.
+        const int poslano = kusu;
+        for (int k = kusu; k < poslano + 20; k = kusu)
+            kusu.wait(k);
         konec = true;
         zdroj.join();
         EXPECT_EQ(zaznamKola.PoUzavreni(), 0);

@@ -1,9 +1,9 @@
 // The port component as the link driver uses it, through a pseudo-terminal (or whatever the
 // system's TestLinka gives) mapped to COM ports in a settings file of the test's own.
 #include "serial/SpComPort.h"
+#include "serial/SledovaneUi.h"
 #include "serial/SpChyby.h"
 #include "serial/SpDevices.h"
-#include "serial/SpPlainSyncUi.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 struct ComPortTest : ::testing::Test {
     TTestNastaveni nastaveni;
-    TSpPlainSyncUi ui; // the test thread is the user-interface thread
+    TSledovaneUi ui; // the test thread is the user-interface thread
     std::unique_ptr<TTestLinka> linka = VytvorTestLinku();
     std::vector<std::string> deje;
 
@@ -232,16 +232,16 @@ TEST_F(ComPortTest, NoEventReachesTheProgramAfterClose) {
         poZavreni += zavreno ? 1 : 0;
     };
     port.Open();
+    const int predtim = ui.Posted();
     ASSERT_TRUE(linka->Posli("before"));
-    std::this_thread::sleep_for(30ms); // events wait, posted, for the user-interface thread
+    ASSERT_TRUE(ui.CekejNaPosted(predtim + 1)); // the event waits, posted, for this thread
     port.Close();
     zavreno = true;
-    ui.ProcessFor(50ms);
     port.Open(); // a call posted during the earlier opening must not run now either
-    ui.ProcessFor(50ms);
+    ui.ProcessPosted();
     port.Close();
-    linka->Posli("after"); // bytes reaching a closed port
-    ui.ProcessFor(50ms);
+    linka->Posli("after"); // bytes reaching a closed port: no thread is left to report them
+    ui.ProcessPosted();
     EXPECT_EQ(poZavreni, 0);
 }
 

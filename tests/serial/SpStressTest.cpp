@@ -60,6 +60,7 @@ TEST(SpStress, CoreClosesWhileDataFlowAndThePollQueriesTheStatus) {
         ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
         const uint8_t ven[] = "ping\r\n";
         core.WriteData(ven, 6);
+        // The close comes at a random moment of the exchange: that is the stress.
         std::this_thread::sleep_for(std::chrono::microseconds(nahoda() % 1000));
         core.ClosePort();
         ASSERT_FALSE(core.Opened());

@@ -1,5 +1,5 @@
 #include "serial/SpSyncCall.h"
-#include "serial/SpPlainSyncUi.h"
+#include "serial/SledovaneUi.h"
 
 #include <atomic>
 #include <future>
@@ -15,7 +15,7 @@ namespace {
 constexpr auto Vecnost = std::chrono::hours(1);
 
 struct SyncCallTest : ::testing::Test {
-    TSpPlainSyncUi ui; // this thread is the user-interface thread
+    TSledovaneUi ui; // this thread is the user-interface thread
     TSpSyncCallTable table;
     SyncCallTest() { table.SetUi(&ui); }
     ~SyncCallTest() override { ui.ProcessPosted(); }
@@ -52,7 +52,7 @@ TEST_F(SyncCallTest, DisablingReleasesAWaitingWorkerAtOnce) {
     const int32_t id = table.RegisterSyncCall([&] { ++behy; });
     table.EnableSyncCall(id, true);
     auto vysledek = std::async(std::launch::async, [&] { return table.CallSync(id, Vecnost); });
-    std::this_thread::sleep_for(20ms); // the worker waits now (or is about to); nobody serves
+    EXPECT_TRUE(ui.CekejNaPosted(1)); // the worker waits now (or is about to); nobody serves
     table.EnableSyncCall(id, false);
     EXPECT_FALSE(vysledek.get());
     ui.ProcessPosted();

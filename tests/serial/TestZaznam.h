@@ -42,6 +42,24 @@ public:
             },
             limit);
     }
+    // True once `hotovo` holds. It is asked again each time the core reports anything, so it
+    // must be a condition whose change the core reports (bytes arriving or left waiting).
+    bool CekejAz(const std::function<bool()>& hotovo,
+                 std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+        const auto konec = std::chrono::steady_clock::now() + limit;
+        for (;;) {
+            size_t videno;
+            {
+                std::lock_guard lock(mutex_);
+                videno = udalosti_.size();
+            }
+            if (hotovo())
+                return true;
+            std::unique_lock lock(mutex_);
+            if (!zmena_.wait_until(lock, konec, [&] { return udalosti_.size() > videno; }))
+                return false;
+        }
+    }
     int Pocet(TSpCoreEvent kind, uint32_t bity = 0) {
         std::lock_guard lock(mutex_);
         int n = 0;

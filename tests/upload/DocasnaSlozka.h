@@ -2,6 +2,7 @@
 // the same test at once.
 #pragma once
 
+#include "OddeleniTestu.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +17,7 @@ class DocasnaSlozka : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        slozka_ = std::filesystem::temp_directory_path() /
+        slozka_ = OddelTestyOdZarizeni() /
                   (std::string("merivox-upload-") + info->test_suite_name() + "-" + info->name() +
                    "-" + std::to_string(std::random_device()()));
         std::filesystem::remove_all(slozka_);

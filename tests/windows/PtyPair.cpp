@@ -21,6 +21,7 @@
 #include <fstream>
 #include <poll.h>
 #include <string>
+#include <sys/syscall.h>
 #include <termios.h>
 #include <unistd.h>
 #include <vector>
@@ -205,10 +206,18 @@ int Stop(int argc, char** argv) {
     pid_t pid = 0;
     if (!(in >> pid) || pid <= 0)
         return 0; // not running
-    if (kill(pid, SIGTERM) != 0)
+    // Not our child, so not for waitpid: its process descriptor becomes readable when it ends.
+    const int proces = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (kill(pid, SIGTERM) != 0) {
+        if (proces >= 0)
+            close(proces);
         return 0;
-    for (int i = 0; i < 100 && kill(pid, 0) == 0; ++i)
-        usleep(50 * 1000);
+    }
+    if (proces >= 0) {
+        pollfd p{proces, POLLIN, 0};
+        poll(&p, 1, 5000);
+        close(proces);
+    }
     unlink(argv[2]);
     return 0;
 }

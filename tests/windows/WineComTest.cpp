@@ -6,6 +6,8 @@
 //
 // The fixture wine_ports (merivox-ptypair) joins COM5 and COM6 like a null-modem cable and makes
 // COM7 a line that hangs up when written to; COM8 has no pseudo-terminal behind it.
+#include "OddeleniTestu.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -462,6 +464,9 @@ TEST(WineSerialOpen, HangUpEndsAPendingReadAndFailsEverythingAfter) {
 
 // "--open N": open COM N and close it again; the exit code is 0 or the error code.
 int main(int argc, char** argv) {
+    // As in every test program: the serial layer's device names and the settings file lie in
+    // a fresh empty folder of this process's own.
+    OddelTestyOdZarizeni();
     if (argc == 3 && std::string(argv[1]) == "--open") {
         const HANDLE h = OpenPort(std::atoi(argv[2]));
         if (h == INVALID_HANDLE_VALUE)

@@ -166,9 +166,11 @@ public:
                 if (got > 0) {
                     mask |= SpLineEvent::RxChar & wanted;
                     hangUp = false; // take the rest first; the next wait sees the hang-up
-                } else if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
+                } else if (got < 0 && errno != EAGAIN && errno != EINTR) {
                     hangUp = true;
                 }
+                // Nothing read without a hang-up flag: a read on another thread took the
+                // bytes first (a raw terminal then reads 0); the line is still there.
             }
             if (hangUp) {
                 hungUp_ = true;
@@ -240,11 +242,13 @@ public:
     bool ClearError(uint32_t& errors, TSpComStat& status) override {
         errors = errors_.exchange(0);
         status = {};
-        int waiting = 0;
-        if (!hungUp_ && ioctl(fd_, FIONREAD, &waiting) == 0 && waiting > 0)
-            status.InQueue = static_cast<uint32_t>(waiting);
         {
+            // Both counts under the lock the event thread holds while it moves bytes from the
+            // device into the queue: otherwise bytes moved in between are counted twice.
             std::lock_guard lock(queueLock_);
+            int waiting = 0;
+            if (!hungUp_ && ioctl(fd_, FIONREAD, &waiting) == 0 && waiting > 0)
+                status.InQueue = static_cast<uint32_t>(waiting);
             if (queue_)
                 status.InQueue += static_cast<uint32_t>(queue_->Used());
         }
@@ -262,7 +266,9 @@ public:
                 queue_->Clear();
             ok = (tcflush(fd_, TCIFLUSH) == 0 || hungUp_) && ok;
         }
-        if (flags & (SpPurge::TxAbort | SpPurge::TxClear))
+        // A pseudo-terminal has no transmitter to hold bytes back: what was written is on its
+        // way to the other end, and a flush would throw away what that end has not read yet.
+        if ((flags & (SpPurge::TxAbort | SpPurge::TxClear)) && !pseudoTerminal_)
             ok = (tcflush(fd_, TCOFLUSH) == 0 || hungUp_) && ok;
         return ok;
     }

@@ -1,6 +1,7 @@
 // The file replacement where POSIX systems show what matters: permissions and links kept,
 // devices and pipes written into rather than replaced, and no temporary file left by a
 // signal that ends the program half way.
+#include "OddeleniTestu.h"
 #include "common/NahradaSouboru.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 class NahradaSouboruPosix : public ::testing::Test {
 protected:
     void SetUp() override {
-        slozka_ = fs::temp_directory_path() / "merivox-nahrada-posix-";
+        slozka_ = OddelTestyOdZarizeni() / "merivox-nahrada-posix-";
         slozka_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(slozka_);
         fs::create_directories(slozka_);

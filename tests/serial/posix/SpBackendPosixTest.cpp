@@ -1,5 +1,6 @@
 // What only the POSIX backend promises: a hang-up is reported once, the missing modem lines of a
 // pseudo-terminal are no failure, and rates termios does not have are refused.
+#include "serial/ObalZarizeni.h"
 #include "serial/SpBackend.h"
 #include "serial/SpChyby.h"
 #include "serial/SpComPortCore.h"
@@ -7,6 +8,7 @@
 #include "serial/TestLinka.h"
 #include "serial/TestZaznam.h"
 
+#include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
@@ -23,12 +25,32 @@ TSpDCB Dcb(uint32_t baud) {
     return d;
 }
 
+// The system's backend with the outcome of every wait of the event thread counted.
+std::atomic<int> gCekani{0};
+std::atomic<int> gCekaniBezCasu{0}; // waits that ended before their time with nothing to do
+
+class TPocitaneCekani final : public TObalZarizeni {
+public:
+    TSpWaitResult WaitEvent(std::chrono::milliseconds t, bool watchLine, uint32_t& mask) override {
+        const TSpWaitResult vysledek = b_->WaitEvent(t, watchLine, mask);
+        if (vysledek != TSpWaitResult::Timeout && mask == 0)
+            ++gCekaniBezCasu;
+        ++gCekani;
+        gCekani.notify_all();
+        return vysledek;
+    }
+};
+
+std::unique_ptr<TSpBackend> PocitaneCekani() {
+    return std::make_unique<TPocitaneCekani>();
+}
+
 } // namespace
 
 TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
     auto linka = VytvorTestLinku();
     TZaznamUdalosti zaznam;
-    TSpComPortCore core;
+    TSpComPortCore core(&PocitaneCekani);
     core.SetEventCallback(zaznam.Callback());
     core.SetTiming({.Poll = 10ms});
     core.ApplyDCB(Dcb(9600));
@@ -37,7 +59,13 @@ TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
     ASSERT_TRUE(zaznam.CekejNa(TSpCoreEvent::ekLineEvents, SpLineEvent::Rlsd));
     EXPECT_TRUE(core.QueryStatus().InQueue == 0);
     EXPECT_EQ(core.TakeLineErrors() & SpLineError::IoError, SpLineError::IoError);
-    std::this_thread::sleep_for(100ms); // ten poll intervals
+    // Ten more waits of the event thread: each one sat out its poll interval on the hung-up
+    // device instead of returning at once, and none reported anything new.
+    gCekaniBezCasu = 0;
+    const int zacatek = gCekani;
+    for (int n = gCekani; n < zacatek + 10; n = gCekani)
+        gCekani.wait(n);
+    EXPECT_EQ(gCekaniBezCasu, 0);
     EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekLineEvents), 1);
     EXPECT_EQ(zaznam.Pocet(TSpCoreEvent::ekInputWaiting), 0);
     uint8_t b[4];
@@ -58,6 +86,45 @@ TEST(SpBackendPosix, AReadTheSystemRefusesReturnsMinusOne) {
     ASSERT_TRUE(linka->Posli("ab"));
     device->Close();
     EXPECT_EQ(device->Read(b, 4), -1);
+}
+
+// A pseudo-terminal has no transmitter: what was written is on its way to the other end
+// already, and a purge of the output (as every close makes) must not take it back. The link
+// driver closes right after its last CR LF has gone out.
+TEST(SpBackendPosix, APurgeOfTheOutputKeepsWhatAPseudoTerminalWasGiven) {
+    auto linka = VytvorTestLinku();
+    auto device = SpCreateBackend();
+    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::None);
+    ASSERT_TRUE(device->SetState(Dcb(9600)));
+    const uint8_t konec[] = {'\r', '\n'};
+    for (int i = 0; i < 2000; ++i) {
+        bool vzbuzen = false;
+        ASSERT_EQ(device->Write(konec, 2, vzbuzen), 2);
+        ASSERT_TRUE(device->Purge(SpPurge::TxAbort | SpPurge::TxClear));
+        ASSERT_EQ(linka->Prijmi(5s, 2), "\r\n") << "write " << i;
+    }
+}
+
+// The event thread moves arriving bytes from the device into its queue while the status is
+// asked: a byte is counted in one place or the other, never in both.
+TEST(SpBackendPosix, TheInputCountSeesEachByteOnceWhileItMovesIntoTheQueue) {
+    auto linka = VytvorTestLinku();
+    TSpComPortCore core;
+    core.ApplyDCB(Dcb(9600));
+    ASSERT_TRUE(core.OpenPath(linka->Zarizeni()));
+    for (int kolo = 0; kolo < 1000; ++kolo) {
+        ASSERT_TRUE(linka->Posli("0123456789"));
+        const auto limit = std::chrono::steady_clock::now() + 10s;
+        uint32_t n = 0;
+        do { // asked as often as possible while the bytes arrive
+            n = core.QueryStatus().InQueue;
+            ASSERT_LE(n, 10u) << "round " << kolo;
+            std::this_thread::yield(); // the event thread gets its turn
+        } while (n < 10 && std::chrono::steady_clock::now() < limit);
+        ASSERT_EQ(n, 10u);
+        uint8_t b[10];
+        ASSERT_EQ(core.ReadData(b, 10), 10);
+    }
 }
 
 TEST(SpBackendPosix, LineFunctionsOnAPseudoTerminalSucceedDoingNothing) {

@@ -7,12 +7,14 @@
 #include "serial/posix/FalesnaSlozkaZarizeni.h"
 
 #include "Cli.h"
+#include "PocitadloBajtu.h"
 #include "SimStanice.h"
 
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/NahradaSouboru.h"
 #include "common/Zpravy.h"
+#include "serial/SpSyncCall.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
 
@@ -20,6 +22,8 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <future>
+#include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -102,6 +106,31 @@ std::string DratZapisu(const std::string& text) {
             ++i;
     }
     return drat + EOT + "\r\n";
+}
+
+// Barriers for a station thread beside merivox-cli run in-process. The CLI's loop runs posted
+// calls only while its download waits, after the port has been opened and its input purged:
+// a call posted to it has run once the station may send.
+bool CekejNaSmyckuCli() {
+    TSpSyncUi* smycka = TSpSyncCallTable::Global().Ui();
+    if (!smycka)
+        return false;
+    auto bezi = std::make_shared<std::promise<void>>();
+    std::future<void> probehlo = bezi->get_future();
+    smycka->Post([bezi] { bezi->set_value(); });
+    return probehlo.wait_for(10s) == std::future_status::ready;
+}
+
+// Polls the CLI's count of the bytes its driver has taken from the port: the CLI has no event
+// a thread beside it could wait on.
+bool CekejNaPrecteni(int64_t pocet) {
+    const auto konec = std::chrono::steady_clock::now() + 10s;
+    while (PrectenoBajtu() < pocet)
+        if (std::chrono::steady_clock::now() > konec)
+            return false;
+        else
+            std::this_thread::sleep_for(1ms);
+    return true;
 }
 
 class TZaznam : public TZpravy {
@@ -262,9 +291,11 @@ TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
         const std::string data = "11=1 81=1.0\r\n";
         std::thread hra([&] {
             ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
-            std::this_thread::sleep_for(100ms);
-            stanice.PosliHned(data + kKonec.substr(0, rez));
-            std::this_thread::sleep_for(100ms); // two receipts, not one
+            ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
+            const std::string prvni = data + kKonec.substr(0, rez);
+            stanice.PosliHned(prvni);
+            ASSERT_TRUE(CekejNaPrecteni(static_cast<int64_t>(prvni.size())))
+                << "two receipts, not one";
             stanice.PosliHned(kKonec.substr(rez));
         });
         const TBeh beh = Spust("download", {"--port", "3", "-o", "-"});
@@ -349,7 +380,7 @@ TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
         TSimStanice stanice(Rychla());
         std::thread hra([&] {
             ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
-            std::this_thread::sleep_for(100ms);
+            ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
             stanice.PosliHned(data + kKonec);
         });
         const TBeh beh = Spust("download", {"--device", stanice.Cesta(), "-o", "-"});
@@ -508,6 +539,8 @@ TEST_F(LinkaCli, CtrlCKeepsNothing) {
                         (slozka_ / "d.sdt").string()},
                        slozka_);
         ASSERT_TRUE(stanice.CekejNaPripojeni(10s));
+        // The station's start, then Ctrl+C while its bytes are on their way or taken. Whether
+        // the program has them yet does not change what must happen: nothing is kept.
         std::this_thread::sleep_for(100ms);
         stanice.PosliHned("11=1 81=1.0\r\n");
         std::this_thread::sleep_for(200ms);
