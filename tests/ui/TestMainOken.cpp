@@ -23,6 +23,10 @@ void FiltrHlaseni(QtMsgType druh, const QMessageLogContext& kontext, const QStri
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's messages on the test's output even where it would send them to the debugger (a
+    // Windows program without a console window, as under Wine), so that a failure that ends in
+    // qFatal says why.
+    qputenv("QT_FORCE_STDERR_LOGGING", "1");
     // Owner-only access, as a runtime folder must have. Static, so that it outlives the
     // single-instance lock that a test may take in it.
     static QTemporaryDir slozka;
