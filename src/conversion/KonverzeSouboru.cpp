@@ -28,7 +28,8 @@ struct TVstup {
 };
 
 TVstup PripravVstup(const fs::path& soubor) {
-    TVstup vstup{soubor};
+    TVstup vstup;
+    vstup.Soubor = soubor;
     std::error_code ec;
     const auto stav = fs::status(soubor, ec);
     if (ec || fs::is_regular_file(stav) || fs::is_directory(stav))

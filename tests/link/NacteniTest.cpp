@@ -80,9 +80,9 @@ TEST_F(NacteniTest, OneMegabyteArrivesByteExactWithRandomSplitsAndASlowReader) {
     }
     kusy.push_back(KonecDat);
     Vytvor();
-    int prijmu = 0;
+    int hlaseni = 0;
     driver->OnPrubehNacteni = [&](TComDriver&, int64_t) {
-        if (++prijmu % 7 == 0)
+        if (++hlaseni % 7 == 0)
             std::this_thread::sleep_for(3ms); // the user-interface thread is busy now and then
     };
     cekani.PriUkazani = [&] {
