@@ -2,15 +2,41 @@
 
 #include <algorithm>
 #include <cctype>
-#include <regex>
+#include <string_view>
+
+namespace {
+
+bool JsouCislice(std::string_view text, bool sestnactkove) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [&](unsigned char c) {
+        return sestnactkove ? std::isxdigit(c) : std::isdigit(c);
+    });
+}
+
+// Cuts `pripona` and the digits after it off the end of `text`, when something stays before it.
+void OdeberPriponu(std::string_view& text, std::string_view pripona, bool sestnactkove) {
+    const auto kde = text.rfind(pripona);
+    if (kde != std::string_view::npos && kde > 0 &&
+        JsouCislice(text.substr(kde + pripona.size()), sestnactkove))
+        text.remove_suffix(text.size() - kde);
+}
+
+} // namespace
 
 std::string SpNazevZOdkazu(const std::string& jmenoOdkazu) {
-    // usb-<vendor>_<model>[_<serial>]-if<nn>[-port<n>], as udev makes them.
-    static const std::regex tvar(R"(^(usb|pci|platform)-(.+?)(-if[0-9a-fA-F]+)?(-port\d+)?$)");
-    std::smatch m;
-    if (!std::regex_match(jmenoOdkazu, m, tvar))
+    // usb-<vendor>_<model>[_<serial>][-if<nn>][-port<n>], as udev makes them.
+    std::string_view zbytek = jmenoOdkazu;
+    bool znamaSbernice = false;
+    for (std::string_view sbernice : {"usb-", "pci-", "platform-"})
+        if (zbytek.substr(0, sbernice.size()) == sbernice) {
+            zbytek.remove_prefix(sbernice.size());
+            znamaSbernice = true;
+            break;
+        }
+    if (!znamaSbernice || zbytek.empty())
         return {};
-    std::string nazev = m[2].str();
+    OdeberPriponu(zbytek, "-port", false);
+    OdeberPriponu(zbytek, "-if", true);
+    std::string nazev(zbytek);
     // A serial number is one last word holding a digit; a model's last word seldom does.
     const auto posledni = nazev.rfind('_');
     if (posledni != std::string::npos) {

@@ -60,7 +60,7 @@ TEST(Instance, TwoCopiesOfTheProgram) {
     Spust(prvni, slozka.path());
     // The first copy listens once its main window exists.
     const QString zprava = slozka.filePath(kJmenoZpravyObnoveni);
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] { return QFileInfo::exists(zprava) || prvni.state() == QProcess::NotRunning; }, 10000);
     ASSERT_TRUE(QFileInfo::exists(zprava)) << prvni.readAllStandardError().toStdString();
 

@@ -184,7 +184,7 @@ TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
 // A real warning box is modal: the mouse release that arrives while it stands is lost, so a
 // warning raised by the press itself would swallow every click on a closing button.
 TEST_F(OknaKonverzeTest, AClickOnAClosingButtonClosesTheDialogWithAnEmptyMark) {
-    for (const auto [tlacitko, formaKonverze, vysledek] :
+    for (const auto& [tlacitko, formaKonverze, vysledek] :
          {std::tuple{"B_Uloz", false, QDialog::Accepted},
           {"B_Zpet", false, QDialog::Rejected},
           {"B_Uloz", true, QDialog::Accepted}}) {

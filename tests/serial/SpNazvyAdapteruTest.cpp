@@ -13,7 +13,11 @@ TEST(SpNazvyAdapteru, NamesFromLinksFriendlyNamesAndKeys) {
     EXPECT_EQ(SpNazevZOdkazu("usb-Arduino__www.arduino.cc__0043_7583335303535-if00"),
               "Arduino www.arduino.cc 0043");
     EXPECT_EQ(SpNazevZOdkazu("usb-FTDI_FT232R-if00"), "FTDI FT232R") << "one word is the model";
+    EXPECT_EQ(SpNazevZOdkazu("pci-Intel_Serial-port2"), "Intel Serial");
+    EXPECT_EQ(SpNazevZOdkazu("usb-Vendor_Box-ifzz"), "Vendor Box-ifzz") << "no interface";
+    EXPECT_EQ(SpNazevZOdkazu("usb--if00"), "-if00") << "nothing but a suffix is the name";
     EXPECT_EQ(SpNazevZOdkazu("ttyUSB0"), "");
+    EXPECT_EQ(SpNazevZOdkazu("usb-"), "");
 
     // SetupAPI's friendly name ends with the port it has now.
     EXPECT_EQ(SpNazevZPopisu("USB Serial Port (COM14)", "COM14"), "USB Serial Port");

@@ -5,8 +5,8 @@
 #include "serial/SpNazvyAdapteru.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
-#include <regex>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -26,18 +26,21 @@ std::string SpCestaKlice(const std::string& hodnota) {
 }
 
 std::vector<TSpAdapter> SpNajdiAdaptery() {
-    static const std::regex jmeno(R"(tty(USB|ACM)(\d+))");
     // ttyUSB before ttyACM, each by number: one converter is COM5, as it always was.
     std::vector<std::tuple<bool, long, TSpAdapter>> nalezene;
     std::error_code chyba;
     for (const auto& polozka : fs::directory_iterator(SpSlozkaZarizeni(), chyba)) {
-        std::smatch m;
+        // ttyUSB<n> and ttyACM<n>, as the kernel names converters and modems.
         const std::string nazev = polozka.path().filename().string();
-        if (!std::regex_match(nazev, m, jmeno) || m[2].length() > 6)
+        const std::string druh = nazev.substr(0, 6);
+        const std::string cislo = nazev.size() > 6 ? nazev.substr(6) : std::string();
+        if ((druh != "ttyUSB" && druh != "ttyACM") || cislo.empty() || cislo.size() > 6 ||
+            !std::all_of(cislo.begin(), cislo.end(),
+                         [](unsigned char c) { return std::isdigit(c); }))
             continue;
         TSpAdapter adapter;
         adapter.Zarizeni = polozka.path().string();
-        nalezene.emplace_back(m[1] == "ACM", std::stol(m[2]), adapter);
+        nalezene.emplace_back(druh == "ttyACM", std::stol(cislo), adapter);
     }
     std::sort(nalezene.begin(), nalezene.end(), [](const auto& a, const auto& b) {
         return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
