@@ -68,8 +68,7 @@ std::string SpJmenoComPortu(const std::string& text) {
     for (char& c : jmeno)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (jmeno.compare(0, 3, "COM") != 0 || jmeno[3] == '0' ||
-        !std::all_of(jmeno.begin() + 3, jmeno.end(),
-                     [](unsigned char c) { return std::isdigit(c); }))
+        !JsouCislice(std::string_view(jmeno).substr(3), false))
         return {};
     return jmeno;
 }
