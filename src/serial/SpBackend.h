@@ -86,5 +86,11 @@ enum class TSpThreadPriority : uint8_t {
     tpTimeCritical
 };
 
+// The priorities the port threads start with, the component's and a bare core's alike (the
+// component hands its own to the core at every open): the writer above the rest, so that
+// queued bytes leave for the line without gaps while the program is busy.
+constexpr TSpThreadPriority kSpPrioritaUdalosti = TSpThreadPriority::tpNormal;
+constexpr TSpThreadPriority kSpPrioritaZapisu = TSpThreadPriority::tpHighest;
+
 // Gives a running thread the priority where the system allows; false when it is only stored.
 bool SpApplyThreadPriority(std::thread& thread, TSpThreadPriority priority);

@@ -166,8 +166,8 @@ private:
     char xoffChar_ = 19;
     uint16_t xonLim_ = 0;
     uint16_t xoffLim_ = 0;
-    TSpThreadPriority eventThreadPriority_ = TSpThreadPriority::tpNormal;
-    TSpThreadPriority writeThreadPriority_ = TSpThreadPriority::tpHighest;
+    TSpThreadPriority eventThreadPriority_ = kSpPrioritaUdalosti;
+    TSpThreadPriority writeThreadPriority_ = kSpPrioritaZapisu;
 };
 
 // The component with the port number "COM%d" (and, for tools, a device given by its path).

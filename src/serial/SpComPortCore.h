@@ -64,6 +64,14 @@ public:
     bool OpenPath(const std::string& path);
     void ClosePort();
 
+    // Three stages of one opening, which differ only while OpenPort or ClosePort runs:
+    // - a device handle (device_ set): from the device's open until the close sequence's end;
+    // - Active: from the write thread's start, before the event thread starts, until the close
+    //   sequence begins; the worker threads read it (hence atomic), and every operation that
+    //   reaches the device or the writer checks it;
+    // - Opened: only once the whole open sequence has succeeded, until ClosePort is done; it
+    //   decides whether OpenPort and ClosePort have anything to do.
+    // Seen from the user-interface thread between its calls the three agree: all or none.
     bool Opened() const { return opened_; }
     bool Active() const { return active_.load(); }
     int PortNumber() const { return portNumber_; }
@@ -125,7 +133,7 @@ private:
     TSpEvent started_{TSpEventReset::Auto};
     TSpEvent outputEmpty_{TSpEventReset::Auto};
     std::unique_ptr<TSpComPortWriteThread> writeThread_;
-    TSpThreadPriority writeThreadPriority_ = TSpThreadPriority::tpHigher;
-    TSpThreadPriority eventThreadPriority_ = TSpThreadPriority::tpNormal;
+    TSpThreadPriority writeThreadPriority_ = kSpPrioritaZapisu;
+    TSpThreadPriority eventThreadPriority_ = kSpPrioritaUdalosti;
     TSpCoreTiming timing_;
 };

@@ -129,19 +129,6 @@ void TSpSyncCallTable::Dispatch(int32_t id, uint64_t generation,
     changed_.notify_all();
 }
 
-int32_t RegisterSyncCall(TSpSyncProc procedure) {
-    return TSpSyncCallTable::Global().RegisterSyncCall(std::move(procedure));
-}
-bool UnregisterSyncCall(int32_t id) {
-    return TSpSyncCallTable::Global().UnregisterSyncCall(id);
-}
-bool EnableSyncCall(int32_t id, bool enabled) {
-    return TSpSyncCallTable::Global().EnableSyncCall(id, enabled);
-}
-bool CallSync(int32_t id, std::chrono::milliseconds timeout) {
-    return TSpSyncCallTable::Global().CallSync(id, timeout);
-}
-
 std::string SpTextVyjimky(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);

@@ -83,9 +83,3 @@ private:
     int32_t lastId_ = 0;
     TSpSyncUi* ui_ = nullptr;
 };
-
-// The operations on the program's table.
-int32_t RegisterSyncCall(TSpSyncProc procedure);
-bool UnregisterSyncCall(int32_t id);
-bool EnableSyncCall(int32_t id, bool enabled);
-bool CallSync(int32_t id, std::chrono::milliseconds timeout);
