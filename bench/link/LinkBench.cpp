@@ -15,6 +15,7 @@
 #include "common/Zpravy.h"
 #include "link/CasovacPlain.h"
 #include "link/Komunikace.h"
+#include "link/ProtokolStanice.h"
 #include "serial/SpComPort.h"
 #include "serial/SpPlainSyncUi.h"
 
@@ -37,7 +38,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr char EOT = 0x04, DC1 = 0x11, DC3 = 0x13;
 constexpr int kBaud = 115200;
 
 double Ms(Clock::duration d) {

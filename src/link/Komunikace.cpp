@@ -5,44 +5,16 @@
 #include "common/Radky.h"
 #include "common/Zpravy.h"
 #include "link/PortStanice.h"
+#include "link/ProtokolStanice.h"
 #include "link/SouborZaznamu.h"
 #include "link/TextyPortu.h"
 #include "serial/SpDevices.h"
+#include "serial/SpSlovnikLinky.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
-
-constexpr char EOT = 0x04;
-constexpr char DC1 = 0x11;
-constexpr char DC3 = 0x13;
-const std::string KonecRadku = "\r\n";
-
-bool KonciNa(const std::string& text, const std::string& konec) {
-    return text.size() >= konec.size() &&
-           text.compare(text.size() - konec.size(), konec.size(), konec) == 0;
-}
-
-// Section `Port` of the settings file: the words and numbers of each setting.
-struct TSlovoParity {
-    const char* slovo;
-    TSpParity hodnota;
-};
-constexpr TSlovoParity SlovaParity[] = {{"None", paNone}, {"Even", paEven}, {"Odd", paOdd}};
-
-struct TSlovoStopBitu {
-    const char* slovo;
-    TSpStopbits hodnota;
-};
-constexpr TSlovoStopBitu SlovaStopBitu[] = {{"One", sbOne}, {"Two", sbTwo}};
-
-struct TCisloRychlosti {
-    int cislo;
-    TSpBaudrate hodnota;
-};
-constexpr TCisloRychlosti CislaRychlosti[] = {
-    {300, br300},   {600, br600},     {1200, br1200},   {2400, br2400},   {4800, br4800},
-    {9600, br9600}, {19200, br19200}, {38400, br38400}, {57600, br57600}, {115200, br115200}};
 
 const std::string Sekce = "Port";
 
@@ -138,27 +110,14 @@ void TComDriver::SetIntervalCasovace(std::chrono::milliseconds interval) {
 
 void TComDriver::LoadSettings(TIniFile& ini) {
     SetComNumber(static_cast<uint16_t>(ini.ReadInteger(Sekce, "Number", 1)));
-    const std::string parita = ini.ReadString(Sekce, "Parity", "None");
-    for (const TSlovoParity& p : SlovaParity)
-        if (parita == p.slovo) {
-            SetParity(p.hodnota);
-            break;
-        }
-    const std::string stopBity = ini.ReadString(Sekce, "StopBits", "One");
-    for (const TSlovoStopBitu& s : SlovaStopBitu)
-        if (stopBity == s.slovo) {
-            SetStopBits(s.hodnota);
-            break;
-        }
-    const int datoveBity = ini.ReadInteger(Sekce, "DataBits", 8);
-    if (datoveBity >= 4 && datoveBity <= 8)
-        SetDataBits(static_cast<TSpDatabits>(db4 + (datoveBity - 4)));
-    const int rychlost = ini.ReadInteger(Sekce, "BaudRate", 9600);
-    for (const TCisloRychlosti& r : CislaRychlosti)
-        if (rychlost == r.cislo) {
-            SetBaudRate(r.hodnota);
-            break;
-        }
+    if (const auto parita = SpParitaZeSlova(ini.ReadString(Sekce, "Parity", "None")))
+        SetParity(*parita);
+    if (const auto stopBity = SpStopBityZeSlova(ini.ReadString(Sekce, "StopBits", "One")))
+        SetStopBits(*stopBity);
+    if (const auto datoveBity = SpDatoveBityZCisla(ini.ReadInteger(Sekce, "DataBits", 8)))
+        SetDataBits(*datoveBity);
+    if (const auto rychlost = SpRychlostZCisla(ini.ReadInteger(Sekce, "BaudRate", 9600)))
+        SetBaudRate(*rychlost);
 }
 
 void TComDriver::SaveSettings(TIniFile& ini) {
@@ -166,16 +125,14 @@ void TComDriver::SaveSettings(TIniFile& ini) {
     // as it is rather than writing something no reader understands.
     try {
         ini.WriteInteger(Sekce, "Number", port_->ComNumber());
-        for (const TSlovoParity& p : SlovaParity)
-            if (port_->Parity() == p.hodnota)
-                ini.WriteString(Sekce, "Parity", p.slovo);
-        for (const TSlovoStopBitu& s : SlovaStopBitu)
-            if (port_->Stopbits() == s.hodnota)
-                ini.WriteString(Sekce, "StopBits", s.slovo);
-        ini.WriteInteger(Sekce, "DataBits", 4 + (port_->Databits() - db4));
-        for (const TCisloRychlosti& r : CislaRychlosti)
-            if (port_->BaudRate() == r.hodnota)
-                ini.WriteInteger(Sekce, "BaudRate", r.cislo);
+        if (const char* parita = SpSlovoParity(port_->Parity()))
+            ini.WriteString(Sekce, "Parity", parita);
+        if (const char* stopBity = SpSlovoStopBitu(port_->Stopbits()))
+            ini.WriteString(Sekce, "StopBits", stopBity);
+        ini.WriteInteger(Sekce, "DataBits", SpCisloDatovychBitu(port_->Databits()));
+        if (SpIndexRychlosti(port_->BaudRate()) >= 0)
+            ini.WriteInteger(Sekce, "BaudRate",
+                             static_cast<int>(SpCisloRychlosti(port_->BaudRate())));
     } catch (const std::exception&) {
         // A settings file that cannot be written must not stop the program from closing.
     }
@@ -195,7 +152,14 @@ void TComDriver::AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data)
 
 void TComDriver::ClearCommands() {
     fronta_.clear();
+    if (TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog)
+        dialog->Zavri();
+}
+
+TComDriver::TBehPrikazu TComDriver::PrejdiDoKlidu() {
     stav_ = TStav::Necinny;
+    TimerComErr->Stop();
+    return std::exchange(beh_, TBehPrikazu());
 }
 
 void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
@@ -220,7 +184,7 @@ void TComDriver::SpustDalsiNeboZavri() {
 std::string TComDriver::NazevPortu() const {
     if (!port_->DevicePath().empty())
         return port_->DevicePath();
-    return "COM" + std::to_string(port_->ComNumber());
+    return SpJmenoPortu(port_->ComNumber());
 }
 
 // Opens the port for a command that starts (an open port stays as it is). On failure the
@@ -231,7 +195,6 @@ bool TComDriver::OtevriPort() {
         return true;
     } catch (const std::exception& chyba) {
         ClearCommands();
-        TimerComErr->Stop();
         const std::string text = TextChybyOtevreni(NazevPortu(), chyba);
         ZakonciZaznam(Cz("port nelze otevřít: ") + text);
         if (prostredi_.Zpravy)
@@ -255,17 +218,15 @@ void TComDriver::ZacniZaznam(const TPrikaz& prikaz) {
             // an unreadable settings file: the open will say so
         }
     }
-    std::string linka = std::to_string(port_->BaudRate()) + " Bd";
-    for (const TCisloRychlosti& r : CislaRychlosti)
-        if (port_->BaudRate() == r.hodnota)
-            linka = std::to_string(r.cislo) + " Bd";
-    for (const TSlovoParity& p : SlovaParity)
-        if (port_->Parity() == p.hodnota)
-            linka += std::string(", parita ") + p.slovo;
-    linka += ", " + std::to_string(4 + (port_->Databits() - db4)) + Cz(" datových bitů");
-    for (const TSlovoStopBitu& b : SlovaStopBitu)
-        if (port_->Stopbits() == b.hodnota)
-            linka += std::string(", stop bity ") + b.slovo;
+    // The rate by its number, also one the settings offer nowhere (brUser: the port's own).
+    const uint32_t baud = port_->BaudRate() == brUser ? static_cast<uint32_t>(port_->UserBaudRate())
+                                                      : SpCisloRychlosti(port_->BaudRate());
+    std::string linka = std::to_string(baud) + " Bd";
+    if (const char* parita = SpSlovoParity(port_->Parity()))
+        linka += std::string(", parita ") + parita;
+    linka += ", " + std::to_string(SpCisloDatovychBitu(port_->Databits())) + Cz(" datových bitů");
+    if (const char* stopBity = SpSlovoStopBitu(port_->Stopbits()))
+        linka += std::string(", stop bity ") + stopBity;
     zaznam_.Zacni((prikaz.TypPrikazu == PrikazNacteni
                        ? Cz("Příkaz: načtení dat\n")
                        : Cz("Příkaz: zápis dat, řádků: ") +
@@ -298,12 +259,11 @@ void TComDriver::SpustNacteni(TPrikaz&) {
     // Bytes that came while no command ran (the port stays open between queued commands)
     // belong to no download.
     port_->PurgeInput();
-    RxBuffer.clear();
     std::unique_ptr<TCekaniNaData> dialog = prostredi_.VytvorCekani();
-    WaitDialog = dialog.get();
+    beh_.WaitDialog = dialog.get();
     const bool preruseno = dialog->UkazModalne();
-    if (WaitDialog == dialog.get())
-        WaitDialog = nullptr;
+    if (beh_.WaitDialog == dialog.get())
+        beh_.WaitDialog = nullptr;
     if (preruseno && spusteni_ == toto && Nacita())
         DokonciPrikaz(true);
 }
@@ -316,12 +276,11 @@ void TComDriver::SpustZapis(TPrikaz& prikaz) {
     if (!OtevriPort())
         return;
     const auto radky = RadkyTextu(prikaz.Data);
-    SendLines.assign(radky.begin(), radky.end());
-    celkemRadku_ = static_cast<int>(SendLines.size());
-    RxBuffer.clear();
+    beh_.SendLines.assign(radky.begin(), radky.end());
+    beh_.CelkemRadku = static_cast<int>(beh_.SendLines.size());
     if (OnPrubehZapisu)
-        OnPrubehZapisu(*this, 0, celkemRadku_);
-    if (SendLines.empty()) {
+        OnPrubehZapisu(*this, 0, beh_.CelkemRadku);
+    if (beh_.SendLines.empty()) {
         // Nothing to send is sent at once: the command must still end.
         DokonciPrikaz(false);
         return;
@@ -334,7 +293,7 @@ void TComDriver::SpustZapis(TPrikaz& prikaz) {
 
 void TComDriver::ZapisRadek() {
     try {
-        Zapis(SendLines.front() + KonecRadku);
+        Zapis(beh_.SendLines.front() + KonecRadku);
     } catch (const std::exception&) {
         ZtrataPortu(); // a port that takes no bytes is as good as gone
     }
@@ -352,45 +311,46 @@ void TComDriver::PrijemDat() {
             break;
         prijato += kus;
     }
-    if (prijato.empty())
-        return;
-    if (stav_ == TStav::Necinny) {
-        RxBuffer.clear(); // no command runs: the bytes belong to nothing
-        return;
-    }
+    if (prijato.empty() || stav_ == TStav::Necinny)
+        return; // no command runs: the bytes belong to nothing
     zaznam_.Pridej(false, prijato);
-    RxBuffer += prijato;
+    beh_.RxBuffer += prijato;
+    if (Nacita())
+        PrijemNacteni();
+    else
+        PrijemZapisu();
+}
 
-    if (Nacita()) {
-        if (stav_ == TStav::CekaniNaData) {
-            stav_ = TStav::PrijemDat;
-            if (WaitDialog)
-                WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
-        }
-        if (OnPrubehNacteni)
-            OnPrubehNacteni(*this, static_cast<int64_t>(RxBuffer.size()));
-        if (StationType == TTypStanice::tsNTS660 && KonciNa(RxBuffer, {EOT, '\r', '\n'})) {
-            DokonciPrikaz(false);
-        } else if (RxBuffer.size() >= NejvetsiNacteni) {
-            // A source that never stops (a cable sending without pause) would fill the memory:
-            // the download ends, and what came is handed on as a finished download is.
-            if (prostredi_.Zpravy)
-                prostredi_.Zpravy->Zprava(
-                    TDruhZpravy::Chyba,
-                    Cz("Příjem dat byl ukončen po ") + std::to_string(RxBuffer.size()) +
-                        Cz(" bajtech: tolik dat žádná totální stanice nemá, stanice nebo kabel "
-                           "zřejmě "
-                           "vysílá bez přestávky. Přijatá data zůstávají k uložení."));
-            DokonciPrikaz(false);
-        }
-        return;
+void TComDriver::PrijemNacteni() {
+    if (stav_ == TStav::CekaniNaData) {
+        stav_ = TStav::PrijemDat;
+        if (beh_.WaitDialog)
+            beh_.WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
     }
+    if (OnPrubehNacteni)
+        OnPrubehNacteni(*this, static_cast<int64_t>(beh_.RxBuffer.size()));
+    if (StationType == TTypStanice::tsNTS660 && KonciNa(beh_.RxBuffer, KonecDat)) {
+        DokonciPrikaz(false);
+    } else if (beh_.RxBuffer.size() >= NejvetsiNacteni) {
+        // A source that never stops (a cable sending without pause) would fill the memory:
+        // the download ends, and what came is handed on as a finished download is.
+        if (prostredi_.Zpravy)
+            prostredi_.Zpravy->Zprava(
+                TDruhZpravy::Chyba,
+                Cz("Příjem dat byl ukončen po ") + std::to_string(beh_.RxBuffer.size()) +
+                    Cz(" bajtech: tolik dat žádná totální stanice nemá, stanice nebo kabel "
+                       "zřejmě "
+                       "vysílá bez přestávky. Přijatá data zůstávají k uložení."));
+        DokonciPrikaz(false);
+    }
+}
 
-    // A send. Bytes that are not (yet) a complete answer leave the response timer running, so
-    // a station that answers noise, half an acknowledgement or nothing after EOT still ends
-    // the command through the time-out. An NTS-350 is sent to in the same conversation.
+// Bytes that are not (yet) a complete answer leave the response timer running, so a station
+// that answers noise, half an acknowledgement or nothing after EOT still ends the command
+// through the time-out. An NTS-350 is sent to in the same conversation.
+void TComDriver::PrijemZapisu() {
     if (stav_ == TStav::KonecZapisu) {
-        if (RxBuffer.back() == DC3) {
+        if (beh_.RxBuffer.back() == DC3) {
             port_->PurgeOutput();
             const int32_t prazdno = port_->OutputFree();
             try {
@@ -404,15 +364,15 @@ void TComDriver::PrijemDat() {
         }
         return;
     }
-    if (!KonciNa(RxBuffer, {DC3, DC1}))
+    if (!KonciNa(beh_.RxBuffer, Potvrzeni))
         return;
     port_->PurgeOutput();
-    SendLines.erase(SendLines.begin());
+    beh_.SendLines.erase(beh_.SendLines.begin());
     TimerComErr->Stop();
     TimerComErr->Start();
-    RxBuffer.clear();
+    beh_.RxBuffer.clear();
     const uint64_t toto = spusteni_;
-    if (!SendLines.empty()) {
+    if (!beh_.SendLines.empty()) {
         ZapisRadek();
     } else {
         stav_ = TStav::KonecZapisu;
@@ -423,7 +383,8 @@ void TComDriver::PrijemDat() {
         }
     }
     if (OnPrubehZapisu && stav_ != TStav::Necinny && spusteni_ == toto)
-        OnPrubehZapisu(*this, celkemRadku_ - static_cast<int>(SendLines.size()), celkemRadku_);
+        OnPrubehZapisu(*this, beh_.CelkemRadku - static_cast<int>(beh_.SendLines.size()),
+                       beh_.CelkemRadku);
 }
 
 void TComDriver::ChybaLinky(uint32_t errors) {
@@ -437,13 +398,7 @@ void TComDriver::ChybaLinky(uint32_t errors) {
 void TComDriver::ZtrataPortu() {
     const std::string nazev = NazevPortu();
     const bool bezel = stav_ != TStav::Necinny;
-    stav_ = TStav::Necinny;
-    TimerComErr->Stop();
-    RetryCount = 0;
-    RxBuffer.clear();
-    SendLines.clear();
-    TCekaniNaData* dialog = WaitDialog;
-    WaitDialog = nullptr;
+    TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog;
     if (port_->Active())
         port_->Close();
     if (dialog)
@@ -466,19 +421,13 @@ void TComDriver::VyprseniCasovace() {
     if (fronta_.empty())
         return;
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
-    if (RetryCount < PocetOpakovani && typ != PrikazNacteni) {
+    if (beh_.RetryCount < PocetOpakovani && typ != PrikazNacteni) {
         TimerComErr->Start();
-        ++RetryCount;
+        ++beh_.RetryCount;
         return;
     }
-    RetryCount = 0;
-    stav_ = TStav::Necinny;
-    RxBuffer.clear();
-    SendLines.clear();
-    if (typ == PrikazNacteni && WaitDialog) {
-        WaitDialog->Zavri();
-        WaitDialog = nullptr;
-    }
+    if (TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog)
+        dialog->Zavri();
     ZakonciZaznam(Cz("stanice neodpověděla včas"));
     UkonciChybou(typ);
 }
@@ -487,7 +436,6 @@ void TComDriver::VyprseniCasovace() {
 // changed the queue under it, and goes on with what remains (a download too, so that a
 // queue the handler left is never stuck), or closes the port.
 void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
-    stav_ = TStav::Necinny;
     const uint64_t toto = spusteni_;
     if (OnKomunikaceErr)
         OnKomunikaceErr(*this, typ, false, std::string());
@@ -497,24 +445,18 @@ void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
 }
 
 void TComDriver::DokonciPrikaz(bool preruseno) {
-    std::string data = std::move(RxBuffer);
-    TimerComErr->Stop();
-    RetryCount = 0;
-    RxBuffer.clear();
-    SendLines.clear();
-    stav_ = TStav::Necinny;
+    TBehPrikazu byl = PrejdiDoKlidu();
     ZakonciZaznam(preruseno ? Cz("přerušeno uživatelem") : Cz("dokončeno"));
+    // The waiting dialog of a download closes with it (one the user closed is gone already).
+    if (byl.WaitDialog)
+        byl.WaitDialog->Zavri();
     if (fronta_.empty()) {
         SpustDalsiNeboZavri();
         return;
     }
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
-    if (typ == PrikazNacteni && !preruseno && WaitDialog) {
-        WaitDialog->Zavri();
-        WaitDialog = nullptr;
-    }
     fronta_.pop_front();
     if (OnKomunikaceOK)
-        OnKomunikaceOK(*this, typ, preruseno, data);
+        OnKomunikaceOK(*this, typ, preruseno, byl.RxBuffer);
     SpustDalsiNeboZavri();
 }

@@ -73,10 +73,15 @@ public:
     TComDriver& operator=(const TComDriver&) = delete;
 
     // Queues a command; starts it at once when the queue was empty. Callers never queue an
-    // empty send text.
+    // empty send text. A download shows its waiting dialog modally, so its whole run (a nested
+    // event loop) happens inside this call: port events, the timer and the windows' handlers
+    // run meanwhile and may re-enter the driver, ending the download or queuing and starting
+    // further commands before this call returns. Code that ran a handler therefore compares
+    // the start counter to see whether another command began meanwhile.
     void AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data);
-    // Removes every queued command, the running one included, without touching the port, the
-    // timer or the mode. Every OnKomunikaceErr handler calls it first.
+    // Removes every queued command, the running one included, and goes idle (the response
+    // timer stops, the running command's state goes, its waiting dialog closes) without
+    // touching the port or the mode. Every OnKomunikaceErr handler calls it first.
     void ClearCommands();
     int PocetPrikazu() const { return static_cast<int>(fronta_.size()); }
 
@@ -121,13 +126,27 @@ public:
     std::size_t NejvetsiNacteni = kNejvetsiNacteni; // tests lower it
 
     // What the running download has received so far.
-    const std::string& PrijataData() const { return RxBuffer; }
+    const std::string& PrijataData() const { return beh_.RxBuffer; }
 
     // The response timer's interval (1000 ms); tests shorten it.
     void SetIntervalCasovace(std::chrono::milliseconds interval);
 
 private:
+    // What belongs to the running command. Empty whenever the driver is idle: PrejdiDoKlidu
+    // takes it as a whole, so no piece of one command is left for the next.
+    struct TBehPrikazu {
+        std::vector<std::string> SendLines; // a send's lines not yet acknowledged
+        int CelkemRadku = 0;                // a send's lines in all
+        std::string RxBuffer;               // received since the command or its last line
+        int RetryCount = 0;                 // time-outs a send has waited out
+        // The waiting dialog of the running download; owned by the download's start, which
+        // shows it (a nested download started from inside it has its own).
+        TCekaniNaData* WaitDialog = nullptr;
+    };
+
     void PrijemDat();
+    void PrijemNacteni();
+    void PrijemZapisu();
     void ChybaLinky(uint32_t errors);
     void SpustPrikaz(TPrikaz& prikaz);
     void SpustNacteni(TPrikaz& prikaz);
@@ -139,6 +158,10 @@ private:
     void SpustDalsiNeboZavri();
     void ZtrataPortu();
     void UkonciChybou(TMnozinaPrikazu typ);
+    // The one way to idle: the mode Necinny, the response timer stopped and the running
+    // command's state handed back (its waiting dialog is the caller's to close), leaving an
+    // empty one.
+    TBehPrikazu PrejdiDoKlidu();
     std::string NazevPortu() const;
     // The conversation record: started with each command, fed with every byte written and
     // received, ended (and appended to the log) where the command ends.
@@ -161,17 +184,11 @@ private:
     std::unique_ptr<TPortStanice> port_;
     std::unique_ptr<TCasovac> TimerComErr;
     std::deque<std::unique_ptr<TPrikaz>> fronta_;
-    std::vector<std::string> SendLines;
-    // The waiting dialog of the running download; owned by the download's start, which
-    // shows it (a nested download started from inside it has its own).
-    TCekaniNaData* WaitDialog = nullptr;
     // Whether the head command has been started is stav_ != Necinny (a handler that queues a
     // command may start it before the finishing steps come to it); spusteni_ counts the
     // starts, by which code that ran a handler sees whether another command began meanwhile.
     TStav stav_ = TStav::Necinny;
     uint64_t spusteni_ = 0;
-    int celkemRadku_ = 0;
-    std::string RxBuffer;
-    int RetryCount = 0;
+    TBehPrikazu beh_;
     TZaznamKomunikace zaznam_;
 };

@@ -3,6 +3,7 @@
 #include "serial/SpChyby.h"
 #include "serial/SpComPortThreads.h"
 #include "serial/SpDevices.h"
+#include "serial/SpSlovnikLinky.h"
 
 TSpComPortCore::TSpComPortCore(TSpBackendFactory backendFactory)
     : backendFactory_(backendFactory) {}
@@ -14,7 +15,7 @@ TSpComPortCore::~TSpComPortCore() {
 bool TSpComPortCore::OpenPort(int number) {
     if (opened_)
         return false;
-    const std::string name = "COM" + std::to_string(number);
+    const std::string name = SpJmenoPortu(number);
     if (number <= 0)
         throw ESpComPortCoreError("Invalid port number (" + name + ")");
     portNumber_ = number;

@@ -2,6 +2,7 @@
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "serial/SpSlovnikLinky.h"
 
 #include <algorithm>
 #include <utility>
@@ -25,14 +26,14 @@ void SpNastavSlozkuZarizeni(std::string slozka) {
 std::vector<TSpPopisPortu> SpPopisyPortu(int count) {
     TIniFile ini(CestaNastaveni());
     const auto klic = [&](int n) {
-        const std::string hodnota = ini.ReadString(kSekce, "COM" + std::to_string(n), "");
+        const std::string hodnota = ini.ReadString(kSekce, SpJmenoPortu(n), "");
         return hodnota.empty() ? hodnota : SpCestaKlice(hodnota);
     };
     TSpPrirazeni prirazeni = SpPriradPorty(std::max(count, kSpPocetPortu), klic,
                                            &SpDefaultDevicePath, SpNajdiAdaptery());
     for (const auto& [cislo, odkaz] : prirazeni.Zapamatovat) {
         try {
-            ini.WriteString(kSekce, "COM" + std::to_string(cislo), odkaz);
+            ini.WriteString(kSekce, SpJmenoPortu(cislo), odkaz);
         } catch (const std::exception&) {
             // A settings file that cannot be written: the adapter keeps its number this run.
         }

@@ -1,15 +1,14 @@
 #include "serial/SpTypes.h"
 
 #include "serial/SpDcb.h"
+#include "serial/SpSlovnikLinky.h"
 
 uint32_t SpBaudrateHodnota(TSpBaudrate baudRate) {
-    static const uint32_t values[] = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
-                                      19200, 38400, 56000, 57600, 115200, 128000, 256000};
-    return baudRate < brUser ? values[baudRate] : 0;
+    return SpCisloRychlosti(baudRate);
 }
 
 uint8_t SpDatabitsHodnota(TSpDatabits databits) {
-    return static_cast<uint8_t>(4 + databits);
+    return static_cast<uint8_t>(SpCisloDatovychBitu(databits));
 }
 uint8_t SpParityHodnota(TSpParity parity) {
     return static_cast<uint8_t>(parity);

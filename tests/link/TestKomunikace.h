@@ -10,6 +10,7 @@
 #include "common/Cp1250.h"
 #include "common/Zpravy.h"
 #include "link/Komunikace.h"
+#include "link/ProtokolStanice.h"
 #include "serial/SpPlainSyncUi.h"
 #include "serial/TestNastaveni.h"
 
@@ -20,17 +21,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-constexpr char EOT = 0x04;
-constexpr char DC1 = 0x11;
-constexpr char DC3 = 0x13;
-inline const std::string KonecDat{EOT, '\r', '\n'};
-inline const std::string Potvrzeni{DC3, DC1};
-
-inline bool KonciNa(const std::string& text, const std::string& konec) {
-    return text.size() >= konec.size() &&
-           text.compare(text.size() - konec.size(), konec.size(), konec) == 0;
-}
 
 // The station's side of one or more sends in a row (the port may stay open between them):
 // acknowledges every line, answers EOT with "OK" DC3 and takes the closing CR LF. Returns the
@@ -173,6 +163,7 @@ struct KomunikaceTest : ::testing::Test {
     std::chrono::milliseconds interval{0};
     std::unique_ptr<TSimStanice> stanice;
     std::unique_ptr<TComDriver> driver;
+    std::filesystem::path souborZaznamu; // the driver's conversation record; empty: none
 
     // How far the driver has come, written on this thread under the lock and read by station
     // threads at their barriers: the bytes a download has reported, and the receipts with
@@ -226,6 +217,7 @@ struct KomunikaceTest : ::testing::Test {
             return novy;
         };
         p.Zpravy = &zpravy;
+        p.SouborZaznamu = souborZaznamu;
         driver = std::make_unique<TComDriver>(std::move(p));
         driver->SetComNumber(3);
         driver->SetBaudRate(br115200);

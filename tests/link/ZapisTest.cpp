@@ -1,6 +1,7 @@
 // Sends through the real driver to the simulated station: the conversation byte by byte, and
 // every way a station can fail to finish it.
 #include "TestKomunikace.h"
+#include "conversion/Soubory.h"
 
 #include <atomic>
 #include <thread>
@@ -186,4 +187,34 @@ TEST_F(ZapisTest, ProgressCountsEveryAcknowledgedLineUpToTheTotal) {
     ASSERT_EQ(prubeh.size(), 26u);
     for (int i = 0; i <= 25; ++i)
         EXPECT_EQ(prubeh[static_cast<size_t>(i)], std::make_pair(i, 25));
+}
+
+// The record names the line's rate by its number, also a rate the settings offer nowhere and
+// the port's own (brUser), rather than the enumeration's ordinal.
+TEST_F(ZapisTest, TheRecordNamesARateTheSettingsDoNotOffer) {
+    souborZaznamu = nastaveni.Slozka() / "zaznam.log";
+    Vytvor();
+    const struct {
+        const char* pripad;
+        TSpBaudrate rychlost;
+        int32_t vlastni;
+        const char* linka;
+    } pripady[] = {{"not offered", br110, 0, "Linka: 110 Bd, parita None,"},
+                   {"the port's own", brUser, 1200, "Linka: 1200 Bd, parita None,"}};
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.pripad);
+        std::filesystem::remove(souborZaznamu);
+        if (p.rychlost == brUser)
+            driver->Port().SetUserBaudRate(p.vlastni);
+        else
+            driver->SetBaudRate(p.rychlost);
+        konce.clear();
+        stanicniVlakno = std::jthread([&] { PrijimejZapisy(*stanice, 1); });
+        driver->AddCommand(PrikazZapis, "P1\r\n");
+        ASSERT_TRUE(CekejNaKonce(1));
+        stanicniVlakno.join();
+        EXPECT_TRUE(konce[0].ok);
+        const std::string zaznam = NactiSoubor(souborZaznamu);
+        EXPECT_NE(zaznam.find(p.linka), std::string::npos) << zaznam;
+    }
 }

@@ -5,6 +5,7 @@
 #include "OddeleniTestu.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "serial/SpSlovnikLinky.h"
 
 #include <filesystem>
 #include <random>
@@ -29,8 +30,7 @@ public:
         std::filesystem::remove_all(slozka_, e);
     }
     void Mapuj(int cislo, const std::string& zarizeni) {
-        TIniFile(slozka_ / "Merivex.ini")
-            .WriteString("Devices", "COM" + std::to_string(cislo), zarizeni);
+        TIniFile(slozka_ / "Merivex.ini").WriteString("Devices", SpJmenoPortu(cislo), zarizeni);
     }
     const std::filesystem::path& Slozka() const { return slozka_; }
 

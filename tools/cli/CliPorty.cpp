@@ -6,6 +6,7 @@
 #include "common/Slozky.h"
 #include "serial/SpDevices.h"
 #include "serial/SpPortStates.h"
+#include "serial/SpSlovnikLinky.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal) {
         PrepisCestuNastaveni(*nastaveni);
     std::string text = Cz("Port\tZařízení\tStav\tNázev\n");
     for (const TSpPopisPortu& port : SpPopisyPortu())
-        text += "COM" + std::to_string(port.Cislo) + "\t" + port.Skutecne + "\t" +
+        text += SpJmenoPortu(port.Cislo) + "\t" + port.Skutecne + "\t" +
                 SpTextStavu(SpProbePath(port.Zarizeni)) + "\t" + port.Nazev + "\n";
     terminal.Tisk(text);
     return kUspech;

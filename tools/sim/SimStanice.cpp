@@ -11,6 +11,9 @@
 
 namespace {
 
+// The station's own copy of the protocol bytes, not the driver's header (link/ProtokolStanice.h)
+// on purpose: the simulator is the independent counterpart the driver is tested against, so a
+// fault in the driver's bytes must not be copied into the station that checks them.
 constexpr char EOT = 0x04;
 constexpr char DC1 = 0x11;
 constexpr char DC3 = 0x13;

@@ -3,6 +3,7 @@
 #include "link/ComConfigVolby.h"
 #include "link/Komunikace.h"
 #include "link/TextyPortu.h"
+#include "serial/SpSlovnikLinky.h"
 #include "serial/qt/SpPortControls.h"
 #include "ui/SkupinaVoleb.h"
 #include "ui/Texty.h"
@@ -22,6 +23,13 @@ constexpr int kSirka = 481;
 constexpr int kPosun = kSirka - 281; // the right-hand column moves by what the list gained
 constexpr int kVyska = 481;
 constexpr QSize kTlacitko(75, 25);
+
+QStringList Polozky(const std::vector<std::string>& texty) {
+    QStringList polozky;
+    for (const std::string& text : texty)
+        polozky << ZCp1250(text);
+    return polozky;
+}
 
 TSkupinaVoleb* Skupina(QWidget* rodic, const char* jmeno, const QString& titulek,
                        const QStringList& polozky, const QString& napoveda, QRect misto) {
@@ -114,14 +122,12 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
     G_Port->setGeometry(8, 8, 128 + kPosun, 250);
     G_Port->SetComPort(&driver_.Port());
 
-    G_Rychlost = Skupina(this, "G_Rychlost", " &Rychlost ",
-                         {" 300", " 600", " 1200", " 2400", " 4800", " 9600", " 19200", " 38400",
-                          " 57600", " 115200"},
+    G_Rychlost = Skupina(this, "G_Rychlost", " &Rychlost ", Polozky(TextyRychlosti()),
                          "Komunikační rychlost", QRect(145 + kPosun, 8, 128, 250));
     G_Parita = Skupina(this, "G_Parita", " P&arita ", {" Žádná", " Sudá", " Lichá"}, "Parita",
                        QRect(8, 266, 128 + kPosun, 90));
-    G_StopBity = Skupina(this, "G_StopBity", " &Stop bity ", {" 1", " 2"}, "Počet stop bitů",
-                         QRect(145 + kPosun, 266, 128, 50));
+    G_StopBity = Skupina(this, "G_StopBity", " &Stop bity ", Polozky(TextyStopBitu()),
+                         "Počet stop bitů", QRect(145 + kPosun, 266, 128, 50));
     G_StopBity->NastavSloupce(2);
 
     L_DatoveBity = new QLabel(" &Datové bity ", this);
@@ -193,9 +199,8 @@ void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {
         if (dialog.exec() == QDialog::Accepted)
             dialog.PouzijNastaveni();
     } catch (const std::exception& chyba) {
-        UkazZpravu(hlavniOkno,
-                   ZpravaDruhu(TDruhZpravy::Chyba,
-                               ZCp1250(TextChybyOtevreni(
-                                   "COM" + std::to_string(driver.Port().ComNumber()), chyba))));
+        UkazZpravu(hlavniOkno, ZpravaDruhu(TDruhZpravy::Chyba,
+                                           ZCp1250(TextChybyOtevreni(
+                                               SpJmenoPortu(driver.Port().ComNumber()), chyba))));
     }
 }

@@ -2,6 +2,7 @@
 // names as the system describes them (SetupAPI, class Ports).
 #include "serial/SpDevices.h"
 #include "serial/SpNazvyAdapteru.h"
+#include "serial/SpSlovnikLinky.h"
 
 #include <windows.h>
 
@@ -13,7 +14,7 @@ std::string SpVychoziSlozkaZarizeni() {
 }
 
 std::string SpDefaultDevicePath(int number) {
-    return number > 0 ? SpSlozkaZarizeni() + "\\COM" + std::to_string(number) : std::string();
+    return number > 0 ? SpSlozkaZarizeni() + "\\" + SpJmenoPortu(number) : std::string();
 }
 
 std::string SpCestaKlice(const std::string& hodnota) {

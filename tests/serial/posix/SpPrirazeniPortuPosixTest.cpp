@@ -3,6 +3,7 @@
 // a key of section Devices winning over both.
 #include "serial/SpDevices.h"
 #include "serial/SpPortStates.h"
+#include "serial/SpSlovnikLinky.h"
 
 #include "serial/TestNastaveni.h"
 #include "serial/posix/FalesnaSlozkaZarizeni.h"
@@ -23,7 +24,7 @@ TEST(SpPrirazeniPortu, AdaptersTakeFreeNumbersAndKeepThemAndAKeyAlwaysWins) {
     const std::string odkazFtdi = (TFalesnaSlozkaZarizeni::ById() / kFtdi).string();
     auto klic = [&](int n) {
         return TIniFile(nastaveni.Slozka() / "Merivex.ini")
-            .ReadString("Devices", "COM" + std::to_string(n), "");
+            .ReadString("Devices", SpJmenoPortu(n), "");
     };
 
     EXPECT_EQ(SpDevicePath(5), "") << "no adapter: COM5 stands for nothing";

@@ -5,6 +5,7 @@
 // Links of one test program are drawn from a small pool of pairs, so that a test can hold two
 // at once. The relay outlives the test programs, so each link empties both sides when it is
 // taken and when it is given back: no test sees bytes left over by the one before.
+#include "serial/SpSlovnikLinky.h"
 #include "serial/TestLinka.h"
 
 #include <windows.h>
@@ -27,7 +28,7 @@ std::mutex gPoolLock;
 std::array<bool, kPary.size()> gObsazeno{};
 
 std::string NazevPortu(int n) {
-    return "\\\\.\\COM" + std::to_string(n);
+    return "\\\\.\\" + SpJmenoPortu(n);
 }
 
 bool PodWine() {
@@ -63,7 +64,7 @@ public:
         port_ = kPary[slot_].first;
         peer_ = Otevri(kPary[slot_].second);
         if (peer_ == INVALID_HANDLE_VALUE)
-            throw std::runtime_error("the test line COM" + std::to_string(kPary[slot_].second) +
+            throw std::runtime_error("the test line " + SpJmenoPortu(kPary[slot_].second) +
                                      " is not there (is the wine_ports fixture running?)");
         COMMTIMEOUTS t{MAXDWORD, 0, 0, 0, 0};
         SetCommTimeouts(peer_, &t);

@@ -14,6 +14,8 @@
 #include "common/IniFile.h"
 #include "common/NahradaSouboru.h"
 #include "common/Zpravy.h"
+#include "link/ProtokolStanice.h"
+#include "serial/SpSlovnikLinky.h"
 #include "serial/SpSyncCall.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -35,9 +37,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-constexpr char EOT = 0x04;
-const std::string kKonec{EOT, '\r', '\n'};
 
 struct TBeh {
     int Status;
@@ -193,7 +192,7 @@ protected:
             Mapuj(n, (slozka_ / ("chybi-com" + std::to_string(n))).string());
     }
     void Mapuj(int cislo, const std::string& zarizeni) {
-        TIniFile(ini_).WriteString("Devices", "COM" + std::to_string(cislo), zarizeni);
+        TIniFile(ini_).WriteString("Devices", SpJmenoPortu(cislo), zarizeni);
     }
     TBeh Spust(const std::string& prikaz, TArgumenty argumenty) {
         argumenty.insert(argumenty.begin(), {prikaz, "--settings", ini_.string()});
@@ -217,7 +216,7 @@ TEST_F(LinkaCli, DownloadIsWrittenByteExactWhateverTheSplitting) {
         Spust("download", {"--device", stanice.Cesta(), "-o", (slozka_ / "d.sdt").string()});
     hra.join();
     EXPECT_EQ(beh.Status, 0) << beh.Chyby;
-    EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + kKonec);
+    EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + KonecDat);
     EXPECT_FALSE(fs::exists(slozka_ / "d.sdt.tmp"));
 }
 
@@ -269,7 +268,7 @@ TEST_F(LinkaCli, ATargetThatCannotBeWrittenStopsBeforeTheWaitAndDataAreNeverLost
         const fs::path soubor = zachraneny(chyby.str());
         EXPECT_NE(chyby.str().find("Přijatá data jsou uložena v souboru"), std::string::npos)
             << chyby.str();
-        EXPECT_EQ(NactiSoubor(soubor), data + kKonec) << chyby.str();
+        EXPECT_EQ(NactiSoubor(soubor), data + KonecDat) << chyby.str();
         fs::remove(soubor);
     }
 }
@@ -285,23 +284,23 @@ TEST_F(LinkaCli, APortFromTheSettingsFileIsNamedBeforeTheWait) {
 
 TEST_F(LinkaCli, EndMarkSplitAcrossReceiptsAndPortByNumber) {
     // The end mark in two pieces at each place; the port chosen by number (section Devices).
-    for (std::size_t rez = 1; rez < kKonec.size(); ++rez) {
+    for (std::size_t rez = 1; rez < KonecDat.size(); ++rez) {
         TSimStanice stanice(Rychla());
         Mapuj(3, stanice.Cesta());
         const std::string data = "11=1 81=1.0\r\n";
         std::thread hra([&] {
             ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
             ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
-            const std::string prvni = data + kKonec.substr(0, rez);
+            const std::string prvni = data + KonecDat.substr(0, rez);
             stanice.PosliHned(prvni);
             ASSERT_TRUE(CekejNaPrecteni(static_cast<int64_t>(prvni.size())))
                 << "two receipts, not one";
-            stanice.PosliHned(kKonec.substr(rez));
+            stanice.PosliHned(KonecDat.substr(rez));
         });
         const TBeh beh = Spust("download", {"--port", "3", "-o", "-"});
         hra.join();
         EXPECT_EQ(beh.Status, 0) << rez << beh.Chyby;
-        EXPECT_EQ(beh.Vystup, data + kKonec) << rez;
+        EXPECT_EQ(beh.Vystup, data + KonecDat) << rez;
     }
 }
 
@@ -381,7 +380,7 @@ TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
         std::thread hra([&] {
             ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
             ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
-            stanice.PosliHned(data + kKonec);
+            stanice.PosliHned(data + KonecDat);
         });
         const TBeh beh = Spust("download", {"--device", stanice.Cesta(), "-o", "-"});
         hra.join();
