@@ -9,10 +9,10 @@
 #include "common/NahradaSouboru.h"
 #include "common/Slozky.h"
 #include "download/NactenaDataSoubor.h"
-#include "link/PrevzetiUdalosti.h"
+#include "link/ProtokolStanice.h"
 #include "serial/SpDevices.h"
+#include "serial/SpSlovnikLinky.h"
 #include "upload/SouborDat.h"
-#include "upload/TextyZapisu.h"
 
 #include <filesystem>
 #include <optional>
@@ -94,68 +94,44 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!naVystup && !OverCil(soubor, prepsat, terminal, prikaz))
         return kSelhani;
 
-    std::optional<std::string> data;
-    bool konec = false, selhani = false, preruseno = false;
+    TKonecPrikazu vysledek;
     {
         TLinkaCli linka(terminal, prikaz, nastaveni);
-        TComDriver& driver = linka.Driver();
-        // The handlers below see this block's variables: they go with it.
-        const TPrevzetiUdalosti prevzeti(driver);
-        driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool aPreruseno,
-                                    const std::string& prijato) {
-            if (!aPreruseno)
-                data = prijato;
-            konec = true;
-        };
-        driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
-            d.ClearCommands();
-            linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
-            selhani = konec = true;
-        };
-        driver.OnChybaOtevreni = [&](TComDriver&) {
-            selhani = konec = true;
-        };
         // A port that comes from the settings file is named: the user chose none.
         if (!nastaveni.Cislo && nastaveni.Zarizeni.empty()) {
-            const int cislo = driver.Port().ComNumber();
+            const int cislo = linka.Driver().Port().ComNumber();
             const std::string zarizeni = SpDevicePath(cislo);
             terminal.Hlaseni(prikaz + ": ",
-                             Cz("Čekám na data na portu COM") + std::to_string(cislo) +
+                             Cz("Čekám na data na portu ") + SpJmenoPortu(cislo) +
                                  (zarizeni.empty()
                                       ? ""
                                       : " (" + TextCesty(std::filesystem::path(zarizeni)) + ")") +
                                  Cz(" podle souboru nastavení (jiný port: --port, --device)."));
         }
-        // The driver shows its waiting "dialog" inside AddCommand: the download runs there.
-        driver.AddCommand(PrikazNacteni, "");
-        preruseno = !linka.Cekej([&] { return konec; }) || TPreruseni::Preruseno();
-        if (preruseno)
-            data.reset();
-        else if (data)
+        vysledek = linka.Proved(PrikazNacteni, "");
+        if (vysledek.Dokonceno)
             linka.UkazPrubehCekani();
     }
-    if (preruseno) {
+    if (vysledek.Preruseno) {
         terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; nic nebylo uloženo."));
         return kPreruseno;
     }
-    if (selhani || !data)
+    if (!vysledek.Dokonceno)
         return kSelhani;
 
     // Data cut off at the driver's limit (it has said so) are kept, but the status says it.
-    const std::string znacka = "\x04\r\n";
-    const bool uplna = data->size() >= znacka.size() &&
-                       data->compare(data->size() - znacka.size(), znacka.size(), znacka) == 0;
-    const int hotovo = uplna ? kUspech : kSelhani;
+    const std::string& data = vysledek.Data;
+    const int hotovo = KonciNa(data, KonecDat) ? kUspech : kSelhani;
     if (naVystup) {
-        terminal.Vystup.write(data->data(), static_cast<std::streamsize>(data->size()));
+        terminal.Vystup.write(data.data(), static_cast<std::streamsize>(data.size()));
         terminal.Vystup.flush();
         if (terminal.Vystup)
             return hotovo;
-        Zachran(*data, Cz("Standardní výstup nelze zapsat."), terminal, prikaz);
+        Zachran(data, Cz("Standardní výstup nelze zapsat."), terminal, prikaz);
         return kSelhani;
     }
-    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, *data)) {
-        Zachran(*data, chybaZapisu->Text(), terminal, prikaz);
+    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, data)) {
+        Zachran(data, chybaZapisu->Text(), terminal, prikaz);
         return kSelhani;
     }
     return hotovo;

@@ -79,11 +79,12 @@ struct TVolbyCli {
     std::vector<std::string> Soubory;
 };
 
-} // namespace
-
-int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
-    const std::string prikaz = "convert";
-    TVolbyCli v;
+// Reads the options into `v`, the station type and the conversion's options (the settings
+// file's values with the options over them). Nothing when the conversion goes on; else its
+// exit status.
+std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal& terminal,
+                                    const std::string& prikaz, TVolbyCli& v, TTypStanice& typ,
+                                    TVolbyKonverze& volby) {
     TPravidlaVoleb pravidla{.Volby = VolbyPrumeru(v.Prumery),
                             .Argument =
                                 [&](const std::string& soubor) {
@@ -104,13 +105,14 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
     if (v.Vystup && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
-    const std::optional<TTypStanice> typ =
+    const std::optional<TTypStanice> stanice =
         v.Stanice ? TypStaniceZTextu(*v.Stanice) : TTypStanice::tsNTS660;
-    if (!typ)
+    if (!stanice)
         return SpatnePouziti(
             terminal, prikaz,
             ChybnaHodnota("--station", Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
                                            terminal.ZTerminalu(*v.Stanice) + "\"."));
+    typ = *stanice;
     std::string chyba;
     if (!PlatnePrumery(v.Prumery, chyba))
         return SpatnePouziti(terminal, prikaz, chyba);
@@ -132,7 +134,7 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         nastaveni.NestandardniJednotky = false;
     if (v.BezVysek)
         nastaveni.NestandardniVysky = false;
-    TVolbyKonverze volby = VolbyZNastaveni(nastaveni);
+    volby = VolbyZNastaveni(nastaveni);
     if (v.Faktor) {
         const auto faktor = CtiCislo(*v.Faktor);
         if (!faktor || *faktor <= 0)
@@ -149,6 +151,18 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
                        .Faktor)) {
         return SpatnePouziti(terminal, prikaz, TextNelzeSpocitat());
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
+    const std::string prikaz = "convert";
+    TVolbyCli v;
+    TTypStanice typ = TTypStanice::tsNTS660;
+    TVolbyKonverze volby;
+    if (const auto konec = CtiVolbyKonverze(argumenty, terminal, prikaz, v, typ, volby))
+        return *konec;
 
     TStandardniVystup standardni(terminal.Vystup);
     TCilKonverze cil;
@@ -160,7 +174,7 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     int status = kUspech;
     for (const std::string& soubor : v.Soubory) {
         TRozhraniCli rozhrani(terminal, soubor, volby, v.Prepsat);
-        const TVysledekKonverze vysledek = KonverzeSouboru(soubor, *typ, rozhrani, cil);
+        const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typ, rozhrani, cil);
         switch (vysledek.Stav) {
         case TStavKonverze::Hotovo:
             if (vysledek.NicNeprevedeno && status == kUspech)

@@ -6,7 +6,6 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "link/DelkaRadku.h"
-#include "link/PrevzetiUdalosti.h"
 #include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
@@ -96,29 +95,11 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!text)
         return kSelhani;
 
-    bool konec = false, uspech = false, preruseno = false;
+    TKonecPrikazu vysledek;
     {
         TLinkaCli linka(terminal, prikaz, nastaveni);
-        TComDriver& driver = linka.Driver();
-        // The handlers below see this block's variables: they go with it.
-        const TPrevzetiUdalosti prevzeti(driver);
-        driver.OnPrubehZapisu = [&](TComDriver&, int potvrzeno, int celkem) {
-            linka.Prubeh().Ukaz(Cz("Zapisuji do totální stanice: ") + std::to_string(potvrzeno) +
-                                " / " + std::to_string(celkem));
-        };
-        driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool, const std::string&) {
-            uspech = konec = true;
-        };
-        driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
-            d.ClearCommands();
-            linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
-            konec = true;
-        };
-        driver.OnChybaOtevreni = [&](TComDriver&) {
-            konec = true;
-        };
         // Every line is checked before the port is opened: nothing half sent.
-        const std::size_t nejvic = NejdelsiRadekZapisu(driver);
+        const std::size_t nejvic = NejdelsiRadekZapisu(linka.Driver());
         if (const auto dlouhy = NajdiDlouhyRadek(*text, nejvic)) {
             const std::string kde =
                 body || kody ? Cz("Záznam ") + std::to_string(dlouhy->Cislo)
@@ -126,16 +107,13 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
             linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextDlouhyRadek(kde, dlouhy->Delka, nejvic));
             return kSelhani;
         }
-        driver.AddCommand(PrikazZapis, *text);
-        preruseno = !linka.Cekej([&] { return konec; });
-        if (preruseno)
-            driver.ClearCommands();
-        else if (uspech)
+        vysledek = linka.Proved(PrikazZapis, *text);
+        if (vysledek.Dokonceno)
             linka.Zpravy().Zprava(TDruhZpravy::Informace, TextZapisUspesny());
     }
-    if (preruseno) {
+    if (vysledek.Preruseno) {
         terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; zápis do totální stanice nebyl dokončen."));
         return kPreruseno;
     }
-    return uspech ? kUspech : kSelhani;
+    return vysledek.Dokonceno ? kUspech : kSelhani;
 }

@@ -7,7 +7,10 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "link/CasovacPlain.h"
+#include "link/PrevzetiUdalosti.h"
 #include "link/SouborZaznamu.h"
+#include "serial/SpSlovnikLinky.h"
+#include "upload/TextyZapisu.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,12 +32,6 @@ použil program.
 )";
 
 namespace {
-
-// The rates the settings file and the settings dialog know.
-constexpr std::pair<int, TSpBaudrate> kRychlosti[] = {
-    {300, br300},   {600, br600},     {1200, br1200},   {2400, br2400},   {4800, br4800},
-    {9600, br9600}, {19200, br19200}, {38400, br38400}, {57600, br57600}, {115200, br115200},
-};
 
 std::optional<long> CeleCislo(const std::string& text) {
     if (text.empty() || text.size() > 9 ||
@@ -61,10 +58,12 @@ std::vector<TVolba> VolbyLinky(TVolbyLinky& volby) {
             Hodnota("--log", volby.Zaznam)};
 }
 
-std::string MalaPismena(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+// "1", "2" or the settings file's word in any case.
+std::optional<TSpStopbits> StopBity(const std::string& text) {
+    for (const TSpRadekStopBitu& s : kSpStopBity)
+        if (text == std::to_string(s.Cislo))
+            return s.Hodnota;
+    return SpStopBityZeSlova(text, true);
 }
 
 bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
@@ -90,36 +89,25 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
     }
     if (volby.Rychlost) {
         const auto cislo = CeleCislo(*volby.Rychlost);
-        const auto* r = std::find_if(std::begin(kRychlosti), std::end(kRychlosti),
-                                     [&](const auto& p) { return cislo && p.first == *cislo; });
-        if (r == std::end(kRychlosti))
+        const auto rychlost = cislo ? SpRychlostZCisla(*cislo) : std::nullopt;
+        if (!rychlost)
             return spatne("--baud", "Neznámá rychlost linky", *volby.Rychlost);
-        nastaveni.Rychlost = r->second;
+        nastaveni.Rychlost = rychlost;
     }
     if (volby.Parita) {
-        const std::string p = MalaPismena(*volby.Parita);
-        if (p == "none")
-            nastaveni.Parita = paNone;
-        else if (p == "odd")
-            nastaveni.Parita = paOdd;
-        else if (p == "even")
-            nastaveni.Parita = paEven;
-        else
+        nastaveni.Parita = SpParitaZeSlova(*volby.Parita, true);
+        if (!nastaveni.Parita)
             return spatne("--parity", "Parita musí být None, Odd nebo Even, ne", *volby.Parita);
     }
     if (volby.DatoveBity) {
         const auto cislo = CeleCislo(*volby.DatoveBity);
-        if (!cislo || *cislo < 4 || *cislo > 8)
+        nastaveni.DatoveBity = cislo ? SpDatoveBityZCisla(*cislo) : std::nullopt;
+        if (!nastaveni.DatoveBity)
             return spatne("--data-bits", "Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
-        nastaveni.DatoveBity = static_cast<TSpDatabits>(db4 + (*cislo - 4));
     }
     if (volby.StopBity) {
-        const std::string s = MalaPismena(*volby.StopBity);
-        if (s == "1" || s == "one")
-            nastaveni.StopBity = sbOne;
-        else if (s == "2" || s == "two")
-            nastaveni.StopBity = sbTwo;
-        else
+        nastaveni.StopBity = StopBity(*volby.StopBity);
+        if (!nastaveni.StopBity)
             return spatne("--stop-bits", "Stop bity musí být 1 nebo 2, ne", *volby.StopBity);
     }
     nastaveni.Nastaveni = volby.Nastaveni;
@@ -230,6 +218,45 @@ TLinkaCli::~TLinkaCli() {
 
 void TLinkaCli::Obsluz(const std::function<bool()>& hotovo, std::chrono::milliseconds limit) {
     ui_.ProcessUntil([&] { return hotovo() || TPreruseni::Preruseno(); }, limit);
+}
+
+TKonecPrikazu TLinkaCli::Proved(TMnozinaPrikazu typ, const std::string& data) {
+    TKonecPrikazu vysledek;
+    bool konec = false;
+    TComDriver& driver = *driver_;
+    // The handlers below see this call's variables: they go with it.
+    const TPrevzetiUdalosti prevzeti(driver);
+    driver.OnPrubehZapisu = [this](TComDriver&, int potvrzeno, int celkem) {
+        prubeh_.Ukaz(Cz("Zapisuji do totální stanice: ") + std::to_string(potvrzeno) + " / " +
+                     std::to_string(celkem));
+    };
+    driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool preruseno,
+                                const std::string& prijato) {
+        if (!preruseno) {
+            vysledek.Dokonceno = true;
+            vysledek.Data = prijato;
+        }
+        konec = true;
+    };
+    driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
+        d.ClearCommands();
+        zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+        konec = true;
+    };
+    driver.OnChybaOtevreni = [&](TComDriver&) {
+        konec = true;
+    };
+    // A download runs inside AddCommand (its waiting "dialog" serves the loop), and Ctrl+C
+    // ends it there as aborted, so the wait after it finds it ended.
+    driver.AddCommand(typ, data);
+    vysledek.Preruseno =
+        !Cekej([&] { return konec; }) || (typ == PrikazNacteni && TPreruseni::Preruseno());
+    if (vysledek.Preruseno) {
+        driver.ClearCommands();
+        vysledek.Dokonceno = false;
+        vysledek.Data.clear();
+    }
+    return vysledek;
 }
 
 bool TLinkaCli::Cekej(const std::function<bool()>& hotovo) {

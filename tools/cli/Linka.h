@@ -73,6 +73,13 @@ private:
     std::string prikaz_;
 };
 
+// How a command run on the driver ended.
+struct TKonecPrikazu {
+    bool Dokonceno = false; // OnKomunikaceOK came for the command, not aborted
+    bool Preruseno = false; // Ctrl+C came first
+    std::string Data;       // what OnKomunikaceOK handed on (a download's data)
+};
+
 // How long one slice of the loop waits for events before it looks at Ctrl+C and the progress.
 constexpr std::chrono::milliseconds kKrokSmycky{50};
 
@@ -90,6 +97,11 @@ public:
     TComDriver& Driver() { return *driver_; }
     TZpravyCli& Zpravy() { return zpravy_; }
     TRadekPrubehu& Prubeh() { return prubeh_; }
+
+    // Runs one command on the driver, download or send alike: takes the driver's events over
+    // for the run (a failure is told on standard error, a send's progress shown), queues the
+    // command and serves the loop until it ends; Ctrl+C removes it.
+    TKonecPrikazu Proved(TMnozinaPrikazu typ, const std::string& data);
 
     // Serves port events and the timer until `hotovo` holds; false when Ctrl+C came first.
     bool Cekej(const std::function<bool()>& hotovo);
