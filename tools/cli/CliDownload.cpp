@@ -7,11 +7,11 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
+#include "common/ObsahSouboru.h"
 #include "common/Slozky.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/PrevzetiUdalosti.h"
 #include "serial/SpDevices.h"
-#include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 
 #include <filesystem>
@@ -57,7 +57,7 @@ bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal&
         return true;
     const TNahradaSouboru zkouska(soubor);
     if (zkouska.Chyba())
-        return chyba(ZpravaNelzeVytvorit(soubor) + "\r\n" + TextChyby(zkouska.Chyba()));
+        return chyba(TextNelzeVytvorit(soubor, zkouska.Chyba()));
     return true;
 }
 

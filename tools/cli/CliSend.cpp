@@ -5,9 +5,9 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "common/ObsahSouboru.h"
 #include "link/DelkaRadku.h"
 #include "link/PrevzetiUdalosti.h"
-#include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
 
