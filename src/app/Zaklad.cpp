@@ -122,13 +122,8 @@ void TFormZaklad::InstalujDriver() {
                                       const std::string& prijato) {
         KomunikaceErr(d, typ, preruseno, prijato);
     };
-    try {
-        TIniFile nastaveni(CestaNastaveni());
-        driver_->LoadSettings(nastaveni);
-    } catch (const EIniFileError& chyba) {
-        // An unreadable settings file leaves the link at its defaults; the user learns why.
-        zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
-    }
+    TIniFile nastaveni(CestaNastaveni());
+    driver_->LoadSettings(nastaveni);
     // Every run begins with an NTS-660, whatever the settings file says.
     driver_->StationType = TTypStanice::tsNTS660;
 }
@@ -171,7 +166,7 @@ void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const st
 }
 
 void TFormZaklad::UkazNactenaData(const std::string& prijato) {
-    TFormNactenaData okno(this, ComDriver());
+    TFormNactenaData okno(this, ComDriver(), &KonverzeUlozenehoSouboru);
     okno.NastavData(prijato);
     if (okno.exec() != TFormNactenaData::VysledekAno)
         return;

@@ -6,23 +6,8 @@
 #include "common/Radky.h"
 
 #include <charconv>
-#include <fstream>
-#include <optional>
-#include <sstream>
-#include <vector>
 
 namespace {
-
-std::vector<std::string> NactiRadky(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    std::ostringstream content;
-    content << in.rdbuf();
-    const std::string text = content.str();
-    const auto lines = RadkyTextu(text);
-    return std::vector<std::string>(lines.begin(), lines.end());
-}
 
 std::string Orizni(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
@@ -72,23 +57,85 @@ std::optional<int> CeleCislo(const std::string& text) {
     return value;
 }
 
+std::string TextNelzeUlozit(const std::filesystem::path& path) {
+    return Cz("Soubor nastavení \"") + TextCesty(path) +
+           Cz("\" nelze zapsat. Nastavení nebylo uloženo.");
+}
+
 void ZapisAtomicky(const std::filesystem::path& path, const std::vector<std::string>& lines) {
     std::string content;
     for (const auto& line : lines)
         content += line + "\r\n";
     if (NahradSoubor(path, content))
-        throw EIniFileError(Cz("Soubor nastavení \"") + TextCesty(path) +
-                            Cz("\" nelze zapsat. Nastavení nebylo uloženo."));
+        throw EIniFileError(TextNelzeUlozit(path));
+}
+
+// Sets one key in the lines of the file: an existing value is replaced in place, a new key
+// goes after the last non-blank line of its section, a new section at the end.
+void NastavKlic(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                const std::string& value) {
+    const std::string newLine = key + "=" + value;
+    bool inSection = false;
+    std::optional<std::size_t> sectionEnd; // index after the last non-blank line of the section
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto name = JmenoSekce(lines[i])) {
+            if (inSection)
+                break;
+            inSection = StejneJmeno(*name, section);
+            if (inSection)
+                sectionEnd = i + 1;
+        } else if (inSection) {
+            if (const auto kv = Klic(lines[i]); kv && StejneJmeno(kv->first, key)) {
+                lines[i] = newLine;
+                return;
+            }
+            if (!Orizni(lines[i]).empty())
+                sectionEnd = i + 1;
+        }
+    }
+    if (sectionEnd) {
+        lines.insert(lines.begin() + std::ptrdiff_t(*sectionEnd), newLine);
+    } else {
+        lines.push_back("[" + section + "]");
+        lines.push_back(newLine);
+    }
 }
 
 } // namespace
 
 TIniFile::TIniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
+std::vector<std::string> TIniFile::Lines() const {
+    namespace fs = std::filesystem;
+    stav_ = {};
+    std::error_code ec;
+    const fs::file_status status = fs::status(path_, ec);
+    if (status.type() == fs::file_type::not_found)
+        return {};
+    if (status.type() != fs::file_type::regular && !ec) {
+        // A folder, a device or a pipe: reading one would give nonsense or never end.
+        stav_.Vysledek = TVysledekCteni::vcNeniSoubor;
+        stav_.Chyba = TChybaSouboru{TDruhChybySouboru::dcCteni, path_,
+                                    std::make_error_code(status.type() == fs::file_type::directory
+                                                             ? std::errc::is_a_directory
+                                                             : std::errc::operation_not_supported)};
+        return {};
+    }
+    std::string text;
+    if (auto chyba = NactiObsahSouboru(path_, text)) {
+        stav_.Vysledek = TVysledekCteni::vcNelzeCist;
+        stav_.Chyba = std::move(chyba);
+        return {};
+    }
+    stav_.Vysledek = TVysledekCteni::vcPrecteno;
+    const auto lines = RadkyTextu(text);
+    return std::vector<std::string>(lines.begin(), lines.end());
+}
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
     bool inSection = false;
-    for (const auto& line : NactiRadky(path_)) {
+    for (const auto& line : Lines()) {
         if (const auto name = JmenoSekce(line)) {
             inSection = StejneJmeno(*name, section);
         } else if (inSection) {
@@ -111,33 +158,20 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key,
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
-    auto lines = NactiRadky(path_);
-    const std::string newLine = key + "=" + value;
-    bool inSection = false;
-    std::optional<std::size_t> sectionEnd; // index after the last non-blank line of the section
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = JmenoSekce(lines[i])) {
-            if (inSection)
-                break;
-            inSection = StejneJmeno(*name, section);
-            if (inSection)
-                sectionEnd = i + 1;
-        } else if (inSection) {
-            if (const auto kv = Klic(lines[i]); kv && StejneJmeno(kv->first, key)) {
-                lines[i] = newLine;
-                ZapisAtomicky(path_, lines);
-                return;
-            }
-            if (!Orizni(lines[i]).empty())
-                sectionEnd = i + 1;
-        }
-    }
-    if (sectionEnd) {
-        lines.insert(lines.begin() + std::ptrdiff_t(*sectionEnd), newLine);
-    } else {
-        lines.push_back("[" + section + "]");
-        lines.push_back(newLine);
-    }
+    WriteSection({section, {{key, value}}});
+}
+
+void TIniFile::WriteSection(const TKliceSekce& keys) {
+    WriteSections({keys});
+}
+
+void TIniFile::WriteSections(const std::vector<TKliceSekce>& sections) {
+    auto lines = Lines();
+    if (stav_.Chyba)
+        throw EIniFileError(TextNelzeUlozit(path_));
+    for (const TKliceSekce& s : sections)
+        for (const auto& [key, value] : s.Keys)
+            NastavKlic(lines, s.Section, key, value);
     ZapisAtomicky(path_, lines);
 }
 

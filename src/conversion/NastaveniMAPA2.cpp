@@ -24,15 +24,22 @@ TNastaveniMAPA2 NactiNastaveniMAPA2(const TIniFile& ini) {
 }
 
 void ZapisNastaveniMAPA2(TIniFile& ini, const TNastaveniMAPA2& n) {
-    ini.WriteString(kSJTSK, "Coordinate X", n.SouradniceX);
-    ini.WriteString(kSJTSK, "Coordinate Y", n.SouradniceY);
-    ini.WriteString(kSJTSK, "Altitude", n.Vyska);
-    ini.WriteBool(kHead, "Head of data", n.HlavickaZDat);
-    ini.WriteBool(kHead, "Head from user", n.HlavickaUzivatel);
-    ini.WriteString(kHead, "String from user", n.TextHlavicky);
-    ini.WriteBool(kOther, "Show file", n.ZobrazitSoubor);
-    ini.WriteString(kOther, "Char for dot", n.ZnakOrientace);
-    ini.WriteBool(kOther, "Nestandard heighs", n.NestandardniVysky);
-    ini.WriteBool(kOther, "Nestandard units", n.NestandardniJednotky);
-    ini.WriteBool(kOther, "Change XY", n.ProhozeniXY);
+    const auto b = [](bool v) {
+        return std::string(v ? "1" : "0");
+    };
+    // One replacement of the file for the whole dialog, not one per key.
+    ini.WriteSections({
+        {kSJTSK,
+         {{"Coordinate X", n.SouradniceX}, {"Coordinate Y", n.SouradniceY}, {"Altitude", n.Vyska}}},
+        {kHead,
+         {{"Head of data", b(n.HlavickaZDat)},
+          {"Head from user", b(n.HlavickaUzivatel)},
+          {"String from user", n.TextHlavicky}}},
+        {kOther,
+         {{"Show file", b(n.ZobrazitSoubor)},
+          {"Char for dot", n.ZnakOrientace},
+          {"Nestandard heighs", b(n.NestandardniVysky)},
+          {"Nestandard units", b(n.NestandardniJednotky)},
+          {"Change XY", b(n.ProhozeniXY)}}},
+    });
 }

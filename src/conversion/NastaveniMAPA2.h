@@ -25,6 +25,6 @@ struct TNastaveniMAPA2 {
 
 // Missing keys give the defaults above.
 TNastaveniMAPA2 NactiNastaveniMAPA2(const TIniFile& ini);
-// All eleven keys, S-JTSK, then HEAD, then OTHER, each in the order above. Throws
-// EIniFileError when the file cannot be written.
+// All eleven keys, S-JTSK, then HEAD, then OTHER, each in the order above, in one replacement
+// of the file. Throws EIniFileError when the file cannot be written.
 void ZapisNastaveniMAPA2(TIniFile& ini, const TNastaveniMAPA2& nastaveni);

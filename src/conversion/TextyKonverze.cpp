@@ -1,7 +1,6 @@
 #include "conversion/TextyKonverze.h"
 
 #include "common/Cp1250.h"
-#include "common/NahradaSouboru.h"
 #include "conversion/KonverzeSouboru.h"
 
 std::string TextPoskozenaData() {
@@ -19,26 +18,6 @@ std::string TextPrepsatSoubor(const std::filesystem::path& vystup) {
 std::string TextNicNebyloPrevedeno() {
     return Cz("Do formátu MAPA2 lze převést jen data totální stanice NTS-660: "
               "nic nebylo převedeno a výstupní soubor je prázdný.");
-}
-
-std::string TextNelzeCist(const std::filesystem::path& soubor) {
-    return Cz("Soubor \"") + TextCesty(soubor) + Cz("\" nelze přečíst.");
-}
-
-namespace {
-std::string SDuvodem(std::string text, const std::error_code& duvod) {
-    if (duvod)
-        text += " (" + TextChyby(duvod) + ")";
-    return text + ".";
-}
-} // namespace
-
-std::string TextNelzeVytvorit(const std::filesystem::path& soubor, std::error_code duvod) {
-    return SDuvodem(Cz("Soubor \"") + TextCesty(soubor) + Cz("\" nelze vytvořit"), duvod);
-}
-
-std::string TextNelzeZapsat(const std::filesystem::path& soubor, std::error_code duvod) {
-    return SDuvodem(Cz("Do souboru \"") + TextCesty(soubor) + Cz("\" nelze zapsat"), duvod);
 }
 
 std::string TextVystupJeVstup(const std::filesystem::path& soubor) {

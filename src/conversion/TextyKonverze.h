@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/Cesty.h"
+#include "common/ObsahSouboru.h" // files that cannot be read, created or written
 
 #include <filesystem>
 #include <string>
@@ -16,11 +17,6 @@ std::string TextSouborNeexistuje();
 std::string TextPrepsatSoubor(const std::filesystem::path& vystup);
 // An instrument type whose data are not converted: the output stays empty (caption "Varování").
 std::string TextNicNebyloPrevedeno();
-// Files that cannot be read, created or written (the program's error box), with the
-// system's reason when there is one.
-std::string TextNelzeCist(const std::filesystem::path& soubor);
-std::string TextNelzeVytvorit(const std::filesystem::path& soubor, std::error_code duvod = {});
-std::string TextNelzeZapsat(const std::filesystem::path& soubor, std::error_code duvod = {});
 // The output would be the input file itself (caption "Chyba").
 std::string TextVystupJeVstup(const std::filesystem::path& soubor);
 // The output's name is that of a folder (caption "Chyba").

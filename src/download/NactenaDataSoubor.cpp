@@ -1,8 +1,8 @@
 #include "download/NactenaDataSoubor.h"
 
 #include "common/NahradaSouboru.h"
+#include "common/ObsahSouboru.h"
 #include "common/Radky.h"
-#include "upload/SouborDat.h"
 
 #include <algorithm>
 #include <ctime>

@@ -54,3 +54,7 @@ TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {
     Volba() = volba ? std::move(volba) : TVolbaSouboru(VolbaDialogem);
     return predchozi;
 }
+
+QStringList FiltryMereni() {
+    return {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"};
+}

@@ -30,3 +30,6 @@ std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QSt
 // Returns the previous way.
 using TVolbaSouboru = std::function<QString(QFileDialog& dialog)>;
 TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba);
+
+// The filters for measured-data files, shared by the conversion's and the download's dialogs.
+QStringList FiltryMereni();

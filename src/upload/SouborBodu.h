@@ -2,7 +2,7 @@
 // each line ended by CR LF. Reading accepts any separator and the MAPA2 coordinate output.
 #pragma once
 
-#include "upload/SouborDat.h"
+#include "upload/SouborTabulky.h"
 #include "upload/TabulkaBodu.h"
 
 #include <string>

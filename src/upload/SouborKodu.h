@@ -2,7 +2,7 @@
 // line ended by CR LF. Reading accepts any separator, as the point file does.
 #pragma once
 
-#include "upload/SouborDat.h"
+#include "upload/SouborTabulky.h"
 #include "upload/TabulkaKodu.h"
 
 #include <string>

@@ -137,3 +137,26 @@ TEST_F(IniFileTest, FailureMessageGivesACzechPathInTheProgramsCodePage) {
         EXPECT_NE(std::string(e.what()).find(Cz("Měření")), std::string::npos) << e.what();
     }
 }
+
+// What a read found is kept for the caller that tells the user: nothing wrong with no file, a
+// fault with a path that is no file, in the program's words for a file that cannot be read.
+TEST_F(IniFileTest, ReadStatusSaysWhetherThePathCouldServe) {
+    TIniFile ini(path_);
+    EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcChybi) << "before any read";
+    ini.ReadString("Port", "Number", "");
+    EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcChybi);
+    EXPECT_FALSE(ini.StavCteni().Chyba);
+
+    Write("[Port]\r\nNumber=3\r\n");
+    EXPECT_EQ(ini.ReadInteger("Port", "Number", 1), 3);
+    EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcPrecteno);
+    EXPECT_FALSE(ini.StavCteni().Chyba);
+
+    fs::remove(path_);
+    fs::create_directories(path_);
+    EXPECT_EQ(ini.ReadInteger("Port", "Number", 1), 1);
+    EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcNeniSoubor);
+    ASSERT_TRUE(ini.StavCteni().Chyba);
+    EXPECT_EQ(ini.StavCteni().Chyba->Text(),
+              TextNelzeCist(path_, std::make_error_code(std::errc::is_a_directory)));
+}

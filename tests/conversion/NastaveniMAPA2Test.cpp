@@ -1,10 +1,15 @@
 #include "Soubory.h"
 
 #include "common/IniFile.h"
+#include "common/NahradaSouboru.h"
 #include "conversion/NastaveniMAPA2.h"
 #include "conversion/VypocetRedukci.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <string_view>
+#include <vector>
 
 class NastaveniMAPA2 : public TSlozkaTestu {};
 
@@ -46,6 +51,70 @@ TEST_F(NastaveniMAPA2, WritesAllElevenKeysInTableOrderAndReadsThemBack) {
     EXPECT_EQ(zpet.ZnakOrientace, "+");
     EXPECT_TRUE(zpet.ProhozeniXY);
 }
+
+// The save is one replacement of the file, and leaves the very bytes that eleven writes of one
+// key each left, whatever stood in the file before.
+struct TPredchoziSoubor {
+    const char* nazev;
+    const char* obsah; // nullptr: no file
+};
+
+class UlozeniMAPA2 : public TSlozkaTestu, public ::testing::WithParamInterface<TPredchoziSoubor> {};
+
+TEST_P(UlozeniMAPA2, OneReplacementGivesTheBytesOfElevenWrites) {
+    TNastaveniMAPA2 n;
+    n.SouradniceY = "700000";
+    n.HlavickaUzivatel = true;
+    n.TextHlavicky = "Zak\xE1zka";
+    n.ProhozeniXY = true;
+    const auto priprav = [&](const char* jmeno) {
+        const auto cesta = slozka_ / jmeno;
+        if (GetParam().obsah)
+            ZapisSoubor(cesta, GetParam().obsah);
+        return TIniFile(cesta);
+    };
+    TIniFile postupne = priprav("postupne.ini");
+    const auto b = [](bool v) {
+        return std::string(v ? "1" : "0");
+    };
+    for (const auto& [sekce, klic, hodnota] : std::vector<std::array<std::string, 3>>{
+             {"S-JTSK", "Coordinate X", n.SouradniceX},
+             {"S-JTSK", "Coordinate Y", n.SouradniceY},
+             {"S-JTSK", "Altitude", n.Vyska},
+             {"HEAD", "Head of data", b(n.HlavickaZDat)},
+             {"HEAD", "Head from user", b(n.HlavickaUzivatel)},
+             {"HEAD", "String from user", n.TextHlavicky},
+             {"OTHER", "Show file", b(n.ZobrazitSoubor)},
+             {"OTHER", "Char for dot", n.ZnakOrientace},
+             {"OTHER", "Nestandard heighs", b(n.NestandardniVysky)},
+             {"OTHER", "Nestandard units", b(n.NestandardniJednotky)},
+             {"OTHER", "Change XY", b(n.ProhozeniXY)}})
+        postupne.WriteString(sekce, klic, hodnota);
+
+    TIniFile najednou = priprav("najednou.ini");
+    int zapisu = 0; // blocks handed to the disk; a replacement writes at least one
+    NastavPoruchuDisku([&](std::string_view) {
+        ++zapisu;
+        return std::error_code();
+    });
+    ZapisNastaveniMAPA2(najednou, n);
+    NastavPoruchuDisku({});
+    EXPECT_EQ(zapisu, 1);
+    EXPECT_EQ(NactiSoubor(najednou.Path()), NactiSoubor(postupne.Path()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PredchoziSoubor, UlozeniMAPA2,
+    ::testing::Values(TPredchoziSoubor{"NoFile", nullptr}, TPredchoziSoubor{"Empty", ""},
+                      TPredchoziSoubor{"OtherSectionsOnly",
+                                       "[Port]\r\nNumber=3\r\n\r\n[Station]\r\nType=NTS-660\r\n"},
+                      // Keys in another case and order, blank lines inside a section, a section
+                      // twice, lone LF line ends and a last line without an end.
+                      TPredchoziSoubor{
+                          "MixedExistingKeys",
+                          "[other]\r\nchange xy=0\r\n\r\nSHOW FILE=0\r\n[S-JTSK]\nAltitude=100\n"
+                          "[HEAD]\r\n[S-JTSK]\r\nCoordinate X=1\r\n[Port]\r\nNumber=2"}),
+    [](const ::testing::TestParamInfo<TPredchoziSoubor>& pripad) { return pripad.param.nazev; });
 
 TEST(VypocetRedukci, ShownAsTheDialogShowsThem) {
     const TRedukce r = VypocetRedukci("1001000", "680000", "320");

@@ -9,6 +9,7 @@
 #include "conversion/TextyKonverze.h"
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
+#include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
@@ -245,6 +246,29 @@ TEST_F(OknaKonverzeTest, ConversionShowsTheOutputInTheResultWindow) {
     // The text field shows lines; the file ends them with CR LF.
     EXPECT_EQ(text,
               ZCp1250(NactiSoubor(DataKonverze("01-klicova-slova.zap"))).replace("\r\n", "\n"));
+}
+
+// No output at all is an empty window; an output that is there but cannot be read (a folder on
+// every system) says so first, as every other reader does.
+TEST_F(OknaKonverzeTest, ResultWindowOfAMissingOutputIsEmptyAndOfAnUnreadableOneSaysWhy) {
+    fs::create_directory(slozka_ / "slozka.zap");
+    struct TPripad {
+        const char* nazev;
+        fs::path vystup;
+        bool chyba;
+    };
+    for (const TPripad& p : {TPripad{"missing", slozka_ / "chybi.zap", false},
+                             TPripad{"folder", slozka_ / "slozka.zap", true}}) {
+        SCOPED_TRACE(p.nazev);
+        TZaznamZprav zpravy;
+        TFormVysledekKonverze okno(nullptr, p.vystup);
+        EXPECT_TRUE(okno.findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText().isEmpty());
+        ASSERT_EQ(zpravy.Zpravy().size(), p.chyba ? 1u : 0u);
+        if (p.chyba)
+            EXPECT_EQ(
+                zpravy.Zpravy()[0].text,
+                ZCp1250(TextNelzeCist(p.vystup, std::make_error_code(std::errc::is_a_directory))));
+    }
 }
 
 TEST_F(OknaKonverzeTest, DeclinedOverwriteKeepsTheOldOutputAndShowsNothing) {

@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "conversion/TextyKonverze.h"
+#include "conversion/qt/KonverzeOken.h"
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
@@ -98,7 +99,7 @@ protected:
     }
 
     std::unique_ptr<TComDriver> driver_ = NecinnyDriver();
-    TFormNactenaData okno_{nullptr, *driver_};
+    TFormNactenaData okno_{nullptr, *driver_, &KonverzeUlozenehoSouboru};
     std::vector<QFileDialog*> dialogy_;
     QStringList filtry_;
     QString pripona_, slozkaDialogu_;

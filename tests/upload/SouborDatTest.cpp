@@ -43,14 +43,17 @@ TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
     EXPECT_EQ(RadkyTabulky(body), (TRadky{{"", "", "", "", ""}}));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
-    EXPECT_THAT(zpravy.zpravy[0].Text, StartsWith("Cannot open file " + soubor.string() + ".\r\n"));
+    EXPECT_EQ(zpravy.zpravy[0].Text,
+              Cp1250NaUtf8(TextNelzeCist(
+                  soubor, std::make_error_code(std::errc::no_such_file_or_directory))));
 }
 
 TEST_F(SouborDat, AFolderCannotBeReadAsAFile) {
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"a", "b"}});
     const auto chyba = NactiSouborTabulky(slozka_, kody, NactiKody);
     ASSERT_TRUE(chyba);
-    EXPECT_EQ(chyba->Zprava, "Cannot open file " + slozka_.string() + ".");
+    EXPECT_EQ(chyba->Text(),
+              TextNelzeCist(slozka_, std::make_error_code(std::errc::is_a_directory)));
     EXPECT_EQ(RadkyTabulky(kody), (TRadky{{"", ""}}));
 }
 
@@ -61,7 +64,8 @@ TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
         ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))), zpravy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
     EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
-    EXPECT_THAT(zpravy.zpravy[0].Text, StartsWith("Cannot create file " + soubor.string() + "."));
+    EXPECT_THAT(zpravy.zpravy[0].Text,
+                StartsWith("Soubor \"" + soubor.string() + "\" nelze vytvořit ("));
     EXPECT_FALSE(std::filesystem::exists(soubor));
 }
 
@@ -73,8 +77,8 @@ TEST_F(SouborDat, AWriteThatFailsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne
     const auto chyba = ZapisObsahSouboru(soubor, "novy obsah");
     NastavPoruchuDisku({});
     ASSERT_TRUE(chyba);
-    EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
-    EXPECT_FALSE(chyba->Duvod.empty());
+    EXPECT_EQ(chyba->Text(),
+              TextNelzeZapsat(soubor, std::make_error_code(std::errc::no_space_on_device)));
     EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 }
@@ -87,7 +91,8 @@ TEST_F(SouborDat, AReplacementThatFailsKeepsWhatStoodThere) {
     const auto chyba =
         ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}})));
     ASSERT_TRUE(chyba);
-    EXPECT_EQ(chyba->Zprava, "Cannot create file " + soubor.string() + ".");
+    EXPECT_EQ(chyba->Text(),
+              TextNelzeVytvorit(soubor, std::make_error_code(std::errc::is_a_directory)));
     EXPECT_EQ(Precti(soubor / "uvnitr"), "x");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 }
@@ -105,7 +110,8 @@ TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
     const auto chyba =
         ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}})));
     ASSERT_TRUE(chyba);
-    EXPECT_EQ(Cp1250NaUtf8(chyba->Zprava), "Cannot create file " + soubor.string() + ".");
+    EXPECT_THAT(Cp1250NaUtf8(chyba->Text()),
+                StartsWith("Soubor \"" + soubor.string() + "\" nelze vytvořit ("));
 }
 
 // merivox-cli's path: the file read as the window reads it, then the checked upload text.

@@ -7,12 +7,12 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
+#include "common/ObsahSouboru.h"
 #include "common/Slozky.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/ProtokolStanice.h"
 #include "serial/SpDevices.h"
 #include "serial/SpSlovnikLinky.h"
-#include "upload/SouborDat.h"
 
 #include <filesystem>
 #include <optional>
@@ -57,7 +57,7 @@ bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal&
         return true;
     const TNahradaSouboru zkouska(soubor);
     if (zkouska.Chyba())
-        return chyba(ZpravaNelzeVytvorit(soubor) + "\r\n" + TextChyby(zkouska.Chyba()));
+        return chyba(TextNelzeVytvorit(soubor, zkouska.Chyba()));
     return true;
 }
 

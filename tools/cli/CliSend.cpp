@@ -5,8 +5,8 @@
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
+#include "common/ObsahSouboru.h"
 #include "link/DelkaRadku.h"
-#include "upload/SouborDat.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
 

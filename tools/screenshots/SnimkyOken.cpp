@@ -6,6 +6,7 @@
 #include "app/Zaklad.h"
 #include "common/Cp1250.h"
 #include "common/Slozky.h"
+#include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
 #include "download/qt/AnimaceKopirovani.h"
@@ -103,7 +104,7 @@ void SnimekCekamNaData(TSnimkovac& s) {
 void SnimekNactenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver());
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru);
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\nNAME TEAM1\r\nATMOS 15C 1013hPa\r\n"
                     "UNITS M,G\r\nDATE 12.05.2003 10:15\r\nSTN 5,1.560,KOD\r\n"
                     "XYZ 1000.000,2000.000,300.000\r\nBS 4,1.500,ZN\r\n"

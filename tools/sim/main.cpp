@@ -2,11 +2,13 @@
 #include "SimStanice.h"
 #include "VolbySim.h"
 
+#include "common/Cp1250.h"
+#include "common/ObsahSouboru.h"
+
 #include <csignal>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <unistd.h>
 
 namespace {
@@ -71,14 +73,10 @@ int main(int argc, char** argv) {
 
     std::string data;
     if (rezim == "download") {
-        std::ifstream in(soubor, std::ios::binary);
-        if (!in) {
-            std::cerr << "merivox-sim: cannot read " << soubor << '\n';
+        if (const auto chyba = NactiObsahSouboru(soubor, data)) {
+            std::cerr << "merivox-sim: " << Cp1250NaUtf8(chyba->Text()) << '\n';
             return 2;
         }
-        std::ostringstream s;
-        s << in.rdbuf();
-        data = s.str();
     }
 
     std::signal(SIGINT, NaSignal);

@@ -10,11 +10,7 @@
 
 TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
-        try {
-            return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
-        } catch (const EIniFileError&) {
-            return VolbyZNastaveni(TNastaveniMAPA2{});
-        }
+        return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
     }
     TFormParamMAPA2 dialog(rodic_, typStanice);
     dialog.NastavFormuKonverze();
@@ -22,8 +18,14 @@ TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     return dialog.Volby();
 }
 
-QStringList FiltryMereni() {
-    return {"Soubor meřených dat (*.sdt)", "Všechny soubory (*.*)"};
+std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
+                                                              const std::filesystem::path& soubor,
+                                                              TTypStanice typStanice) {
+    TKonverzeOken rozhrani(rodic);
+    const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typStanice, rozhrani);
+    if (!vysledek.Zobrazit())
+        return std::nullopt;
+    return vysledek.VystupniSoubor;
 }
 
 void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice) {
@@ -32,10 +34,9 @@ void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice) {
     if (soubor.empty())
         return;
 
-    TKonverzeOken rozhrani(rodic);
-    const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typStanice, rozhrani);
-    if (!vysledek.Zobrazit())
+    const auto vystup = KonverzeUlozenehoSouboru(rodic, soubor, typStanice);
+    if (!vystup)
         return;
-    TFormVysledekKonverze okno(rodic, vysledek.VystupniSoubor);
+    TFormVysledekKonverze okno(rodic, *vystup);
     okno.exec();
 }

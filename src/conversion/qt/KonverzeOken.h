@@ -5,7 +5,8 @@
 #include "conversion/KonverzeRozhrani.h"
 #include "ui/ZpravyOken.h"
 
-#include <QStringList>
+#include <filesystem>
+#include <optional>
 
 class QWidget;
 
@@ -20,8 +21,12 @@ private:
     TZpravyOken zpravy_;
 };
 
-// The file dialogs' filters for measured-data files: the conversion's and the download's.
-QStringList FiltryMereni();
+// Converts a measured-data file as the windows do (messages as boxes over `rodic`): the
+// output to show in the result window, or nothing when there is none to show. The main window
+// hands it to the window "Načtená data", which does not see the conversion itself.
+std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
+                                                              const std::filesystem::path& soubor,
+                                                              TTypStanice typStanice);
 
 // "Konverze souboru": asks for a measured-data file, converts it and shows the output when
 // the conversion says so.

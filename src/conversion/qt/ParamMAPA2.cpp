@@ -53,12 +53,7 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     setWindowTitle("Parametry pro export dat do formátu MAPA2");
     setFixedSize(kSirka, kVyska);
 
-    TNastaveniMAPA2 n;
-    try {
-        n = NactiNastaveniMAPA2(TIniFile(CestaNastaveni()));
-    } catch (const EIniFileError&) {
-        // An unreadable settings file leaves the defaults; the write at closing reports it.
-    }
+    const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(CestaNastaveni()));
 
     auto* zalozky = new QTabWidget(this);
     zalozky->setObjectName("PageControl");

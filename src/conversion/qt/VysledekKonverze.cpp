@@ -1,14 +1,16 @@
 #include "conversion/qt/VysledekKonverze.h"
 
+#include "common/ObsahSouboru.h"
 #include "ui/Texty.h"
+#include "ui/ZpravyOken.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <sstream>
+#include <string>
+#include <system_error>
 
 TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesystem::path& soubor)
     : QDialog(rodic) {
@@ -33,11 +35,14 @@ TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesyst
                     paleta.color(QPalette::Active, QPalette::HighlightedText));
     M_Vysledek->setPalette(paleta);
 
-    std::ifstream vstup(soubor, std::ios::binary);
-    if (vstup) {
-        std::ostringstream obsah;
-        obsah << vstup.rdbuf();
-        M_Vysledek->setPlainText(ZCp1250(obsah.str()));
+    // No output (nothing was written) is an empty window; an output that is there but cannot
+    // be read is reported as every reader of the program does.
+    std::error_code ec;
+    if (std::filesystem::exists(soubor, ec)) {
+        std::string obsah;
+        TZpravyOken zpravy(rodic);
+        if (OhlasChybu(NactiObsahSouboru(soubor, obsah), zpravy))
+            M_Vysledek->setPlainText(ZCp1250(obsah));
     }
 
     auto* zavri = new QPushButton("&Zavři", this);

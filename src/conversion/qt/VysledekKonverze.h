@@ -10,7 +10,8 @@ class QPlainTextEdit;
 class TFormVysledekKonverze : public QDialog {
     Q_OBJECT
 public:
-    // The file is read when the window is made; a missing file leaves the text empty.
+    // The file is read when the window is made; a missing file leaves the text empty, a file
+    // that cannot be read gives the read-error box over `rodic` first.
     TFormVysledekKonverze(QWidget* rodic, const std::filesystem::path& soubor);
 
 private:

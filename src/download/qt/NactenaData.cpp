@@ -1,6 +1,5 @@
 #include "download/qt/NactenaData.h"
 
-#include "conversion/KonverzeSouboru.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
@@ -29,8 +28,8 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const char* titulek,
 }
 } // namespace
 
-TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver)
-    : QDialog(rodic), driver_(driver) {
+TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze)
+    : QDialog(rodic), driver_(driver), konverze_(std::move(konverze)) {
     setObjectName("FormNactenaData");
     setWindowTitle("Načtená data");
     resize(750, 500);
@@ -99,9 +98,7 @@ void TFormNactenaData::Tl_KonverzeClick() {
         done(VysledekNe);
         return;
     }
-    TKonverzeOken rozhrani(this);
-    const TVysledekKonverze vysledek =
-        KonverzeSouboru(ulozenySoubor_, driver_.StationType, rozhrani);
-    vystupKonverze_ = vysledek.VystupniSoubor;
-    done(vysledek.Zobrazit() ? VysledekAno : VysledekNe);
+    const auto vystup = konverze_(this, ulozenySoubor_, driver_.StationType);
+    vystupKonverze_ = vystup.value_or(std::filesystem::path());
+    done(vystup ? VysledekAno : VysledekNe);
 }

@@ -2,11 +2,13 @@
 // file and the conversion of the saved file to MAPA2.
 #pragma once
 
-#include "conversion/qt/KonverzeOken.h"
+#include "common/TypStanice.h"
 
 #include <QDialog>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 
 class QPlainTextEdit;
@@ -21,7 +23,13 @@ public:
     static constexpr int VysledekAno = 6;
     static constexpr int VysledekNe = 7;
 
-    TFormNactenaData(QWidget* rodic, TComDriver& driver);
+    // What "Konverze" does with the saved file: the output to show, or nothing. The main
+    // window hands in the conversion's own (KonverzeUlozenehoSouboru), as the download wing
+    // does not see the conversion wing.
+    using TKonverze = std::function<std::optional<std::filesystem::path>(
+        QWidget* okno, const std::filesystem::path& soubor, TTypStanice typStanice)>;
+
+    TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze);
 
     // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included).
     void NastavData(const std::string& prijato);
@@ -36,6 +44,7 @@ private slots:
 
 private:
     TComDriver& driver_;
+    TKonverze konverze_;
     std::string data_;
     std::filesystem::path ulozenySoubor_;
     std::filesystem::path vystupKonverze_;

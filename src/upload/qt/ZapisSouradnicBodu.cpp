@@ -29,11 +29,7 @@ TTextyOknaZapisu TextyBodu() {
 }
 
 bool NactiProhozeni() {
-    try {
-        return TIniFile(CestaNastaveni()).ReadBool(kSekce, kKlicProhozeni, false);
-    } catch (const EIniFileError&) {
-        return false;
-    }
+    return TIniFile(CestaNastaveni()).ReadBool(kSekce, kKlicProhozeni, false);
 }
 
 } // namespace

@@ -349,8 +349,9 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
     okno_->A_OtevriSoubor->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 2u);
     EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Merivox 2.0");
-    EXPECT_TRUE(zpravy.Zpravy()[1].text.startsWith(
-        "Cannot open file " + QString::fromStdU16String(chybi.u16string()) + "."))
+    EXPECT_TRUE(zpravy.Zpravy()[1].text.startsWith(QString::fromUtf8("Soubor \"") +
+                                                   QString::fromStdU16String(chybi.u16string()) +
+                                                   QString::fromUtf8("\" nelze přečíst (")))
         << zpravy.Zpravy()[1].text.toStdString();
     EXPECT_THAT(RadkyMrizky(Mrizka()), ElementsAre(ElementsAre("", "", "", "", "")));
     OverZrcadlo();
@@ -364,7 +365,7 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
                  QString::fromUtf8("Všechny soubory (*.*)")});
     okno_->A_UlozDoSouboru->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 3u);
-    EXPECT_TRUE(zpravy.Zpravy()[2].text.startsWith("Cannot create file "));
+    EXPECT_TRUE(zpravy.Zpravy()[2].text.contains(QString::fromUtf8("\" nelze vytvořit (")));
     EXPECT_EQ(okno_->Body().Bunka(1, 0), "1");
 }
 

@@ -29,8 +29,8 @@ TEST_F(OknaZapisuTest, ASaveCutShortKeepsTheOldFileAndTheWindowSaysWhy) {
     }
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Merivox 2.0");
-    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith("Cannot create file " +
-                                                   QString::fromStdString(soubor.string()) + "."));
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(
+        "Do souboru \"" + QString::fromStdString(soubor.string()) + "\" nelze zapsat ("));
     EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
     EXPECT_THAT(Soubory(), ::testing::ElementsAre("body.asc"));
     EXPECT_EQ(okno.Body().PocetRadku(), 2000);
