@@ -211,8 +211,9 @@ TEST_F(LinkaCli, DownloadIsWrittenByteExactWhateverTheSplitting) {
     hra.join();
     EXPECT_EQ(beh.Status, 0) << beh.Chyby;
     EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + kKonec);
-    // Only the output, the settings and the program's streams: no temporary file is left.
-    EXPECT_THAT(Soubory(), ::testing::ElementsAre("Merivex.ini", "d.sdt", "err", "out"));
+    // Only the settings, the conversation record and the output: no temporary file is left.
+    EXPECT_THAT(Soubory(),
+                ::testing::ElementsAre("Merivex.ini", "Merivox-komunikace.log", "d.sdt"));
 }
 
 TEST_F(LinkaCli, ATargetThatCannotBeWrittenStopsBeforeTheWaitAndDataAreNeverLost) {
