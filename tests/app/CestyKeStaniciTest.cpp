@@ -2,7 +2,7 @@
 // system it runs on (a pseudo-terminal here, a Wine COM port of a null-modem pair on Windows):
 // a download saved and converted into the hand-worked MAPA2 file, and a point table sent from
 // its window as the station acknowledges each line.
-#include "../conversion/Soubory.h"
+#include "SlozkaTestu.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"
 
@@ -78,20 +78,19 @@ std::vector<std::string> PrijmiZapis(TTestLinka& linka) {
 class CestyKeStaniciTest : public ::testing::Test {
 protected:
     CestyKeStaniciTest() {
-        TSpSyncCallTable::Global().SetUi(&synchronizace_);
-        nastaveni_.Mapuj(1, linka_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(1, linka_->Zarizeni());
         predchoziLimit_ = NastavLimitDialogu(20s);
     }
     ~CestyKeStaniciTest() override {
         okno_.reset();
         NastavVolbuSouboru({});
         NastavLimitDialogu(predchoziLimit_);
-        TSpSyncCallTable::Global().SetUi(nullptr);
     }
-    fs::path Soubor(const std::string& jmeno) const { return nastaveni_.Slozka() / jmeno; }
+    fs::path Soubor(const std::string& jmeno) const {
+        return prostredi_.nastaveni.Slozka() / jmeno;
+    }
 
-    TSpQtSyncUi synchronizace_;
-    TTestNastaveni nastaveni_;
+    TProstrediPortu<TSpQtSyncUi> prostredi_;
     std::unique_ptr<TTestLinka> linka_ = VytvorTestLinku();
     std::chrono::milliseconds predchoziLimit_{};
     std::unique_ptr<TFormZaklad> okno_ = std::make_unique<TFormZaklad>();
@@ -102,7 +101,7 @@ TEST_F(CestyKeStaniciTest, DownloadIsSavedAsReceivedAndConvertsIntoTheHandWorked
     const fs::path sdt = Soubor("MERENI.sdt");
     NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
     okno_->show();
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu([&](QWidget* cekani) {
         EXPECT_EQ(cekani->objectName(), "FormCekamNaData");
@@ -149,7 +148,7 @@ TEST_F(CestyKeStaniciTest, PointsReachTheStationAsTheUploadText) {
     TZpravyOken bezOken(nullptr);
     const std::string ocekavany = *PripravZapisBodu(body, false, bezOken);
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     auto stanice = std::async(std::launch::async, [&] { return PrijmiZapis(*linka_); });
     okno.A_ZapisDat->trigger();
     ASSERT_TRUE(CekejNa([&] { return zpravy.Zpravy().size() >= 2; }));

@@ -60,7 +60,7 @@ TEST(Navod, OpensTheFoundPageOrSaysInCzechWhyNot) {
     fs::create_directories(bin);
     {
         ProhlizecNavodu prohlizec;
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         OtevriNavod(nullptr, bin);
         EXPECT_TRUE(prohlizec.stranky.empty());
         ASSERT_EQ(zpravy.Zpravy().size(), 1u);
@@ -71,7 +71,7 @@ TEST(Navod, OpensTheFoundPageOrSaysInCzechWhyNot) {
     Vytvor(bin / "navod/index.html");
     {
         ProhlizecNavodu prohlizec;
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         OtevriNavod(nullptr, bin);
         ASSERT_EQ(prohlizec.stranky.size(), 1u);
         EXPECT_EQ(fs::path(prohlizec.stranky[0].toLocalFile().toStdU16String()).lexically_normal(),
@@ -80,7 +80,7 @@ TEST(Navod, OpensTheFoundPageOrSaysInCzechWhyNot) {
     }
     {
         ProhlizecNavodu prohlizec(false); // no browser to start
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         OtevriNavod(nullptr, bin);
         ASSERT_EQ(zpravy.Zpravy().size(), 1u);
         EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
@@ -99,7 +99,7 @@ TEST(Navod, F1InTheMainWindowOpensTheGuideOfThisProgram) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&okno));
         const std::size_t pocetAkci = okno.findChildren<QAction*>().size();
         ProhlizecNavodu prohlizec;
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         QTest::keyClick(&okno, Qt::Key_F1);
         // The guide of the test program's folder: opened when a build put it there, else the
         // message; either way exactly one answer, and no new action in the menus.

@@ -222,7 +222,7 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
     const QString soubor = slozka_.filePath("soubor");
     std::ofstream(soubor.toStdString()) << "x";
     PrepisCestuNastaveni((soubor + "/Merivex.ini").toStdString());
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_.show();
     EXPECT_TRUE(okno_.close());
     EXPECT_FALSE(okno_.isVisible());

@@ -1,5 +1,5 @@
 #include "common/IniFile.h"
-#include "OddeleniTestu.h"
+#include "SlozkaTestu.h"
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
@@ -8,35 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
-class IniFileTest : public ::testing::Test {
+class IniFileTest : public TSlozkaTestu {
 protected:
+    // Czech letters in the folder: the file must be found and named right on every system.
+    std::filesystem::path Predpona() const override { return fs::path(u8"merivox-ini-měření-"); }
     void SetUp() override {
-        // Czech letters in the folder: the file must be found and named right on every system.
-        // One folder per test and no shared parent: ctest runs the cases side by side.
-        dir_ = OddelTestyOdZarizeni() / fs::path(u8"merivox-ini-měření-");
-        dir_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        path_ = dir_ / "Merivex.ini";
+        TSlozkaTestu::SetUp();
+        path_ = slozka_ / "Merivex.ini";
     }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
-    void Write(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
-    std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    fs::path dir_;
+    void Write(const std::string& content) { ZapisSoubor(path_, content); }
+    std::string Read() const { return NactiSoubor(path_); }
     fs::path path_;
 };
 } // namespace
@@ -114,7 +99,7 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileIntactAndNamesThePath) {
     }
     NastavPoruchuDisku({});
     EXPECT_EQ(Read(), "[Port]\r\nNumber=4\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), 1);
 }
 
 TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
@@ -123,11 +108,11 @@ TEST_F(IniFileTest, FailedWriteWhenTargetIsAFolderKeepsItAndReports) {
     TIniFile ini(path_);
     EXPECT_THROW(ini.WriteInteger("Port", "Number", 5), EIniFileError);
     EXPECT_TRUE(fs::is_directory(path_));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), {}), 1);
 }
 
 TEST_F(IniFileTest, FailureMessageGivesACzechPathInTheProgramsCodePage) {
-    const fs::path slozka = dir_ / fs::path(u8"Měření");
+    const fs::path slozka = slozka_ / fs::path(u8"Měření");
     fs::create_directories(slozka / "Merivex.ini");
     TIniFile ini(slozka / "Merivex.ini");
     try {

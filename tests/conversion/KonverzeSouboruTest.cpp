@@ -1,5 +1,5 @@
 // The entry operation's steps and failures, around the writers the cases pin.
-#include "Soubory.h"
+#include "SlozkaTestu.h"
 #include "ZaznamRozhrani.h"
 
 #include "common/Cp1250.h"
@@ -28,7 +28,7 @@ TEST_F(KonverzeSouboru_, MissingInputEndsSilently) {
     const auto v = KonverzeSouboru(slozka_ / "nic.sdt", TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::ChybiVstup);
     EXPECT_FALSE(v.Zobrazit());
-    EXPECT_TRUE(r.Zpravy_.empty());
+    EXPECT_TRUE(r.zpravy.empty());
     EXPECT_EQ(r.PocetParametru, 0);
 }
 
@@ -37,17 +37,17 @@ TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
     ZapisSoubor(vstup, kMereni);
     ZapisSoubor(slozka_ / "a.zap", "stary");
     TZaznamRozhrani r;
-    r.Odpoved = false;
+    r.odpoved = false;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::PrepsaniOdmitnuto);
     EXPECT_FALSE(v.Zobrazit());
-    ASSERT_EQ(r.Otazky.size(), 1u);
-    EXPECT_EQ(r.Otazky[0], Cz("Varování|Soubor \"") + (slozka_ / "a.zap").string() +
+    ASSERT_EQ(r.otazky.size(), 1u);
+    EXPECT_EQ(r.otazky[0], Cz("Varování|Soubor \"") + (slozka_ / "a.zap").string() +
                                Cz("\" již existuje.Chcete ho přepsat?"));
     EXPECT_EQ(r.PocetParametru, 0) << "the dialog comes after the question";
     EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
 
-    r.Odpoved = true;
+    r.odpoved = true;
     EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r).Stav, TStavKonverze::Hotovo);
     EXPECT_NE(NactiSoubor(slozka_ / "a.zap"), "stary");
 }
@@ -75,9 +75,9 @@ TEST_F(KonverzeSouboru_, InputGoneDuringTheDialogCreatesNoOutput) {
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     EXPECT_FALSE(v.Zobrazit());
-    ASSERT_EQ(r.Zpravy_.size(), 1u);
-    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Varovani);
-    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor s načtenými daty neexistuje"));
+    ASSERT_EQ(r.zpravy.size(), 1u);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Varovani);
+    EXPECT_EQ(r.zpravy[0].Text, Cz("Soubor s načtenými daty neexistuje"));
     EXPECT_FALSE(fs::exists(slozka_ / "c.zap"));
 }
 
@@ -88,9 +88,9 @@ TEST_F(KonverzeSouboru_, UnreadableInputIsNamedBeforeAnyQuestion) {
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     EXPECT_EQ(r.PocetParametru, 0);
-    ASSERT_EQ(r.Zpravy_.size(), 1u);
-    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
-    EXPECT_EQ(r.Zpravy_[0].Text, Cz("Soubor \"") + vstup.string() + Cz("\" nelze přečíst."));
+    ASSERT_EQ(r.zpravy.size(), 1u);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.zpravy[0].Text, Cz("Soubor \"") + vstup.string() + Cz("\" nelze přečíst."));
 }
 
 TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
@@ -100,9 +100,9 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     TZaznamRozhrani r;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{vystup, nullptr});
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
-    ASSERT_EQ(r.Zpravy_.size(), 1u);
-    EXPECT_EQ(r.Zpravy_[0].Druh, TDruhZpravy::Vyjimka);
-    EXPECT_EQ(r.Zpravy_[0].Text,
+    ASSERT_EQ(r.zpravy.size(), 1u);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.zpravy[0].Text,
               Cz("Soubor \"") + vystup.string() + Cz("\" nelze vytvořit (") +
                   TextChyby(std::make_error_code(std::errc::no_such_file_or_directory)) + ").");
 
@@ -123,7 +123,7 @@ TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
     r.Volby.HlavickaZDat = false;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{{}, &proud});
     EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
-    EXPECT_TRUE(r.Otazky.empty());
+    EXPECT_TRUE(r.otazky.empty());
     EXPECT_EQ(proud.Text(), "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"
                             "2  10.000 1.500 1.0000 90.0000 * \r\n/\r\n-2\r\n");
     EXPECT_EQ(NactiSoubor(slozka_ / "e.zap"), "stary");

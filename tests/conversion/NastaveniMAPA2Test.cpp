@@ -1,4 +1,4 @@
-#include "Soubory.h"
+#include "SlozkaTestu.h"
 
 #include "common/IniFile.h"
 #include "common/NahradaSouboru.h"

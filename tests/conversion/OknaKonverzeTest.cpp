@@ -1,7 +1,7 @@
 // The conversion's windows offscreen: the parameters dialog under a Czech locale, and the
 // command from the file choice to the result window.
 #include "OddeleniTestu.h"
-#include "Soubory.h"
+#include "SlozkaTestu.h"
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
@@ -154,7 +154,7 @@ TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
 
 TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
     PrepisCestuNastaveni(slozka_ / "chybi" / "Merivex.ini");
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
@@ -167,7 +167,7 @@ TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
 }
 
 TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
@@ -224,7 +224,7 @@ TEST_F(OknaKonverzeTest, AClickOnAClosingButtonClosesTheDialogWithAnEmptyMark) {
 TEST_F(OknaKonverzeTest, ConversionShowsTheOutputInTheResultWindow) {
     const fs::path vstup = slozka_ / "01-klicova-slova.sdt";
     fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu([](QWidget* d) {
         auto* ok = d->findChild<QPushButton*>("B_Uloz");
@@ -275,7 +275,7 @@ TEST_F(OknaKonverzeTest, DeclinedOverwriteKeepsTheOldOutputAndShowsNothing) {
     const fs::path vstup = slozka_ / "a.sdt";
     fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
     ZapisSoubor(slozka_ / "a.zap", "stary\r\nobsah");
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::No);
     TOdpovediDialogu dialogy; // none expected
     Konvertuj(vstup);
@@ -286,7 +286,7 @@ TEST_F(OknaKonverzeTest, DeclinedOverwriteKeepsTheOldOutputAndShowsNothing) {
 TEST_F(OknaKonverzeTest, ACoordinateFileNamedAscIsNeverOverwrittenByItsOwnOutput) {
     const fs::path vstup = slozka_ / "body.asc";
     fs::copy_file(DataKonverze("08-souradnice.sdt"), vstup);
-    TZaznamZprav zpravy;      // no overwrite question to answer "Ano" to
+    TZaznamZpravOken zpravy;  // no overwrite question to answer "Ano" to
     TOdpovediDialogu dialogy; // and no result window
     Konvertuj(vstup);
     EXPECT_EQ(NactiSoubor(vstup), NactiSoubor(DataKonverze("08-souradnice.sdt")));
@@ -303,7 +303,7 @@ TEST_F(OknaKonverzeTest, ShowFileOffShowsNoResultWindow) {
     ZapisNastaveniMAPA2(ini, n);
     const fs::path vstup = slozka_ / "a.sdt";
     fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu(PotvrdSFaktoremJedna);
     Konvertuj(vstup);
@@ -313,7 +313,7 @@ TEST_F(OknaKonverzeTest, ShowFileOffShowsNoResultWindow) {
 TEST_F(OknaKonverzeTest, Nts350ConversionEndsWithTheEngineMessage) {
     const fs::path vstup = slozka_ / "a.sdt";
     fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu([](QWidget* d) { d->findChild<QPushButton*>("B_Uloz")->click(); });
     QString text = "x";
@@ -328,7 +328,7 @@ TEST_F(OknaKonverzeTest, Nts350ConversionEndsWithTheEngineMessage) {
 }
 
 TEST_F(OknaKonverzeTest, CancelledFileDialogDoesNothing) {
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     QString filtry;
     NastavVolbuSouboru([&](QFileDialog& d) {
         filtry = d.nameFilters().join("|");

@@ -1,11 +1,12 @@
 // The hand-worked cases of tests/data/konverze through the whole entry operation.
-#include "Soubory.h"
+#include "JmenoPripadu.h"
+#include "SlozkaTestu.h"
 #include "ZaznamRozhrani.h"
 
 #include "common/Cp1250.h"
 #include "conversion/KonverzeSouboru.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 namespace {
 
@@ -86,37 +87,55 @@ TEST_P(Pripady, OutputMatchesTheHandWorkedFileByteForByte) {
     for (const auto& z : p.Zpravy)
         ocekavane.push_back(Cz(z.c_str()));
     std::vector<std::string> zpravy;
-    for (const auto& z : rozhrani.Zpravy_) {
+    for (const auto& z : rozhrani.zpravy) {
         EXPECT_EQ(z.Druh, TDruhZpravy::Varovani) << Cp1250NaUtf8(z.Text);
         zpravy.push_back(z.Text);
     }
     EXPECT_EQ(zpravy, ocekavane);
-    EXPECT_TRUE(rozhrani.Otazky.empty());
-    EXPECT_FALSE(std::filesystem::exists(v.VystupniSoubor.string() + ".tmp"));
+    EXPECT_TRUE(rozhrani.otazky.empty());
+    // The input and the output, no temporary file beside them.
+    EXPECT_THAT(Soubory(),
+                ::testing::UnorderedElementsAre(p.Vstup, v.VystupniSoubor.filename().string()));
 }
 
-INSTANTIATE_TEST_SUITE_P(RucneSpocitane, Pripady, ::testing::ValuesIn(kPripady));
+// Each case is named after its expected file.
+INSTANTIATE_TEST_SUITE_P(RucneSpocitane, Pripady, ::testing::ValuesIn(kPripady),
+                         [](const ::testing::TestParamInfo<TPripad>& radek) {
+                             return JmenoPripadu(radek.param.Ocekavany);
+                         });
 
 // Without both warnings the pre-scan stays silent; with one of them only its kind is told.
-TEST_F(TSlozkaTestu, WarningsFollowTheirSwitches) {
-    const auto vstup = Kopie("11-varovani.sdt");
-    for (auto [jednotky, vysky, text] :
-         {std::tuple{false, false, ""},
-          std::tuple{true, false, "Použity nestandardní jednotky!!\r\n"},
-          std::tuple{false, true,
-                     "Řádek 4-Použita nestandardní výška!!\r\nŘádek 6-Použita nestandardní "
-                     "výška!!\r\n"}}) {
-        TZaznamRozhrani rozhrani;
-        rozhrani.Volby.NestandardniJednotky = jednotky;
-        rozhrani.Volby.NestandardniVysky = vysky;
-        ASSERT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, rozhrani).Stav,
-                  TStavKonverze::Hotovo);
-        if (*text == '\0') {
-            EXPECT_TRUE(rozhrani.Zpravy_.empty());
-        } else {
-            ASSERT_EQ(rozhrani.Zpravy_.size(), 1u);
-            EXPECT_EQ(rozhrani.Zpravy_[0].Text, Cz(text));
-        }
-        std::filesystem::remove(slozka_ / "11-varovani.zap");
+struct TVarovani {
+    const char* Jmeno;
+    bool Jednotky;
+    bool Vysky;
+    const char* Text; // UTF-8; empty: no message
+};
+
+class Varovani : public TSlozkaTestu, public ::testing::WithParamInterface<TVarovani> {};
+
+TEST_P(Varovani, FollowTheirSwitches) {
+    const TVarovani& p = GetParam();
+    TZaznamRozhrani rozhrani;
+    rozhrani.Volby.NestandardniJednotky = p.Jednotky;
+    rozhrani.Volby.NestandardniVysky = p.Vysky;
+    ASSERT_EQ(KonverzeSouboru(Kopie("11-varovani.sdt"), TTypStanice::tsNTS660, rozhrani).Stav,
+              TStavKonverze::Hotovo);
+    if (*p.Text == '\0') {
+        EXPECT_TRUE(rozhrani.zpravy.empty());
+    } else {
+        ASSERT_EQ(rozhrani.zpravy.size(), 1u);
+        EXPECT_EQ(rozhrani.zpravy[0].Text, Cz(p.Text));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Predbezne, Varovani,
+    ::testing::Values(TVarovani{"Zadna", false, false, ""},
+                      TVarovani{"Jednotky", true, false, "Použity nestandardní jednotky!!\r\n"},
+                      TVarovani{"Vysky", false, true,
+                                "Řádek 4-Použita nestandardní výška!!\r\nŘádek 6-Použita "
+                                "nestandardní výška!!\r\n"}),
+    [](const ::testing::TestParamInfo<TVarovani>& radek) {
+        return std::string(radek.param.Jmeno);
+    });

@@ -1,25 +1,21 @@
 // A conversion interface for tests: records every message, the question and the damaged
-// lines, answers the question as told and hands over fixed parameters.
+// lines, answers the question as told (yes unless told otherwise) and hands over fixed
+// parameters.
 #pragma once
 
+#include "ZaznamZprav.h"
 #include "conversion/KonverzeRozhrani.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-struct TZaznamRozhrani : TKonverzeRozhrani, TZpravy {
-    struct TZprava {
-        TDruhZpravy Druh;
-        std::string Text;
-    };
+struct TZaznamRozhrani : TKonverzeRozhrani, TZaznamZprav {
+    TZaznamRozhrani() { odpoved = true; }
 
     TVolbyKonverze Volby;
-    bool Odpoved = true;
     std::function<void()> PriParametrech; // runs inside the parameters step
 
-    std::vector<TZprava> Zpravy_;
-    std::vector<std::string> Otazky;
     std::vector<std::size_t> PoskozeneRadky;
     int PocetParametru = 0;
     bool PosledniMereni = false;
@@ -35,12 +31,5 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZpravy {
     void PoskozenaData(std::size_t radek) override {
         PoskozeneRadky.push_back(radek);
         TKonverzeRozhrani::PoskozenaData(radek);
-    }
-    void Zprava(TDruhZpravy druh, const std::string& text) override {
-        Zpravy_.push_back({druh, text});
-    }
-    bool OtazkaAnoNe(const std::string& titulek, const std::string& text) override {
-        Otazky.push_back(titulek + "|" + text);
-        return Odpoved;
     }
 };

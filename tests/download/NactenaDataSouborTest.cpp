@@ -1,50 +1,21 @@
 // What becomes of downloaded data outside their window: which commands bring the window, how
 // the bytes are split into lines, and how they are saved.
 #include "download/NactenaDataSoubor.h"
-#include "OddeleniTestu.h"
+#include "SlozkaTestu.h"
 
+#include "ZaznamZprav.h"
 #include "common/Cp1250.h"
-#include "common/Zpravy.h"
 
 #include <gmock/gmock.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
 namespace {
 
-class TZaznamZprav : public TZpravy {
-public:
-    void Zprava(TDruhZpravy druh, const std::string& text) override {
-        zpravy.push_back({druh, text});
-    }
-    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
-    std::vector<std::pair<TDruhZpravy, std::string>> zpravy;
-};
-
-std::string Nacti(const fs::path& cesta) {
-    std::ifstream in(cesta, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class NactenaDataSouborTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        slozka_ = OddelTestyOdZarizeni() /
-                  ("merivox-download-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(slozka_);
-        fs::create_directories(slozka_);
-    }
-    void TearDown() override { fs::remove_all(slozka_); }
-    fs::path slozka_;
-};
+class NactenaDataSouborTest : public TSlozkaTestu {};
 
 } // namespace
 
@@ -73,10 +44,10 @@ TEST_F(NactenaDataSouborTest, SavedFileHoldsTheReceivedBytesExactly) {
     TZaznamZprav zpravy;
     const fs::path soubor = slozka_ / "MERENI.sdt";
     ASSERT_TRUE(UlozNactenaData(soubor, data, zpravy));
-    EXPECT_EQ(Nacti(soubor), data);
+    EXPECT_EQ(NactiSoubor(soubor), data);
     // Saving again replaces the file as a whole.
     ASSERT_TRUE(UlozNactenaData(soubor, "kratsi\r\n", zpravy));
-    EXPECT_EQ(Nacti(soubor), "kratsi\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "kratsi\r\n");
     EXPECT_TRUE(zpravy.zpravy.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 1)
         << "no temporary file left behind";
@@ -86,6 +57,6 @@ TEST_F(NactenaDataSouborTest, FileThatCannotBeWrittenIsReportedByName) {
     TZaznamZprav zpravy;
     EXPECT_FALSE(UlozNactenaData(slozka_ / "chybi" / "a.sdt", "x", zpravy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].first, TDruhZpravy::Vyjimka);
-    EXPECT_THAT(zpravy.zpravy[0].second, HasSubstr((slozka_ / "chybi" / "a.sdt").string()));
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_THAT(zpravy.zpravy[0].Text, HasSubstr((slozka_ / "chybi" / "a.sdt").string()));
 }

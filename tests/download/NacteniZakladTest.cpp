@@ -1,7 +1,7 @@
 // The download from the main window through the real driver to a simulated NTS-660 on a
 // pseudo-terminal, offscreen: the waiting dialog, "Načtená data", saving, the conversion and
 // its result; aborting; ports that cannot be opened; the link settings across a run.
-#include "../conversion/Soubory.h"
+#include "SlozkaTestu.h"
 #include "common/Cp1250.h"
 #include "serial/TestNastaveni.h"
 
@@ -55,8 +55,7 @@ void Klikni(QWidget* okno, const char* jmeno) {
 class NacteniZakladTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TSpSyncCallTable::Global().SetUi(&synchronizace_);
-        nastaveni_.Mapuj(1, sim_.Cesta());
+        prostredi_.nastaveni.Mapuj(1, sim_.Cesta());
         // Dialogs that wait for the station get more than the usual few seconds.
         predchoziLimit_ = NastavLimitDialogu(20s);
     }
@@ -64,7 +63,6 @@ protected:
         okno_.reset();
         NastavVolbuSouboru({});
         NastavLimitDialogu(predchoziLimit_);
-        TSpSyncCallTable::Global().SetUi(nullptr);
     }
     // Created on first use, so that a test can prepare the settings file first.
     TFormZaklad& Okno() {
@@ -73,11 +71,12 @@ protected:
         return *okno_;
     }
     void NactiData() { Okno().findChild<QAction*>("A_NacteniDat")->trigger(); }
-    fs::path Soubor(const std::string& jmeno) const { return nastaveni_.Slozka() / jmeno; }
+    fs::path Soubor(const std::string& jmeno) const {
+        return prostredi_.nastaveni.Slozka() / jmeno;
+    }
     TIniFile Nastaveni() const { return TIniFile(Soubor("Merivex.ini")); }
 
-    TSpQtSyncUi synchronizace_;
-    TTestNastaveni nastaveni_;
+    TProstrediPortu<TSpQtSyncUi> prostredi_;
     TSimStanice sim_;
     std::unique_ptr<TFormZaklad> okno_;
     std::chrono::milliseconds predchoziLimit_{};
@@ -94,7 +93,7 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
     const fs::path sdt = Soubor("MERENI.sdt");
     NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(sdt.string()); });
     Okno().show();
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     // The waiting dialog: the station sends in pieces, the end mark split across two.
     dialogy.OdpovezDalsimu([&](QWidget* cekani) {
@@ -147,7 +146,7 @@ TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
         ADD_FAILURE() << "no save dialog after an abort";
         return QString();
     });
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu([&](QWidget* cekani) {
         ASSERT_TRUE(sim_.PosliHned("STN 1,1.560\r\nSS 5,1.500"));
@@ -162,11 +161,11 @@ TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
     EXPECT_TRUE(sim_.CekejNaOdpojeni(5s));
     // No data file: only the settings and the record of the conversation, which says how it
     // ended.
-    for (const auto& polozka : fs::directory_iterator(nastaveni_.Slozka()))
+    for (const auto& polozka : fs::directory_iterator(prostredi_.nastaveni.Slozka()))
         EXPECT_TRUE(polozka.path().filename() == "Merivex.ini" ||
                     polozka.path().filename() == "Merivox-komunikace.log")
             << polozka.path();
-    std::ifstream log(nastaveni_.Slozka() / "Merivox-komunikace.log", std::ios::binary);
+    std::ifstream log(prostredi_.nastaveni.Slozka() / "Merivox-komunikace.log", std::ios::binary);
     const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
     EXPECT_NE(zaznam.find(Cz("Konec: přerušeno uživatelem; odesláno 0 B, přijato 23 B")),
               std::string::npos)
@@ -177,7 +176,7 @@ TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {
     const int drzitel = ::open(sim_.Cesta().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(drzitel, 0);
     ASSERT_EQ(::flock(drzitel, LOCK_EX | LOCK_NB), 0); // another program holds COM1
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     NactiData();
     Okno().ComDriver().SetComNumber(2); // mapped to a device that does not exist
     NactiData();
@@ -193,7 +192,7 @@ TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {
 }
 
 TEST_F(NacteniZakladTest, SendEndsWithTheMainWindowsMessages) {
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     std::vector<std::string> prijato;
     std::thread stanice([&] { prijato = sim_.HrajUpload(5s); });
     Okno().statusBar()->showMessage("hint");

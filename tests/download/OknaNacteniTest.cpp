@@ -1,7 +1,8 @@
 // The waiting dialog and the window "Načtená data" on their own, offscreen.
-#include "../conversion/Soubory.h"
 #include "OddeleniTestu.h"
+#include "SlozkaTestu.h"
 
+#include "ZaznamZprav.h"
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
@@ -10,6 +11,7 @@
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
+#include "link/DriverTestu.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
@@ -34,23 +36,10 @@ using ::testing::ElementsAre;
 namespace {
 
 // The window reads only the driver's station type; a driver that never opens its port.
-class TNecinnyCasovac : public TCasovac {
-public:
-    void SetInterval(std::chrono::milliseconds) override {}
-    void Start() override {}
-    void Stop() override {}
-    bool Enabled() const override { return false; }
-};
-
 std::unique_ptr<TComDriver> NecinnyDriver() {
-    TProstrediKomunikace prostredi;
-    prostredi.VytvorCasovac = [] {
-        return std::make_unique<TNecinnyCasovac>();
-    };
-    prostredi.VytvorCekani = [] {
-        return std::make_unique<TFormCekamNaData>(nullptr);
-    };
-    return std::make_unique<TComDriver>(std::move(prostredi));
+    static TZaznamZprav zpravy;
+    static TStavCekani cekani;
+    return std::make_unique<TComDriver>(ProstrediDriveru(zpravy, cekani));
 }
 
 QPushButton* Tlacitko(QWidget* okno, const char* jmeno) {
@@ -242,7 +231,7 @@ TEST_F(NactenaDataTest, SaveDialogAsksForAFileToWriteWithTheSdtExtension) {
 }
 
 TEST_F(NactenaDataTest, FailedSaveIsReportedAndLeavesTheDataUnsaved) {
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     OdpovidejUlozeni({slozka_ / "chybi" / "a.sdt"});
     Tlacitko(&okno_, "Tl_Uloz")->click();
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
@@ -277,7 +266,7 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
 TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
     driver_->StationType = TTypStanice::tsNTS350;
     OdpovidejUlozeni({slozka_ / "a.sdt"});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     bool hlavicka = false;
     dialogy.OdpovezDalsimu([&](QWidget* d) {

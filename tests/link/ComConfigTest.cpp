@@ -4,6 +4,7 @@
 #include "link/qt/ComConfig.h"
 
 #include "common/Slozky.h"
+#include "link/DriverTestu.h"
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
 #include "serial/TestLinka.h"
@@ -26,21 +27,12 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// Puts back the window tests' private settings file, which TTestNastaveni forgets.
-struct TObnovaNastaveni {
-    std::filesystem::path puvodni = CestaNastaveni();
-    ~TObnovaNastaveni() { PrepisCestuNastaveni(puvodni); }
-};
-
-TProstrediKomunikace Prostredi(TZpravy& zpravy) {
-    TProstrediKomunikace p;
-    p.VytvorCekani = [] {
-        return std::unique_ptr<TCekaniNaData>();
-    }; // no command runs here
+// No command runs here; the port's timer is the program's.
+TProstrediKomunikace Prostredi(TZpravy& zpravy, TStavCekani& cekani) {
+    TProstrediKomunikace p = ProstrediDriveru(zpravy, cekani);
     p.VytvorCasovac = [] {
         return std::make_unique<TCasovacQt>();
     };
-    p.Zpravy = &zpravy;
     return p;
 }
 
@@ -49,11 +41,10 @@ TProstrediKomunikace Prostredi(TZpravy& zpravy) {
 class ComConfigTest : public ::testing::Test {
 protected:
     ComConfigTest() {
-        TSpSyncCallTable::Global().SetUi(&ui_);
-        nastaveni_.Mapuj(1, com1_->Zarizeni());
-        nastaveni_.Mapuj(2, com2_->Zarizeni());
-        nastaveni_.Mapuj(3, com3_->Zarizeni());
-        nastaveni_.Mapuj(4, com1_->ChybejiciZarizeni());
+        prostredi_.nastaveni.Mapuj(1, com1_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(2, com2_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(3, com3_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(4, com1_->ChybejiciZarizeni());
         EXPECT_EQ(jinyProgram_->Open(com2_->Zarizeni()), TSpOpenError::None);
         // What a start with no settings file gives, whatever the driver's own defaults.
         driver_.SetComNumber(1);
@@ -67,7 +58,6 @@ protected:
         if (driver_.Port().Active())
             driver_.Port().SetActive(false);
         jinyProgram_->Close();
-        TSpSyncCallTable::Global().SetUi(nullptr);
     }
 
     template <class T> static T* Prvek(QWidget* okno, const char* jmeno) {
@@ -102,17 +92,16 @@ protected:
         return texty;
     }
 
-    TObnovaNastaveni obnova_;
-    TTestNastaveni nastaveni_;
-    TSpQtSyncUi ui_;
+    TProstrediPortu<TSpQtSyncUi> prostredi_;
     std::unique_ptr<TTestLinka> com1_ = VytvorTestLinku();
     std::unique_ptr<TTestLinka> com2_ = VytvorTestLinku();
     std::unique_ptr<TTestLinka> com3_ = VytvorTestLinku();
     std::unique_ptr<TSpBackend> jinyProgram_ = SpCreateBackend();
-    TZaznamZprav zaznam_;
+    TZaznamZpravOken zaznam_;
     TOdpovediDialogu odpovedi_;
     TZpravyOken zpravy_;
-    TComDriver driver_{Prostredi(zpravy_)};
+    TStavCekani cekani_;
+    TComDriver driver_{Prostredi(zpravy_, cekani_)};
 };
 
 TEST_F(ComConfigTest, OpensOnTheDriversSettingsWithThePortClosedAndFree) {

@@ -104,8 +104,8 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
         drzitel.Open();
         driver->AddCommand(PrikazNacteni, "");
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
-        EXPECT_EQ(zpravy.zpravy[0].druh, TDruhZpravy::Chyba);
-        EXPECT_EQ(zpravy.zpravy[0].text, chyba("COM3"));
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        EXPECT_EQ(zpravy.zpravy[0].Text, chyba("COM3"));
         EXPECT_EQ(chybOtevreni, 1);
         EXPECT_EQ(driver->PocetPrikazu(), 0);
         EXPECT_EQ(cekani.ukazano, 0) << "no waiting dialog";
@@ -120,7 +120,7 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
     driver->SetComNumber(7);
     driver->AddCommand(PrikazZapis, "A\r\n");
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].text, chyba("COM7"));
+    EXPECT_EQ(zpravy.zpravy[0].Text, chyba("COM7"));
     EXPECT_EQ(driver->PocetPrikazu(), 0);
     EXPECT_EQ(chybOtevreni, 1);
     // A device given by its path is named by it.
@@ -128,7 +128,7 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
     driver->Port().SetDevicePath("/dev/merivox-no-such-tty");
     driver->AddCommand(PrikazZapis, "A\r\n");
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].text, chyba("/dev/merivox-no-such-tty"));
+    EXPECT_EQ(zpravy.zpravy[0].Text, chyba("/dev/merivox-no-such-tty"));
     EXPECT_TRUE(konce.empty()) << "no end event";
     EXPECT_EQ(vyprseni, 0);
 

@@ -3,15 +3,12 @@
 
 #include "common/IniFile.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 struct NastaveniPortuTest : KomunikaceTest {
     NastaveniPortuTest() { Vytvor(); }
     std::filesystem::path Soubor() const { return nastaveni.Slozka() / "port.ini"; }
-    void Zapis(const std::string& obsah) { std::ofstream(Soubor(), std::ios::binary) << obsah; }
+    void Zapis(const std::string& obsah) { ZapisSoubor(Soubor(), obsah); }
     void Nacti() {
         TIniFile ini(Soubor());
         driver->LoadSettings(ini);
@@ -71,11 +68,8 @@ TEST_F(NastaveniPortuTest, SaveWritesTheFiveKeysInOrderAndReadsBack) {
         TIniFile ini(Soubor());
         driver->SaveSettings(ini);
     }
-    std::ifstream f(Soubor(), std::ios::binary);
-    std::stringstream obsah;
-    obsah << f.rdbuf();
     EXPECT_EQ(
-        obsah.str(),
+        NactiSoubor(Soubor()),
         "[Port]\r\nNumber=3\r\nParity=Even\r\nStopBits=Two\r\nDataBits=7\r\nBaudRate=115200\r\n");
 
     driver->SetBaudRate(br300);

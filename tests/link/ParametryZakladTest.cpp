@@ -3,8 +3,8 @@
 #include "app/Zaklad.h"
 
 #include "common/Slozky.h"
-#include "link/qt/ComConfig.h"
 #include "link/Komunikace.h"
+#include "link/qt/ComConfig.h"
 #include "serial/TestLinka.h"
 #include "serial/TestNastaveni.h"
 #include "serial/qt/SpQtSyncUi.h"
@@ -19,20 +19,12 @@
 
 namespace {
 
-struct TObnovaNastaveni {
-    std::filesystem::path puvodni = CestaNastaveni();
-    ~TObnovaNastaveni() { PrepisCestuNastaveni(puvodni); }
-};
-
 TEST(ParametryZaklad, TheMainWindowsDriverGetsWhatTheDialogSaves) {
-    TObnovaNastaveni obnova;
-    TTestNastaveni nastaveni;
+    TProstrediPortu<TSpQtSyncUi> prostredi;
     const auto com1 = VytvorTestLinku();
-    nastaveni.Mapuj(1, com1->Zarizeni());
-    TSpQtSyncUi ui;
-    TSpSyncCallTable::Global().SetUi(&ui);
+    prostredi.nastaveni.Mapuj(1, com1->Zarizeni());
     {
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         TOdpovediDialogu odpovedi;
         TFormZaklad okno;
         bool videno = false;
@@ -51,7 +43,6 @@ TEST(ParametryZaklad, TheMainWindowsDriverGetsWhatTheDialogSaves) {
         EXPECT_EQ(okno.cursor().shape(), Qt::ArrowCursor);
         EXPECT_TRUE(zpravy.Zpravy().empty());
     }
-    TSpSyncCallTable::Global().SetUi(nullptr);
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 // something does not happen moves the clock on.
 #pragma once
 
+#include "DriverTestu.h"
 #include "SimStanice.h"
+#include "ZaznamZprav.h"
 #include "common/Cp1250.h"
 #include "common/Zpravy.h"
 #include "link/Komunikace.h"
@@ -57,88 +59,6 @@ inline std::vector<std::string> PrijimejZapisy(TSimStanice& stanice, int konverz
     return radky;
 }
 
-// What the test's waiting dialog saw, and how the test steers it.
-struct TStavCekani {
-    int ukazano = 0;
-    int zavreno = 0;
-    std::vector<std::string> texty;
-    std::function<void()> PriUkazani;       // runs when the dialog comes up
-    std::function<bool()> Prerusit;         // "Přerušit" pressed once this holds
-    std::chrono::milliseconds limit{30000}; // a dialog nobody closes fails the test
-};
-
-class TTestCekani final : public TCekaniNaData {
-public:
-    TTestCekani(TSpPlainSyncUi& ui, TStavCekani& stav) : ui_(ui), stav_(stav) {}
-    bool UkazModalne() override {
-        ++stav_.ukazano;
-        if (stav_.PriUkazani)
-            stav_.PriUkazani();
-        const bool konec = ui_.ProcessUntil(
-            [this] { return zavreno_ || (stav_.Prerusit && stav_.Prerusit()); }, stav_.limit);
-        if (zavreno_)
-            return false;
-        if (!konec)
-            ADD_FAILURE() << "the waiting dialog stayed open";
-        return true;
-    }
-    void NastavText(const std::string& text) override { stav_.texty.push_back(text); }
-    void Zavri() override {
-        zavreno_ = true;
-        ++stav_.zavreno;
-    }
-
-private:
-    TSpPlainSyncUi& ui_;
-    TStavCekani& stav_;
-    bool zavreno_ = false;
-};
-
-// The response timer on the test's clock: it expires only when the test moves the clock on,
-// and counts its expiries, so that a test can say "at the fourth expiry".
-class TFalesnyCasovac final : public TCasovac {
-public:
-    explicit TFalesnyCasovac(int& pocet) : pocet_(pocet) {}
-    void SetInterval(std::chrono::milliseconds interval) override { interval_ = interval; }
-    void Start() override {
-        zapnuto_ = true;
-        zbyva_ = interval_;
-    }
-    void Stop() override { zapnuto_ = false; }
-    bool Enabled() const override { return zapnuto_; }
-
-    // Moves the clock on: every expiry on the way fires, in turn.
-    void Posun(std::chrono::milliseconds cas) {
-        while (zapnuto_ && cas >= zbyva_) {
-            cas -= zbyva_;
-            zbyva_ = interval_;
-            ++pocet_;
-            if (OnTimer)
-                OnTimer();
-        }
-        if (zapnuto_)
-            zbyva_ -= cas;
-    }
-
-private:
-    int& pocet_;
-    bool zapnuto_ = false;
-    std::chrono::milliseconds interval_{1000};
-    std::chrono::milliseconds zbyva_{0};
-};
-
-struct TZaznamZprav final : TZpravy {
-    struct TZprava {
-        TDruhZpravy druh;
-        std::string text;
-    };
-    std::vector<TZprava> zpravy;
-    void Zprava(TDruhZpravy druh, const std::string& text) override {
-        zpravy.push_back({druh, text});
-    }
-    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
-};
-
 // The end of a command as the handlers saw it.
 struct TKonec {
     bool ok = false;
@@ -150,9 +70,7 @@ struct TKonec {
     bool portOtevren = false;
 };
 
-struct KomunikaceTest : ::testing::Test {
-    TTestNastaveni nastaveni;
-    TSpPlainSyncUi ui;
+struct KomunikaceTest : ::testing::Test, TProstrediPortu<TSpPlainSyncUi> {
     TZaznamZprav zpravy;
     TStavCekani cekani;
     int vyprseni = 0;
@@ -188,11 +106,10 @@ struct KomunikaceTest : ::testing::Test {
             casovac->Posun(interval);
     }
 
-    KomunikaceTest() { TSpSyncCallTable::Global().SetUi(&ui); }
+    // What the port posted runs while the handlers' fields still exist.
     ~KomunikaceTest() override {
         driver.reset();
         ui.ProcessPosted();
-        TSpSyncCallTable::Global().SetUi(nullptr);
     }
 
     // A station that answers at once, and a driver on COM3.
@@ -207,6 +124,7 @@ struct KomunikaceTest : ::testing::Test {
                 std::chrono::milliseconds delka = std::chrono::milliseconds(1000)) {
         stanice = std::make_unique<TSimStanice>(n);
         nastaveni.Mapuj(3, stanice->Cesta());
+<<<<<<< HEAD
         TProstrediKomunikace p;
         p.VytvorCekani = [this] {
             return std::make_unique<TTestCekani>(ui, cekani);
@@ -219,6 +137,10 @@ struct KomunikaceTest : ::testing::Test {
         p.Zpravy = &zpravy;
         p.SouborZaznamu = souborZaznamu;
         driver = std::make_unique<TComDriver>(std::move(p));
+=======
+        driver = std::make_unique<TComDriver>(
+            ProstrediDriveru(zpravy, cekani, &ui, &vyprseni, &casovac));
+>>>>>>> h-tests
         driver->SetComNumber(3);
         driver->SetBaudRate(br115200);
         driver->SetIntervalCasovace(delka);

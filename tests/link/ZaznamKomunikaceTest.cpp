@@ -2,8 +2,8 @@
 #include "link/ZaznamKomunikace.h"
 #include "link/SouborZaznamu.h"
 
+#include "SlozkaTestu.h"
 #include "common/Cp1250.h"
-#include "conversion/Soubory.h"
 
 #include <gtest/gtest.h>
 

@@ -15,20 +15,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct ComPortTest : ::testing::Test {
-    TTestNastaveni nastaveni;
-    TSledovaneUi ui; // the test thread is the user-interface thread
+// The test thread is the user-interface thread.
+struct ComPortTest : ::testing::Test, TProstrediPortu<TSledovaneUi> {
     std::unique_ptr<TTestLinka> linka = VytvorTestLinku();
     std::vector<std::string> deje;
 
-    ComPortTest() {
-        TSpSyncCallTable::Global().SetUi(&ui);
-        nastaveni.Mapuj(3, linka->Zarizeni());
-    }
-    ~ComPortTest() override {
-        ui.ProcessPosted();
-        TSpSyncCallTable::Global().SetUi(nullptr);
-    }
+    ComPortTest() { nastaveni.Mapuj(3, linka->Zarizeni()); }
+    ~ComPortTest() override { ui.ProcessPosted(); } // while `deje` still exists
     void Sleduj(TSpComPort& port) {
         port.OnPortOpen = [this](TSpCustomSerialPort&) {
             deje.push_back("open");

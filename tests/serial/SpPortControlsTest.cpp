@@ -23,12 +23,6 @@ namespace {
 
 using enum TSpPortState;
 
-// Puts back the window tests' private settings file, which TTestNastaveni forgets.
-struct TObnovaNastaveni {
-    std::filesystem::path puvodni = CestaNastaveni();
-    ~TObnovaNastaveni() { PrepisCestuNastaveni(puvodni); }
-};
-
 class SpPortControlsTest : public ::testing::Test {
 protected:
     // Ports not named are free.
@@ -51,7 +45,6 @@ protected:
                p.color(QPalette::Disabled, QPalette::WindowText);
     }
 
-    TObnovaNastaveni obnova_;
     std::map<int, TSpPortState> stavy_;
     int pocetSond_ = 0;
 };
@@ -147,16 +140,12 @@ TEST_F(SpPortControlsTest, ClickWithoutABoundPortOnlySelects) {
 class SpPortControlsZarizeniTest : public ::testing::Test {
 protected:
     SpPortControlsZarizeniTest() {
-        TSpSyncCallTable::Global().SetUi(&ui_);
-        nastaveni_.Mapuj(1, linka1_->Zarizeni());
-        nastaveni_.Mapuj(2, linka2_->Zarizeni());
-        nastaveni_.Mapuj(3, linka3_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(1, linka1_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(2, linka2_->Zarizeni());
+        prostredi_.nastaveni.Mapuj(3, linka3_->Zarizeni());
         EXPECT_EQ(jinyProgram_->Open(linka2_->Zarizeni()), TSpOpenError::None);
     }
-    ~SpPortControlsZarizeniTest() override {
-        jinyProgram_->Close();
-        TSpSyncCallTable::Global().SetUi(nullptr);
-    }
+    ~SpPortControlsZarizeniTest() override { jinyProgram_->Close(); }
     // Both cases read the state of a port another program holds.
     void SetUp() override {
         if (const std::string proc = linka2_->Nelze(TSchopnostLinky::VyhradniPouziti);
@@ -164,9 +153,7 @@ protected:
             GTEST_SKIP() << proc;
     }
 
-    TObnovaNastaveni obnova_;
-    TTestNastaveni nastaveni_;
-    TSpQtSyncUi ui_;
+    TProstrediPortu<TSpQtSyncUi> prostredi_;
     std::unique_ptr<TTestLinka> linka1_ = VytvorTestLinku();
     std::unique_ptr<TTestLinka> linka2_ = VytvorTestLinku();
     std::unique_ptr<TTestLinka> linka3_ = VytvorTestLinku();
@@ -208,7 +195,7 @@ TEST_F(SpPortControlsZarizeniTest, EachItemNamesTheDeviceItStandsForAndItsState)
     EXPECT_TRUE(g.Tlacitko(1)->text().endsWith(ZCp1250(Cz(" (obsazený)"))));
     EXPECT_TRUE(g.Tlacitko(3)->text().endsWith(ZCp1250(Cz(" (chybí)"))));
     // A new mapping shows at the next update.
-    nastaveni_.Mapuj(5, linka3_->Zarizeni());
+    prostredi_.nastaveni.Mapuj(5, linka3_->Zarizeni());
     g.UpdateItems(false, true);
     EXPECT_EQ(g.Tlacitko(4)->toolTip(), ZCp1250(linka3_->Zarizeni()));
     EXPECT_EQ(g.ItemState(4), psFree);

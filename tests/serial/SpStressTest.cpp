@@ -69,11 +69,10 @@ TEST(SpStress, CoreClosesWhileDataFlowAndThePollQueriesTheStatus) {
 }
 
 TEST(SpStress, ComponentClosesFromHandlersAndFromOutsideWhileDataFlow) {
-    TTestNastaveni nastaveni;
-    TSpPlainSyncUi ui;
-    TSpSyncCallTable::Global().SetUi(&ui);
+    TProstrediPortu<TSpPlainSyncUi> prostredi;
+    auto& ui = prostredi.ui;
     auto linka = VytvorTestLinku();
-    nastaveni.Mapuj(2, linka->Zarizeni());
+    prostredi.nastaveni.Mapuj(2, linka->Zarizeni());
     {
         TSpComPort port;
         port.SetComNumber(2);
@@ -97,6 +96,4 @@ TEST(SpStress, ComponentClosesFromHandlersAndFromOutsideWhileDataFlow) {
         }
         EXPECT_GT(prijato, 0);
     }
-    ui.ProcessPosted();
-    TSpSyncCallTable::Global().SetUi(nullptr);
 }

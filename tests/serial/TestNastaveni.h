@@ -1,39 +1,52 @@
-// A settings file of the test's own in a fresh temporary folder, so that every COM port a test
-// uses is mapped (section Devices) to a device the test controls, never to a real port.
+// The surroundings of a port or driver under test: a settings file of the test's own in a fresh
+// folder, so that every COM port a test uses is mapped (section Devices) to a device the test
+// controls, never to a real port; and the thread that delivers the port's events.
 #pragma once
 
-#include "OddeleniTestu.h"
+#include "SlozkaTestu.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "serial/SpSlovnikLinky.h"
+#include "serial/SpSyncCall.h"
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 class TTestNastaveni {
 public:
     TTestNastaveni() {
-        std::random_device nahoda;
-        do {
-            slozka_ = std::filesystem::temp_directory_path() /
-                      ("merivox-serial-" + std::to_string(nahoda()));
-        } while (!std::filesystem::create_directory(slozka_));
-        PrepisCestuNastaveni(slozka_ / "Merivex.ini");
+        PrepisCestuNastaveni(slozka_.Cesta() / "Merivex.ini");
         // Ports a test does not map must not reach real devices either.
         for (int n = 1; n <= 10; ++n)
-            Mapuj(n, (slozka_ / ("missing-com" + std::to_string(n))).string());
+            Mapuj(n, (slozka_.Cesta() / ("missing-com" + std::to_string(n))).string());
     }
-    ~TTestNastaveni() {
-        PrepisCestuNastaveni(NastaveniTestu());
-        std::error_code e;
-        std::filesystem::remove_all(slozka_, e);
-    }
+    // The settings file in use before (a window test's private one) comes back.
+    ~TTestNastaveni() { PrepisCestuNastaveni(predchozi_); }
+    TTestNastaveni(const TTestNastaveni&) = delete;
+    TTestNastaveni& operator=(const TTestNastaveni&) = delete;
+
     void Mapuj(int cislo, const std::string& zarizeni) {
-        TIniFile(slozka_ / "Merivex.ini").WriteString("Devices", SpJmenoPortu(cislo), zarizeni);
+        TIniFile(slozka_.Cesta() / "Merivex.ini").WriteString("Devices", SpJmenoPortu(cislo), zarizeni);
     }
-    const std::filesystem::path& Slozka() const { return slozka_; }
+    const std::filesystem::path& Slozka() const { return slozka_.Cesta(); }
 
 private:
-    std::filesystem::path slozka_;
+    std::filesystem::path predchozi_ = CestaNastaveni();
+    TDocasnaSlozka slozka_{"merivox-nastaveni"};
+};
+
+// The settings above and `ui`, the test thread's loop (plain or Qt) through which the ports'
+// events arrive, as the program's main thread; what is still posted runs before it goes.
+template <class TUi> struct TProstrediPortu {
+    TProstrediPortu() { TSpSyncCallTable::Global().SetUi(&ui); }
+    ~TProstrediPortu() {
+        if constexpr (requires { ui.ProcessPosted(); })
+            ui.ProcessPosted();
+        TSpSyncCallTable::Global().SetUi(nullptr);
+    }
+    TProstrediPortu(const TProstrediPortu&) = delete;
+    TProstrediPortu& operator=(const TProstrediPortu&) = delete;
+
+    TTestNastaveni nastaveni;
+    TUi ui;
 };

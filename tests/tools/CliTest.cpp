@@ -1,6 +1,6 @@
 // merivox-cli driven in-process: options, messages, exit statuses and the outputs of the
 // hand-worked cases.
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
 
 #include "Cli.h"
 
@@ -39,41 +39,58 @@ protected:
     std::string P(const fs::path& cesta) { return cesta.string(); }
 };
 
-TEST_F(Cli, ConvertsTheHandWorkedCasesWithOptions) {
-    struct TPripad {
-        const char* Vstup;
-        const char* Ocekavany;
-        TArgumenty Volby;
-    };
-    const TPripad pripady[] = {
-        {"01-klicova-slova.sdt", "01-klicova-slova.zap", {"--factor", "1"}},
-        {"02-predvidani.sdt", "02-predvidani.zap", {"--factor", "1", "--no-header"}},
-        {"04-dve-data.sdt", "04-dve-data.zap", {"--factor=1"}},
-        {"06-xyz.sdt", "06-xyz.zap", {"--factor", "1", "--no-header"}},
-        {"07-orientace.sdt",
-         "07-orientace-plus.zap",
-         {"--factor", "1", "--no-header", "--mark", "+"}},
-        {"07-orientace.sdt",
-         "07-orientace-bez-znaku.zap",
-         {"--factor", "1", "--no-header", "--mark", ""}},
-        {"08-souradnice.sdt", "08-souradnice-prohozene.asc", {"--swap-xy"}},
-        {"09-redukce.sdt", "09-redukce.zap", {}},
-        {"09-redukce.sdt", "09-redukce.zap", {"--x", "1001000", "--y", "680000", "--h", "320"}},
-        {"10-opravy.sdt", "10-opravy.zap", {"--factor", "1", "--no-header"}},
-    };
-    for (const auto& p : pripady) {
-        const auto vstup = Kopie(p.Vstup);
-        TArgumenty a{"convert"};
-        a.insert(a.end(), p.Volby.begin(), p.Volby.end());
-        a.push_back("--force");
-        a.push_back(P(vstup));
-        const TBeh beh = Spust(a);
-        EXPECT_EQ(beh.Status, kUspech) << p.Ocekavany << "\n" << beh.Chyby;
-        EXPECT_EQ(beh.Chyby, "") << p.Ocekavany;
-        const auto vystup = VystupniJmeno(vstup, fs::path(p.Ocekavany).extension() == ".asc");
-        EXPECT_EQ(NactiSoubor(vystup), NactiSoubor(DataKonverze(p.Ocekavany))) << p.Ocekavany;
-    }
+struct TPripadCli {
+    const char* Jmeno;
+    const char* Vstup;
+    const char* Ocekavany;
+    TArgumenty Volby;
+};
+
+class CliPripady : public Cli, public ::testing::WithParamInterface<TPripadCli> {};
+
+TEST_P(CliPripady, ConvertTheHandWorkedCasesWithOptions) {
+    const TPripadCli& p = GetParam();
+    const auto vstup = Kopie(p.Vstup);
+    TArgumenty a{"convert"};
+    a.insert(a.end(), p.Volby.begin(), p.Volby.end());
+    a.push_back("--force");
+    a.push_back(P(vstup));
+    const TBeh beh = Spust(a);
+    EXPECT_EQ(beh.Status, kUspech) << beh.Chyby;
+    EXPECT_EQ(beh.Chyby, "");
+    const auto vystup = VystupniJmeno(vstup, fs::path(p.Ocekavany).extension() == ".asc");
+    EXPECT_EQ(NactiSoubor(vystup), NactiSoubor(DataKonverze(p.Ocekavany)));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    RucneSpocitane, CliPripady,
+    ::testing::Values(
+        TPripadCli{
+            "KlicovaSlova", "01-klicova-slova.sdt", "01-klicova-slova.zap", {"--factor", "1"}},
+        TPripadCli{"Predvidani",
+                   "02-predvidani.sdt",
+                   "02-predvidani.zap",
+                   {"--factor", "1", "--no-header"}},
+        TPripadCli{"DveData", "04-dve-data.sdt", "04-dve-data.zap", {"--factor=1"}},
+        TPripadCli{"Xyz", "06-xyz.sdt", "06-xyz.zap", {"--factor", "1", "--no-header"}},
+        TPripadCli{"OrientacePlus",
+                   "07-orientace.sdt",
+                   "07-orientace-plus.zap",
+                   {"--factor", "1", "--no-header", "--mark", "+"}},
+        TPripadCli{"OrientaceBezZnaku",
+                   "07-orientace.sdt",
+                   "07-orientace-bez-znaku.zap",
+                   {"--factor", "1", "--no-header", "--mark", ""}},
+        TPripadCli{"Prohozeni", "08-souradnice.sdt", "08-souradnice-prohozene.asc", {"--swap-xy"}},
+        TPripadCli{"RedukceBezVoleb", "09-redukce.sdt", "09-redukce.zap", {}},
+        TPripadCli{"RedukceZVoleb",
+                   "09-redukce.sdt",
+                   "09-redukce.zap",
+                   {"--x", "1001000", "--y", "680000", "--h", "320"}},
+        TPripadCli{"Opravy", "10-opravy.sdt", "10-opravy.zap", {"--factor", "1", "--no-header"}}),
+    [](const ::testing::TestParamInfo<TPripadCli>& radek) {
+        return std::string(radek.param.Jmeno);
+    });
 
 TEST_F(Cli, DamagedMeasurementsAndWarningsAreOneLineEachWithTheFileAndLine) {
     const auto poskozena = Kopie("03-poskozena.sdt");

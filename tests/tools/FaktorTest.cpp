@@ -1,6 +1,6 @@
 // merivox-cli factor against an independent evaluation of the reduction formulas (the
 // expanded polynomial, summed term by term) across the whole S-JTSK area.
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
 
 #include "Cli.h"
 

@@ -1,5 +1,5 @@
 // The real merivox-cli program: exit statuses and its standard streams as a script sees them.
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
 
 #include <gtest/gtest.h>
 

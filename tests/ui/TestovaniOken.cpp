@@ -17,28 +17,28 @@ void PrintTo(const QString& text, std::ostream* os) {
 
 // --- message boxes ---------------------------------------------------------------------
 
-TZaznamZprav::TZaznamZprav() {
+TZaznamZpravOken::TZaznamZpravOken() {
     predchozi_ =
         NastavObsluhuZprav([this](QWidget*, const TZpravaOkna& zprava) { return Odpovez(zprava); });
 }
 
-TZaznamZprav::~TZaznamZprav() {
+TZaznamZpravOken::~TZaznamZpravOken() {
     NastavObsluhuZprav(std::move(predchozi_));
     EXPECT_TRUE(odpovedi_.empty()) << odpovedi_.size() << " prepared answer(s) never asked for";
 }
 
-void TZaznamZprav::OdpovezDalsi(QMessageBox::StandardButton odpoved) {
+void TZaznamZpravOken::OdpovezDalsi(QMessageBox::StandardButton odpoved) {
     odpovedi_.push_back(odpoved);
 }
 
-std::vector<QString> TZaznamZprav::Texty() const {
+std::vector<QString> TZaznamZpravOken::Texty() const {
     std::vector<QString> texty;
     for (const auto& z : zpravy_)
         texty.push_back(z.text);
     return texty;
 }
 
-QMessageBox::StandardButton TZaznamZprav::Odpovez(const TZpravaOkna& zprava) {
+QMessageBox::StandardButton TZaznamZpravOken::Odpovez(const TZpravaOkna& zprava) {
     zpravy_.push_back({zprava.titulek, zprava.text, zprava.ikona, zprava.tlacitka});
     const auto unik = zprava.tlacitka.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     if (odpovedi_.empty()) {

@@ -20,7 +20,7 @@ void PrintTo(const QString& text, std::ostream* os);
 // answered from the queue: a queued answer goes to the next box, whatever it is; a box with
 // only OK needs none; a question without a queued answer fails the test and gets its escape
 // answer (No). Answers left over when the recorder ends fail the test too.
-class TZaznamZprav {
+class TZaznamZpravOken {
 public:
     struct TZaznam {
         QString titulek;
@@ -29,10 +29,10 @@ public:
         QMessageBox::StandardButtons tlacitka;
     };
 
-    TZaznamZprav();
-    ~TZaznamZprav();
-    TZaznamZprav(const TZaznamZprav&) = delete;
-    TZaznamZprav& operator=(const TZaznamZprav&) = delete;
+    TZaznamZpravOken();
+    ~TZaznamZpravOken();
+    TZaznamZpravOken(const TZaznamZpravOken&) = delete;
+    TZaznamZpravOken& operator=(const TZaznamZpravOken&) = delete;
 
     void OdpovezDalsi(QMessageBox::StandardButton odpoved);
     const std::vector<TZaznam>& Zpravy() const { return zpravy_; }

@@ -37,7 +37,7 @@ TEST(ZpravyOken, RealQuestionBoxSpeaksCzechAndReturnsTheButtonPressed) {
 }
 
 TEST(ZpravyOken, EachKindOfMessageHasItsCaptionIconAndOneOkButton) {
-    TZaznamZprav zaznam;
+    TZaznamZpravOken zaznam;
     TZpravyOken zpravy;
     zpravy.Zprava(TDruhZpravy::Chyba, Cz("Chyba komunikace s totální stanicí!"));
     zpravy.Zprava(TDruhZpravy::Informace, "i");
@@ -61,7 +61,7 @@ TEST(ZpravyOken, EachKindOfMessageHasItsCaptionIconAndOneOkButton) {
 TEST(ZpravyOken, RecorderAnswersQuestionsInTheOrderQueuedAndFailsWithoutAnswer) {
     TZpravyOken zpravy;
     {
-        TZaznamZprav zaznam;
+        TZaznamZpravOken zaznam;
         zaznam.OdpovezDalsi(QMessageBox::Yes);
         zaznam.OdpovezDalsi(QMessageBox::No);
         EXPECT_TRUE(zpravy.OtazkaAnoNe("T", "prvni"));
@@ -69,7 +69,7 @@ TEST(ZpravyOken, RecorderAnswersQuestionsInTheOrderQueuedAndFailsWithoutAnswer) 
         EXPECT_THAT(zaznam.Texty(), ElementsAre("prvni", "druha"));
         EXPECT_EQ(zaznam.Zpravy()[0].tlacitka, QMessageBox::Yes | QMessageBox::No);
     }
-    TZaznamZprav zaznam;
+    TZaznamZpravOken zaznam;
     bool odpoved = true;
     EXPECT_NONFATAL_FAILURE(odpoved = zpravy.OtazkaAnoNe("T", "bez odpovedi"),
                             "without a prepared answer");
@@ -79,7 +79,7 @@ TEST(ZpravyOken, RecorderAnswersQuestionsInTheOrderQueuedAndFailsWithoutAnswer) 
 TEST(ZpravyOken, UnusedAnswersFailTheTest) {
     EXPECT_NONFATAL_FAILURE(
         {
-            TZaznamZprav zaznam;
+            TZaznamZpravOken zaznam;
             zaznam.OdpovezDalsi(QMessageBox::Yes);
         },
         "never asked for");

@@ -1,8 +1,8 @@
-// Test helpers: tables from literal rows, and a TZpravy that records what would be shown.
+// Test helpers: tables from literal rows, and the message recorder.
 #pragma once
 
+#include "ZaznamZprav.h"
 #include "common/Cp1250.h"
-#include "common/Zpravy.h"
 #include "upload/TabulkaBodu.h"
 #include "upload/TabulkaKodu.h"
 
@@ -34,19 +34,3 @@ inline TRadky RadkyTabulky(const TTabulkaTextu& tabulka) {
     }
     return radky;
 }
-
-class TZaznamZprav : public TZpravy {
-public:
-    struct TZprava {
-        TDruhZpravy Druh;
-        std::string Text; // UTF-8
-        bool operator==(const TZprava&) const = default;
-    };
-
-    void Zprava(TDruhZpravy druh, const std::string& text) override {
-        zpravy.push_back({druh, Cp1250NaUtf8(text)});
-    }
-    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
-
-    std::vector<TZprava> zpravy;
-};

@@ -1,5 +1,5 @@
-#include "DocasnaSlozka.h"
 #include "Pomucky.h"
+#include "SlozkaTestu.h"
 #include "common/NahradaSouboru.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
@@ -12,14 +12,14 @@
 using ::testing::ElementsAre;
 using ::testing::StartsWith;
 
-class SouborDat : public DocasnaSlozka {};
+class SouborDat : public TSlozkaTestu {};
 
 TEST_F(SouborDat, SavedPointFileHoldsExactlyTheTextAndNothingElseIsLeft) {
     const auto soubor = slozka_ / "body.asc";
     auto body = TabulkaZRadku<TTabulkaBodu>(
         {{"1", "512.34", "108.25", "250.3", ""}, {"2", "530", "112", "251", "roh"}});
     EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruBodu(body)));
-    EXPECT_EQ(Precti(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 
     TTabulkaBodu zpet;
@@ -29,10 +29,10 @@ TEST_F(SouborDat, SavedPointFileHoldsExactlyTheTextAndNothingElseIsLeft) {
 
 TEST_F(SouborDat, SavingReplacesAnExistingFileWholly) {
     const auto soubor = slozka_ / "kody.cod";
-    Zapis(soubor, std::string(5000, 'x'));
+    ZapisSoubor(soubor, std::string(5000, 'x'));
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}});
     EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruKodu(kody)));
-    EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "BODY,roh\r\n");
 }
 
 TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
@@ -71,7 +71,7 @@ TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
 
 TEST_F(SouborDat, AWriteThatFailsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne) {
     const auto soubor = slozka_ / "body.asc";
-    Zapis(soubor, "1,2,3,4\r\n");
+    ZapisSoubor(soubor, "1,2,3,4\r\n");
     NastavPoruchuDisku(
         [](std::string_view) { return std::make_error_code(std::errc::no_space_on_device); });
     const auto chyba = ZapisObsahSouboru(soubor, "novy obsah");
@@ -79,7 +79,7 @@ TEST_F(SouborDat, AWriteThatFailsHalfWayKeepsTheOldFileAndRemovesTheTemporaryOne
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Text(),
               TextNelzeZapsat(soubor, std::make_error_code(std::errc::no_space_on_device)));
-    EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,2,3,4\r\n");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 }
 
@@ -87,22 +87,22 @@ TEST_F(SouborDat, AReplacementThatFailsKeepsWhatStoodThere) {
     // A folder under the chosen name cannot be replaced by a file.
     const auto soubor = slozka_ / "body.asc";
     std::filesystem::create_directory(soubor);
-    Zapis(soubor / "uvnitr", "x");
+    ZapisSoubor(soubor / "uvnitr", "x");
     const auto chyba =
         ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}})));
     ASSERT_TRUE(chyba);
     EXPECT_EQ(chyba->Text(),
               TextNelzeVytvorit(soubor, std::make_error_code(std::errc::is_a_directory)));
-    EXPECT_EQ(Precti(soubor / "uvnitr"), "x");
+    EXPECT_EQ(NactiSoubor(soubor / "uvnitr"), "x");
     EXPECT_THAT(Soubory(), ElementsAre("body.asc"));
 }
 
 TEST_F(SouborDat, ATemporaryNameInUseIsNotOverwritten) {
     const auto soubor = slozka_ / "body.asc";
-    Zapis(slozka_ / "body.asc.tmp", "cizi");
+    ZapisSoubor(slozka_ / "body.asc.tmp", "cizi");
     EXPECT_FALSE(ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))));
-    EXPECT_EQ(Precti(slozka_ / "body.asc.tmp"), "cizi");
-    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    EXPECT_EQ(NactiSoubor(slozka_ / "body.asc.tmp"), "cizi");
+    EXPECT_EQ(NactiSoubor(soubor), "1,,,\r\n");
 }
 
 TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
@@ -116,8 +116,8 @@ TEST_F(SouborDat, CzechFileNameIsShownInCp1250) {
 
 // merivox-cli's path: the file read as the window reads it, then the checked upload text.
 TEST_F(SouborDat, UploadTextsFromFiles) {
-    Zapis(slozka_ / "body.asc", "1 1000.000 2000.000 300.000 * KOD\r\n");
-    Zapis(slozka_ / "kody.cod", "body,roh\r\n");
+    ZapisSoubor(slozka_ / "body.asc", "1 1000.000 2000.000 300.000 * KOD\r\n");
+    ZapisSoubor(slozka_ / "kody.cod", "body,roh\r\n");
     TZaznamZprav zpravy;
     EXPECT_EQ(PripravZapisSouboruBodu(slozka_ / "body.asc", false, zpravy),
               "1,2000.000,1000.000,300.000,KOD,\r\n");

@@ -8,10 +8,10 @@ namespace {
 using TZprava = TZaznamZprav::TZprava;
 
 TZprava Chyba(const std::string& text) {
-    return {TDruhZpravy::Chyba, text};
+    return TZaznamZprav::Utf8(TDruhZpravy::Chyba, text.c_str());
 }
 TZprava Informace(const std::string& text) {
-    return {TDruhZpravy::Informace, text};
+    return TZaznamZprav::Utf8(TDruhZpravy::Informace, text.c_str());
 }
 
 std::optional<std::string> Priprav(const TRadky& radky, bool prohozeni, TZaznamZprav& zpravy) {

@@ -26,6 +26,6 @@ TEST(ZapisKodu, TableOfEmptyRowsSaysThereIsNoData) {
     TZaznamZprav zpravy;
     EXPECT_EQ(PripravZapisKodu(TabulkaZRadku<TTabulkaKodu>({{"", ""}, {"", ""}}), zpravy),
               std::nullopt);
-    EXPECT_EQ(zpravy.zpravy, (std::vector<TZaznamZprav::TZprava>{
-                                 {TDruhZpravy::Informace, "Nejsou zadána žádná data!"}}));
+    EXPECT_EQ(zpravy.zpravy, (std::vector<TZaznamZprav::TZprava>{TZaznamZprav::Utf8(
+                                 TDruhZpravy::Informace, "Nejsou zadána žádná data!")}));
 }

@@ -1,14 +1,13 @@
 // The file replacement where POSIX systems show what matters: permissions and links kept,
 // devices and pipes written into rather than replaced, and no temporary file left by a
 // signal that ends the program half way.
-#include "OddeleniTestu.h"
+#include "SlozkaTestu.h"
 #include "common/NahradaSouboru.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -16,23 +15,7 @@
 
 namespace fs = std::filesystem;
 
-class NahradaSouboruPosix : public ::testing::Test {
-protected:
-    void SetUp() override {
-        slozka_ = OddelTestyOdZarizeni() / "merivox-nahrada-posix-";
-        slozka_ += ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(slozka_);
-        fs::create_directories(slozka_);
-    }
-    void TearDown() override { fs::remove_all(slozka_); }
-    static std::string Precti(const fs::path& soubor) {
-        std::ifstream in(soubor, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    fs::path slozka_;
-};
+class NahradaSouboruPosix : public TSlozkaTestu {};
 
 TEST_F(NahradaSouboruPosix, KeepsPermissionsAndReplacesTheFileALinkLeadsTo) {
     const auto soubor = slozka_ / "a.asc";
@@ -44,7 +27,7 @@ TEST_F(NahradaSouboruPosix, KeepsPermissionsAndReplacesTheFileALinkLeadsTo) {
     EXPECT_FALSE(NahradSoubor(slozka_ / "odkaz2", "novy"));
     EXPECT_TRUE(fs::is_symlink(slozka_ / "odkaz2"));
     EXPECT_TRUE(fs::is_symlink(slozka_ / "odkaz"));
-    EXPECT_EQ(Precti(soubor), "novy");
+    EXPECT_EQ(NactiSoubor(soubor), "novy");
     EXPECT_EQ(fs::status(soubor).permissions(), prava);
 }
 
@@ -55,7 +38,7 @@ TEST_F(NahradaSouboruPosix, DevicesAndPipesAreWrittenIntoAndStayWhatTheyAre) {
     const auto roura = slozka_ / "roura";
     ASSERT_EQ(mkfifo(roura.c_str(), 0600), 0);
     std::string prijato;
-    std::thread ctenar([&] { prijato = Precti(roura); });
+    std::thread ctenar([&] { prijato = NactiSoubor(roura); });
     EXPECT_FALSE(NahradSoubor(roura, "data rourou"));
     ctenar.join();
     EXPECT_EQ(prijato, "data rourou");
@@ -79,6 +62,6 @@ TEST_F(NahradaSouboruPosix, SigtermInTheMiddleOfASaveLeavesOnlyTheOldFile) {
         EXPECT_TRUE(WIFSIGNALED(stav) && WTERMSIG(stav) == signal) << stav;
         std::vector<fs::path> soubory(fs::directory_iterator(slozka_), {});
         EXPECT_EQ(soubory, std::vector<fs::path>{soubor});
-        EXPECT_EQ(Precti(soubor), "stary");
+        EXPECT_EQ(NactiSoubor(soubor), "stary");
     }
 }

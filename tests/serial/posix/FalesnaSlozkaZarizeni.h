@@ -3,21 +3,17 @@
 // link in serial/by-id where given. Everything made goes when the object does.
 #pragma once
 
+#include "Pseudoterminal.h"
 #include "serial/SpDevices.h"
-
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 
 class TFalesnaSlozkaZarizeni {
 public:
     ~TFalesnaSlozkaZarizeni() {
-        for (const auto& [jmeno, master] : mastery_)
-            close(master);
         std::error_code e;
         for (const auto& polozka : std::filesystem::directory_iterator(Slozka(), e))
             std::filesystem::remove_all(polozka.path(), e);
@@ -27,11 +23,11 @@ public:
 
     // Plugs in adapter `jmeno`; its by-id link `odkaz` when not empty. The pseudo-terminal.
     std::string Pripoj(const std::string& jmeno, const std::string& odkaz = "") {
-        const int master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        auto novy = std::make_unique<TPseudoterminal>();
+        const std::string pty = novy->Zarizeni();
+        if (pty.empty())
             return {};
-        mastery_[jmeno] = master;
-        const std::string pty = ptsname(master);
+        pty_[jmeno] = std::move(novy);
         std::filesystem::create_directory_symlink(pty, Slozka() / jmeno);
         if (!odkaz.empty()) {
             std::filesystem::create_directories(ById());
@@ -43,10 +39,9 @@ public:
         std::filesystem::remove(Slozka() / jmeno);
         if (!odkaz.empty())
             std::filesystem::remove(ById() / odkaz);
-        close(mastery_[jmeno]);
-        mastery_.erase(jmeno);
+        pty_.erase(jmeno);
     }
 
 private:
-    std::map<std::string, int> mastery_;
+    std::map<std::string, std::unique_ptr<TPseudoterminal>> pty_;
 };

@@ -6,27 +6,19 @@
 #include "serial/TestNastaveni.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
-#include <sstream>
 
 using namespace std::chrono_literals;
 
 namespace {
 
-struct SimProcesTest : ::testing::Test {
-    TTestNastaveni nastaveni;
-    TSpPlainSyncUi ui;
+struct SimProcesTest : ::testing::Test, TProstrediPortu<TSpPlainSyncUi> {
     std::string prijato;
-    SimProcesTest() { TSpSyncCallTable::Global().SetUi(&ui); }
-    ~SimProcesTest() override {
-        ui.ProcessPosted();
-        TSpSyncCallTable::Global().SetUi(nullptr);
-    }
+    ~SimProcesTest() override { ui.ProcessPosted(); } // while `prijato` still exists
     std::filesystem::path Soubor(const std::string& jmeno, const std::string& obsah) {
         const auto p = nastaveni.Slozka() / jmeno;
-        std::ofstream(p, std::ios::binary) << obsah;
+        ZapisSoubor(p, obsah);
         return p;
     }
     void Prijimej(TSpComPort& port) {
@@ -45,13 +37,6 @@ struct SimProcesTest : ::testing::Test {
             20s);
     }
 };
-
-std::string Precti(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 } // namespace
 
@@ -100,7 +85,7 @@ TEST_F(SimProcesTest, AnUploadIsAcknowledgedLineByLineAndStored) {
     EXPECT_EQ(sim.Cekej(10s), -1) << "the station waits until the port is closed";
     port.Close();
     ASSERT_EQ(sim.Cekej(10s), 0);
-    EXPECT_EQ(Precti(vystup), radky[0] + "\r\n" + radky[1] + "\r\n");
+    EXPECT_EQ(NactiSoubor(vystup), radky[0] + "\r\n" + radky[1] + "\r\n");
 }
 
 TEST_F(SimProcesTest, FaultsCutAcknowledgementsStaySilentAndHangUp) {

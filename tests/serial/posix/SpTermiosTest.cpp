@@ -46,37 +46,45 @@ TEST(SpTermios, EightNoneOneIsRawBytesThatReturnAtOnce) {
     EXPECT_EQ(t.c_cc[VTIME], 0);
 }
 
-TEST(SpTermios, DataBitsParityAndStopBits) {
-    struct TPripad {
-        uint8_t byteSize, parity, stopBits;
-        tcflag_t size, on, off;
-    };
+// A frame: data bits, parity (0 none, 1 odd, 2 even, 3 mark, 4 space), stop bits (0 one, 1
+// one and a half, 2 two), and the flags that must be on and off for it.
+struct TRamec {
+    const char* Jmeno;
+    uint8_t byteSize, parity, stopBits;
+    tcflag_t size, on, off;
+};
+
+class SpTermiosRamec : public ::testing::TestWithParam<TRamec> {};
+
+TEST_P(SpTermiosRamec, DataBitsParityAndStopBits) {
+    const TRamec& p = GetParam();
     const tcflag_t all = PARENB | PARODD | CMSPAR | CSTOPB;
-    const TPripad pripady[] = {
-        {7, 2, 0, CS7, PARENB, PARODD | CMSPAR | CSTOPB},
-        {7, 1, 2, CS7, PARENB | PARODD | CSTOPB, CMSPAR},
-        {8, 3, 0, CS8, PARENB | PARODD | CMSPAR, CSTOPB}, // mark
-        {8, 4, 0, CS8, PARENB | CMSPAR, PARODD | CSTOPB}, // space
-        {6, 0, 2, CS6, CSTOPB, PARENB | PARODD | CMSPAR},
-        {5, 0, 1, CS5, CSTOPB, PARENB}, // one and a half stop bits exist only with 5 data bits
-    };
-    for (const TPripad& p : pripady) {
-        TSpDCB d = Zaklad();
-        d.ByteSize = p.byteSize;
-        d.Parity = p.parity;
-        d.StopBits = p.stopBits;
-        termios t = Varena();
-        ASSERT_TRUE(SpDcbNaTermios(d, t)) << int(p.byteSize) << int(p.parity) << int(p.stopBits);
-        EXPECT_EQ(t.c_cflag & CSIZE, p.size);
-        EXPECT_EQ(t.c_cflag & all & p.on, p.on) << int(p.parity);
-        EXPECT_EQ(t.c_cflag & p.off, 0u) << int(p.parity);
-        // Reading the settings back gives the same record.
-        const TSpDCB zpet = SpTermiosNaDcb(t, d);
-        EXPECT_EQ(zpet.ByteSize, p.byteSize);
-        EXPECT_EQ(zpet.Parity, p.parity);
-        EXPECT_EQ(zpet.StopBits, p.stopBits);
-    }
+    TSpDCB d = Zaklad();
+    d.ByteSize = p.byteSize;
+    d.Parity = p.parity;
+    d.StopBits = p.stopBits;
+    termios t = Varena();
+    ASSERT_TRUE(SpDcbNaTermios(d, t));
+    EXPECT_EQ(t.c_cflag & CSIZE, p.size);
+    EXPECT_EQ(t.c_cflag & all & p.on, p.on);
+    EXPECT_EQ(t.c_cflag & p.off, 0u);
+    // Reading the settings back gives the same record.
+    const TSpDCB zpet = SpTermiosNaDcb(t, d);
+    EXPECT_EQ(zpet.ByteSize, p.byteSize);
+    EXPECT_EQ(zpet.Parity, p.parity);
+    EXPECT_EQ(zpet.StopBits, p.stopBits);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Ramce, SpTermiosRamec,
+    ::testing::Values(TRamec{"Sedm_Suda_Jeden", 7, 2, 0, CS7, PARENB, PARODD | CMSPAR | CSTOPB},
+                      TRamec{"Sedm_Licha_Dva", 7, 1, 2, CS7, PARENB | PARODD | CSTOPB, CMSPAR},
+                      TRamec{"Osm_Mark_Jeden", 8, 3, 0, CS8, PARENB | PARODD | CMSPAR, CSTOPB},
+                      TRamec{"Osm_Space_Jeden", 8, 4, 0, CS8, PARENB | CMSPAR, PARODD | CSTOPB},
+                      TRamec{"Sest_Zadna_Dva", 6, 0, 2, CS6, CSTOPB, PARENB | PARODD | CMSPAR},
+                      // one and a half stop bits exist only with 5 data bits
+                      TRamec{"Pet_Zadna_JedenAPul", 5, 0, 1, CS5, CSTOPB, PARENB}),
+    [](const auto& radek) { return std::string(radek.param.Jmeno); });
 
 TEST(SpTermios, FlowControlAndCharacters) {
     TSpDCB d = Zaklad();

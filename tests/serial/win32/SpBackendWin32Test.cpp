@@ -23,38 +23,10 @@ TSpDCB Dcb9600() {
     return d;
 }
 
-// The system's backend, counting the event thread's waits and those that ended before their
-// time with nothing to report (a thread that spins makes nothing but those).
-std::atomic<int> gCekani{0};
-std::atomic<int> gCekaniBezCasu{0};
-
-class TPocitadloCekani final : public TObalZarizeni {
-public:
-    TSpWaitResult WaitEvent(std::chrono::milliseconds t, bool w, uint32_t& mask) override {
-        const TSpWaitResult vysledek = b_->WaitEvent(t, w, mask);
-        if (vysledek != TSpWaitResult::Timeout && mask == 0)
-            ++gCekaniBezCasu;
-        ++gCekani;
-        gCekani.notify_all();
-        return vysledek;
-    }
-};
-
-// Until the event thread has made `pocet` more waits.
-void CekejNaCekani(int pocet) {
-    const int zacatek = gCekani;
-    for (int n = gCekani; n < zacatek + pocet; n = gCekani)
-        gCekani.wait(n);
-}
-
-std::unique_ptr<TSpBackend> PocitadloCekani() {
-    return std::make_unique<TPocitadloCekani>();
-}
-
 struct BackendWin32 : ::testing::Test {
     std::unique_ptr<TTestLinka> linka = VytvorTestLinku();
     TZaznamUdalosti zaznam;
-    TSpComPortCore core{&PocitadloCekani};
+    TSpComPortCore core{&PocitaneCekani};
     BackendWin32() {
         core.SetEventCallback(zaznam.Callback());
         core.SetTiming({.Poll = 20ms});

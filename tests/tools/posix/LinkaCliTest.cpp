@@ -1,7 +1,8 @@
 // merivox-cli download and send against the simulated station on a pseudo-terminal, through
 // the real station link driver: in-process (the station played on a thread) and, for Ctrl+C
 // and the sim binary, as processes.
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
+#include "ZaznamZprav.h"
 #include "serial/SimProces.h"
 #include "serial/SpBackend.h"
 #include "serial/posix/FalesnaSlozkaZarizeni.h"
@@ -13,14 +14,13 @@
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/NahradaSouboru.h"
-#include "common/Zpravy.h"
 #include "link/ProtokolStanice.h"
 #include "serial/SpSlovnikLinky.h"
 #include "serial/SpSyncCall.h"
 #include "upload/TextyZapisu.h"
 #include "upload/ZapisZeSouboru.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <csignal>
 #include <fcntl.h>
@@ -132,13 +132,6 @@ bool CekejNaPrecteni(int64_t pocet) {
     return true;
 }
 
-class TZaznam : public TZpravy {
-public:
-    void Zprava(TDruhZpravy, const std::string& text) override { texty.push_back(text); }
-    bool OtazkaAnoNe(const std::string&, const std::string&) override { return false; }
-    std::vector<std::string> texty;
-};
-
 // merivox-cli as a process of its own, its streams in files.
 class TCliProces {
 public:
@@ -217,7 +210,9 @@ TEST_F(LinkaCli, DownloadIsWrittenByteExactWhateverTheSplitting) {
     hra.join();
     EXPECT_EQ(beh.Status, 0) << beh.Chyby;
     EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + KonecDat);
-    EXPECT_FALSE(fs::exists(slozka_ / "d.sdt.tmp"));
+    // Only the settings, the conversation record and the output: no temporary file is left.
+    EXPECT_THAT(Soubory(),
+                ::testing::ElementsAre("Merivex.ini", "Merivox-komunikace.log", "d.sdt"));
 }
 
 TEST_F(LinkaCli, ATargetThatCannotBeWrittenStopsBeforeTheWaitAndDataAreNeverLost) {
@@ -427,11 +422,11 @@ TEST_F(LinkaCli, SendsPointsAndCodesAsTheBuildersMakeThem) {
         cod += "vrstva" + std::to_string(i % 9) + ",kod" + std::to_string(i) + "\r\n";
     ZapisSoubor(slozka_ / "body.asc", asc);
     ZapisSoubor(slozka_ / "kody.cod", cod);
-    TZaznam zaznam;
+    TZaznamZprav zaznam;
     const auto bodyXY = PripravZapisSouboruBodu(slozka_ / "body.asc", true, zaznam);
     const auto kody = PripravZapisSouboruKodu(slozka_ / "kody.cod", zaznam);
     ASSERT_TRUE(bodyXY && kody);
-    ASSERT_TRUE(zaznam.texty.empty());
+    ASSERT_TRUE(zaznam.zpravy.empty());
 
     struct TPripad {
         TArgumenty Volby;
@@ -470,12 +465,12 @@ TEST_F(LinkaCli, BadRowOrMissingFileSendsNothing) {
         EXPECT_FALSE(beh.Chyby.empty());
     }
     // The row's message is the window's message.
-    TZaznam zaznam;
+    TZaznamZprav zaznam;
     EXPECT_FALSE(PripravZapisSouboruBodu(slozka_ / "body.asc", false, zaznam));
-    ASSERT_EQ(zaznam.texty.size(), 1u);
+    ASSERT_EQ(zaznam.zpravy.size(), 1u);
     EXPECT_NE(
         Spust("send", {"--device", stanice.Cesta(), "--points", (slozka_ / "body.asc").string()})
-            .Chyby.find(Cp1250NaUtf8(zaznam.texty[0])),
+            .Chyby.find(Cp1250NaUtf8(zaznam.zpravy[0].Text)),
         std::string::npos);
     EXPECT_EQ(stanice.Prijmi(200ms), "");
 }

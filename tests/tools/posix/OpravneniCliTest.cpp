@@ -1,6 +1,7 @@
 // A device the user may not open, as a user meets it: merivox-cli run as an unprivileged user
 // against a pseudo-terminal that root keeps for itself, then for a group.
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
+#include "serial/posix/Pseudoterminal.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +67,9 @@ TEST_F(OpravneniCli, ARefusedDeviceIsNamedWithWhatLetsTheUserIn) {
     fs::permissions(slozka_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                  fs::perms::others_read | fs::perms::others_exec);
     fs::copy_file(fs::path(MERIVOX_BIN_DIR) / "merivox-cli", slozka_ / "merivox-cli");
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const std::string zarizeni = ptsname(master);
+    const TPseudoterminal pty;
+    const std::string& zarizeni = pty.Zarizeni();
+    ASSERT_FALSE(zarizeni.empty());
 
     const std::vector<std::string> nacteni = {
         "download", "--device", zarizeni, "--settings", (slozka_ / "Merivex.ini").string(),
@@ -106,7 +105,6 @@ TEST_F(OpravneniCli, ARefusedDeviceIsNamedWithWhatLetsTheUserIn) {
     EXPECT_NE(NactiSoubor(slozka_ / "out").find("COM1\t" + zarizeni + "\tbez oprávnění\t\n"),
               std::string::npos)
         << NactiSoubor(slozka_ / "out");
-    close(master);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The point window offscreen: the grid as a view of the point table, the keys, the files and
 // everything a send does before the driver takes over.
+#include "../Pomucky.h"
 #include "OknaZapisu.h"
 
 #include "common/Cp1250.h"
@@ -33,32 +34,9 @@ TRadkyMrizky RadkyMrizky(const QTableWidget& mrizka) {
     }
     return radky;
 }
-TRadkyMrizky RadkyTabulky(const TTabulkaTextu& tabulka) {
-    TRadkyMrizky radky;
-    for (int r = 1; r <= tabulka.PocetRadku(); ++r) {
-        radky.emplace_back();
-        for (const auto& bunka : tabulka.Radek(r))
-            radky.back().push_back(Cp1250NaUtf8(bunka));
-    }
-    return radky;
-}
 
-// A cell as the user leaves it after typing.
-void Napis(QTableWidget& mrizka, int radek, int sloupec, const char* utf8) {
-    mrizka.model()->setData(mrizka.model()->index(radek, sloupec), QString::fromUtf8(utf8));
-}
-
-class OknoBoduTest : public OknaZapisuTest {
+class OknoBoduTest : public OknoZapisuTest<TFormZapisSouradnicBodu> {
 protected:
-    void SetUp() override {
-        OknaZapisuTest::SetUp();
-        okno_ = std::make_unique<TFormZapisSouradnicBodu>(nullptr, *driver_);
-    }
-    void TearDown() override {
-        okno_.reset();
-        OknaZapisuTest::TearDown();
-    }
-    QTableWidget& Mrizka() { return *okno_->Mrizka(); }
     void OverZrcadlo() { EXPECT_EQ(RadkyMrizky(Mrizka()), RadkyTabulky(okno_->Body())); }
     // Rows typed into the grid, one row added per further row.
     void Vypln(const TRadkyMrizky& radky) {
@@ -69,7 +47,6 @@ protected:
                 Napis(Mrizka(), int(r), int(s), radky[r][s].c_str());
         }
     }
-    std::unique_ptr<TFormZapisSouradnicBodu> okno_;
 };
 
 TEST_F(OknoBoduTest, ToolBarContextMenuAndGridAreLaidOutAsGiven) {
@@ -253,7 +230,7 @@ TEST_F(OknoBoduTest, EveryBadRowGivesOneMessageAndNothingIsSent) {
            {"3", "1", "2", ""},
            {"4", "1", "2", "3"},
            {"5", "1", "1e", "3"}});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     EXPECT_THAT(zpravy.Texty(),
                 ElementsAre(QString::fromUtf8("Špatně zadaná souřadnice X bodu \"2\""),
@@ -271,7 +248,7 @@ TEST_F(OknoBoduTest, EveryBadRowGivesOneMessageAndNothingIsSent) {
 
 TEST_F(OknoBoduTest, AnEmptyTableSaysThereIsNothingToSend) {
     Vypln({{}, {}, {}});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Informace");
@@ -307,8 +284,8 @@ TEST_F(OknoBoduTest, FilesAreReadAndWrittenThroughTheDialogs) {
                              QString::fromUtf8("Všechny soubory (*.*)")};
     const auto mapa2 = slozka_ / "MERENI.asc";
     // A line of the MAPA2 coordinate file: blanks, a lone asterisk before the code.
-    Zapis(mapa2, "1 512.340 108.250 250.300 * KOD\r\n\r\n2,530,112,251,* roh\r\n");
-    TZaznamZprav zpravy;
+    ZapisSoubor(mapa2, "1 512.340 108.250 250.300 * KOD\r\n\r\n2,530,112,251,* roh\r\n");
+    TZaznamZpravOken zpravy;
     VyberSoubor(mapa2, filtry);
     okno_->A_OtevriSoubor->trigger();
     EXPECT_THAT(RadkyMrizky(Mrizka()),
@@ -325,7 +302,7 @@ TEST_F(OknoBoduTest, FilesAreReadAndWrittenThroughTheDialogs) {
     const auto soubor = slozka_ / "body.asc";
     VyberSoubor(soubor, filtry);
     okno_->A_UlozDoSouboru->trigger();
-    EXPECT_EQ(Precti(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,512.34,108.25,250.3\r\n2,530,112,251,* roh\r\n");
     VyberSoubor(soubor, filtry);
     okno_->A_OtevriSoubor->trigger();
     EXPECT_THAT(RadkyMrizky(Mrizka()),
@@ -342,7 +319,7 @@ TEST_F(OknoBoduTest, FilesAreReadAndWrittenThroughTheDialogs) {
 TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
     Vypln({{"1", "2", "3", "4"}, {"5"}});
     const auto chybi = slozka_ / u8"chybí.asc"; // UTF-8 on every system
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     VyberSoubor(chybi, {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
                         QString::fromUtf8("Všechny soubory (*.*)")});
     zpravy.OdpovezDalsi(QMessageBox::Discard); // the typed table may go
@@ -359,7 +336,7 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
     // The window goes on: a file that cannot be created (its folder is a file) is named too,
     // and the table stays.
     Vypln({{"1", "2", "3", "4"}});
-    Zapis(slozka_ / "soubor", "x");
+    ZapisSoubor(slozka_ / "soubor", "x");
     VyberSoubor(slozka_ / "soubor" / "body.asc",
                 {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
                  QString::fromUtf8("Všechny soubory (*.*)")});
@@ -371,7 +348,7 @@ TEST_F(OknoBoduTest, AFileThatCannotBeReadIsNamedAndLeavesTheTableReset) {
 
 TEST_F(OknoBoduTest, ARowTooLongForThePortIsNamedAndNothingIsSent) {
     Vypln({{"1", "10", "20", "30"}, {}, {"2", "10", "20", "30", std::string(3000, 'p')}});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
@@ -386,7 +363,7 @@ TEST_F(OknoBoduTest, AChangedTableIsNotThrownAwayWithoutAsking) {
                              QString::fromUtf8("Všechny soubory (*.*)")};
     const QString otazka = QString::fromUtf8(
         "Tabulka byla změněna a není uložena v souboru. Uložit ji před zavřením okna?");
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->show();
     Napis(Mrizka(), 0, 0, "1");
     // Go back, from the close button and from the title bar (Alt+F4 comes the same way).
@@ -415,7 +392,7 @@ TEST_F(OknoBoduTest, AChangedTableIsNotThrownAwayWithoutAsking) {
     zpravy.OdpovezDalsi(QMessageBox::Save);
     okno_->close();
     EXPECT_FALSE(okno_->isVisible());
-    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,,,\r\n");
     // Saved, or changed only in what a file does not keep (an empty row): no question.
     okno_->show();
     okno_->A_Pridej->trigger();
@@ -427,13 +404,13 @@ TEST_F(OknoBoduTest, AChangedTableIsNotThrownAwayWithoutAsking) {
     zpravy.OdpovezDalsi(QMessageBox::Discard);
     okno_->close();
     EXPECT_FALSE(okno_->isVisible());
-    EXPECT_EQ(Precti(soubor), "1,,,\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,,,\r\n");
     EXPECT_EQ(zpravy.Zpravy().size(), 5u);
 }
 
 TEST_F(OknoBoduTest, APortThatCannotBeOpenedGivesTheSendActionBack) {
     Vypln({{"1", "512.34", "108,25", "250.3", "  roh"}});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 2u);
     EXPECT_EQ(zpravy.Zpravy()[0].text, QString::fromUtf8("Nastavte totální stanici do režimu "

@@ -37,21 +37,8 @@ std::vector<std::string> Strom(const QTreeWidget& strom) {
     return polozky;
 }
 
-void Napis(QTableWidget& mrizka, int radek, int sloupec, const char* utf8) {
-    mrizka.model()->setData(mrizka.model()->index(radek, sloupec), QString::fromUtf8(utf8));
-}
-
-class OknoKoduTest : public OknaZapisuTest {
+class OknoKoduTest : public OknoZapisuTest<TFormZapisKodu> {
 protected:
-    void SetUp() override {
-        OknaZapisuTest::SetUp();
-        okno_ = std::make_unique<TFormZapisKodu>(nullptr, *driver_);
-    }
-    void TearDown() override {
-        okno_.reset();
-        OknaZapisuTest::TearDown();
-    }
-    QTableWidget& Mrizka() { return *okno_->Mrizka(); }
     void Vypln(const std::vector<std::pair<const char*, const char*>>& radky) {
         for (std::size_t r = 0; r < radky.size(); ++r) {
             if (r > 0)
@@ -61,7 +48,6 @@ protected:
         }
     }
     std::vector<std::string> Strom() const { return ::Strom(*okno_->TreeView); }
-    std::unique_ptr<TFormZapisKodu> okno_;
 };
 
 TEST_F(OknoKoduTest, WindowTreeAndToolBarAreLaidOutAsGiven) {
@@ -136,12 +122,12 @@ TEST_F(OknoKoduTest, FilesAreReadAndWrittenAndTheTreeIsRebuiltAfterEveryOpen) {
                              QString::fromUtf8("Všechny soubory (*.*)")};
     Vypln({{"body", "roh"}, {"Body", "plot"}, {"", ""}, {"", "stromek"}});
     const auto soubor = slozka_ / "kody.cod";
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     VyberSoubor(soubor, filtry);
     okno_->A_UlozDoSouboru->trigger();
-    EXPECT_EQ(Precti(soubor), "BODY,roh\r\nBODY,plot\r\n,stromek\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "BODY,roh\r\nBODY,plot\r\n,stromek\r\n");
 
-    Zapis(soubor, "vrstva,kod,navic\r\nBODY;roh\r\n");
+    ZapisSoubor(soubor, "vrstva,kod,navic\r\nBODY;roh\r\n");
     VyberSoubor(soubor, filtry);
     okno_->A_OtevriSoubor->trigger();
     EXPECT_EQ(okno_->Kody().PocetRadku(), 2);
@@ -173,7 +159,7 @@ TEST_F(OknoKoduTest, AnEmptyTableSaysThereIsNothingToSendAndClosingWritesNoSetti
         ++zakladu;
     };
     okno_->A_Pridej->trigger();
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     okno_->A_ZapisDat->trigger();
     EXPECT_THAT(zpravy.Texty(), ElementsAre(QString::fromUtf8("Nejsou zadána žádná data!"),

@@ -11,7 +11,7 @@ namespace {
 
 TEST_F(OknaZapisuTest, ASaveCutShortKeepsTheOldFileAndTheWindowSaysWhy) {
     const auto soubor = slozka_ / "body.asc";
-    Zapis(soubor, "1,2,3,4\r\n");
+    ZapisSoubor(soubor, "1,2,3,4\r\n");
     TFormZapisSouradnicBodu okno(nullptr, *driver_);
     for (int r = 1; r <= 2000; ++r) {
         if (r > 1)
@@ -22,7 +22,7 @@ TEST_F(OknaZapisuTest, ASaveCutShortKeepsTheOldFileAndTheWindowSaysWhy) {
     okno.Mrizka()->ZobrazTabulku();
     VyberSoubor(soubor, {QString::fromUtf8("Soubor souřadnic bodů (*.asc)"),
                          QString::fromUtf8("Všechny soubory (*.*)")});
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     {
         TOmezeniVelikosti omezeni(4096);
         okno.A_UlozDoSouboru->trigger();
@@ -31,14 +31,14 @@ TEST_F(OknaZapisuTest, ASaveCutShortKeepsTheOldFileAndTheWindowSaysWhy) {
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Merivox 2.0");
     EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(
         "Do souboru \"" + QString::fromStdString(soubor.string()) + "\" nelze zapsat ("));
-    EXPECT_EQ(Precti(soubor), "1,2,3,4\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "1,2,3,4\r\n");
     EXPECT_THAT(Soubory(), ::testing::ElementsAre("body.asc"));
     EXPECT_EQ(okno.Body().PocetRadku(), 2000);
 
     // Without the limit the same command saves.
     okno.A_UlozDoSouboru->trigger();
     EXPECT_EQ(zpravy.Zpravy().size(), 1u);
-    EXPECT_EQ(Precti(soubor).substr(0, 22), "1,,,,* poznamka k bodu");
+    EXPECT_EQ(NactiSoubor(soubor).substr(0, 22), "1,,,,* poznamka k bodu");
 }
 
 } // namespace

@@ -115,7 +115,7 @@ TEST_F(ZapisDoStaniceTest, FiveHundredPointsReachTheStationAsTheUploadTextWithTh
     TZpravyOken bezOken(nullptr);
     const std::string ocekavany = *PripravZapisBodu(body, true, bezOken);
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     THraStanice hra(stanice);
     okno.A_ZapisDat->trigger();
     EXPECT_FALSE(okno.A_ZapisDat->isEnabled());
@@ -157,7 +157,7 @@ TEST_F(ZapisDoStaniceTest, TwoHundredCodesReachTheStationAsTheUploadText) {
     okno.Mrizka()->ZobrazTabulku();
     const std::string ocekavany = SestavZapisKodu(kody);
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     THraStanice hra(stanice);
     okno.A_ZapisDat->trigger();
     ASSERT_TRUE(CekejNa([&] { return zpravy.Zpravy().size() >= 2; }));
@@ -177,7 +177,7 @@ TEST_F(ZapisDoStaniceTest, ASilentStationGivesTheErrorAndTheSendActionBack) {
     okno.Kody().NastavBunku(1, 1, "roh");
     okno.Mrizka()->ZobrazTabulku();
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     okno.A_ZapisDat->trigger();
     ASSERT_TRUE(CekejNa([&] { return zpravy.Zpravy().size() >= 2; }));
     EXPECT_THAT(zpravy.Texty(), ElementsAre(kRezimPrijmu, kChyba));
@@ -206,7 +206,7 @@ TEST_F(ZapisDoStaniceTest, AWindowClosedDuringASendLeavesTheEndToTheMainWindow) 
     okno->Mrizka()->ZobrazTabulku();
     const std::string ocekavany = SestavZapisKodu(okno->Kody());
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     THraStanice hra(stanice);
     okno->show();
     okno->A_ZapisDat->trigger();
@@ -231,7 +231,7 @@ TEST_F(ZapisDoStaniceTest, TheMainWindowOpensTheWindowOnItsDriverAndReportsTheEn
     zaklad.ComDriver().Port().SetDevicePath(stanice.Cesta());
     zaklad.show();
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     THraStanice hra(stanice);
     std::string ocekavany;
