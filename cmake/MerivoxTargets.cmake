@@ -33,6 +33,12 @@ else()
   set(MERIVOX_TARGET_DRIVE "")
 endif()
 
+# MERIVOX_UNITY_TESTS: each test program compiled as one unit, so that GoogleTest's and
+# GoogleMock's headers are read once per program instead of once per file. For the trees built
+# from scratch only to run the tests (the sanitizer builds); build/ keeps one unit per file, so
+# that a change to one test file recompiles that file alone.
+option(MERIVOX_UNITY_TESTS "Compile each test program as one unit" OFF)
+
 function(merivox_warnings target)
   target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
 endfunction()
@@ -64,6 +70,9 @@ function(merivox_test name)
     MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"
     MERIVOX_BIN_DIR="${MERIVOX_TARGET_DRIVE}${CMAKE_BINARY_DIR}/bin")
   merivox_warnings(${name})
+  if(MERIVOX_UNITY_TESTS)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  endif()
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
   endif()
