@@ -4,10 +4,10 @@
 
 #include "serial/SpBackend.h"
 #include "serial/SpPrirazeniPortu.h"
+#include "serial/SpSet.h"
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,21 +26,7 @@ enum TSpPortCtlOption : uint8_t {
     pcHighlightOpen // ports in use are shown grey (unless disabled)
 };
 
-// A set of TSpPortCtlOption.
-class TSpPortCtlOptions {
-public:
-    constexpr TSpPortCtlOptions() = default;
-    constexpr TSpPortCtlOptions(std::initializer_list<TSpPortCtlOption> options) {
-        for (TSpPortCtlOption o : options)
-            bits_ |= Bit(o);
-    }
-    constexpr bool Contains(TSpPortCtlOption o) const { return (bits_ & Bit(o)) != 0; }
-    constexpr bool operator==(const TSpPortCtlOptions&) const = default;
-
-private:
-    static constexpr uint8_t Bit(TSpPortCtlOption o) { return static_cast<uint8_t>(1u << o); }
-    uint8_t bits_ = 0;
-};
+using TSpPortCtlOptions = TSpSet<TSpPortCtlOption>;
 
 // Tells the state of port COMn (n >= 1). Never raises.
 using TSpPortProbe = std::function<TSpPortState(int number)>;

@@ -3,8 +3,9 @@
 // ordinal is the value stored in the settings file, so the order never changes.
 #pragma once
 
+#include "serial/SpSet.h"
+
 #include <cstdint>
-#include <initializer_list>
 
 enum TSpBaudrate : uint8_t {
     br110,
@@ -37,21 +38,7 @@ enum TSpComOption : uint8_t {
     coStripNull
 };
 
-// A set of TSpComOption.
-class TSpComOptions {
-public:
-    constexpr TSpComOptions() = default;
-    constexpr TSpComOptions(std::initializer_list<TSpComOption> options) {
-        for (TSpComOption o : options)
-            bits_ |= Bit(o);
-    }
-    constexpr bool Contains(TSpComOption o) const { return (bits_ & Bit(o)) != 0; }
-    constexpr bool operator==(const TSpComOptions&) const = default;
-
-private:
-    static constexpr uint8_t Bit(TSpComOption o) { return static_cast<uint8_t>(1u << o); }
-    uint8_t bits_ = 0;
-};
+using TSpComOptions = TSpSet<TSpComOption>;
 
 // DCB values. SpBaudrateHodnota(brUser) is 0: the component puts UserBaudRate there.
 uint32_t SpBaudrateHodnota(TSpBaudrate baudRate);
