@@ -1,6 +1,8 @@
 #include "Soubory.h"
 
+#include "common/Cp1250.h"
 #include "common/IniFile.h"
+#include "conversion/KontrolaParametru.h"
 #include "conversion/NastaveniMAPA2.h"
 #include "conversion/VypocetRedukci.h"
 
@@ -86,4 +88,74 @@ TEST(VypocetRedukci, SettingsGiveTheFactorTheDialogWouldHandOver) {
     EXPECT_EQ(v.HlavickaUzivatele, "H");
     n.ZnakOrientace = "+-";
     EXPECT_EQ(VolbyZNastaveni(n).OznaceniOrientBodu, '+');
+}
+
+namespace {
+struct TMeze {
+    const char* Nazev;
+    TParametrMista Parametr;
+    const char* Text;
+    const char* Zprava; // UTF-8; empty: accepted
+};
+class MezeParametru : public ::testing::TestWithParam<TMeze> {};
+} // namespace
+
+// The mean values are taken only inside the S-JTSK extent and the altitudes of the country;
+// the message names the value and the range.
+TEST_P(MezeParametru, ValuesOutsideTheExtentAreRefusedWithTheRange) {
+    const TMeze& m = GetParam();
+    const auto chyba = ChybaParametruMista(m.Parametr, m.Text);
+    if (*m.Zprava == '\0')
+        EXPECT_FALSE(chyba) << Cp1250NaUtf8(chyba.value_or(""));
+    else
+        EXPECT_EQ(Cp1250NaUtf8(chyba.value_or("")), m.Zprava);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radky, MezeParametru,
+    ::testing::Values(
+        TMeze{"X_LowerBound", TParametrMista::pmX, "890000", ""},
+        TMeze{"X_UpperBound", TParametrMista::pmX, "1380000", ""},
+        TMeze{"X_BelowTheArea", TParametrMista::pmX, "889999",
+              "Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být "
+              "od 890 000 do 1 380 000 m."},
+        TMeze{"Y_UpperBound", TParametrMista::pmY, "910000", ""},
+        TMeze{"Y_BeyondTheArea", TParametrMista::pmY, "910001",
+              "Souřadnice Y \"910001\" leží mimo oblast S-JTSK. Průměrná souřadnice Y musí být "
+              "od 137 000 do 910 000 m."},
+        TMeze{"Y_Infinite", TParametrMista::pmY, "inf",
+              "Souřadnice Y \"inf\" není číslo. Průměrná souřadnice Y musí být od 137 000 do "
+              "910 000 m."},
+        TMeze{"Altitude_Krkonose", TParametrMista::pmVyska, "1200", ""},
+        TMeze{"Altitude_SeaLevel", TParametrMista::pmVyska, "0", ""},
+        TMeze{"Altitude_UpperBound", TParametrMista::pmVyska, "2700", ""},
+        TMeze{"Altitude_TooHigh", TParametrMista::pmVyska, "2701",
+              "Nadmořská výška \"2701\" je mimo možný rozsah. Průměrná nadmořská výška musí být "
+              "od 0 do 2 700 m."},
+        TMeze{"Altitude_EarthRadius", TParametrMista::pmVyska, "6400000",
+              "Nadmořská výška \"6400000\" je mimo možný rozsah. Průměrná nadmořská výška musí "
+              "být od 0 do 2 700 m."},
+        TMeze{"Altitude_Huge", TParametrMista::pmVyska, "1e308",
+              "Nadmořská výška \"1e308\" je mimo možný rozsah. Průměrná nadmořská výška musí být "
+              "od 0 do 2 700 m."},
+        TMeze{"Altitude_Negative", TParametrMista::pmVyska, "-1",
+              "Nadmořská výška \"-1\" je mimo možný rozsah. Průměrná nadmořská výška musí být "
+              "od 0 do 2 700 m."},
+        TMeze{"Altitude_Empty", TParametrMista::pmVyska, "",
+              "Nadmořská výška není zadána. Průměrná nadmořská výška musí být od 0 do 2 700 m."}),
+    [](const auto& info) { return std::string(info.param.Nazev); });
+
+// A factor the dialog's rounding shows for a corner of the extent is still inside.
+TEST(MezeFaktoru, OnlyFactorsTheExtentCanGiveAreInRange) {
+    for (auto [faktor, uvnitr] : {std::pair{1.0L, true},
+                                  {0.9994768L, true},
+                                  {1.0021998L, true},
+                                  {0.9994767L, false},
+                                  {1.0021999L, false},
+                                  {0.0L, false},
+                                  {1e20L, false}})
+        EXPECT_EQ(FaktorVRozsahu(faktor), uvnitr) << static_cast<double>(faktor);
+    EXPECT_EQ(Cp1250NaUtf8(TextFaktorMimoRozsah("1,5", ',')),
+              "Měřítkový faktor 1,5 leží mimo rozsah 0,9994768 až 1,0021998, který mohou dát "
+              "průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 do 2 700 m.");
 }

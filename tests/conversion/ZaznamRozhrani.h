@@ -15,6 +15,7 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZpravy {
     };
 
     TVolbyKonverze Volby;
+    bool Zrusit = false; // the parameters step is cancelled
     bool Odpoved = true;
     std::function<void()> PriParametrech; // runs inside the parameters step
 
@@ -25,11 +26,13 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZpravy {
     bool PosledniMereni = false;
 
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(TTypStanice, bool mereni) override {
+    std::optional<TVolbyKonverze> Parametry(TTypStanice, bool mereni) override {
         ++PocetParametru;
         PosledniMereni = mereni;
         if (PriParametrech)
             PriParametrech();
+        if (Zrusit)
+            return std::nullopt;
         return Volby;
     }
     void PoskozenaData(std::size_t radek) override {

@@ -8,7 +8,7 @@
 #include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 
-TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
+std::optional<TVolbyKonverze> TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
         try {
             return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
@@ -18,7 +18,9 @@ TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     }
     TFormParamMAPA2 dialog(rodic_, typStanice);
     dialog.NastavFormuKonverze();
-    dialog.exec();
+    // Escape and the close button cancel the conversion.
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.Volby();
 }
 
