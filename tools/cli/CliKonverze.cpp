@@ -22,7 +22,7 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
                               X 890000 až 1380000, Y 137000 až 910000 (oblast S-JTSK),
                               výška 0 až 2700
   --factor F                  tento měřítkový faktor místo spočítaného; jen v rozsahu,
-                              který dávají hodnoty výše (asi 0.9994768 až 1.0021998)
+                              který dávají hodnoty výše (0.9994768 až 1.0021998)
   --mark C                    označení orientačních bodů (prázdné: žádné)
   --swap-xy                   prohodit souřadnice X a Y ve výstupu *.asc
   --no-header                 bez hlavičky z načtených dat
