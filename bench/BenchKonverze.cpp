@@ -13,7 +13,7 @@ namespace {
 
 struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(TTypStanice, bool) override { return {}; }
+    std::optional<TVolbyKonverze> Parametry(TTypStanice, bool) override { return TVolbyKonverze{}; }
     void Zprava(TDruhZpravy, const std::string&) override {}
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
 };

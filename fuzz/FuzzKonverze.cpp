@@ -23,7 +23,7 @@ namespace {
 struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     TVolbyKonverze Volby;
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(TTypStanice, bool) override { return Volby; }
+    std::optional<TVolbyKonverze> Parametry(TTypStanice, bool) override { return Volby; }
     void PoskozenaData(std::size_t) override {}
     void Zprava(TDruhZpravy, const std::string&) override {}
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }

@@ -36,7 +36,7 @@ void RozdelRetezec(const std::string& text, const std::string& separator,
 // so that the factor matches theirs digit for digit.
 
 // Reduction of the S-JTSK projection at the mean X and Y (metres). 0 outside the area
-// 890000 <= X <= 1380000, 137000 <= Y <= 910000 (the bounds are inside).
+// kRozsahX by kRozsahY (common/RozsahSJTSK.h; the bounds are inside).
 double RedukceJTSK(double x, double y);
 
 // Reduction to the zero horizon (sea level) at the mean altitude H (metres), on the Bessel

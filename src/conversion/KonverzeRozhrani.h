@@ -34,9 +34,9 @@ public:
 
     // The parameters step, once per conversion after the overwrite question. For the
     // measurement variant (`mereni`) the program shows the parameters dialog in its
-    // conversion form, which cannot be cancelled; for the coordinate variant it only reads
-    // the settings.
-    virtual TVolbyKonverze Parametry(TTypStanice typStanice, bool mereni) = 0;
+    // conversion form; for the coordinate variant it only reads the settings. Nothing: the
+    // user cancelled the conversion, and nothing is written.
+    virtual std::optional<TVolbyKonverze> Parametry(TTypStanice typStanice, bool mereni) = 0;
 
     // A damaged measurement, dropped from the output. `radek` is the line of its BS, FS or
     // SS line, from 1. By default the "Varování" box with TextPoskozenaData(), which names

@@ -162,10 +162,14 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
         vysledek.Stav = TStavKonverze::PrepsaniOdmitnuto;
         return vysledek;
     }
-    const TVolbyKonverze volby = rozhrani.Parametry(typStanice, !souradnice);
-    vysledek.ZobrazitSoubor = volby.ZobrazitSoubor;
+    const std::optional<TVolbyKonverze> volby = rozhrani.Parametry(typStanice, !souradnice);
+    if (!volby) {
+        vysledek.Stav = TStavKonverze::Zruseno; // an existing output stays as it was
+        return vysledek;
+    }
+    vysledek.ZobrazitSoubor = volby->ZobrazitSoubor;
     const ParametryKonverze parametry =
-        SestavParametry(soubor, vysledek.VystupniSoubor, typStanice, souradnice, volby);
+        SestavParametry(soubor, vysledek.VystupniSoubor, typStanice, souradnice, *volby);
     vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud) ? TStavKonverze::Hotovo
                                                                        : TStavKonverze::Chyba;
     vysledek.NicNeprevedeno =

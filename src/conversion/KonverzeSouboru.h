@@ -14,6 +14,7 @@ enum class TStavKonverze {
     Hotovo,            // written (damaged measurements and warnings included)
     ChybiVstup,        // the input does not exist; nothing shown
     PrepsaniOdmitnuto, // the output exists and the user said No
+    Zruseno,           // the user cancelled the parameters step; nothing written
     Chyba,             // the input vanished or a file could not be read or written; shown
 };
 

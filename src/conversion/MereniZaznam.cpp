@@ -10,6 +10,29 @@ namespace {
 
 constexpr std::string_view kKonecRadku = "\r\n";
 
+// An angle of any unit an instrument counts in stays within a full circle of mils; a text
+// that is no number, or one beyond it, is not an angle the station measured.
+constexpr double kNejvetsiUhel = 6400;
+// No total station reaches this far (in metres or in feet); a longer distance is a damaged
+// record, and writing it would give the output a number hundreds of digits long.
+constexpr long double kNejdelsiDelka = 100000;
+
+// An angle is kept as its text (the output copies it), but it must be a number in range.
+void NastavUhel(bool& ma, std::string& cil, std::string_view hodnota, MereniZaznam& z) {
+    ma = true;
+    cil.assign(hodnota);
+    const auto uhel = CtiCislo(hodnota);
+    if (!uhel || std::fabs(*uhel) > kNejvetsiUhel)
+        z.Poskozeno = true;
+}
+
+void NastavDelku(long double delka, MereniZaznam& z) {
+    z.Delka = TDruhDelky::Cislo;
+    z.HodnotaDelky = delka;
+    if (!(std::fabs(delka) <= kNejdelsiDelka))
+        z.Poskozeno = true;
+}
+
 void Nastav(bool& ma, std::string& cil, std::string_view hodnota) {
     ma = true;
     cil.assign(hodnota);
@@ -30,16 +53,15 @@ std::string_view Pole(const TKusy& pole, std::size_t cislo) {
 // "SD Hz,V,sd[,code]": angles and the slope distance.
 void NactiSD(const TKusy& pole, MereniZaznam& z) {
     if (!pole.empty())
-        Nastav(z.MaHz, z.Hz, pole[0]);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z);
     if (pole.size() >= 2)
-        Nastav(z.MaV, z.V, pole[1]);
+        NastavUhel(z.MaV, z.V, pole[1], z);
     if (pole.size() >= 3) {
         std::string_view text = pole[2];
         while (!text.empty() && text.back() == ' ')
             text.remove_suffix(1);
         const auto delka = CtiCislo(text);
-        z.Delka = TDruhDelky::Cislo;
-        z.HodnotaDelky = delka.value_or(0);
+        NastavDelku(delka.value_or(0), z);
         if (!delka)
             z.Poskozeno = true;
     } else {
@@ -51,9 +73,9 @@ void NactiSD(const TKusy& pole, MereniZaznam& z) {
 // "HV Hz,V[,code]": angles only.
 void NactiHV(const TKusy& pole, MereniZaznam& z) {
     if (!pole.empty())
-        Nastav(z.MaHz, z.Hz, pole[0]);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z);
     if (pole.size() >= 2)
-        Nastav(z.MaV, z.V, pole[1]);
+        NastavUhel(z.MaV, z.V, pole[1], z);
     z.Delka = TDruhDelky::Nulova;
     if (pole.size() < 2)
         z.Poskozeno = true;
@@ -64,7 +86,7 @@ void NactiHV(const TKusy& pole, MereniZaznam& z) {
 // distance and the vertical angle above the horizon in gon.
 void NactiHD(const TKusy& pole, MereniZaznam& z) {
     if (!pole.empty())
-        Nastav(z.MaHz, z.Hz, pole[0]);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z);
     PripojKod(z.KodovaCast, Pole(pole, 4));
     if (pole.size() < 3) {
         z.Poskozeno = true;
@@ -77,8 +99,7 @@ void NactiHD(const TKusy& pole, MereniZaznam& z) {
     const long double h = hd.value_or(0);
     const long double v = vd.value_or(0);
     const long double sd = std::sqrt(h * h + v * v);
-    z.Delka = TDruhDelky::Cislo;
-    z.HodnotaDelky = sd;
+    NastavDelku(sd, z);
     // A target in the instrument's centre (hd = vd = 0) has no direction; it is taken as
     // level, like a target at the instrument's height, so that no 0/0 reaches the file.
     // The ratio is clamped because sqrt may round |vd|/sd a hair above 1.

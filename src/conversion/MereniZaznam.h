@@ -31,6 +31,7 @@ struct MereniZaznam {
     // that nothing was merged into gets its CR LF at the end too, so that every line of the
     // output ends like every other.
     std::string KodovaCast;
+    // A missing field, or an angle or distance that is no number within its range.
     bool Poskozeno = false;
 };
 

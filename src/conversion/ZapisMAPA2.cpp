@@ -85,7 +85,7 @@ class TOdlozenaPoskozeni : public TKonverzeRozhrani {
 public:
     explicit TOdlozenaPoskozeni(TKonverzeRozhrani& rozhrani) : rozhrani_(rozhrani) {}
     TZpravy& Zpravy() override { return rozhrani_.Zpravy(); }
-    TVolbyKonverze Parametry(TTypStanice typ, bool mereni) override {
+    std::optional<TVolbyKonverze> Parametry(TTypStanice typ, bool mereni) override {
         return rozhrani_.Parametry(typ, mereni);
     }
     void PoskozenaData(std::size_t radek) override { radky_.push_back(radek); }

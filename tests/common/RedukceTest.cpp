@@ -1,4 +1,7 @@
 #include "common/GlobalniFunkce.h"
+#include "common/RozsahSJTSK.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +35,31 @@ TEST(Redukce, SeaLevelHasNoHorizonReduction) {
     EXPECT_EQ(RedukceHorizont(0), 0);
     EXPECT_EQ(MeritkovyFaktor(0, 0), 1);
     EXPECT_LT(RedukceHorizont(1000), RedukceHorizont(100));
+}
+
+// The factor range is derived, not typed in: every factor of the extent lies inside it, and
+// it is no wider than the rounding to the dialog's seven decimals.
+TEST(Redukce, FactorRangeHoldsEveryFactorTheExtentGivesAndNoMore) {
+    double nejmensi = 2, nejvetsi = 0;
+    const int kroku = 120;
+    for (int i = 0; i <= kroku; ++i) {
+        for (int j = 0; j <= kroku; ++j) {
+            const double x = kRozsahX.Od + (kRozsahX.Do - kRozsahX.Od) * i / kroku;
+            const double y = kRozsahY.Od + (kRozsahY.Do - kRozsahY.Od) * j / kroku;
+            for (double h : {kRozsahVysky.Od, kRozsahVysky.Do}) {
+                const double f = MeritkovyFaktor(RedukceJTSK(x, y), RedukceHorizont(h));
+                nejmensi = std::min(nejmensi, f);
+                nejvetsi = std::max(nejvetsi, f);
+            }
+        }
+    }
+    // The projection's true scale (0.9999) on the circle that crosses the area is its least.
+    nejmensi = std::min(nejmensi, 1 + (-100 + RedukceHorizont(kRozsahVysky.Do)) * 1e-6);
+    const TRozsah r = RozsahFaktoru();
+    EXPECT_LE(r.Od, nejmensi);
+    EXPECT_GE(r.Do, nejvetsi);
+    EXPECT_GT(r.Od, nejmensi - 1.0001e-7);
+    EXPECT_LT(r.Do, nejvetsi + 1.0001e-7);
+    EXPECT_DOUBLE_EQ(r.Od, 0.9994768);
+    EXPECT_DOUBLE_EQ(r.Do, 1.0021998);
 }

@@ -144,3 +144,45 @@ TEST(ZapisMAPA2, ScaledDistanceThatIsNotFiniteIsReportedAsDamaged) {
     EXPECT_EQ(vystup.Text().find("inf"), std::string::npos);
     EXPECT_NE(vystup.Text().find("3  50000000000.000 1.5 1 2 * \r\n"), std::string::npos);
 }
+
+namespace {
+struct TPozorovani {
+    const char* Nazev;
+    const char* Radek; // the observation line after "SS 2,1.5"
+    bool Poskozeno;
+};
+class HodnotyPozorovani : public ::testing::TestWithParam<TPozorovani> {};
+} // namespace
+
+// An angle or a distance that is not a finite number in its range is no measurement: it is
+// reported as damaged and dropped, never copied into the output.
+TEST_P(HodnotyPozorovani, AnglesAndDistancesOutOfRangeAreDamaged) {
+    const TPozorovani& p = GetParam();
+    const std::string text = std::string("NTS-660\r\nSTN 1\r\nSS 2,1.5\r\n") + p.Radek + "\r\n";
+    TCteckaRadku radky(TText{text}); // holds a view of the text
+    ParametryKonverze parametry;
+    parametry.HlavickaZDat = false;
+    TZaznamRozhrani r;
+    TVystupDoRetezce vystup;
+    ZapisMAPA2(radky, parametry, r, vystup);
+    EXPECT_EQ(r.PoskozeneRadky,
+              p.Poskozeno ? std::vector<std::size_t>{3} : std::vector<std::size_t>{});
+    EXPECT_EQ(vystup.Text().find("2  ") == std::string::npos, p.Poskozeno) << vystup.Text();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radky, HodnotyPozorovani,
+    ::testing::Values(TPozorovani{"HzInfinite", "SD inf,90.0000,10.000", true},
+                      TPozorovani{"HzNotANumber", "SD nan,90.0000,10.000", true},
+                      TPozorovani{"HzText", "HV abc,90.0000", true},
+                      TPozorovani{"HzEmpty", "HV ,90.0000", true},
+                      TPozorovani{"VControlByte", "SD 1.0000,90\x01,10.000", true},
+                      TPozorovani{"VBeyondAFullCircle", "HV 1.0000,6400.1", true},
+                      TPozorovani{"SlopeDistanceHuge", "SD 1.0000,90.0000,1e308", true},
+                      TPozorovani{"SlopeDistanceBeyondReach", "SD 1.0000,90.0000,100000.001", true},
+                      TPozorovani{"HorizontalDistanceHuge", "HD 1.0000,1e308,0", true},
+                      TPozorovani{"HzFullCircleInGon", "HV 399.9999,100.0000", false},
+                      TPozorovani{"AnglesInMils", "HV 6399.9,1600", false},
+                      TPozorovani{"TinyNegativeDistance", "SD 1.0000,90.0000,-0.0001", false},
+                      TPozorovani{"LongSight", "HD 1.0000,2500.000,30.000", false}),
+    [](const auto& info) { return std::string(info.param.Nazev); });

@@ -1,7 +1,9 @@
 #include "SlozkaTestu.h"
 
+#include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/NahradaSouboru.h"
+#include "conversion/KontrolaParametru.h"
 #include "conversion/NastaveniMAPA2.h"
 #include "conversion/VypocetRedukci.h"
 
@@ -155,4 +157,64 @@ TEST(VypocetRedukci, SettingsGiveTheFactorTheDialogWouldHandOver) {
     EXPECT_EQ(v.HlavickaUzivatele, "H");
     n.ZnakOrientace = "+-";
     EXPECT_EQ(VolbyZNastaveni(n).OznaceniOrientBodu, '+');
+}
+
+namespace {
+struct TMeze {
+    const char* Nazev;
+    TParametrMista Parametr;
+    const char* Text;
+    const char* Zprava; // UTF-8, a part of the message; empty: accepted
+};
+class MezeParametru : public ::testing::TestWithParam<TMeze> {};
+constexpr auto pmX = TParametrMista::pmX, pmY = TParametrMista::pmY;
+constexpr auto pmH = TParametrMista::pmVyska;
+constexpr const char* kVyska = "je mimo možný rozsah. Průměrná nadmořská výška musí být od 0 do "
+                               "2 700 m.";
+} // namespace
+
+// The mean values are taken only inside the S-JTSK extent and the altitudes of the country;
+// the message names the value and the range.
+TEST_P(MezeParametru, ValuesOutsideTheExtentAreRefusedWithTheRange) {
+    const TMeze& m = GetParam();
+    const std::string chyba = Cp1250NaUtf8(ChybaParametruMista(m.Parametr, m.Text).value_or(""));
+    EXPECT_TRUE(chyba.find(m.Zprava) != std::string::npos && chyba.empty() == !*m.Zprava) << chyba;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Radky, MezeParametru,
+    ::testing::Values(
+        TMeze{"X_LowerBound", pmX, "890000", ""}, TMeze{"X_UpperBound", pmX, "1380000", ""},
+        TMeze{"X_BelowTheArea", pmX, "889999",
+              "Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být "
+              "od 890 000 do 1 380 000 m."},
+        TMeze{"Y_UpperBound", pmY, "910000", ""},
+        TMeze{"Y_BeyondTheArea", pmY, "910001", "musí být od 137 000 do 910 000 m."},
+        TMeze{"Y_Infinite", pmY, "inf",
+              "\"inf\" není číslo. Průměrná souřadnice Y musí být "
+              "od 137 000 do 910 000 m."},
+        TMeze{"Altitude_Krkonose", pmH, "1200", ""}, TMeze{"Altitude_SeaLevel", pmH, "0", ""},
+        TMeze{"Altitude_UpperBound", pmH, "2700", ""},
+        TMeze{"Altitude_TooHigh", pmH, "2701", kVyska},
+        TMeze{"Altitude_EarthRadius", pmH, "6400000", kVyska},
+        TMeze{"Altitude_Huge", pmH, "1e308",
+              "Nadmořská výška \"1e308\" je mimo možný rozsah. Průměrná nadmořská výška musí "
+              "být od 0 do 2 700 m."},
+        TMeze{"Altitude_Negative", pmH, "-1", kVyska},
+        TMeze{"Altitude_Empty", pmH, "", "Nadmořská výška není zadána."}),
+    [](const auto& info) { return std::string(info.param.Nazev); });
+
+// A factor the dialog's rounding shows for a corner of the extent is still inside.
+TEST(MezeFaktoru, OnlyFactorsTheExtentCanGiveAreInRange) {
+    for (auto [faktor, uvnitr] : {std::pair{1.0L, true},
+                                  {0.9994768L, true},
+                                  {1.0021998L, true},
+                                  {0.9994767L, false},
+                                  {1.0021999L, false},
+                                  {0.0L, false},
+                                  {1e20L, false}})
+        EXPECT_EQ(FaktorVRozsahu(faktor), uvnitr) << static_cast<double>(faktor);
+    EXPECT_EQ(Cp1250NaUtf8(TextFaktorMimoRozsah("1,5", ',')),
+              "Měřítkový faktor 1,5 leží mimo rozsah 0,9994768 až 1,0021998, který mohou dát "
+              "průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 do 2 700 m.");
 }

@@ -124,21 +124,35 @@ TEST_F(OknaKonverzeTest, TypedFactorIsTakenAtClosing) {
     EXPECT_EQ(dialog.Volby().MeritkovyFaktor, 1.0L);
 }
 
-TEST_F(OknaKonverzeTest, GoingBackStillWritesAllElevenSettings) {
-    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS350);
-    dialog.show();
-    Pole(&dialog, "E_X")->setText("1000000");
-    Pole(&dialog, "E_OznaceniOrientBodu")->setText("*");
-    Klikni(&dialog, "B_Zpet");
+TEST_F(OknaKonverzeTest, GoingBackLeavesTheSettingsAsTheyWereAndSavingWritesAllEleven) {
+    TNastaveniMAPA2 ulozene;
+    ulozene.SouradniceX = "1050000";
+    {
+        TIniFile ini(ini_);
+        ZapisNastaveniMAPA2(ini, ulozene);
+    }
+    const std::string pred = NactiSoubor(ini_);
+    for (const char* tlacitko : {"B_Zpet", "B_Uloz"}) {
+        SCOPED_TRACE(tlacitko);
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS350);
+        dialog.show();
+        Pole(&dialog, "E_X")->setText("1000000");
+        Pole(&dialog, "E_OznaceniOrientBodu")->setText("*");
+        Klikni(&dialog, tlacitko);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    // Only "&Ulož" wrote: with what the second dialog held, all eleven keys.
     const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(ini_));
+    EXPECT_NE(NactiSoubor(ini_), pred);
     EXPECT_EQ(n.SouradniceX, "1000000");
     EXPECT_EQ(n.ZnakOrientace, "*");
     const std::string obsah = NactiSoubor(ini_);
     EXPECT_EQ(std::count(obsah.begin(), obsah.end(), '='), 11);
 }
 
-TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
+TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonLeaveTheSettingsAsTheyWere) {
     for (bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "CloseButton");
         fs::remove(ini_);
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
         dialog.show();
@@ -148,7 +162,7 @@ TEST_F(OknaKonverzeTest, EscapeAndTheCloseButtonWriteTheSettingsToo) {
         else
             dialog.close();
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(NactiNastaveniMAPA2(TIniFile(ini_)).Vyska, "150") << escape;
+        EXPECT_FALSE(fs::exists(ini_));
     }
 }
 
@@ -218,6 +232,161 @@ TEST_F(OknaKonverzeTest, AClickOnAClosingButtonClosesTheDialogWithAnEmptyMark) {
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), vysledek);
         EXPECT_EQ(varovani, QStringList{"Není zadán znak pro orientační body!"});
+    }
+}
+
+// An altitude of 1200 m is typed whole, and no stored value is ever cut, in range or not.
+TEST_F(OknaKonverzeTest, StoredValuesShowWholeAndTheAltitudeTakesFourDigits) {
+    ZapisSoubor(ini_, "[S-JTSK]\r\nCoordinate X=12345678\r\nAltitude=1200\r\n");
+    TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+    dialog.show();
+    EXPECT_EQ(Pole(&dialog, "E_X")->text(), "12345678");
+    EXPECT_EQ(Pole(&dialog, "E_Vyska")->text(), "1200");
+    EXPECT_EQ(Pole(&dialog, "E_RedukceHorizont")->text(), "-188,1 mm/km");
+    auto* vyska = Pole(&dialog, "E_Vyska");
+    vyska->clear();
+    QTest::keyClicks(vyska, "27001");
+    EXPECT_EQ(vyska->text(), "2700");
+    dialog.reject();
+}
+
+// A value outside the extent is refused with the range, whether typed or stored, and nothing
+// is written until it is mended.
+TEST_F(OknaKonverzeTest, ValuesOutsideTheExtentAreRefusedOnSaving) {
+    const struct {
+        const char* Nazev;
+        const char* Pole;
+        const char* Text; // typed; none: as stored
+        const char* Zprava;
+    } pripady[] = {
+        {"XBelowTheArea", "E_X", "889999",
+         "Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být od "
+         "890 000 do 1 380 000 m."},
+        {"YBeyondTheArea", "E_Y", "910001", "od 137 000 do 910 000 m."},
+        {"AltitudeTooHigh", "E_Vyska", "2701", "od 0 do 2 700 m."},
+        {"AltitudeEmpty", "E_Vyska", "", "Nadmořská výška není zadána."},
+        {"StoredAltitudeTooHigh", "E_Vyska", nullptr, "\"9999\" je mimo možný rozsah"},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        const std::string ulozeno = "[S-JTSK]\r\nAltitude=9999\r\n";
+        if (p.Text)
+            fs::remove(ini_);
+        else
+            ZapisSoubor(ini_, ulozeno);
+        TZaznamZprav zpravy;
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+        dialog.show();
+        if (p.Text)
+            Pole(&dialog, p.Pole)->setText(p.Text);
+        Klikni(&dialog, "B_Uloz");
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+        EXPECT_TRUE(zpravy.Zpravy()[0].text.contains(p.Zprava))
+            << zpravy.Zpravy()[0].text.toStdString();
+        EXPECT_EQ(p.Text ? !fs::exists(ini_) : NactiSoubor(ini_) == ulozeno, true);
+        // Mended, it saves.
+        Pole(&dialog, p.Pole)->setText("1000000");
+        Pole(&dialog, "E_Vyska")->setText("1200");
+        Pole(&dialog, "E_Y")->setText("680000");
+        Pole(&dialog, "E_X")->setText("1000000");
+        Klikni(&dialog, "B_Uloz");
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(NactiNastaveniMAPA2(TIniFile(ini_)).Vyska, "1200");
+    }
+}
+
+// In a conversion, a factor that no site of the extent gives is asked about; on its own the
+// dialog stores no factor and asks nothing.
+TEST_F(OknaKonverzeTest, AFactorOutsideItsRangeIsAskedAboutBeforeConverting) {
+    const struct {
+        const char* Nazev;
+        bool FormaKonverze;
+        const char* Faktor;
+        QMessageBox::StandardButton Odpoved; // NoButton: no question expected
+        bool Zavreno;
+    } pripady[] = {
+        {"InRange", true, "1", QMessageBox::NoButton, true},
+        {"AbsurdAnsweredNo", true, "99999999999999999999", QMessageBox::No, false},
+        {"OutsideAnsweredYes", true, "1,5", QMessageBox::Yes, true},
+        {"OnItsOwn", false, "1,5", QMessageBox::NoButton, true},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        TZaznamZprav zpravy;
+        if (p.Odpoved != QMessageBox::NoButton)
+            zpravy.OdpovezDalsi(p.Odpoved);
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+        if (p.FormaKonverze)
+            dialog.NastavFormuKonverze();
+        dialog.show();
+        Pole(&dialog, "E_MeritkovyFaktor")->setText(p.Faktor);
+        Klikni(&dialog, "B_Uloz");
+        EXPECT_EQ(dialog.isVisible(), !p.Zavreno);
+        if (p.Odpoved == QMessageBox::NoButton) {
+            EXPECT_TRUE(zpravy.Zpravy().empty());
+            continue;
+        }
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Varování");
+        EXPECT_EQ(zpravy.Zpravy()[0].tlacitka, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith(QString("Měřítkový faktor ") + p.Faktor +
+                                                       " leží mimo rozsah 0,9994768 až 1,0021998"));
+        if (p.Zavreno)
+            EXPECT_EQ(dialog.Volby().MeritkovyFaktor, 1.5L);
+        else
+            dialog.reject();
+    }
+}
+
+// Without a mark every later conversion would put the orientation shots among the details:
+// an empty mark is warned of (also when Enter saves from the field) and never stored.
+TEST_F(OknaKonverzeTest, AnEmptyMarkIsNotSaved) {
+    for (bool enter : {false, true}) {
+        SCOPED_TRACE(enter ? "EnterInTheField" : "SaveButton");
+        ZapisSoubor(ini_, "[OTHER]\r\nChar for dot=*\r\n");
+        TZaznamZprav zpravy;
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        auto* znak = Pole(&dialog, "E_OznaceniOrientBodu");
+        znak->clear();
+        Pole(&dialog, "E_Vyska")->setText("1200");
+        if (enter) {
+            znak->setFocus();
+            QTest::keyClick(znak, Qt::Key_Return);
+            EXPECT_EQ(zpravy.Texty(), std::vector<QString>{"Není zadán znak pro orientační body!"});
+        } else {
+            Klikni(&dialog, "B_Uloz");
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(ini_));
+        EXPECT_EQ(n.ZnakOrientace, "*");
+        EXPECT_EQ(n.Vyska, "1200");
+    }
+}
+
+// Escape or the close button in the conversion's dialog ends the conversion: nothing is
+// written and the output the user agreed to replace is still there.
+TEST_F(OknaKonverzeTest, EscapeCancelsTheConversionAndKeepsTheOldOutput) {
+    const fs::path vstup = slozka_ / "a.sdt";
+    fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
+    for (bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "CloseButton");
+        ZapisSoubor(slozka_ / "a.zap", "stary\r\nobsah");
+        TZaznamZprav zpravy;
+        zpravy.OdpovezDalsi(QMessageBox::Yes); // overwrite
+        TOdpovediDialogu dialogy;              // the dialog, and no result window
+        dialogy.OdpovezDalsimu([escape](QWidget* d) {
+            if (escape)
+                QTest::keyClick(d, Qt::Key_Escape);
+            else
+                d->close();
+        });
+        Konvertuj(vstup);
+        EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary\r\nobsah");
+        EXPECT_EQ(zpravy.Zpravy().size(), 1u);
     }
 }
 

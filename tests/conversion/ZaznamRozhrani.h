@@ -14,6 +14,7 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZaznamZprav {
     TZaznamRozhrani() { odpoved = true; }
 
     TVolbyKonverze Volby;
+    bool Zrusit = false; // the parameters step is cancelled
     std::function<void()> PriParametrech; // runs inside the parameters step
 
     std::vector<std::size_t> PoskozeneRadky;
@@ -21,11 +22,13 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZaznamZprav {
     bool PosledniMereni = false;
 
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(TTypStanice, bool mereni) override {
+    std::optional<TVolbyKonverze> Parametry(TTypStanice, bool mereni) override {
         ++PocetParametru;
         PosledniMereni = mereni;
         if (PriParametrech)
             PriParametrech();
+        if (Zrusit)
+            return std::nullopt;
         return Volby;
     }
     void PoskozenaData(std::size_t radek) override {

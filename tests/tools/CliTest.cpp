@@ -266,7 +266,84 @@ TEST_F(Cli, AnUnusableSettingIsNamedByFileSectionAndKey) {
     // A value the dialog could never hold is refused as an option too.
     const TBeh beh = Spust({"factor", "--h", "-3188698"});
     EXPECT_EQ(beh.Status, kSpatnePouziti);
-    EXPECT_NE(beh.Chyby.find("nesmí být záporná"), std::string::npos) << beh.Chyby;
+    EXPECT_NE(beh.Chyby.find("od 0 do 2 700 m"), std::string::npos) << beh.Chyby;
+}
+
+// The site's mean values and the factor are taken only where the dialog takes them; the
+// message says what the extent is, and nothing is written.
+TEST_F(Cli, ValuesOutsideTheExtentAreRefused) {
+    const auto vstup = P(Kopie("09-redukce.sdt"));
+    const struct {
+        const char* Nazev;
+        const char* Nastaveni; // the settings file's S-JTSK section, or none
+        TArgumenty Argumenty;
+        int Status;
+        const char* Hlaseni; // in standard error (UTF-8), or in standard output when accepted
+    } pripady[] = {
+        {"AltitudeHuge",
+         nullptr,
+         {"factor", "--h", "1e308"},
+         kSpatnePouziti,
+         "factor: --h: Nadmořská výška \"1e308\" je mimo možný rozsah. Průměrná nadmořská výška "
+         "musí být od 0 do 2 700 m."},
+        {"AltitudeEarthRadius",
+         nullptr,
+         {"convert", "--h", "6400000", vstup},
+         kSpatnePouziti,
+         "od 0 do 2 700 m."},
+        {"XOutsideTheArea",
+         nullptr,
+         {"factor", "--x", "889999"},
+         kSpatnePouziti,
+         "--x: Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být "
+         "od 890 000 do 1 380 000 m."},
+        {"YOutsideTheArea",
+         nullptr,
+         {"convert", "--y", "910001", vstup},
+         kSpatnePouziti,
+         "od 137 000 do 910 000 m."},
+        {"FactorAbsurd",
+         nullptr,
+         {"convert", "--factor", "99999999999999999999", vstup},
+         kSpatnePouziti,
+         "convert: --factor: Měřítkový faktor 99999999999999999999 leží mimo rozsah 0.9994768 až "
+         "1.0021998, který mohou dát průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 "
+         "do 2 700 m."},
+        {"FactorJustAbove",
+         nullptr,
+         {"convert", "--factor", "1.0022", vstup},
+         kSpatnePouziti,
+         "leží mimo rozsah"},
+        {"FactorAtTheBound",
+         nullptr,
+         {"convert", "--factor", "1.0021998", "-o", "-", vstup},
+         kUspech,
+         "/\r\n-2\r\n"},
+        {"StoredAltitudeOfKrkonoseIsUsedWhole",
+         "Altitude=1200",
+         {"factor"},
+         kUspech,
+         "RedukceHorizont -188.111447485\n"},
+        {"StoredAltitudeTooHigh",
+         "Altitude=3000",
+         {"convert", vstup},
+         kSelhani,
+         "klíč \"Altitude\": hodnotu \"3000\" nelze použít. Nadmořská výška \"3000\" je mimo "
+         "možný rozsah."},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        if (p.Nastaveni)
+            ZapisSoubor(slozka_ / "Merivex.ini",
+                        std::string("[S-JTSK]\r\n") + p.Nastaveni + "\r\n");
+        else
+            fs::remove(slozka_ / "Merivex.ini");
+        const TBeh beh = Spust(p.Argumenty);
+        EXPECT_EQ(beh.Status, p.Status) << beh.Chyby;
+        EXPECT_NE((p.Status == kUspech ? beh.Vystup : beh.Chyby).find(p.Hlaseni), std::string::npos)
+            << beh.Chyby << beh.Vystup;
+        EXPECT_FALSE(fs::exists(slozka_ / "09-redukce.zap"));
+    }
 }
 
 TEST_F(Cli, BadUsageIsStatusTwoWithAMessage) {

@@ -5,11 +5,11 @@
 #include "common/Cp1250.h"
 #include "common/TypStanice.h"
 #include "conversion/Cisla.h"
+#include "conversion/KontrolaParametru.h"
 #include "conversion/KonverzeSouboru.h"
 #include "conversion/TextyKonverze.h"
 #include "conversion/VypocetRedukci.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -18,8 +18,11 @@ const char* const kNapoveda =
     R"(Použití: merivox-cli convert [volby] SOUBOR...
 Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, souřadnice do SOUBOR.asc.
   --station NTS-660|NTS-350   typ totální stanice (výchozí NTS-660)
-  --x X --y Y --h H           průměrné X, Y a nadmořská výška v metrech pro redukci délek
-  --factor F                  tento měřítkový faktor místo spočítaného
+  --x X --y Y --h H           průměrné X, Y a nadmořská výška v metrech pro redukci délek:
+                              X 890000 až 1380000, Y 137000 až 910000 (oblast S-JTSK),
+                              výška 0 až 2700
+  --factor F                  tento měřítkový faktor místo spočítaného; jen v rozsahu,
+                              který dávají hodnoty výše (0.9994768 až 1.0021998)
   --mark C                    označení orientačních bodů (prázdné: žádné)
   --swap-xy                   prohodit souřadnice X a Y ve výstupu *.asc
   --no-header                 bez hlavičky z načtených dat
@@ -30,8 +33,9 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
 Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
-Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat, 2 chybné volby,
-3 data NTS-350: nic nebylo převedeno (výstupní soubor je prázdný).
+Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat (také průměrná
+hodnota ze souboru nastavení mimo rozsah), 2 chybné volby (také --x, --y, --h nebo --factor mimo
+rozsah), 3 data NTS-350: nic nebylo převedeno (výstupní soubor je prázdný).
 )";
 
 // Standard output as a writer's target (-o -).
@@ -55,7 +59,7 @@ public:
         : terminal_(terminal), vstup_(std::move(vstup)), volby_(volby), prepsat_(prepsat) {}
 
     TZpravy& Zpravy() override { return *this; }
-    TVolbyKonverze Parametry(TTypStanice, bool) override { return volby_; }
+    std::optional<TVolbyKonverze> Parametry(TTypStanice, bool) override { return volby_; }
     void PoskozenaData(std::size_t radek) override {
         terminal_.Hlaseni(vstup_ + ":" + std::to_string(radek) + ": ", TextPoskozenaData());
     }
@@ -143,13 +147,15 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
                 ChybnaHodnota("--factor", Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
                                               terminal.ZTerminalu(*v.Faktor) + "\"."));
         volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
+        // Distances of 10^21 m are never what was meant: an impossible factor is not written.
+        if (!FaktorVRozsahu(volby.MeritkovyFaktor))
+            return SpatnePouziti(
+                terminal, prikaz,
+                ChybnaHodnota("--factor",
+                              TextFaktorMimoRozsah(terminal.ZTerminalu(*v.Faktor), '.')));
     } else if (!PouzitelneNastaveni(v.Prumery, nastaveni, chyba)) {
         terminal.Hlaseni(prikaz + ": ", chyba);
         return kSelhani;
-    } else if (!std::isfinite(
-                   VypocetRedukci(nastaveni.SouradniceX, nastaveni.SouradniceY, nastaveni.Vyska)
-                       .Faktor)) {
-        return SpatnePouziti(terminal, prikaz, TextNelzeSpocitat());
     }
     return std::nullopt;
 }
@@ -191,6 +197,7 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
                                 Cz("\" již existuje; přepsat ho lze volbou --force."));
             status = kSelhani;
             break;
+        case TStavKonverze::Zruseno: // nobody to cancel here
         case TStavKonverze::Chyba:
             status = kSelhani;
             break;

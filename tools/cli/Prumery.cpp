@@ -3,7 +3,9 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/Slozky.h"
-#include "conversion/Cisla.h"
+#include "conversion/KontrolaParametru.h"
+
+#include <tuple>
 
 std::vector<TVolba> VolbyPrumeru(TPrumeryCli& prumery) {
     return {Hodnota("--x", prumery.X), Hodnota("--y", prumery.Y), Hodnota("--h", prumery.H),
@@ -11,20 +13,14 @@ std::vector<TVolba> VolbyPrumeru(TPrumeryCli& prumery) {
 }
 
 bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba) {
-    for (auto [volba, hodnota] : {std::pair{"--x", &prumery.X}, std::pair{"--y", &prumery.Y},
-                                  std::pair{"--h", &prumery.H}}) {
+    for (auto [volba, hodnota, parametr] :
+         {std::tuple{"--x", &prumery.X, TParametrMista::pmX},
+          std::tuple{"--y", &prumery.Y, TParametrMista::pmY},
+          std::tuple{"--h", &prumery.H, TParametrMista::pmVyska}}) {
         if (!*hodnota)
             continue;
-        const auto cislo = CtiCislo(**hodnota);
-        if (!cislo) {
-            chyba = Cz("Hodnota volby ") + volba + Cz(" není číslo: \"") + **hodnota + "\".";
-            return false;
-        }
-        // The dialog's fields take digits only: a mean value is never negative there.
-        if (*cislo < 0) {
-            chyba = Cz("Hodnota volby ") + volba +
-                    Cz(" nesmí být záporná (dialog parametrů MAPA2 ") + Cz("ji nepřijme): \"") +
-                    **hodnota + "\".";
+        if (auto text = ChybaParametruMista(parametr, **hodnota)) {
+            chyba = ChybnaHodnota(volba, *text);
             return false;
         }
     }
@@ -47,30 +43,24 @@ TNastaveniMAPA2 NastaveniSPrumery(const TPrumeryCli& prumery) {
 bool PouzitelneNastaveni(const TPrumeryCli& prumery, const TNastaveniMAPA2& n, std::string& chyba) {
     const struct {
         const std::optional<std::string>& Volba;
+        TParametrMista Parametr;
         const char* Klic;
+        const char* Moznost;
         const std::string& Hodnota;
-    } hodnoty[] = {{prumery.X, "Coordinate X", n.SouradniceX},
-                   {prumery.Y, "Coordinate Y", n.SouradniceY},
-                   {prumery.H, "Altitude", n.Vyska}};
+    } hodnoty[] = {{prumery.X, TParametrMista::pmX, "Coordinate X", "--x", n.SouradniceX},
+                   {prumery.Y, TParametrMista::pmY, "Coordinate Y", "--y", n.SouradniceY},
+                   {prumery.H, TParametrMista::pmVyska, "Altitude", "--h", n.Vyska}};
     for (const auto& h : hodnoty) {
         if (h.Volba)
             continue;
-        const auto cislo = CtiCislo(h.Hodnota);
-        if (cislo && *cislo >= 0)
+        const auto proc = ChybaParametruMista(h.Parametr, h.Hodnota);
+        if (!proc)
             continue;
         chyba = Cz("Soubor nastavení \"") + TextCesty(CestaNastaveni()) +
                 Cz("\", sekce [S-JTSK], klíč \"") + h.Klic + Cz("\": hodnotu \"") + h.Hodnota +
-                Cz("\" nelze použít (dialog parametrů MAPA2 bere jen nezáporné číslo). ") +
-                Cz("Opravte ji, nebo ji zadejte volbou ") +
-                (h.Klic[0] == 'A'    ? "--h"
-                 : h.Klic[11] == 'X' ? "--x"
-                                     : "--y") +
-                ".";
+                Cz("\" nelze použít. ") + *proc + Cz(" Opravte ji, nebo ji zadejte volbou ") +
+                h.Moznost + ".";
         return false;
     }
     return true;
-}
-
-std::string TextNelzeSpocitat() {
-    return Cz("Pro zadané průměrné hodnoty nelze redukci délek spočítat.");
 }

@@ -18,7 +18,8 @@ struct TPrumeryCli {
 // The options --x, --y, --h and --settings, into `prumery`.
 std::vector<TVolba> VolbyPrumeru(TPrumeryCli& prumery);
 
-// Whether every given mean value reads as a number; otherwise `chyba` says which does not.
+// Whether every given mean value is a number inside its range (the S-JTSK area, altitudes
+// 0 to 2700 m); otherwise `chyba` is the usage message that names the option and the range.
 bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba);
 
 // The MAPA2 settings as the parameters dialog would show them (the settings file beside the
@@ -26,9 +27,6 @@ bool PlatnePrumery(const TPrumeryCli& prumery, std::string& chyba);
 TNastaveniMAPA2 NastaveniSPrumery(const TPrumeryCli& prumery);
 
 // Whether the mean values that come from the settings file (those not given as options) are
-// numbers the parameters dialog could hold; otherwise `chyba` names the file, section and key.
+// inside their ranges, as the parameters dialog would save them; otherwise `chyba` names the
+// file, section and key, and the range.
 bool PouzitelneNastaveni(const TPrumeryCli& prumery, const TNastaveniMAPA2& n, std::string& chyba);
-
-// The usage message for mean values at which the reduction has no finite value (an
-// altitude below minus half the earth's radius).
-std::string TextNelzeSpocitat();

@@ -21,9 +21,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -73,7 +76,43 @@ void SnimekParametruMAPA2(TSnimkovac& s) {
         QApplication::processEvents();
         s.Uloz(&dialog, jmena[i]);
     }
-    dialog.hide(); // not closed: that would write the settings
+    dialog.hide();
+}
+
+// The message boxes of the parameters dialog over it: a mean value refused on saving, and
+// the question before a conversion with a factor outside the range. The boxes are caught as
+// the dialog raises them and drawn as UkazZpravu would show them; nothing is saved.
+void SnimekZpravParametruMAPA2(TSnimkovac& s) {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    const struct {
+        const char* Jmeno;
+        const char* Pole;
+        const char* Text;
+        bool FormaKonverze;
+    } snimky[] = {
+        {"param-mapa2-mimo-rozsah", "E_Vyska", "3000", false},
+        {"param-mapa2-faktor-mimo-rozsah", "E_MeritkovyFaktor", "99999999999999999999", true}};
+    for (const auto& snimek : snimky) {
+        TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
+        if (snimek.FormaKonverze)
+            dialog.NastavFormuKonverze();
+        dialog.show();
+        dialog.findChild<QLineEdit*>(snimek.Pole)->setText(snimek.Text);
+        TZpravaOkna zprava;
+        const TObsluhaZprav predchozi =
+            NastavObsluhuZprav([&zprava](QWidget*, const TZpravaOkna& z) {
+                zprava = z;
+                return QMessageBox::No;
+            });
+        dialog.findChild<QPushButton*>("B_Uloz")->click();
+        NastavObsluhuZprav(predchozi);
+        QMessageBox box(zprava.ikona, zprava.titulek, zprava.text, zprava.tlacitka, &dialog);
+        box.show();
+        QApplication::processEvents();
+        s.Uloz(&box, snimek.Jmeno);
+        box.hide();
+        dialog.hide();
+    }
 }
 
 void SnimekVysledkuKonverze(TSnimkovac& s) {
@@ -212,6 +251,7 @@ const TSnimekOkna kSnimkyOken[] = {
     {"zaklad-komunikace", SnimekZakladuSNabidkou},
     {"o-programu", SnimekOProgramu},
     {"param-mapa2", SnimekParametruMAPA2},
+    {"param-mapa2-zpravy", SnimekZpravParametruMAPA2},
     {"vysledek-konverze", SnimekVysledkuKonverze},
     {"cekam-na-data", SnimekCekamNaData},
     {"nactena-data", SnimekNactenychDat},

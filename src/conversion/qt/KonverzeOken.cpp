@@ -8,13 +8,15 @@
 #include "conversion/qt/VysledekKonverze.h"
 #include "ui/DialogSouboru.h"
 
-TVolbyKonverze TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
+std::optional<TVolbyKonverze> TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
         return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
     }
     TFormParamMAPA2 dialog(rodic_, typStanice);
     dialog.NastavFormuKonverze();
-    dialog.exec();
+    // Escape and the close button cancel the conversion.
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
     return dialog.Volby();
 }
 

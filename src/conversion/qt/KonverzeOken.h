@@ -14,7 +14,7 @@ class TKonverzeOken : public TKonverzeRozhrani {
 public:
     explicit TKonverzeOken(QWidget* rodic) : rodic_(rodic), zpravy_(rodic) {}
     TZpravy& Zpravy() override { return zpravy_; }
-    TVolbyKonverze Parametry(TTypStanice typStanice, bool mereni) override;
+    std::optional<TVolbyKonverze> Parametry(TTypStanice typStanice, bool mereni) override;
 
 private:
     QWidget* rodic_;

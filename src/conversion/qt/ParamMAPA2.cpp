@@ -2,6 +2,7 @@
 
 #include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "conversion/KontrolaParametru.h"
 #include "conversion/VypocetRedukci.h"
 #include "conversion/qt/FiltrPole.h"
 #include "ui/Texty.h"
@@ -19,6 +20,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -45,6 +48,14 @@ QLineEdit* Vysledek(QWidget* rodic, const char* jmeno) {
     pole->setReadOnly(true);
     return pole;
 }
+
+// Shows a stored value whole, even one longer than the field takes when typed: a value is
+// never cut, it is refused on saving when it lies out of range.
+void NastavCele(QLineEdit* pole, int delka, const std::string& hodnota) {
+    const QString text = ZCp1250(hodnota);
+    pole->setMaxLength(std::max<int>(delka, static_cast<int>(text.size())));
+    pole->setText(text);
+}
 } // namespace
 
 TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
@@ -53,27 +64,36 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     setWindowTitle("Parametry pro export dat do formátu MAPA2");
     setFixedSize(kSirka, kVyska);
 
-    const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(CestaNastaveni()));
+    nacteno_ = NactiNastaveniMAPA2(TIniFile(CestaNastaveni()));
 
-    auto* zalozky = new QTabWidget(this);
-    zalozky->setObjectName("PageControl");
-    zalozky->setGeometry(8, 8, kSirka - 16, kTlacitkoY - 16);
+    zalozky_ = new QTabWidget(this);
+    zalozky_->setObjectName("PageControl");
+    zalozky_->setGeometry(8, 8, kSirka - 16, kTlacitkoY - 16);
+    zalozky_->addTab(ZalozkaRedukce(nacteno_), "Parametry &redukce do S-JTSK");
+    zalozky_->addTab(ZalozkaHlavicky(nacteno_), "Hlavička &souboru");
+    zalozky_->addTab(ZalozkaKonverze(nacteno_), "Parametry &konverze");
+    Tlacitka();
 
-    // Reductions.
+    // Only now: the recomputation fills the result fields made above.
+    for (QLineEdit* pole : {E_X, E_Y, E_Vyska})
+        connect(pole, &QLineEdit::textChanged, this, &TFormParamMAPA2::PrepocetRedukci);
+}
+
+QWidget* TFormParamMAPA2::ZalozkaRedukce(const TNastaveniMAPA2& n) {
     auto* redukce = new QWidget;
-    auto* rRozvrzeni = new QVBoxLayout(redukce);
+    auto* rozvrzeni = new QVBoxLayout(redukce);
     auto* prumery = new QGroupBox(" Průměrné hodnoty ", redukce);
     auto* pForm = new QFormLayout(prumery);
     E_X = Pole(prumery, "E_X");
     E_Y = Pole(prumery, "E_Y");
     E_Vyska = Pole(prumery, "E_Vyska");
-    for (auto [pole, delka] : {std::pair{E_X, 7}, {E_Y, 6}, {E_Vyska, 3}}) {
-        pole->setMaxLength(delka);
+    // Seven and six digits hold the whole area; four hold every altitude up to 2700 m.
+    for (auto [pole, delka, hodnota] :
+         {std::tuple{E_X, 7, &n.SouradniceX}, std::tuple{E_Y, 6, &n.SouradniceY},
+          std::tuple{E_Vyska, 4, &n.Vyska}}) {
         pole->setValidator(new TFiltrPole(false, oddelovac_, pole));
+        NastavCele(pole, delka, *hodnota);
     }
-    E_X->setText(ZCp1250(n.SouradniceX));
-    E_Y->setText(ZCp1250(n.SouradniceY));
-    E_Vyska->setText(ZCp1250(n.Vyska));
     pForm->addRow("Souřadnice X [m]:", E_X);
     pForm->addRow("Souřadnice Y [m]:", E_Y);
     pForm->addRow("Nadmořská výška [m]:", E_Vyska);
@@ -90,14 +110,15 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     E_MeritkovyFaktor->setValidator(new TFiltrPole(true, oddelovac_, E_MeritkovyFaktor));
     E_MeritkovyFaktor->setStyleSheet("color: blue; font-weight: bold;");
     fForm->addRow("Měřítkový faktor:", E_MeritkovyFaktor);
-    rRozvrzeni->addWidget(prumery);
-    rRozvrzeni->addWidget(korekce);
-    rRozvrzeni->addLayout(fForm);
-    zalozky->addTab(redukce, "Parametry &redukce do S-JTSK");
+    rozvrzeni->addWidget(prumery);
+    rozvrzeni->addWidget(korekce);
+    rozvrzeni->addLayout(fForm);
+    return redukce;
+}
 
-    // Header.
+QWidget* TFormParamMAPA2::ZalozkaHlavicky(const TNastaveniMAPA2& n) {
     auto* hlavicka = new QWidget;
-    auto* hRozvrzeni = new QVBoxLayout(hlavicka);
+    auto* rozvrzeni = new QVBoxLayout(hlavicka);
     auto* nts350 = new QGroupBox(" NTS-350 ", hlavicka);
     auto* n350 = new QVBoxLayout(nts350);
     CB_VlozitHlavickuUzivatel =
@@ -117,14 +138,15 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
               "Do souboru vložit hlavičku získanou z načtených dat", n.HlavickaZDat);
     CB_VlozitHlavickuZDat->setToolTip("Pouze pro totální stanice NTS-660");
     n660->addWidget(CB_VlozitHlavickuZDat);
-    hRozvrzeni->addWidget(nts350);
-    hRozvrzeni->addWidget(nts660);
-    hRozvrzeni->addStretch();
-    zalozky->addTab(hlavicka, "Hlavička &souboru");
+    rozvrzeni->addWidget(nts350);
+    rozvrzeni->addWidget(nts660);
+    rozvrzeni->addStretch();
+    return hlavicka;
+}
 
-    // Conversion.
+QWidget* TFormParamMAPA2::ZalozkaKonverze(const TNastaveniMAPA2& n) {
     auto* konverze = new QWidget;
-    auto* kRozvrzeni = new QVBoxLayout(konverze);
+    auto* rozvrzeni = new QVBoxLayout(konverze);
     auto* skupinaDat = new QGroupBox(" Konverze dat ", konverze);
     auto* dRozvrzeni = new QVBoxLayout(skupinaDat);
     CB_NestandardniJednotky =
@@ -152,11 +174,13 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     CB_ZobrazVyslednySoubor = Volba(dalsi, "CB_ZobrazVyslednySoubor",
                                     "Zobrazit výsledný &soubor (*.zap, *.asc)", n.ZobrazitSoubor);
     dlRozvrzeni->addWidget(CB_ZobrazVyslednySoubor);
-    kRozvrzeni->addWidget(skupinaDat);
-    kRozvrzeni->addWidget(dalsi);
-    kRozvrzeni->addStretch();
-    zalozky->addTab(konverze, "Parametry &konverze");
+    rozvrzeni->addWidget(skupinaDat);
+    rozvrzeni->addWidget(dalsi);
+    rozvrzeni->addStretch();
+    return konverze;
+}
 
+void TFormParamMAPA2::Tlacitka() {
     B_Uloz = new QPushButton("&Ulož", this);
     B_Uloz->setObjectName("B_Uloz");
     B_Uloz->setToolTip(" Zavření okna s uložením parametrů");
@@ -168,13 +192,10 @@ TFormParamMAPA2::TFormParamMAPA2(QWidget* rodic, TTypStanice typStanice)
     B_Zpet->setToolTip(" Zavření okna bez uložení parametrů");
     B_Zpet->setGeometry(QRect(QPoint(294, kTlacitkoY), kTlacitko));
     connect(B_Zpet, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Rejected); });
-
-    // Only now: the recomputation fills the result fields made above.
-    for (QLineEdit* pole : {E_X, E_Y, E_Vyska})
-        connect(pole, &QLineEdit::textChanged, this, &TFormParamMAPA2::PrepocetRedukci);
 }
 
 void TFormParamMAPA2::NastavFormuKonverze() {
+    formaKonverze_ = true;
     B_Uloz->setText("OK");
     B_Uloz->setToolTip(QString());
     B_Uloz->move(244, B_Uloz->y());
@@ -205,8 +226,10 @@ void TFormParamMAPA2::PrepocetRedukci() {
 bool TFormParamMAPA2::eventFilter(QObject* objekt, QEvent* udalost) {
     if (objekt == E_OznaceniOrientBodu && udalost->type() == QEvent::FocusIn)
         varovatPriZavreni_ = false;
+    // A box of this dialog (or another window) taking the focus does not leave the field.
     if (objekt == E_OznaceniOrientBodu && udalost->type() == QEvent::FocusOut && !zavreno_ &&
-        isVisible() && E_OznaceniOrientBodu->text().isEmpty()) {
+        isVisible() && E_OznaceniOrientBodu->text().isEmpty() &&
+        static_cast<QFocusEvent*>(udalost)->reason() != Qt::ActiveWindowFocusReason) {
         // A mouse press on a closing button takes the focus before the button sees the
         // press: a message box shown now would take the release, the click would be lost and
         // the focus sent back, so the dialog could not be closed by mouse. The click goes on
@@ -228,7 +251,10 @@ void TFormParamMAPA2::VarujPrazdnyZnak() {
 }
 
 void TFormParamMAPA2::ZavriTlacitkem(int vysledek) {
-    if (std::exchange(varovatPriZavreni_, false) && E_OznaceniOrientBodu->text().isEmpty())
+    // Enter in the empty field saves without leaving it: it is warned of all the same.
+    const bool varovat = std::exchange(varovatPriZavreni_, false) ||
+                         (vysledek == QDialog::Accepted && E_OznaceniOrientBodu->hasFocus());
+    if (varovat && E_OznaceniOrientBodu->text().isEmpty())
         VarujPrazdnyZnak();
     done(vysledek);
 }
@@ -249,19 +275,53 @@ TNastaveniMAPA2 TFormParamMAPA2::NastaveniZOvladacu() const {
     return n;
 }
 
-// Every way of closing ends here (the buttons, Escape and the close button all reach done),
-// so the settings are written however the dialog closes.
+bool TFormParamMAPA2::LzeUlozit() {
+    if (const auto chyba = ChybaPrumeru(NastaveniZOvladacu())) {
+        UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba->Text)));
+        zalozky_->setCurrentIndex(0);
+        QLineEdit* pole = chyba->Parametr == TParametrMista::pmX   ? E_X
+                          : chyba->Parametr == TParametrMista::pmY ? E_Y
+                                                                   : E_Vyska;
+        pole->setFocus();
+        pole->selectAll();
+        return false;
+    }
+    if (!formaKonverze_)
+        return true; // the factor is not stored: only a conversion uses it
+    const std::string faktor = DoCp1250(E_MeritkovyFaktor->text());
+    if (FaktorVRozsahu(CtiFaktor(faktor, oddelovac_)))
+        return true;
+    const QString otazka = ZCp1250(TextFaktorMimoRozsah(faktor, oddelovac_)) +
+                           "\nOpravdu chcete převést data s tímto faktorem?";
+    if (UkazZpravu(this, OtazkaAnoNe(ZCp1250(TitulekZpravy(TDruhZpravy::Varovani)), otazka)) ==
+        QMessageBox::Yes)
+        return true;
+    zalozky_->setCurrentIndex(0);
+    E_MeritkovyFaktor->setFocus();
+    E_MeritkovyFaktor->selectAll();
+    return false;
+}
+
+// Every way of closing ends here (the buttons, Escape and the close button all reach done).
+// Only an accepted close writes the settings; the others leave the file as it was.
 void TFormParamMAPA2::done(int vysledek) {
-    if (!zavreno_) {
-        zavreno_ = true;
+    if (!zavreno_ && vysledek == QDialog::Accepted) {
+        if (!LzeUlozit())
+            return;
+        TNastaveniMAPA2 n = NastaveniZOvladacu();
+        // Without a mark every orientation shot would become a detail point in every later
+        // conversion: the warning has been shown, and the stored mark stays.
+        if (n.ZnakOrientace.empty())
+            n.ZnakOrientace = nacteno_.ZnakOrientace;
         try {
             TIniFile ini(CestaNastaveni());
-            ZapisNastaveniMAPA2(ini, NastaveniZOvladacu());
+            ZapisNastaveniMAPA2(ini, n);
         } catch (const EIniFileError& chyba) {
             UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba.what())));
         }
         meritkovyFaktor_ = CtiFaktor(DoCp1250(E_MeritkovyFaktor->text()), oddelovac_);
     }
+    zavreno_ = true;
     QDialog::done(vysledek);
 }
 
