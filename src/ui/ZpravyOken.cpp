@@ -37,6 +37,13 @@ TZpravaOkna OtazkaAnoNe(const QString& titulek, const QString& text) {
     return {titulek, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
 }
 
+TZpravaOkna OtazkaNeulozeno(const QString& text) {
+    TZpravaOkna otazka = ZpravaDruhu(TDruhZpravy::Varovani, text);
+    otazka.ikona = QMessageBox::Question;
+    otazka.tlacitka = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    return otazka;
+}
+
 void TZpravyOken::Zprava(TDruhZpravy druh, const std::string& text) {
     UkazZpravu(rodic_, ZpravaDruhu(druh, ZCp1250(text)));
 }

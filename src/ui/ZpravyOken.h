@@ -33,6 +33,8 @@ TObsluhaZprav NastavObsluhuZprav(TObsluhaZprav obsluha);
 // The boxes of each kind of message, captioned by TitulekZpravy.
 TZpravaOkna ZpravaDruhu(TDruhZpravy druh, const QString& text);
 TZpravaOkna OtazkaAnoNe(const QString& titulek, const QString& text);
+// Data that exist only in a window are about to go: "Varování" with Save, Discard and Cancel.
+TZpravaOkna OtazkaNeulozeno(const QString& text);
 
 // Logic's messages as message boxes over a window; texts arrive in cp1250.
 class TZpravyOken : public TZpravy {

@@ -1,19 +1,77 @@
 #include "upload/PoleSouboru.h"
 
+#include "common/Cp1250.h"
 #include "common/GlobalniFunkce.h"
 #include "common/Radky.h"
 
+#include <algorithm>
+
 namespace {
-bool JePismenoNeboCislice(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+
+// The letters of cp1250 above ASCII: Š Ś Ť Ž Ź š ś ť ž ź Ł Ą Ş Ż ł ą ş Ľ ľ ż, and every byte
+// from C0h (Ŕ) to FEh (ţ) except the signs × (D7h) and ÷ (F7h).
+bool JePismenoKodoveStranky(unsigned char c) {
+    if (c >= 0xC0 && c <= 0xFE)
+        return c != 0xD7 && c != 0xF7;
+    constexpr std::string_view kDalsi = "\x8A\x8C\x8D\x8E\x8F\x9A\x9C\x9D\x9E\x9F"
+                                        "\xA3\xA5\xAA\xAF\xB3\xB9\xBA\xBC\xBE\xBF";
+    return kDalsi.find(char(c)) != std::string_view::npos;
 }
+
+bool JeCislice(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
 
+bool JePismenoNeboCislice(char c) {
+    return JeCislice(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           JePismenoKodoveStranky(static_cast<unsigned char>(c));
+}
+
 char OddelovacSouboru(std::string_view prvniRadek) {
-    for (const char c : prvniRadek)
-        if (!JePismenoNeboCislice(c))
-            return c;
-    return ' ';
+    const auto prvni = std::find_if_not(prvniRadek.begin(), prvniRadek.end(), JePismenoNeboCislice);
+    if (prvni == prvniRadek.end())
+        return ' ';
+    if (*prvni != ' ')
+        return *prvni;
+    const auto dalsi = std::find_if(prvni, prvniRadek.end(),
+                                    [](char c) { return c != ' ' && !JePismenoNeboCislice(c); });
+    if (dalsi == prvniRadek.end() || *dalsi != ',')
+        return ' ';
+    const bool desetinna =
+        JeCislice(*(dalsi - 1)) && dalsi + 1 != prvniRadek.end() && JeCislice(*(dalsi + 1));
+    return desetinna ? ' ' : ',';
+}
+
+std::string NazevOddelovace(char oddelovac) {
+    const auto sZnakem = [oddelovac](const char* nazev) {
+        return Cz(nazev) + " (" + oddelovac + ")";
+    };
+    switch (oddelovac) {
+    case ' ':
+        return Cz("mezera");
+    case '\t':
+        return Cz("tabulátor");
+    case ',':
+        return sZnakem("čárka");
+    case ';':
+        return sZnakem("středník");
+    case '.':
+        return sZnakem("tečka");
+    case ':':
+        return sZnakem("dvojtečka");
+    case '-':
+        return sZnakem("pomlčka");
+    case '/':
+        return sZnakem("lomítko");
+    case '|':
+        return sZnakem("svislá čára");
+    case '*':
+        return sZnakem("hvězdička");
+    default:
+        return sZnakem("znak");
+    }
 }
 
 std::vector<std::string> PoleRadku(std::string_view radek, char oddelovac) {
@@ -24,12 +82,12 @@ std::vector<std::string> PoleRadku(std::string_view radek, char oddelovac) {
     return pole;
 }
 
-std::vector<std::vector<std::string>> PoleSouboru(std::string_view obsah) {
+TPoleSouboru PoleSouboru(std::string_view obsah) {
     const auto radky = RadkyTextu(obsah);
-    std::vector<std::vector<std::string>> vysledek;
-    vysledek.reserve(radky.size());
-    const char oddelovac = OddelovacSouboru(radky.empty() ? std::string_view() : radky.front());
+    TPoleSouboru vysledek;
+    vysledek.Radky.reserve(radky.size());
+    vysledek.Oddelovac = OddelovacSouboru(radky.empty() ? std::string_view() : radky.front());
     for (const auto radek : radky)
-        vysledek.push_back(PoleRadku(radek, oddelovac));
+        vysledek.Radky.push_back(PoleRadku(radek, vysledek.Oddelovac));
     return vysledek;
 }

@@ -5,7 +5,7 @@
 
 void NactiKody(std::string_view obsah, TTabulkaKodu& tabulka) {
     tabulka.InicializujTabulku();
-    auto radky = PoleSouboru(obsah);
+    auto [radky, oddelovac] = PoleSouboru(obsah);
     tabulka.Rezervuj(int(radky.size()));
     for (std::size_t cislo = 0; cislo < radky.size(); ++cislo) {
         auto& pole = radky[cislo];
@@ -14,6 +14,7 @@ void NactiKody(std::string_view obsah, TTabulkaKodu& tabulka) {
         if (cislo != 0)
             tabulka.PridejRadek();
         const int r = tabulka.PocetRadku();
+        tabulka.NastavOddelovac(oddelovac);
         for (std::size_t i = 0; i < pole.size() && i < TTabulkaKodu::kPocetSloupcu; ++i)
             tabulka.NastavBunku(r, int(i), std::move(pole[i]));
     }

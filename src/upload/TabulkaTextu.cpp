@@ -21,6 +21,7 @@ bool TTabulkaTextu::JePrazdnyRadek(int radek) const {
 
 void TTabulkaTextu::InicializujTabulku() {
     radky_.assign(1, TRadek(hlavicka_.size()));
+    oddelovac_ = 0;
 }
 
 void TTabulkaTextu::PridejRadek() {

@@ -22,7 +22,8 @@ public:
     // Empty means every cell is the empty string; a cell of blanks is not empty.
     bool JePrazdnyRadek(int radek) const;
 
-    // One data row with every cell emptied (InicializujTabulku). The remembered cell stays.
+    // One data row with every cell emptied (InicializujTabulku). The remembered cell stays;
+    // the file's separator is forgotten.
     void InicializujTabulku();
     // Appends an empty row after the last one, wherever the selection is.
     void PridejRadek();
@@ -40,6 +41,11 @@ public:
     // Room for a whole file's rows at once, so that reading a large file does not reallocate.
     void Rezervuj(int radku) { radky_.reserve(std::size_t(radku)); }
 
+    // The separator at which the file read into the table was split (the window names it
+    // when it is not the comma); 0 when no file with data was read since the last reset.
+    char Oddelovac() const { return oddelovac_; }
+    void NastavOddelovac(char oddelovac) { oddelovac_ = oddelovac; }
+
 protected:
     explicit TTabulkaTextu(std::vector<std::string> hlavicka);
 
@@ -48,4 +54,5 @@ private:
     std::vector<TRadek> radky_;
     int vybranyRadek_ = 0;
     int vybranySloupec_ = 0;
+    char oddelovac_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "upload/TextyZapisu.h"
 
 #include "common/Cp1250.h"
+#include "upload/PoleSouboru.h"
 
 std::string TextZadnaData() {
     return Cz("Nejsou zadána žádná data!");
@@ -20,4 +21,8 @@ std::string TextChybaKomunikace() {
 
 std::string TextSpatnaSouradnice(char pismeno, const std::string& cisloBodu) {
     return Cz("Špatně zadaná souřadnice ") + pismeno + " bodu \"" + cisloBodu + "\"";
+}
+
+std::string TextOddelovace(char oddelovac) {
+    return Cz("Oddělovač polí v souboru: ") + NazevOddelovace(oddelovac);
 }

@@ -13,3 +13,6 @@ std::string TextZapisUspesny();
 std::string TextChybaKomunikace();
 // "Špatně zadaná souřadnice " + letter + " bodu \"" + number + "\"" (Chyba).
 std::string TextSpatnaSouradnice(char pismeno, const std::string& cisloBodu);
+// "Oddělovač polí v souboru: mezera" (Informace): a point or code file was split at
+// another character than the comma, which a wrong split would otherwise hide.
+std::string TextOddelovace(char oddelovac);

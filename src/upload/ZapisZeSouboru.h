@@ -1,6 +1,7 @@
 // The upload texts of a point or code file, for merivox-cli send --points / --codes: the file
 // is read as the window reads it, and the text is built and checked as the window builds it,
-// messages included. Nothing is to be sent when the result is empty.
+// messages included. Nothing is to be sent when the result is empty. A file split at another
+// character than the comma first says which ("Oddělovač polí v souboru: mezera").
 #pragma once
 
 #include <filesystem>

@@ -4,8 +4,10 @@
 
 #include "upload/TabulkaBodu.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TZpravy;
 
@@ -20,18 +22,31 @@ struct TZaznamBodu {
 };
 TZaznamBodu ZaznamBodu(const TTabulkaTextu::TRadek& radek, bool prohozeniXY);
 
-struct TZapisBodu {
-    std::string Text;       // the records of the sound rows, in table order
-    bool ZadnaData = false; // no row contributed a record
-    bool Chyba = false;     // some row had a bad coordinate
+// A row that cannot be sent: its row, the column of its first bad coordinate and its number.
+struct TSpatnyBod {
+    int Radek;
+    int Sloupec;
+    std::string Cislo;
 };
 
-// Builds the records of all non-empty rows; each bad row shows one "Chyba" message naming the
-// coordinate and the point number, and validation goes on with the next row.
-TZapisBodu SestavZapisBodu(const TTabulkaBodu& tabulka, bool prohozeniXY, TZpravy& zpravy);
+struct TZapisBodu {
+    std::string Text;               // the records of the sound rows, in table order
+    std::vector<TSpatnyBod> Spatne; // the rows with a bad coordinate, in table order
+};
 
-// What A_ZapisDat does before it asks for the receive mode: builds the text, shows
-// "Nejsou zadána žádná data!" when there is nothing, and gives the text to send only when
-// there is something and no row failed.
-std::optional<std::string> PripravZapisBodu(const TTabulkaBodu& tabulka, bool prohozeniXY,
-                                            TZpravy& zpravy);
+// Builds the records of all non-empty rows and notes every row whose coordinate is missing
+// or no number (a point without a height among them: the station takes no empty field).
+TZapisBodu SestavZapisBodu(const TTabulkaBodu& tabulka, bool prohozeniXY);
+
+// The one message about the bad rows: for one row "Špatně zadaná souřadnice X bodu "7"", for
+// more a list that names them by coordinate, so that a table of forty points without
+// heights gives one box, not forty.
+std::string TextSpatnychBodu(const std::vector<TSpatnyBod>& spatne);
+
+// What A_ZapisDat does before it asks for the receive mode: builds the text; when a row is
+// bad, shows where (`ukazBunku` gets the first bad row and column before the message) and
+// names all bad rows in one "Chyba" message; shows "Nejsou zadána žádná data!" only when no
+// row holds anything; gives the text to send only when there is something and no row failed.
+std::optional<std::string>
+PripravZapisBodu(const TTabulkaBodu& tabulka, bool prohozeniXY, TZpravy& zpravy,
+                 const std::function<void(int radek, int sloupec)>& ukazBunku = {});

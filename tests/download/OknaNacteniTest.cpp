@@ -187,6 +187,8 @@ TEST_F(NactenaDataTest, ShowsTheDataReadOnlyInBoldWithItsButtons) {
     }
     EXPECT_TRUE(Tlacitko(&okno_, "Tl_Uloz")->isDefault());
 
+    TZaznamZprav zpravy;
+    zpravy.OdpovezDalsi(QMessageBox::Discard); // the data are not saved
     QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Zavrit")->click(); });
     EXPECT_EQ(okno_.exec(), QDialog::Rejected);
 }
@@ -239,13 +241,70 @@ TEST_F(NactenaDataTest, FailedSaveIsReportedAndLeavesTheDataUnsaved) {
     EXPECT_TRUE(okno_.UlozenySoubor().empty());
 }
 
-TEST_F(NactenaDataTest, KonverzeBeforeSaveAsksForTheFileAndCancellingClosesWithNo) {
+TEST_F(NactenaDataTest, KonverzeBeforeSaveAsksForTheFileAndCancellingKeepsTheWindowOpen) {
     OdpovidejUlozeni({{}});
-    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
-    EXPECT_EQ(okno_.exec(), TFormNactenaData::VysledekNe);
+    okno_.show();
+    Tlacitko(&okno_, "Tl_Konverze")->click();
+    EXPECT_TRUE(okno_.isVisible()) << "the data are still there to save";
     EXPECT_EQ(pocetDialogu_, 1);
     EXPECT_TRUE(okno_.VystupKonverze().empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 0);
+}
+
+// Escape, the title bar and "&Zavřít" ask before unsaved data go; going back, or a save that
+// is cancelled, keeps the window open.
+TEST_F(NactenaDataTest, UnsavedDataAreNotDroppedWithoutAsking) {
+    const QString otazka =
+        QString::fromUtf8("Načtená data nejsou uložena v souboru. Uložit je před zavřením okna?");
+    const std::function<void(QDialog&)> escape = [](QDialog& o) {
+        QTest::keyClick(&o, Qt::Key_Escape);
+    };
+    const std::function<void(QDialog&)> titulek = [](QDialog& o) {
+        o.close();
+    };
+    const std::function<void(QDialog&)> zavrit = [](QDialog& o) {
+        Tlacitko(&o, "Tl_Zavrit")->click();
+    };
+    struct TPripad {
+        const char* jmeno;
+        std::function<void(QDialog&)> zavri;
+        QMessageBox::StandardButton odpoved;
+        fs::path ulozit; // the save dialog's answer after Save (empty: cancelled)
+        bool otevreno;
+    } pripady[] = {
+        {"EscapeGoBack", escape, QMessageBox::Cancel, {}, true},
+        {"TitleBarGoBack", titulek, QMessageBox::Cancel, {}, true},
+        {"CloseButtonSaveCancelled", zavrit, QMessageBox::Save, {}, true},
+        {"EscapeDiscard", escape, QMessageBox::Discard, {}, false},
+        {"TitleBarSave", titulek, QMessageBox::Save, slozka_ / "a.sdt", false},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.jmeno);
+        TFormNactenaData okno(nullptr, *driver_);
+        okno.NastavData(kData);
+        okno.show();
+        TZaznamZprav zpravy;
+        zpravy.OdpovezDalsi(p.odpoved);
+        if (p.odpoved == QMessageBox::Save)
+            OdpovidejUlozeni({p.ulozit});
+        p.zavri(okno);
+        EXPECT_EQ(okno.isVisible(), p.otevreno);
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].text, otazka);
+        EXPECT_EQ(zpravy.Zpravy()[0].tlacitka,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (!p.ulozit.empty()) {
+            EXPECT_EQ(NactiSoubor(p.ulozit), kData);
+        }
+    }
+    // Saved data close at once.
+    OdpovidejUlozeni({slozka_ / "b.sdt"});
+    okno_.show();
+    Tlacitko(&okno_, "Tl_Uloz")->click();
+    TZaznamZprav zpravy;
+    QTest::keyClick(&okno_, Qt::Key_Escape);
+    EXPECT_FALSE(okno_.isVisible());
+    EXPECT_TRUE(zpravy.Zpravy().empty());
 }
 
 TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {

@@ -124,7 +124,10 @@ TEST_F(SouborDat, UploadTextsFromFiles) {
     EXPECT_EQ(PripravZapisSouboruBodu(slozka_ / "body.asc", true, zpravy),
               "1,1000.000,2000.000,300.000,KOD,\r\n");
     EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "kody.cod", zpravy), "ROH,1,BODY\r\n");
-    EXPECT_TRUE(zpravy.zpravy.empty());
+    // The point file is split at blanks, and each read says so; the code file has commas.
+    const TZaznamZprav::TZprava mezera{TDruhZpravy::Informace, "Oddělovač polí v souboru: mezera"};
+    EXPECT_EQ(zpravy.zpravy, (std::vector{mezera, mezera}));
+    zpravy.zpravy.clear();
 
     // A missing file gives its own message only, not "no data" as well.
     EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "neni.cod", zpravy), std::nullopt);

@@ -53,13 +53,11 @@ TEST(ZapisBodu, BadCoordinateNamesTheLetterOfItsColumnAndThePointNumber) {
     EXPECT_EQ(Priprav({{"7", "1", "abc", "3", ""}}, false, zpravy), std::nullopt);
     EXPECT_EQ(Priprav({{"7", "1", "abc", "3", ""}}, true, zpravy), std::nullopt);
     EXPECT_EQ(Priprav({{"8", "1", "2", "", ""}}, false, zpravy), std::nullopt);
+    // A table whose only row is bad has rows: no "Nejsou zadána žádná data!" after the error.
     EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{
                                  Chyba("Špatně zadaná souřadnice X bodu \"7\""),
-                                 Informace("Nejsou zadána žádná data!"),
                                  Chyba("Špatně zadaná souřadnice X bodu \"7\""),
-                                 Informace("Nejsou zadána žádná data!"),
                                  Chyba("Špatně zadaná souřadnice Z bodu \"8\""),
-                                 Informace("Nejsou zadána žádná data!"),
                              }));
 }
 
@@ -68,12 +66,12 @@ TEST(ZapisBodu, OnlyTheFirstBadCoordinateOfARowIsReportedInSendingOrder) {
     TZaznamZprav zpravy;
     Priprav(radky, false, zpravy);
     Priprav(radky, true, zpravy);
-    ASSERT_EQ(zpravy.zpravy.size(), 4u);
+    ASSERT_EQ(zpravy.zpravy.size(), 2u);
     EXPECT_EQ(zpravy.zpravy[0], Chyba("Špatně zadaná souřadnice X bodu \"9\""));
-    EXPECT_EQ(zpravy.zpravy[2], Chyba("Špatně zadaná souřadnice Y bodu \"9\""));
+    EXPECT_EQ(zpravy.zpravy[1], Chyba("Špatně zadaná souřadnice Y bodu \"9\""));
 }
 
-TEST(ZapisBodu, EachBadRowGivesOneMessageAndNothingIsSentWhileGoodRowsExist) {
+TEST(ZapisBodu, OneMessageNamesEveryBadRowAndNothingIsSentWhileGoodRowsExist) {
     TZaznamZprav zpravy;
     EXPECT_EQ(Priprav({{"1", "a", "b", "c", ""},
                        {"2", "10", "20", "30", ""},
@@ -82,10 +80,55 @@ TEST(ZapisBodu, EachBadRowGivesOneMessageAndNothingIsSentWhileGoodRowsExist) {
                       false, zpravy),
               std::nullopt);
     EXPECT_EQ(zpravy.zpravy, (std::vector<TZprava>{
-                                 Chyba("Špatně zadaná souřadnice X bodu \"1\""),
-                                 Chyba("Špatně zadaná souřadnice X bodu \"3\""),
-                                 Chyba("Špatně zadaná souřadnice Z bodu \"\""),
+                                 Chyba("Špatně zadané souřadnice u 3 bodů, nic nebylo zapsáno:"
+                                       "\r\nX bodů \"1\", \"3\"\r\nZ bodu bez čísla (řádek 4)"),
                              }));
+}
+
+// One box however many rows are bad, the first bad cell shown, and no "no data" after it.
+TEST(ZapisBodu, BadRowsGiveOneMessageAndShowTheFirstBadCell) {
+    struct TPripad {
+        const char* jmeno;
+        TRadky radky;
+        std::string zacatek, konec; // of the one message
+        std::pair<int, int> bunka;
+    };
+    TRadky bezVysek, mnoho;
+    std::string cisla;
+    for (int i = 1; i <= 40; ++i) {
+        bezVysek.push_back({std::to_string(i), "10", "20", "", ""});
+        cisla += (i > 1 ? ", \"" : "\"") + std::to_string(i) + "\"";
+    }
+    for (int i = 1; i <= 150; ++i)
+        mnoho.push_back({std::to_string(i), "x", "20", "30", ""});
+    const TPripad pripady[] = {
+        {"FortyPointsWithoutHeight",
+         bezVysek,
+         "Špatně zadané souřadnice u 40 bodů, nic nebylo zapsáno:\r\nZ bodů " + cisla,
+         "",
+         {1, 3}},
+        {"BadRowsAfterGoodOnes",
+         {{"1", "1", "2", "3", ""}, {"2", "1", "2", "3", ""}, {"3", "1", "", "3", ""}},
+         "Špatně zadaná souřadnice X bodu \"3\"",
+         "",
+         {3, 2}},
+        {"HundredNamesAtMost", mnoho, "Špatně zadané souřadnice u 150 bodů", "\"100\", …", {1, 1}},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.jmeno);
+        TZaznamZprav zpravy;
+        std::pair<int, int> ukazana;
+        EXPECT_EQ(PripravZapisBodu(TabulkaZRadku<TTabulkaBodu>(p.radky), true, zpravy,
+                                   [&](int r, int s) {
+                                       ukazana = {r, s};
+                                   }),
+                  std::nullopt);
+        ASSERT_EQ(zpravy.zpravy.size(), 1u);
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        EXPECT_TRUE(zpravy.zpravy[0].Text.starts_with(p.zacatek)) << zpravy.zpravy[0].Text;
+        EXPECT_TRUE(zpravy.zpravy[0].Text.ends_with(p.konec)) << zpravy.zpravy[0].Text;
+        EXPECT_EQ(ukazana, p.bunka);
+    }
 }
 
 TEST(ZapisBodu, TableOfEmptyRowsSaysThereIsNoData) {

@@ -15,6 +15,7 @@
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
 #include "link/qt/ComConfig.h"
+#include "ui/DialogSouboru.h"
 #include "ui/ZpravyOken.h"
 #include "upload/qt/ZapisKodu.h"
 #include "upload/qt/ZapisSouradnicBodu.h"
@@ -32,6 +33,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include <iterator>
 
@@ -202,6 +204,75 @@ void SnimekZapisuKodu(TSnimkovac& s) {
     s.Uloz(&okno, "zapis-kodu");
 }
 
+// The first message box that `akce` makes a window show, as the user sees it over that
+// window; the box is answered with `odpoved`, later ones with their escape answer.
+void SnimekZpravy(TSnimkovac& s, const QString& jmeno, QMessageBox::StandardButton odpoved,
+                  const std::function<void()>& akce) {
+    int zprav = 0;
+    const TObsluhaZprav predchozi =
+        NastavObsluhuZprav([&](QWidget* rodic, const TZpravaOkna& zprava) {
+            if (zprav++ > 0)
+                return QMessageBox::NoButton;
+            QMessageBox box(zprava.ikona, zprava.titulek, zprava.text, zprava.tlacitka, rodic);
+            box.show();
+            QApplication::processEvents();
+            s.Uloz(&box, jmeno);
+            return odpoved;
+        });
+    akce();
+    NastavObsluhuZprav(predchozi);
+}
+
+// Closing "Načtená data" before the data were saved.
+void SnimekNeulozenychDat(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver());
+    okno.NastavData("NTS-660\r\nJOB ULICE  12\r\n\x04\r\n");
+    okno.show();
+    SnimekZpravy(s, "nactena-data-neulozeno", QMessageBox::Discard, [&] { okno.reject(); });
+}
+
+// Sending a table of points typed without heights, one with a mistyped X among them.
+void SnimekSpatnychBodu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormZapisSouradnicBodu okno(&zaklad, zaklad.ComDriver());
+    for (int r = 1; r <= 24; ++r) {
+        if (r > 1)
+            okno.Body().PridejRadek();
+        okno.Body().NastavBunku(r, 0, std::to_string(200 + r));
+        okno.Body().NastavBunku(r, 1, std::to_string(742300 + 7 * r) + ".15");
+        okno.Body().NastavBunku(r, 2, r == 9 ? "1043x17.52" : std::to_string(1043800 + 3 * r));
+    }
+    okno.Mrizka()->ZobrazTabulku();
+    okno.show();
+    SnimekZpravy(s, "zapis-spatne-body", QMessageBox::Ok, [&] { okno.A_ZapisDat->trigger(); });
+    okno.hide(); // not closed: that would write the settings
+}
+
+// The code window after opening a file whose fields are separated by blanks, and the
+// question before a row is deleted.
+void SnimekOddelovaceKodu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormZapisKodu okno(&zaklad, zaklad.ComDriver());
+    const auto soubor = std::filesystem::temp_directory_path() / "merivox-snimek-kody.cod";
+    std::ofstream(soubor, std::ios::binary)
+        << Cz("BUDOVY roh\r\nBUDOVY zeď\r\nOPLOCENÍ plot\r\nOPLOCENÍ brána\r\n"
+              "VEDENÍ sloup\r\nVEDENÍ šachta\r\n");
+    const TVolbaSouboru predchozi = NastavVolbuSouboru(
+        [&](QFileDialog&) { return QString::fromStdU16String(soubor.u16string()); });
+    okno.show();
+    okno.A_OtevriSoubor->trigger();
+    NastavVolbuSouboru(predchozi);
+    std::filesystem::remove(soubor);
+    okno.Mrizka()->setCurrentCell(2, 1);
+    QApplication::processEvents();
+    s.Uloz(&okno, "zapis-kodu-oddelovac");
+    SnimekZpravy(s, "zapis-vymazat-radek", QMessageBox::No, [&] { okno.A_Vymaz->trigger(); });
+}
+
 // The communication settings dialog on a machine with COM1 and COM3 free, COM2 held by
 // another program, a USB converter as COM5 and an instrument's own USB port as COM6 that the
 // user may not open; the link at the settings a first start gives.
@@ -257,6 +328,9 @@ const TSnimekOkna kSnimkyOken[] = {
     {"nactena-data", SnimekNactenychDat},
     {"zapis-souradnic-bodu", SnimekZapisuSouradnicBodu},
     {"zapis-kodu", SnimekZapisuKodu},
+    {"nactena-data-neulozeno", SnimekNeulozenychDat},
+    {"zapis-spatne-body", SnimekSpatnychBodu},
+    {"zapis-kodu-oddelovac", SnimekOddelovaceKodu},
     {"nastaveni-komunikace", SnimekNastaveniKomunikace},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

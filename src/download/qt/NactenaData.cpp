@@ -94,11 +94,31 @@ void TFormNactenaData::Tl_UlozClick() {
 void TFormNactenaData::Tl_KonverzeClick() {
     if (ulozenySoubor_.empty())
         Tl_UlozClick();
-    if (ulozenySoubor_.empty()) {
-        done(VysledekNe);
+    // A cancelled or failed save converts nothing, and the data stay in the open window.
+    if (ulozenySoubor_.empty())
         return;
-    }
     const auto vystup = konverze_(this, ulozenySoubor_, driver_.StationType);
     vystupKonverze_ = vystup.value_or(std::filesystem::path());
     done(vystup ? VysledekAno : VysledekNe);
+}
+
+bool TFormNactenaData::MuzeZavrit() {
+    if (!ulozenySoubor_.empty())
+        return true;
+    const TZpravaOkna otazka = OtazkaNeulozeno(
+        QString::fromUtf8("Načtená data nejsou uložena v souboru. Uložit je před zavřením okna?"));
+    switch (UkazZpravu(this, otazka)) {
+    case QMessageBox::Save:
+        Tl_UlozClick();
+        return !ulozenySoubor_.empty();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFormNactenaData::reject() {
+    if (MuzeZavrit())
+        QDialog::reject();
 }

@@ -18,8 +18,8 @@ class TComDriver;
 class TFormNactenaData : public QDialog {
     Q_OBJECT
 public:
-    // Results of the modal showing besides Rejected ("&Zavřít", the title bar): the window
-    // closed after a conversion, with or without a result to show.
+    // Results of the modal showing besides Rejected ("&Zavřít", Escape, the title bar): the
+    // window closed after a conversion, with or without a result to show.
     static constexpr int VysledekAno = 6;
     static constexpr int VysledekNe = 7;
 
@@ -38,11 +38,17 @@ public:
     // Empty until a conversion ran; the main window opens the result window for it.
     const std::filesystem::path& VystupKonverze() const { return vystupKonverze_; }
 
+    // "&Zavřít", Escape and the title bar: data not saved yet are not dropped without asking.
+    void reject() override;
+
 private slots:
     void Tl_UlozClick();
     void Tl_KonverzeClick();
 
 private:
+    // Save / discard / go back for data not saved yet; true when the window may close.
+    bool MuzeZavrit();
+
     TComDriver& driver_;
     TKonverze konverze_;
     std::string data_;

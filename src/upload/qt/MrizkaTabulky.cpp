@@ -145,6 +145,12 @@ void TMrizkaTabulky::ZobrazPridanyRadek() {
     zobrazuji_ = false;
 }
 
+void TMrizkaTabulky::UkazBunku(int radek, int sloupec) {
+    setCurrentCell(radek - 1, sloupec);
+    scrollTo(model()->index(radek - 1, sloupec));
+    setFocus(Qt::OtherFocusReason);
+}
+
 void TMrizkaTabulky::PrevezmiBunky(const QModelIndex& od, const QModelIndex& po) {
     if (zobrazuji_)
         return;

@@ -24,6 +24,9 @@ public:
     void ZobrazTabulku();
     // Shows a row appended to the table.
     void ZobrazPridanyRadek();
+    // Selects the table's cell (row from 1), scrolls it into view and takes the focus, so
+    // that the user can mend it at once; the table remembers the selection as any other.
+    void UkazBunku(int radek, int sloupec);
 
 signals:
     // A key was released in the grid or in its cell editor (autorepeat excluded): the key as

@@ -4,6 +4,7 @@
 #include "link/DelkaRadku.h"
 #include "ui/DialogSouboru.h"
 #include "ui/NastrojovaLista.h"
+#include "ui/Texty.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ObrazkyZapisu.h"
 
@@ -55,6 +56,12 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
     A_ZapisDat = Akce(this, "A_ZapisDat", "Zápis dat do totální stanice",
                       "Zápis dat do totální stanice", "zapis-dat");
     A_Konec = Akce(this, "A_Konec", "Zavření okna", "Zavření okna", "zavri-okno");
+    // The commands from the keyboard as well. The send takes a function key, which no cell
+    // editor uses and no typing hits by chance; Escape only leaves a cell (keyPressEvent).
+    A_OtevriSoubor->setShortcut(QKeySequence::Open);
+    A_UlozDoSouboru->setShortcut(QKeySequence::Save);
+    A_ZapisDat->setShortcut(Qt::Key_F9);
+    A_Konec->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     lista_ = new QToolBar(this);
     lista_->setObjectName("ToolBar");
@@ -81,10 +88,20 @@ TFormZapisTabulky::TFormZapisTabulky(QWidget* rodic, TComDriver& driver,
     tucne.setBold(true);
     L_Prubeh->setFont(tucne);
 
+    // Which character split the opened file: a file split wrongly would put wrong values
+    // into the cells without a word.
+    L_Oddelovac = new QLabel(this);
+    L_Oddelovac->setObjectName("L_Oddelovac");
+    L_Oddelovac->setToolTip(
+        QString::fromUtf8("Podle tohoto znaku byly řádky otevřeného souboru rozděleny do sloupců"));
+    L_Oddelovac->hide();
+
     auto* horni = new QHBoxLayout;
     horni->setContentsMargins(0, 0, 0, 0);
     horni->addWidget(lista_);
     horni->addStretch(1);
+    horni->addWidget(L_Oddelovac);
+    horni->addSpacing(12);
     horni->addWidget(L_PopisPrubehu);
     horni->addWidget(L_Prubeh);
 
@@ -118,6 +135,16 @@ QString TFormZapisTabulky::TextPrubehu() const {
     return L_Prubeh->text();
 }
 
+QString TFormZapisTabulky::TextOddelovace() const {
+    return L_Oddelovac->text();
+}
+
+void TFormZapisTabulky::UkazOddelovac(char oddelovac) {
+    const bool ukazat = oddelovac != 0 && oddelovac != ',';
+    L_Oddelovac->setText(ukazat ? ZCp1250(::TextOddelovace(oddelovac)) : QString());
+    L_Oddelovac->setVisible(ukazat);
+}
+
 void TFormZapisTabulky::done(int vysledek) {
     VratUdalosti();
     QDialog::done(vysledek);
@@ -137,14 +164,11 @@ bool TFormZapisTabulky::Zmeneno() const {
 bool TFormZapisTabulky::MuzeOdejit(bool zavreni) {
     if (!Zmeneno())
         return true;
-    TZpravaOkna otazka = ZpravaDruhu(
-        TDruhZpravy::Varovani,
+    const TZpravaOkna otazka = OtazkaNeulozeno(
         QString::fromUtf8(zavreni ? "Tabulka byla změněna a není uložena v souboru. Uložit ji "
                                     "před zavřením okna?"
                                   : "Tabulka byla změněna a není uložena v souboru. Uložit ji "
                                     "před načtením jiného souboru?"));
-    otazka.ikona = QMessageBox::Question;
-    otazka.tlacitka = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     switch (UkazZpravu(this, otazka)) {
     case QMessageBox::Save:
         return Uloz();
@@ -184,9 +208,24 @@ void TFormZapisTabulky::A_PridejExecute() {
 }
 
 void TFormZapisTabulky::A_VymazExecute() {
-    if (tabulka_->VymazVybranyRadek())
+    if (MuzeVymazat() && tabulka_->VymazVybranyRadek())
         StringGrid->ZobrazTabulku();
     PoZmeneTabulky();
+}
+
+bool TFormZapisTabulky::MuzeVymazat() {
+    // Ctrl+Delete is one slip away from Delete in a cell, and a deleted row has no undo: a
+    // row that holds anything goes only when the user says so.
+    const int radek = tabulka_->VybranyRadek();
+    if (radek < 1 || radek > tabulka_->PocetRadku() || tabulka_->JePrazdnyRadek(radek))
+        return true;
+    std::string obsah;
+    for (const std::string& bunka : tabulka_->Radek(radek))
+        if (!bunka.empty())
+            obsah += (obsah.empty() ? "" : ", ") + bunka;
+    return zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::Varovani),
+                               Cz("Vymazat řádek ") + std::to_string(radek) + Cz(" tabulky (") +
+                                   obsah + ")?");
 }
 
 std::filesystem::path TFormZapisTabulky::VolbaSouboru(bool ulozit) {
@@ -201,6 +240,7 @@ void TFormZapisTabulky::A_OtevriSouborExecute() {
     if (!soubor.empty()) {
         // A file that cannot be read leaves the table reset; the reader says so.
         NactiSoubor(soubor);
+        UkazOddelovac(tabulka_->Oddelovac());
         ulozeno_ = ObsahSouboru();
         StringGrid->ZobrazTabulku();
     }
@@ -217,6 +257,7 @@ bool TFormZapisTabulky::Uloz() {
     if (soubor.empty() || !UlozSoubor(soubor))
         return false;
     ulozeno_ = ObsahSouboru();
+    UkazOddelovac(0);
     return true;
 }
 

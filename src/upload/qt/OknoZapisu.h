@@ -54,6 +54,9 @@ public:
     // "12 / 250" while a send runs and after it succeeded, beside its caption; empty before
     // the first send, while a new one starts and after a failed one.
     QString TextPrubehu() const;
+    // "Oddělovač polí v souboru: mezera" after a file was opened that is not split at commas;
+    // empty otherwise, and again after the table was saved (as commas).
+    QString TextOddelovace() const;
 
 public slots:
     void A_OtevriSouborExecute();
@@ -100,6 +103,7 @@ private:
     void Prubeh(int potvrzeno, int celkem);
     void KonecPrubehu();
     void ZrusPrubeh();
+    void UkazOddelovac(char oddelovac);
     std::filesystem::path VolbaSouboru(bool ulozit);
     // Saves through the dialog; true when the file was written.
     bool Uloz();
@@ -108,6 +112,8 @@ private:
     // Save / discard / go back for a changed table before it is closed (`zavreni`) or
     // replaced by a file; true when the table may go.
     bool MuzeOdejit(bool zavreni);
+    // Asks before the selected row goes when it holds anything; true when it may go.
+    bool MuzeVymazat();
 
     TComDriver& driver_;
     std::unique_ptr<TTabulkaTextu> tabulka_;
@@ -117,6 +123,7 @@ private:
     QToolBar* lista_;
     QLabel* L_PopisPrubehu;
     QLabel* L_Prubeh;
+    QLabel* L_Oddelovac;
     // The table's content when it was last loaded or saved (an empty table at first).
     std::string ulozeno_;
 

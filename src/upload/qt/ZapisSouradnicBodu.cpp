@@ -39,8 +39,10 @@ TFormZapisSouradnicBodu::TFormZapisSouradnicBodu(QWidget* rodic, TComDriver& dri
     setObjectName("FormZapisSouradnicBodu");
     StringGrid->setFixedSize(712, 378);
 
+    // Alt+X: with Alt+P, the key of "&Přidej bod" in the context menu, a slip of the hand
+    // changed the order of the coordinates sent, out of sight below the grid.
     CB_ProhozeniXY =
-        new QCheckBox(QString::fromUtf8("&Prohození souřadnic X a Y při zápisu"), this);
+        new QCheckBox(QString::fromUtf8("Prohození souřadnic &X a Y při zápisu"), this);
     CB_ProhozeniXY->setObjectName("CB_ProhozeniXY");
     CB_ProhozeniXY->setToolTip(
         QString::fromUtf8("Prohození souřadnic X a Y při zápisu bodů do totální stanice"));
@@ -65,7 +67,9 @@ std::string TFormZapisSouradnicBodu::ObsahSouboru() const {
 }
 
 std::optional<std::string> TFormZapisSouradnicBodu::PripravZapis() {
-    return PripravZapisBodu(Body(), CB_ProhozeniXY->isChecked(), Zpravy());
+    return PripravZapisBodu(
+        Body(), CB_ProhozeniXY->isChecked(), Zpravy(),
+        [this](int radek, int sloupec) { StringGrid->UkazBunku(radek, sloupec); });
 }
 
 void TFormZapisSouradnicBodu::done(int vysledek) {

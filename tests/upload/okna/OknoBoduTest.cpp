@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -87,7 +88,7 @@ TEST_F(OknoBoduTest, ToolBarContextMenuAndGridAreLaidOutAsGiven) {
     EXPECT_TRUE(Mrizka().font().bold());
     EXPECT_TRUE(Mrizka().tabKeyNavigation());
     EXPECT_EQ(okno_->CB_ProhozeniXY->text(),
-              QString::fromUtf8("&Prohození souřadnic X a Y při zápisu"));
+              QString::fromUtf8("Prohození souřadnic &X a Y při zápisu"));
 }
 
 TEST_F(OknoBoduTest, InsertAndCtrlDeleteActOnTheKeyReleaseAndTheGridFollowsTheTable) {
@@ -96,6 +97,10 @@ TEST_F(OknoBoduTest, InsertAndCtrlDeleteActOnTheKeyReleaseAndTheGridFollowsTheTa
     // Nothing selected yet: Ctrl+Delete leaves the table alone.
     QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(okno_->Body().PocetRadku(), 3);
+    // Each row below that holds anything is deleted after a Yes.
+    TZaznamZprav zpravy;
+    for (int i = 0; i < 4; ++i)
+        zpravy.OdpovezDalsi(QMessageBox::Yes);
 
     // Insert appends at the end wherever the selection is, whatever modifiers are held; the
     // press alone does nothing.
@@ -191,6 +196,8 @@ TEST_F(OknoBoduTest, CtrlDeleteInTheCellEditorDeletesTheRowAndNeverItsText) {
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Home);
+    TZaznamZprav zpravy;
+    zpravy.OdpovezDalsi(QMessageBox::Yes);
     QTest::keyPress(editor, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(editor->text(), "ABC") << "the press is no \"delete word\"";
     EXPECT_EQ(okno_->Body().Bunka(1, 0), "ABC");
@@ -224,26 +231,33 @@ TEST_F(OknoBoduTest, TabAtTheLastCellAddsARowInsteadOfWrappingToTheFirst) {
     OverZrcadlo();
 }
 
-TEST_F(OknoBoduTest, EveryBadRowGivesOneMessageAndNothingIsSent) {
+TEST_F(OknoBoduTest, OneMessageNamesEveryBadRowShowsTheFirstAndNothingIsSent) {
     Vypln({{"1", "512.34", "108.25", "250.3"},
            {"2", "abc", "x", "1"},
            {"3", "1", "2", ""},
            {"4", "1", "2", "3"},
            {"5", "1", "1e", "3"}});
+    okno_->show();
     TZaznamZpravOken zpravy;
     okno_->A_ZapisDat->trigger();
     EXPECT_THAT(zpravy.Texty(),
-                ElementsAre(QString::fromUtf8("Špatně zadaná souřadnice X bodu \"2\""),
-                            QString::fromUtf8("Špatně zadaná souřadnice Z bodu \"3\""),
-                            QString::fromUtf8("Špatně zadaná souřadnice X bodu \"5\"")));
+                ElementsAre(QString::fromUtf8("Špatně zadané souřadnice u 3 bodů, nic nebylo "
+                                              "zapsáno:\r\nX bodů \"2\", \"5\"\r\nZ bodu \"3\"")));
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
     EXPECT_EQ(driver_->PocetPrikazu(), 0);
     EXPECT_TRUE(okno_->A_ZapisDat->isEnabled());
+    // The first bad cell is selected, for Ctrl+Delete too.
+    EXPECT_EQ(Mrizka().currentRow(), 1);
+    EXPECT_EQ(Mrizka().currentColumn(), TTabulkaBodu::sbX);
+    EXPECT_EQ(okno_->Body().VybranyRadek(), 2);
 
     // Ticked, Y is validated first.
     okno_->CB_ProhozeniXY->setChecked(true);
     okno_->A_ZapisDat->trigger();
-    EXPECT_EQ(zpravy.Texty()[3], QString::fromUtf8("Špatně zadaná souřadnice Y bodu \"2\""));
+    EXPECT_EQ(zpravy.Texty()[1], QString::fromUtf8("Špatně zadané souřadnice u 3 bodů, nic nebylo "
+                                                   "zapsáno:\r\nY bodu \"2\"\r\nZ bodu "
+                                                   "\"3\"\r\nX bodu \"5\""));
+    EXPECT_EQ(Mrizka().currentColumn(), TTabulkaBodu::sbY);
 }
 
 TEST_F(OknoBoduTest, AnEmptyTableSaysThereIsNothingToSend) {
@@ -271,6 +285,46 @@ TEST_F(OknoBoduTest, SwapBoxIsReadAtCreationAndKeptInSectionUploadAtEveryClose) 
     druhe.CB_ProhozeniXY->setChecked(false);
     druhe.close(); // the title bar's close button
     EXPECT_FALSE(TIniFile(CestaNastaveni()).ReadBool("UPLOAD", "Change XY", true));
+}
+
+// The commands from the keyboard, while a cell is being edited too; Alt+P, the key of
+// "&Přidej bod" in the context menu, no longer flips the swap box unseen.
+TEST_F(OknoBoduTest, CommandsHaveKeysAndOnlyAltXFlipsTheSwapBox) {
+    okno_->show();
+    okno_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(okno_.get()));
+    Mrizka().setFocus();
+    QTest::keyClick(&Mrizka(), Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(300); // a mnemonic clicks a button only after its press animation
+    EXPECT_FALSE(okno_->CB_ProhozeniXY->isChecked());
+    QTest::keyClick(&Mrizka(), Qt::Key_X, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return okno_->CB_ProhozeniXY->isChecked(); }, 1000));
+
+    Mrizka().setCurrentCell(0, 0);
+    QTest::keyClicks(&Mrizka(), "7"); // opens the cell editor
+    NastavVolbuSouboru([](QFileDialog&) { return QString(); });
+    TZaznamZprav zpravy;
+    const struct {
+        const char* jmeno;
+        QAction* akce;
+        QKeySequence klavesy;
+        QMessageBox::StandardButton odpoved; // to the question about the changed table
+    } pripady[] = {
+        {"Open", okno_->A_OtevriSoubor, QKeySequence(Qt::CTRL | Qt::Key_O), QMessageBox::Cancel},
+        {"Save", okno_->A_UlozDoSouboru, QKeySequence(Qt::CTRL | Qt::Key_S), QMessageBox::NoButton},
+        {"Send", okno_->A_ZapisDat, QKeySequence(Qt::Key_F9), QMessageBox::NoButton},
+        {"Close", okno_->A_Konec, QKeySequence(Qt::CTRL | Qt::Key_W), QMessageBox::Discard},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.jmeno);
+        if (p.odpoved != QMessageBox::NoButton)
+            zpravy.OdpovezDalsi(p.odpoved);
+        QSignalSpy spusteno(p.akce, &QAction::triggered);
+        QTest::keySequence(QApplication::focusWidget(), p.klavesy);
+        EXPECT_EQ(spusteno.count(), 1);
+    }
+    EXPECT_FALSE(okno_->isVisible());
+    EXPECT_EQ(zpravy.Zpravy().size(), 3u); // the two questions and the bad row of the send
 }
 
 TEST_F(OknoBoduTest, EscapeDoesNotCloseTheWindowAndThrowTheTableAway) {

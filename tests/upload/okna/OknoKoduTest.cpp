@@ -108,6 +108,8 @@ TEST_F(OknoKoduTest, DeletingBeforeAnySelectionChangesNothingButRebuildsTheTree)
     EXPECT_THAT(Strom(), ElementsAre("0 1 KOD", "0 0 VRSTVA"));
 
     Mrizka().setCurrentCell(0, 0);
+    TZaznamZprav zpravy;
+    zpravy.OdpovezDalsi(QMessageBox::Yes);
     QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(okno_->Kody().PocetRadku(), 1);
     EXPECT_THAT(Strom(), ElementsAre("0 1 KOD"));
@@ -115,6 +117,37 @@ TEST_F(OknoKoduTest, DeletingBeforeAnySelectionChangesNothingButRebuildsTheTree)
     okno_->A_Pridej->trigger();
     Napis(Mrizka(), 1, 1, "novy");
     EXPECT_THAT(Strom(), ElementsAre("0 1 KOD"));
+}
+
+// A deleted row has no undo: Ctrl+Delete and "&Vymaž kód" ask first when the row holds anything.
+TEST_F(OknoKoduTest, DeletingARowThatHoldsAnythingAsksFirst) {
+    Vypln({{"vrstva", "kod"}, {"", ""}, {"", "x"}});
+    const struct {
+        const char* jmeno;
+        int radek;
+        QMessageBox::StandardButton odpoved; // NoButton: no question
+        int zbyva;
+    } pripady[] = {
+        {"FilledRowNo", 1, QMessageBox::No, 3},
+        {"EmptyRowWithoutQuestion", 2, QMessageBox::NoButton, 2},
+        {"FilledRowYes", 1, QMessageBox::Yes, 1},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.jmeno);
+        TZaznamZprav zpravy;
+        if (p.odpoved != QMessageBox::NoButton)
+            zpravy.OdpovezDalsi(p.odpoved);
+        Mrizka().setCurrentCell(p.radek - 1, 1);
+        QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(okno_->Kody().PocetRadku(), p.zbyva);
+        EXPECT_EQ(zpravy.Zpravy().size(), p.odpoved != QMessageBox::NoButton ? 1u : 0u);
+    }
+    TZaznamZprav zpravy;
+    zpravy.OdpovezDalsi(QMessageBox::No);
+    okno_->A_Vymaz->trigger();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].text, QString::fromUtf8("Vymazat řádek 1 tabulky (x)?"));
+    EXPECT_EQ(zpravy.Zpravy()[0].tlacitka, QMessageBox::Yes | QMessageBox::No);
 }
 
 TEST_F(OknoKoduTest, FilesAreReadAndWrittenAndTheTreeIsRebuiltAfterEveryOpen) {
@@ -150,6 +183,34 @@ TEST_F(OknoKoduTest, FilesAreReadAndWrittenAndTheTreeIsRebuiltAfterEveryOpen) {
     EXPECT_TRUE(zpravy.Zpravy()[0].text.contains(QString::fromUtf8("\" nelze přečíst (")));
     EXPECT_EQ(okno_->Kody().PocetRadku(), 1);
     EXPECT_THAT(Strom(), IsEmpty());
+}
+
+// A file split at another character than the comma says so beside the tool bar, until the
+// table is saved (with commas).
+TEST_F(OknoKoduTest, AnOpenedFileNamesItsSeparatorUnlessItIsTheComma) {
+    const QStringList filtry{QString::fromUtf8("Soubor kódů (*.cod)"),
+                             QString::fromUtf8("Všechny soubory (*.*)")};
+    const auto soubor = slozka_ / "kody.cod";
+    struct TPripad {
+        const char *jmeno, *obsah, *text;
+    } pripady[] = {
+        {"Blank", "ZELEN strom\r\n", "Oddělovač polí v souboru: mezera"},
+        {"CommaAfterBlankAndCzechLetters", "ŽIVOTNÍ PROSTŘEDÍ,kóta\r\n", ""},
+        {"Semicolon", "body;roh\r\n", "Oddělovač polí v souboru: středník (;)"},
+        {"Empty", "", ""},
+    };
+    for (const TPripad& p : pripady) {
+        SCOPED_TRACE(p.jmeno);
+        Zapis(soubor, Cz(p.obsah));
+        VyberSoubor(soubor, filtry);
+        okno_->A_OtevriSoubor->trigger();
+        EXPECT_EQ(okno_->TextOddelovace(), QString::fromUtf8(p.text));
+    }
+    Zapis(soubor, "body;roh\r\n");
+    okno_->A_OtevriSoubor->trigger();
+    okno_->A_UlozDoSouboru->trigger();
+    EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
+    EXPECT_EQ(okno_->TextOddelovace(), "");
 }
 
 TEST_F(OknoKoduTest, AnEmptyTableSaysThereIsNothingToSendAndClosingWritesNoSettings) {
