@@ -14,7 +14,7 @@ std::string TextPoskozenaData();
 std::string TextSouborNeexistuje();
 // The overwrite question (caption "Varování", Yes and No).
 std::string TextPrepsatSoubor(const std::filesystem::path& vystup);
-// An instrument type whose data are not converted: the output stays empty (caption "Varování").
+// An instrument type whose data are not converted: nothing is written (caption "Varování").
 std::string TextNicNebyloPrevedeno();
 // Files that cannot be read, created or written (the program's error box), with the
 // system's reason when there is one.

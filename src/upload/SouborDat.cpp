@@ -2,6 +2,7 @@
 
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
+#include "common/RozpoznaniTextu.h"
 #include "common/Zpravy.h"
 
 #include <cerrno>
@@ -53,8 +54,14 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const fs::path& soubor, std::stri
         return TChybaSouboru{ZpravaNelzeOtevrit(soubor), DuvodChyby(cislo)};
     }
     char blok[65536];
-    while (vstup.read(blok, sizeof blok) || vstup.gcount() > 0)
+    while (vstup.read(blok, sizeof blok) || vstup.gcount() > 0) {
         obsah.append(blok, std::size_t(vstup.gcount()));
+        // An endless device (/dev/zero) must not exhaust the memory.
+        if (obsah.size() > kNejdelsiVstup) {
+            obsah.clear();
+            return TChybaSouboru{TextPrilisDlouhyVstup(soubor), {}};
+        }
+    }
     if (vstup.bad()) {
         const int cislo = errno;
         obsah.clear();
@@ -74,4 +81,10 @@ bool OhlasChybu(const std::optional<TChybaSouboru>& chyba, TZpravy& zpravy) {
         return true;
     zpravy.Zprava(TDruhZpravy::Vyjimka, chyba->Text());
     return false;
+}
+
+std::optional<TChybaSouboru> TextTabulky(const fs::path& soubor, std::string& obsah) {
+    if (const auto vada = PrevedNaCp1250(obsah, TKonecStahovani::Vynechat))
+        return TChybaSouboru{TextVadyTextu(soubor, *vada) + Cz(" Soubor nebyl načten."), {}};
+    return std::nullopt;
 }

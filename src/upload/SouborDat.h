@@ -23,7 +23,7 @@ struct TChybaSouboru {
 std::string ZpravaNelzeOtevrit(const std::filesystem::path& soubor);
 std::string ZpravaNelzeVytvorit(const std::filesystem::path& soubor);
 
-// The whole file as bytes, or the error.
+// The whole file as bytes (up to kNejdelsiVstup), or the error.
 std::optional<TChybaSouboru> NactiObsahSouboru(const std::filesystem::path& soubor,
                                                std::string& obsah);
 
@@ -32,9 +32,14 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const std::filesystem::path& soub
 std::optional<TChybaSouboru> ZapisObsahSouboru(const std::filesystem::path& soubor,
                                                const std::string& obsah);
 
+// A table file's bytes as the program's text, in place: UTF-8 converted, the end mark of a
+// download dropped; the error when the file is no text.
+std::optional<TChybaSouboru> TextTabulky(const std::filesystem::path& soubor, std::string& obsah);
+
 // Opening a point or code file (A_OtevriSoubor after the dialog): the table is reset first, so
 // a file that cannot be read leaves one empty row; then `nacti` (NactiBody, NactiKody) fills it
-// from the file's bytes. Saving one is ZapisObsahSouboru of TextSouboruBodu / TextSouboruKodu.
+// from the file's text (a UTF-8 file converted, one that is no text refused; see
+// TextTabulky). Saving one is ZapisObsahSouboru of TextSouboruBodu / TextSouboruKodu.
 template <class TTabulka>
 std::optional<TChybaSouboru> NactiSouborTabulky(const std::filesystem::path& soubor,
                                                 TTabulka& tabulka,
@@ -42,6 +47,8 @@ std::optional<TChybaSouboru> NactiSouborTabulky(const std::filesystem::path& sou
     tabulka.InicializujTabulku();
     std::string obsah;
     if (auto chyba = NactiObsahSouboru(soubor, obsah))
+        return chyba;
+    if (auto chyba = TextTabulky(soubor, obsah))
         return chyba;
     nacti(obsah, tabulka);
     return std::nullopt;
