@@ -23,13 +23,14 @@ bool Existuje(const fs::path& cesta) {
 struct TVstup {
     fs::path Soubor;
     bool JednouCitelny = false;
+    bool VPameti = false; // read whole into Obsah (read only once, or converted from UTF-8)
     std::string Obsah;
     bool PrilisDlouhy = false;
 };
 
 // Reads the whole input into memory, up to the limit.
 void NactiCely(TVstup& vstup) {
-    vstup.JednouCitelny = true;
+    vstup.VPameti = true;
     vstup.Obsah.clear();
     std::ifstream in(vstup.Soubor, std::ios::binary);
     char blok[1 << 16];
@@ -50,12 +51,13 @@ TVstup PripravVstup(const fs::path& soubor) {
     const auto stav = fs::status(soubor, ec);
     if (ec || fs::is_regular_file(stav) || fs::is_directory(stav))
         return vstup;
+    vstup.JednouCitelny = true;
     NactiCely(vstup);
     return vstup;
 }
 
 std::unique_ptr<TCteckaRadku> Ctecka(const TVstup& vstup) {
-    if (vstup.JednouCitelny)
+    if (vstup.VPameti)
         return std::make_unique<TCteckaRadku>(TText{vstup.Obsah});
     return std::make_unique<TCteckaRadku>(vstup.Soubor);
 }
@@ -130,7 +132,7 @@ bool PrijmiVstup(TVstup& vstup, const TRozborVstupu& rozbor, TTypStanice zvoleny
     if (rozbor.SouborSouradnic && rozbor.RadkyMereni)
         zpravy.Zprava(TDruhZpravy::Varovani, TextSouradniceSRadkyMereni(soubor));
     if (rozbor.Kodovani == TKodovaniTextu::Utf8) {
-        if (!vstup.JednouCitelny)
+        if (!vstup.VPameti)
             NactiCely(vstup);
         if (vstup.PrilisDlouhy) {
             zpravy.Zprava(TDruhZpravy::Chyba, TextVstupPrilisDlouhy(soubor));
