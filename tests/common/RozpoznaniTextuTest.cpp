@@ -100,7 +100,7 @@ TEST_P(RozpoznaniTextu, ReadsTextAndRefusesTheRest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pripady, RozpoznaniTextu, ::testing::ValuesIn(kPripady),
-                         [](const auto& info) { return std::string(info.param.Jmeno); });
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
 
 TEST(RozpoznaniTextu_, MessagesNameTheFileTheLineAndTheCharacter) {
     EXPECT_EQ(Cp1250NaUtf8(TextVadyTextu("a.sdt", {TDruh::RidiciZnak, 7, 0})),

@@ -22,7 +22,7 @@ struct TPripad {
     TStavKonverze Stav = TStavKonverze::Chyba;
     bool NicNeprevedeno = false;
     // The messages in order (UTF-8, "@" standing for the input's name).
-    std::vector<std::pair<TDruhZpravy, std::string>> Zpravy;
+    std::vector<std::pair<TDruhZpravy, std::string>> Zpravy = {};
     // The output afterwards: "stary" when it was left alone.
     std::string Obsah = "stary";
 };
@@ -155,7 +155,7 @@ TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pripady, Vstupy, ::testing::ValuesIn(kPripady),
-                         [](const auto& info) { return std::string(info.param.Jmeno); });
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
 
 // An empty pipe or device is an empty input too.
 TEST_F(TSlozkaTestu, EmptyDeviceIsAnEmptyInput) {

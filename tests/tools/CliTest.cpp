@@ -387,4 +387,4 @@ TEST_P(CliVstupy, AreRefusedWithTheFileNamedAndAStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pripady, CliVstupy, ::testing::ValuesIn(kVstupyCli),
-                         [](const auto& info) { return std::string(info.param.Jmeno); });
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });

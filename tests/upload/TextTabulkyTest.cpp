@@ -67,7 +67,7 @@ TEST_P(TabulkaZeSouboru, IsReadAsTextOrRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pripady, TabulkaZeSouboru, ::testing::ValuesIn(kPripady),
-                         [](const auto& info) { return std::string(info.param.Jmeno); });
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
 
 // The text merivox-cli send sends as it stands: characters that speak to the station in the
 // conversation itself are refused with their line; UTF-8 reaches the line as the code page.
