@@ -124,14 +124,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream(vstup, std::ios::binary) << text;
         const TTypStanice typ = (o & 2) ? TTypStanice::tsNTS350 : TTypStanice::tsNTS660;
         const TVysledekKonverze v = KonverzeSouboru(vstup, typ, rozhrani);
+        // An input that is no measured data is refused and NTS-350 data are not converted:
+        // both before an output is named, so nothing can have been written.
+        if (v.Stav == TStavKonverze::Chyba || v.NicNeprevedeno) {
+            Over(v.VystupniSoubor.empty());
+            return 0;
+        }
         Over(v.Stav == TStavKonverze::Hotovo);
         std::ifstream in(v.VystupniSoubor, std::ios::binary);
         const std::string vystup((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());
         OverKonceRadku(vystup);
-        Over(typ == TTypStanice::tsNTS350
-                 ? vystup.empty()
-                 : (v.VystupniSoubor.extension() == ".asc" || vystup.ends_with("/\r\n-2\r\n")));
+        Over(v.VystupniSoubor.extension() == ".asc" || vystup.ends_with("/\r\n-2\r\n"));
         std::filesystem::remove(v.VystupniSoubor);
         return 0;
     }

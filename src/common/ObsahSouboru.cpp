@@ -3,6 +3,7 @@
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
+#include "common/RozpoznaniTextu.h"
 #include "common/Zpravy.h"
 
 #include <cerrno>
@@ -38,6 +39,8 @@ std::string TextNelzeZapsat(const fs::path& soubor, std::error_code duvod) {
 }
 
 std::string TChybaSouboru::Text() const {
+    if (!Popis.empty())
+        return Popis;
     switch (Druh) {
     case TDruhChybySouboru::dcVytvoreni:
         return TextNelzeVytvorit(Soubor, Duvod);
@@ -63,8 +66,15 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const fs::path& soubor, std::stri
     if (!vstup)
         return chyba(ChybaProudu());
     char blok[65536];
-    while (vstup.read(blok, sizeof blok) || vstup.gcount() > 0)
+    while (vstup.read(blok, sizeof blok) || vstup.gcount() > 0) {
         obsah.append(blok, std::size_t(vstup.gcount()));
+        // An endless device (/dev/zero) must not exhaust the memory.
+        if (obsah.size() > kNejdelsiVstup) {
+            obsah.clear();
+            return TChybaSouboru{TDruhChybySouboru::dcCteni, soubor, {},
+                                 TextPrilisDlouhyVstup(soubor)};
+        }
+    }
     if (vstup.bad())
         return chyba(ChybaProudu());
     return std::nullopt;

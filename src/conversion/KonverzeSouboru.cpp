@@ -1,8 +1,8 @@
 #include "conversion/KonverzeSouboru.h"
 
 #include "conversion/CteckaRadku.h"
+#include "conversion/RozborVstupu.h"
 #include "conversion/TextyKonverze.h"
-#include "conversion/Varianta.h"
 #include "conversion/ZapisMAPA2.h"
 
 #include <fstream>
@@ -23,9 +23,26 @@ bool Existuje(const fs::path& cesta) {
 struct TVstup {
     fs::path Soubor;
     bool JednouCitelny = false;
+    bool VPameti = false; // read whole into Obsah (read only once, or converted from UTF-8)
     std::string Obsah;
     bool PrilisDlouhy = false;
 };
+
+// Reads the whole input into memory, up to the limit.
+void NactiCely(TVstup& vstup) {
+    vstup.VPameti = true;
+    vstup.Obsah.clear();
+    std::ifstream in(vstup.Soubor, std::ios::binary);
+    char blok[1 << 16];
+    while (in.read(blok, sizeof blok) || in.gcount() > 0) {
+        vstup.Obsah.append(blok, std::size_t(in.gcount()));
+        if (vstup.Obsah.size() > kNejdelsiVstup) {
+            vstup.PrilisDlouhy = true;
+            vstup.Obsah.clear();
+            break;
+        }
+    }
+}
 
 TVstup PripravVstup(const fs::path& soubor) {
     TVstup vstup;
@@ -35,21 +52,12 @@ TVstup PripravVstup(const fs::path& soubor) {
     if (ec || fs::is_regular_file(stav) || fs::is_directory(stav))
         return vstup;
     vstup.JednouCitelny = true;
-    std::ifstream in(soubor, std::ios::binary);
-    char blok[1 << 16];
-    while (in.read(blok, sizeof blok) || in.gcount() > 0) {
-        vstup.Obsah.append(blok, std::size_t(in.gcount()));
-        if (vstup.Obsah.size() > kNejdelsiVstupZRoury) {
-            vstup.PrilisDlouhy = true;
-            vstup.Obsah.clear();
-            break;
-        }
-    }
+    NactiCely(vstup);
     return vstup;
 }
 
 std::unique_ptr<TCteckaRadku> Ctecka(const TVstup& vstup) {
-    if (vstup.JednouCitelny)
+    if (vstup.VPameti)
         return std::make_unique<TCteckaRadku>(TText{vstup.Obsah});
     return std::make_unique<TCteckaRadku>(vstup.Soubor);
 }
@@ -104,6 +112,37 @@ bool ZapisVystup(const ParametryKonverze& p, const TVstup& vstup, TKonverzeRozhr
     return true;
 }
 
+// Refuses an input that is not measured data, tells what its first line changes and reads a
+// UTF-8 input as the code page. False when the conversion ends here: nothing asked or written.
+bool PrijmiVstup(TVstup& vstup, const TRozborVstupu& rozbor, TTypStanice zvolenyTyp,
+                 TVysledekKonverze& vysledek, TZpravy& zpravy) {
+    const fs::path& soubor = vstup.Soubor;
+    if (const auto odmitnuti = TextOdmitnuti(soubor, rozbor)) {
+        zpravy.Zprava(TDruhZpravy::Chyba, *odmitnuti);
+        return false;
+    }
+    if (rozbor.Typ != TTypStanice::tsNTS660) {
+        zpravy.Zprava(TDruhZpravy::Varovani, TextNeprevadiSe(soubor, rozbor, zvolenyTyp));
+        vysledek.Stav = TStavKonverze::Hotovo;
+        vysledek.NicNeprevedeno = true;
+        return false;
+    }
+    if (rozbor.Typ != zvolenyTyp)
+        zpravy.Zprava(TDruhZpravy::Informace, TextTypZeSouboru(soubor, rozbor, zvolenyTyp));
+    if (rozbor.SouborSouradnic && rozbor.RadkyMereni)
+        zpravy.Zprava(TDruhZpravy::Varovani, TextSouradniceSRadkyMereni(soubor));
+    if (rozbor.Kodovani == TKodovaniTextu::Utf8) {
+        if (!vstup.VPameti)
+            NactiCely(vstup);
+        if (vstup.PrilisDlouhy) {
+            zpravy.Zprava(TDruhZpravy::Chyba, TextVstupPrilisDlouhy(soubor));
+            return false;
+        }
+        PrevedNaCp1250(vstup.Obsah);
+    }
+    return true;
+}
+
 } // namespace
 
 fs::path VystupniJmeno(const fs::path& vstup, bool souradnice) {
@@ -129,12 +168,12 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
         return vysledek;
     }
     TZpravy& zpravy = rozhrani.Zpravy();
-    const TVstup vstup = PripravVstup(soubor);
+    TVstup vstup = PripravVstup(soubor);
     if (vstup.PrilisDlouhy) {
         zpravy.Zprava(TDruhZpravy::Chyba, TextVstupPrilisDlouhy(soubor));
         return vysledek;
     }
-    bool souradnice = false;
+    TRozborVstupu rozbor;
     {
         // An input that cannot be read is reported before the user is asked anything.
         const auto radky = Ctecka(vstup);
@@ -142,8 +181,13 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
             zpravy.Zprava(TDruhZpravy::Vyjimka, TextNelzeCist(soubor));
             return vysledek;
         }
-        souradnice = JeSouborSouradnic(*radky, typStanice);
+        rozbor = RozborVstupu(*radky, typStanice);
     }
+    if (!PrijmiVstup(vstup, rozbor, typStanice, vysledek, zpravy))
+        return vysledek;
+    // From here on the file's own instrument, when its first line names one.
+    typStanice = rozbor.Typ;
+    const bool souradnice = rozbor.SouborSouradnic;
     vysledek.VystupniSoubor = cil.Soubor.empty() ? VystupniJmeno(soubor, souradnice) : cil.Soubor;
     // A coordinate file named *.asc has its own name as its output: writing it would destroy
     // the measured data.
@@ -172,7 +216,5 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
         SestavParametry(soubor, vysledek.VystupniSoubor, typStanice, souradnice, *volby);
     vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud) ? TStavKonverze::Hotovo
                                                                        : TStavKonverze::Chyba;
-    vysledek.NicNeprevedeno =
-        vysledek.Stav == TStavKonverze::Hotovo && typStanice != TTypStanice::tsNTS660;
     return vysledek;
 }

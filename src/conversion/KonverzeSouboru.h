@@ -2,6 +2,7 @@
 // it, with the overwrite question, the parameters step and the writer.
 #pragma once
 
+#include "common/RozpoznaniTextu.h"
 #include "conversion/KonverzeRozhrani.h"
 #include "conversion/ParametryKonverze.h"
 #include "conversion/Vystup.h"
@@ -22,23 +23,25 @@ struct TVysledekKonverze {
     TStavKonverze Stav = TStavKonverze::Chyba;
     // The "Show file" choice of the parameters step.
     bool ZobrazitSoubor = false;
-    // Written, but empty: data of an instrument type that is not converted (NTS-350).
+    // Data of an instrument type that is not converted (NTS-350): nothing was written, an
+    // existing output is untouched.
     bool NicNeprevedeno = false;
     std::filesystem::path VystupniSoubor;
 
     // Whether the caller shows the result window for VystupniSoubor.
-    bool Zobrazit() const { return Stav == TStavKonverze::Hotovo && ZobrazitSoubor; }
+    bool Zobrazit() const {
+        return Stav == TStavKonverze::Hotovo && ZobrazitSoubor && !NicNeprevedeno;
+    }
 };
 
 // The input's name with ".asc" (coordinate variant) or ".zap" in place of its extension.
 std::filesystem::path VystupniJmeno(const std::filesystem::path& vstup, bool souradnice);
 
-// An input that can be read only once (a pipe) is read into memory whole; beyond this it is
-// refused, so that an endless source (/dev/zero) cannot exhaust the memory.
-constexpr std::size_t kNejdelsiVstupZRoury = std::size_t(256) << 20;
-
-// Converts `vstup` of the instrument type `typStanice` into the
-// output beside it. An output that would be the input file itself is refused (Chyba, shown).
+// Converts `vstup` of the instrument type `typStanice` (unless its first line names the
+// other one) into the output beside it. An output that would be the input file itself is
+// refused (Chyba, shown), and so is an input that is no measured data (empty, not text, or
+// with nothing its variant converts). An input that can be read only once (a pipe) or that is
+// UTF-8 is read into memory whole, up to kNejdelsiVstup.
 TVysledekKonverze KonverzeSouboru(const std::filesystem::path& vstup, TTypStanice typStanice,
                                   TKonverzeRozhrani& rozhrani);
 

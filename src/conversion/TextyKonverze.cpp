@@ -1,6 +1,8 @@
 #include "conversion/TextyKonverze.h"
 
 #include "common/Cp1250.h"
+#include "common/Cesty.h"
+#include "common/RozpoznaniTextu.h"
 #include "conversion/KonverzeSouboru.h"
 
 std::string TextPoskozenaData() {
@@ -17,7 +19,7 @@ std::string TextPrepsatSoubor(const std::filesystem::path& vystup) {
 
 std::string TextNicNebyloPrevedeno() {
     return Cz("Do formátu MAPA2 lze převést jen data totální stanice NTS-660: "
-              "nic nebylo převedeno a výstupní soubor je prázdný.");
+              "nic nebylo převedeno a výstupní soubor nebyl vytvořen ani změněn.");
 }
 
 std::string TextVystupJeVstup(const std::filesystem::path& soubor) {
@@ -32,6 +34,5 @@ std::string TextVystupJeSlozka(const std::filesystem::path& soubor) {
 }
 
 std::string TextVstupPrilisDlouhy(const std::filesystem::path& soubor) {
-    return Cz("Vstup \"") + TextCesty(soubor) + Cz("\" je delší než ") +
-           std::to_string(kNejdelsiVstupZRoury >> 20) + Cz(" MB a nekončí; nic nebylo převedeno.");
+    return TextPrilisDlouhyVstup(soubor) + Cz(" Nic nebylo převedeno.");
 }

@@ -15,7 +15,7 @@ std::string TextPoskozenaData();
 std::string TextSouborNeexistuje();
 // The overwrite question (caption "Varování", Yes and No).
 std::string TextPrepsatSoubor(const std::filesystem::path& vystup);
-// An instrument type whose data are not converted: the output stays empty (caption "Varování").
+// An instrument type whose data are not converted: nothing is written (caption "Varování").
 std::string TextNicNebyloPrevedeno();
 // The output would be the input file itself (caption "Chyba").
 std::string TextVystupJeVstup(const std::filesystem::path& soubor);

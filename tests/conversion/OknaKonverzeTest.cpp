@@ -479,21 +479,53 @@ TEST_F(OknaKonverzeTest, ShowFileOffShowsNoResultWindow) {
     EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), NactiSoubor(DataKonverze("01-klicova-slova.zap")));
 }
 
-TEST_F(OknaKonverzeTest, Nts350ConversionEndsWithTheEngineMessage) {
-    const fs::path vstup = slozka_ / "a.sdt";
-    fs::copy_file(DataKonverze("01-klicova-slova.sdt"), vstup);
-    TZaznamZpravOken zpravy;
-    TOdpovediDialogu dialogy;
-    dialogy.OdpovezDalsimu([](QWidget* d) { d->findChild<QPushButton*>("B_Uloz")->click(); });
-    QString text = "x";
-    dialogy.OdpovezDalsimu([&](QWidget* d) {
-        text = d->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
-        d->findChild<QPushButton*>("B_Zavri")->click();
-    });
-    Konvertuj(vstup, TTypStanice::tsNTS350);
-    ASSERT_FALSE(zpravy.Zpravy().empty());
-    EXPECT_EQ(zpravy.Zpravy().back().text, ZCp1250(TextNicNebyloPrevedeno()));
-    EXPECT_EQ(text, "");
+// What the file holds is decided before anything is asked: NTS-350 data and an input that is
+// no measured data show one box and leave the older output as it was; a file that names the
+// NTS-660 is converted as one after an information box naming both types.
+TEST_F(OknaKonverzeTest, TheInputDecidesBeforeAnythingIsAsked) {
+    const struct {
+        const char* Jmeno;
+        std::string Vstup;
+        TTypStanice Typ;
+        QString Titulek;
+        bool Prevod;
+    } pripady[] = {
+        {"Nts350Data", "NTS-350\r\nSTN 1\r\n", TTypStanice::tsNTS660, "Varování", false},
+        {"NoText", std::string("\x89PNG\r\n\x1A\n", 8), TTypStanice::tsNTS660, "Chyba", false},
+        {"Nts660FileWins", NactiSoubor(DataKonverze("01-klicova-slova.sdt")), TTypStanice::tsNTS350,
+         "Informace", true},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Jmeno);
+        const fs::path vstup = slozka_ / "a.sdt";
+        ZapisSoubor(vstup, p.Vstup);
+        fs::remove(slozka_ / "a.zap");
+        fs::remove(slozka_ / "a.asc");
+        if (!p.Prevod)
+            ZapisSoubor(slozka_ / "a.zap", "stary");
+        TZaznamZpravOken zpravy;
+        TOdpovediDialogu dialogy;
+        QString text;
+        if (p.Prevod) {
+            dialogy.OdpovezDalsimu(PotvrdSFaktoremJedna);
+            dialogy.OdpovezDalsimu([&](QWidget* d) {
+                text = d->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
+                d->findChild<QPushButton*>("B_Zavri")->click();
+            });
+        }
+        Konvertuj(vstup, p.Typ);
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, p.Titulek);
+        EXPECT_TRUE(zpravy.Zpravy()[0].text.contains(QString::fromStdString(vstup.string())));
+        if (p.Prevod) {
+            EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"),
+                      NactiSoubor(DataKonverze("01-klicova-slova.zap")));
+            EXPECT_FALSE(text.isEmpty());
+        } else {
+            EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
+            EXPECT_FALSE(fs::exists(slozka_ / "a.asc"));
+        }
+    }
 }
 
 TEST_F(OknaKonverzeTest, CancelledFileDialogDoesNothing) {

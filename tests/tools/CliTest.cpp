@@ -115,16 +115,27 @@ TEST_F(Cli, DamagedMeasurementsAndWarningsAreOneLineEachWithTheFileAndLine) {
     EXPECT_EQ(beh.Chyby, "");
 }
 
-TEST_F(Cli, Nts350WritesTheEmptyFileAndSaysSo) {
-    const auto vstup = Kopie("10-opravy.sdt");
-    const TBeh beh = Spust({"convert", "--station", "NTS-350", P(vstup)});
-    // A script can tell that nothing was converted.
+TEST_F(Cli, Nts350WritesNothingAndSaysSo) {
+    const auto vstup = slozka_ / "a.sdt";
+    ZapisSoubor(vstup, "STN 1,1.500\r\nSS 2,1.500\r\nSD 1.0000,90.0000,10.000\r\n");
+    ZapisSoubor(slozka_ / "a.zap", "stary");
+    TBeh beh = Spust({"convert", "--force", "--station", "NTS-350", P(vstup)});
+    // A script can tell that nothing was converted; the older output stays.
     EXPECT_EQ(beh.Status, kNicNeprevedeno);
     EXPECT_EQ(beh.Chyby, "merivox-cli: " + P(vstup) +
                              ": Do formátu MAPA2 lze převést jen data totální stanice NTS-660: "
-                             "nic nebylo převedeno a výstupní soubor je prázdný.\n");
-    EXPECT_TRUE(fs::exists(slozka_ / "10-opravy.zap"));
-    EXPECT_EQ(NactiSoubor(slozka_ / "10-opravy.zap"), "");
+                             "nic nebylo převedeno a výstupní soubor nebyl vytvořen ani změněn.\n");
+    EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
+
+    // A file that names the NTS-660 is converted as one, and the user hears of it.
+    const auto opravy = Kopie("10-opravy.sdt");
+    beh = Spust({"convert", "--factor", "1", "--no-header", "--station", "NTS-350", P(opravy)});
+    EXPECT_EQ(beh.Status, kUspech);
+    EXPECT_EQ(beh.Chyby,
+              "merivox-cli: " + P(opravy) + ": Soubor \"" + P(opravy) +
+                  "\" je podle prvního řádku z přístroje NTS-660, zvolen je typ NTS-350; "
+                  "převádí se jako NTS-660.\n");
+    EXPECT_EQ(NactiSoubor(slozka_ / "10-opravy.zap"), NactiSoubor(DataKonverze("10-opravy.zap")));
 }
 
 TEST_F(Cli, ExistingOutputIsRefusedWithoutForce) {
@@ -394,3 +405,80 @@ TEST_F(Cli, FactorPrintsTheDefaultSiteAsTheDialogComputesIt) {
     EXPECT_EQ(beh.Vystup, "RedukceJTSK -2.757200650\nRedukceHorizont -50.173434267\n"
                           "Redukce -52.930634917\nMeritkovyFaktor 0.999947069365\n");
 }
+
+namespace {
+
+struct TVstupCli {
+    const char* Jmeno;
+    TArgumenty Argumenty; // "@" stands for the input file
+    std::string Obsah;
+    int Status;
+    std::string Zprava; // a piece of standard error
+};
+
+std::ostream& operator<<(std::ostream& os, const TVstupCli& p) {
+    return os << p.Jmeno;
+}
+
+const TVstupCli kVstupyCli[] = {
+    {"ConvertEmptyFile", {"convert", "@"}, "", kSelhani, "je prázdný"},
+    {"ConvertNoText",
+     {"convert", "@"},
+     std::string("NTS-660\r\n\0\r\n", 12),
+     kSelhani,
+     "není textový soubor: řádek 2 obsahuje řídicí znak 00h"},
+    {"ConvertNothingToConvert",
+     {"convert", "@"},
+     "NTS-660\r\nJOB A\r\n",
+     kSelhani,
+     "nemá ani jeden záznam stanoviska"},
+    {"ConvertNts350File",
+     {"convert", "@"},
+     "NTS-350\r\nSTN 1\r\n",
+     kNicNeprevedeno,
+     "z přístroje NTS-350 (zvolen je typ NTS-660)"},
+    {"SendDc3InALine",
+     {"send", "--device", "/nenalezeno", "@"},
+     "A\r\nB\x13\r\n",
+     kSelhani,
+     "Řádek 2 souboru"},
+    {"SendUtf8ThatTheCodePageLacks",
+     {"send", "--device", "/nenalezeno", "@"},
+     "\xD0\x96\r\n",
+     kSelhani,
+     "znak U+0416"},
+    {"SendPointsNoText",
+     {"send", "--device", "/nenalezeno", "--points", "@"},
+     std::string("1,2,3\0\r\n", 8),
+     kSelhani,
+     "není textový soubor"},
+    {"SendEndlessDevice",
+     {"send", "--device", "/nenalezeno", "/dev/zero"},
+     "",
+     kSelhani,
+     "je delší než 256 MB"},
+};
+
+class CliVstupy : public Cli, public ::testing::WithParamInterface<TVstupCli> {};
+
+} // namespace
+
+TEST_P(CliVstupy, AreRefusedWithTheFileNamedAndAStatus) {
+    const TVstupCli& p = GetParam();
+    if (p.Argumenty.back() == "/dev/zero" && !fs::is_character_file("/dev/zero"))
+        GTEST_SKIP() << "no /dev/zero";
+    const auto vstup = slozka_ / "a.sdt";
+    ZapisSoubor(vstup, p.Obsah);
+    ZapisSoubor(slozka_ / "a.zap", "stary");
+    TArgumenty argumenty = p.Argumenty;
+    for (auto& a : argumenty)
+        if (a == "@")
+            a = P(vstup);
+    const TBeh beh = Spust(argumenty);
+    EXPECT_EQ(beh.Status, p.Status);
+    EXPECT_NE(beh.Chyby.find(p.Zprava), std::string::npos) << beh.Chyby;
+    EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, CliVstupy, ::testing::ValuesIn(kVstupyCli),
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });

@@ -17,7 +17,7 @@ constexpr int kUspech = 0;
 // A file missing, not to be overwritten, unreadable or unwritable; a port or link error.
 constexpr int kSelhani = 1;
 constexpr int kSpatnePouziti = 2;
-// convert: data of an instrument type that is not converted (NTS-350); the output is empty.
+// convert: data of an instrument type that is not converted (NTS-350); nothing is written.
 constexpr int kNicNeprevedeno = 3;
 constexpr int kPreruseno = 130; // Ctrl+C ended a transfer (128 + SIGINT, as shells report it)
 

@@ -33,9 +33,13 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
 Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
-Návratový kód: 0 převedeno, 1 soubor chybí, existuje nebo ho nelze číst či zapsat (také průměrná
-hodnota ze souboru nastavení mimo rozsah), 2 chybné volby (také --x, --y, --h nebo --factor mimo
-rozsah), 3 data NTS-350: nic nebylo převedeno (výstupní soubor je prázdný).
+Typ přístroje na prvním řádku souboru (NTS-660, NTS-350) má přednost před --station. Soubor
+v kódování UTF-8 se převede do cp1250. Prázdný vstup, vstup, který není text, a vstup, v němž
+není nic k převodu (žádný záznam STN, BS, FS, SS; v souboru souřadnic žádný bod se dvěma
+číselnými souřadnicemi), se odmítne a nic se nezapíše.
+Návratový kód: 0 převedeno, 1 soubor chybí, existuje, nelze ho číst či zapsat, nejsou to
+naměřená data nebo je průměrná hodnota ze souboru nastavení mimo rozsah, 2 chybné volby (také
+--x, --y, --h nebo --factor mimo rozsah), 3 data NTS-350: nic nebylo převedeno ani zapsáno.
 )";
 
 // Standard output as a writer's target (-o -).

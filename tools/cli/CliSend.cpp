@@ -8,6 +8,7 @@
 #include "common/ObsahSouboru.h"
 #include "link/DelkaRadku.h"
 #include "upload/TextyZapisu.h"
+#include "upload/ZapisTextu.h"
 #include "upload/ZapisZeSouboru.h"
 
 #include <optional>
@@ -30,14 +31,11 @@ se proč a nic se neodešle.
 const char* const kNapovedaKonec =
     R"(Na terminálu ukazuje, kolik řádků stanice potvrdila ("12 / 250"); mimo terminál nevypisuje
 nic než zprávy. Ctrl+C zápis přeruší (stanice pak má jen část dat).
+Soubor v kódování UTF-8 se převede do cp1250. Soubor, který není text, delší než 256 MB nebo
+s řádkem, v němž je řídicí znak (EOT, DC1, DC3 by komunikaci ukončily či zastavily), se odmítne.
 Návratový kód: 0 zapsáno, 1 soubor nelze číst, chybný řádek, chyba portu nebo komunikace,
 2 chybné volby, 130 přerušeno Ctrl+C.
 )";
-
-// Whether the text has a line to send (the driver is never given an empty send).
-bool MaRadek(const std::string& text) {
-    return text.find_first_not_of("\r\n") != std::string::npos;
-}
 
 } // namespace
 
@@ -80,17 +78,7 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     } else if (kody) {
         text = PripravZapisSouboruKodu(CestaZTextu(terminal.ZTerminalu(*kody)), zpravy);
     } else {
-        std::string obsah;
-        if (const auto chybaCteni =
-                NactiObsahSouboru(CestaZTextu(terminal.ZTerminalu(soubory[0])), obsah)) {
-            zpravy.Zprava(TDruhZpravy::Vyjimka, chybaCteni->Text());
-            return kSelhani;
-        }
-        if (!MaRadek(obsah)) {
-            zpravy.Zprava(TDruhZpravy::Informace, TextZadnaData());
-            return kSelhani;
-        }
-        text = std::move(obsah);
+        text = PripravZapisTextu(CestaZTextu(terminal.ZTerminalu(soubory[0])), zpravy);
     }
     if (!text)
         return kSelhani;

@@ -1,0 +1,97 @@
+// Point and code files that are UTF-8, that end like a download, or that are no text at all,
+// as the point window, the code window and merivox-cli send --points / --codes read them.
+#include "DocasnaSlozka.h"
+#include "Pomucky.h"
+#include "upload/SouborBodu.h"
+#include "upload/SouborKodu.h"
+#include "upload/ZapisTextu.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TPripad {
+    const char* Jmeno;
+    std::string Obsah;
+    TRadky Body;             // the point table afterwards (UTF-8)
+    std::string Zprava = {}; // the error box (UTF-8, "@" for the file); empty: none
+};
+
+std::ostream& operator<<(std::ostream& os, const TPripad& p) {
+    return os << p.Jmeno;
+}
+
+const TPripad kPripady[] = {
+    {.Jmeno = "Utf8WithByteOrderMark",
+     .Obsah = "\xEF\xBB\xBF"
+              "1,2,3,4,* k\xC3\xB3ta\r\n",
+     .Body = {{"1", "2", "3", "4", " kóta"}}},
+    {.Jmeno = "Utf8WithoutByteOrderMark",
+     .Obsah = "1,2,3,4,* \xC5\xBDIVOTN\xC3\x8D\r\n",
+     .Body = {{"1", "2", "3", "4", " ŽIVOTNÍ"}}},
+    {.Jmeno = "Cp1250StaysCp1250",
+     .Obsah = Cz("1,2,3,4,* kóta\r\n"),
+     .Body = {{"1", "2", "3", "4", " kóta"}}},
+    {.Jmeno = "TheEndMarkOfADownloadIsNoRow",
+     .Obsah = "1,2,3,4\r\n\x04\r\n",
+     .Body = {{"1", "2", "3", "4", ""}}},
+    {.Jmeno = "BinaryIsRefusedAndTheTableReset",
+     .Obsah = std::string("\x89PNG\r\n\x1A\n\0\0", 10),
+     .Body = {{"", "", "", "", ""}},
+     .Zprava = "Soubor \"@\" není textový soubor: řádek 2 obsahuje řídicí znak 1Ah. Soubor nebyl "
+               "načten."},
+};
+
+class TabulkaZeSouboru : public DocasnaSlozka, public ::testing::WithParamInterface<TPripad> {};
+
+} // namespace
+
+TEST_P(TabulkaZeSouboru, IsReadAsTextOrRefused) {
+    const TPripad& p = GetParam();
+    const auto soubor = slozka_ / "body.asc";
+    Zapis(soubor, p.Obsah);
+    auto body = TabulkaZRadku<TTabulkaBodu>({{"x"}, {"y"}});
+    TZaznamZprav zpravy;
+    EXPECT_EQ(OhlasChybu(NactiSouborTabulky(soubor, body, NactiBody), zpravy), p.Zprava.empty());
+    EXPECT_EQ(RadkyTabulky(body), p.Body);
+    std::vector<TZaznamZprav::TZprava> ocekavane;
+    if (!p.Zprava.empty()) {
+        std::string text = p.Zprava;
+        text.replace(text.find('@'), 1, soubor.string());
+        ocekavane.push_back({TDruhZpravy::Vyjimka, text});
+    }
+    EXPECT_EQ(zpravy.zpravy, ocekavane);
+    // The code window reads through the same door.
+    TTabulkaKodu kody;
+    EXPECT_EQ(NactiSouborTabulky(soubor, kody, NactiKody).has_value(), !p.Zprava.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, TabulkaZeSouboru, ::testing::ValuesIn(kPripady),
+                         [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
+
+// The text merivox-cli send sends as it stands: characters that speak to the station in the
+// conversation itself are refused with their line; UTF-8 reaches the line as the code page.
+TEST_F(DocasnaSlozka, TextToSendRefusesConversationCharactersByLine) {
+    const auto soubor = slozka_ / "text.txt";
+    for (const auto& [obsah, zprava] : std::vector<std::pair<std::string, std::string>>{
+             {"A\r\nB\x04X\r\n", "Řádek 2 souboru \"@\" obsahuje řídicí znak EOT (04h)"},
+             {"A\x11\r\n", "Řádek 1 souboru \"@\" obsahuje řídicí znak DC1 (11h)"},
+             {"A\r\nB\r\nC\x13\r\n", "Řádek 3 souboru \"@\" obsahuje řídicí znak DC3 (13h)"},
+             {"A\r\n\x04\r\n", "Řádek 2 souboru \"@\" obsahuje řídicí znak EOT (04h)"},
+             {std::string("A\0\r\n", 4), "Soubor \"@\" není textový soubor: řádek 1"},
+         }) {
+        SCOPED_TRACE(zprava);
+        Zapis(soubor, obsah);
+        TZaznamZprav zpravy;
+        EXPECT_FALSE(PripravZapisTextu(soubor, zpravy));
+        ASSERT_EQ(zpravy.zpravy.size(), 1u);
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        std::string text = zprava;
+        text.replace(text.find('@'), 1, soubor.string());
+        EXPECT_EQ(zpravy.zpravy[0].Text.substr(0, text.size()), text);
+    }
+    Zapis(soubor, "K\xC3\xB3"
+                  "d\r\n");
+    TZaznamZprav zpravy;
+    EXPECT_EQ(PripravZapisTextu(soubor, zpravy), Cz("Kód\r\n"));
+}
