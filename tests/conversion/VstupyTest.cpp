@@ -1,6 +1,6 @@
 // Inputs that are not measured data, UTF-8 inputs and files that name their instrument: what
 // the user is told, and that an existing output is touched only by a real conversion.
-#include "Soubory.h"
+#include "SlozkaTestu.h"
 #include "ZaznamRozhrani.h"
 
 #include "common/Cp1250.h"
@@ -134,7 +134,7 @@ TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
     EXPECT_EQ(v.NicNeprevedeno, p.NicNeprevedeno);
     EXPECT_EQ(v.Zobrazit(), p.Stav == TStavKonverze::Hotovo && !p.NicNeprevedeno);
     std::vector<std::pair<TDruhZpravy, std::string>> zpravy, ocekavane;
-    for (const auto& z : r.Zpravy_)
+    for (const auto& z : r.zpravy)
         zpravy.emplace_back(z.Druh, Cp1250NaUtf8(z.Text));
     for (auto [druh, text] : p.Zpravy) {
         if (const auto at = text.find('@'); at != std::string::npos)
@@ -144,7 +144,7 @@ TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
     EXPECT_EQ(zpravy, ocekavane);
     EXPECT_EQ(NactiSoubor(vystup), p.Obsah);
     if (p.Obsah == "stary") {
-        EXPECT_TRUE(r.Otazky.empty()) << "refused before the overwrite question";
+        EXPECT_TRUE(r.otazky.empty()) << "refused before the overwrite question";
         EXPECT_EQ(r.PocetParametru, 0);
         // Without an older output nothing appears either.
         fs::remove(vystup);
@@ -166,6 +166,6 @@ TEST_F(TSlozkaTestu, EmptyDeviceIsAnEmptyInput) {
     const auto v = KonverzeSouboru("/dev/null", TTypStanice::tsNTS660, r, TCilKonverze{{}, &proud});
     EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
     EXPECT_EQ(proud.Text(), "");
-    ASSERT_EQ(r.Zpravy_.size(), 1u);
-    EXPECT_NE(r.Zpravy_[0].Text.find(Cz("je prázdný")), std::string::npos);
+    ASSERT_EQ(r.zpravy.size(), 1u);
+    EXPECT_NE(r.zpravy[0].Text.find(Cz("je prázdný")), std::string::npos);
 }

@@ -1,7 +1,7 @@
 // Sends through the real driver to the simulated station: the conversation byte by byte, and
 // every way a station can fail to finish it.
 #include "TestKomunikace.h"
-#include "conversion/Soubory.h"
+#include "SlozkaTestu.h"
 
 #include <atomic>
 #include <thread>

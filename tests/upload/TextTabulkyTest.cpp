@@ -1,6 +1,6 @@
 // Point and code files that are UTF-8, that end like a download, or that are no text at all,
 // as the point window, the code window and merivox-cli send --points / --codes read them.
-#include "DocasnaSlozka.h"
+#include "SlozkaTestu.h"
 #include "Pomucky.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
@@ -42,14 +42,14 @@ const TPripad kPripady[] = {
                "načten."},
 };
 
-class TabulkaZeSouboru : public DocasnaSlozka, public ::testing::WithParamInterface<TPripad> {};
+class TabulkaZeSouboru : public TSlozkaTestu, public ::testing::WithParamInterface<TPripad> {};
 
 } // namespace
 
 TEST_P(TabulkaZeSouboru, IsReadAsTextOrRefused) {
     const TPripad& p = GetParam();
     const auto soubor = slozka_ / "body.asc";
-    Zapis(soubor, p.Obsah);
+    ZapisSoubor(soubor, p.Obsah);
     auto body = TabulkaZRadku<TTabulkaBodu>({{"x"}, {"y"}});
     TZaznamZprav zpravy;
     EXPECT_EQ(OhlasChybu(NactiSouborTabulky(soubor, body, NactiBody), zpravy), p.Zprava.empty());
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(Pripady, TabulkaZeSouboru, ::testing::ValuesIn(kPripady
 
 // The text merivox-cli send sends as it stands: characters that speak to the station in the
 // conversation itself are refused with their line; UTF-8 reaches the line as the code page.
-TEST_F(DocasnaSlozka, TextToSendRefusesConversationCharactersByLine) {
+TEST_F(TSlozkaTestu, TextToSendRefusesConversationCharactersByLine) {
     const auto soubor = slozka_ / "text.txt";
     for (const auto& [obsah, zprava] : std::vector<std::pair<std::string, std::string>>{
              {"A\r\nB\x04X\r\n", "Řádek 2 souboru \"@\" obsahuje řídicí znak EOT (04h)"},
@@ -81,7 +81,7 @@ TEST_F(DocasnaSlozka, TextToSendRefusesConversationCharactersByLine) {
              {std::string("A\0\r\n", 4), "Soubor \"@\" není textový soubor: řádek 1"},
          }) {
         SCOPED_TRACE(zprava);
-        Zapis(soubor, obsah);
+        ZapisSoubor(soubor, obsah);
         TZaznamZprav zpravy;
         EXPECT_FALSE(PripravZapisTextu(soubor, zpravy));
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
@@ -90,7 +90,7 @@ TEST_F(DocasnaSlozka, TextToSendRefusesConversationCharactersByLine) {
         text.replace(text.find('@'), 1, soubor.string());
         EXPECT_EQ(zpravy.zpravy[0].Text.substr(0, text.size()), text);
     }
-    Zapis(soubor, "K\xC3\xB3"
+    ZapisSoubor(soubor, "K\xC3\xB3"
                   "d\r\n");
     TZaznamZprav zpravy;
     EXPECT_EQ(PripravZapisTextu(soubor, zpravy), Cz("Kód\r\n"));
