@@ -126,11 +126,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const TVysledekKonverze v = KonverzeSouboru(vstup, typ, rozhrani);
         // An input that is no measured data is refused and NTS-350 data are not converted:
         // both before an output is named, so nothing can have been written.
-        if (v.Stav == TStavKonverze::Chyba || v.NicNeprevedeno) {
+        if (v.Stav == TStavKonverze::kvChyba || v.NicNeprevedeno) {
             Over(v.VystupniSoubor.empty());
             return 0;
         }
-        Over(v.Stav == TStavKonverze::Hotovo);
+        Over(v.Stav == TStavKonverze::kvHotovo);
         std::ifstream in(v.VystupniSoubor, std::ios::binary);
         const std::string vystup((std::istreambuf_iterator<char>(in)),
                                  std::istreambuf_iterator<char>());

@@ -41,7 +41,7 @@ TOtevreniStranky NastavOtevreniStranky(TOtevreniStranky otevreni) {
 void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
     const auto cesta = CestaNavodu(slozkaProgramu);
     if (cesta.empty()) {
-        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::Informace,
+        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::dzInformace,
                                       QString::fromUtf8("Návod k programu nebyl nalezen.\n"
                                                         "Hledán byl ve složce ") +
                                           Text(slozkaProgramu / "navod") +
@@ -51,7 +51,7 @@ void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
     const QUrl adresa = QUrl::fromLocalFile(QString::fromStdU16String(cesta.generic_u16string()));
     const bool otevreno = Otevreni() ? Otevreni()(adresa) : QDesktopServices::openUrl(adresa);
     if (!otevreno)
-        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::Chyba,
+        UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::dzChyba,
                                       QString::fromUtf8("Návod se nepodařilo otevřít v "
                                                         "prohlížeči. Najdete ho v souboru ") +
                                           Text(cesta)));

@@ -144,7 +144,7 @@ void TFormZaklad::UlozNastaveni() {
         nastaveni.WriteString("Station", "Type", TextTypuStanice(driver_->StationType));
     } catch (const EIniFileError& chyba) {
         // Closing goes on: the settings are all that is lost, and the message says where.
-        zpravy_.Zprava(TDruhZpravy::Chyba, chyba.what());
+        zpravy_.Zprava(TDruhZpravy::dzChyba, chyba.what());
     }
 }
 
@@ -152,7 +152,7 @@ void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool
                                const std::string& prijato) {
     statusBar()->clearMessage();
     if (typPrikazu == PrikazZapis) {
-        zpravy_.Zprava(TDruhZpravy::Informace, TextZapisUspesny());
+        zpravy_.Zprava(TDruhZpravy::dzInformace, TextZapisUspesny());
         return;
     }
     if (ZobrazitNactenaData(typPrikazu, sender.StationType, preruseno))
@@ -162,7 +162,7 @@ void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool
 void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const std::string&) {
     statusBar()->clearMessage();
     sender.ClearCommands();
-    zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+    zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
 }
 
 void TFormZaklad::UkazNactenaData(const std::string& prijato) {

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     // creates the station link, removed after the window and its port are gone.
     TSpQtSyncUi synchronizace;
     synchronizace.OnException = [](std::exception_ptr chyba) {
-        TZpravyOken(nullptr).Zprava(TDruhZpravy::Vyjimka, SpTextVyjimky(chyba));
+        TZpravyOken(nullptr).Zprava(TDruhZpravy::dzVyjimka, SpTextVyjimky(chyba));
     };
     TSpSyncCallTable::Global().SetUi(&synchronizace);
     const TSpKurzorOtevirani kurzor; // a port opening for a transfer shows the wait cursor

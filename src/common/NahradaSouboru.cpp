@@ -54,17 +54,17 @@ fs::path CilOdkazu(const fs::path& cesta) {
 
 TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
     switch (platforma::DruhCile(cil_)) {
-    case platforma::TDruhCile::Slozka:
+    case platforma::TDruhCile::dcSlozka:
         chyba_ = std::make_error_code(std::errc::is_a_directory);
         return;
-    case platforma::TDruhCile::Jiny:
+    case platforma::TDruhCile::dcJiny:
         chyba_ = std::make_error_code(std::errc::operation_not_supported);
         return;
-    case platforma::TDruhCile::Zarizeni:
+    case platforma::TDruhCile::dcZarizeni:
         rukojet_ = platforma::OtevriZarizeni(cil_, chyba_);
         return;
-    case platforma::TDruhCile::Zadny:
-    case platforma::TDruhCile::Soubor:
+    case platforma::TDruhCile::dcZadny:
+    case platforma::TDruhCile::dcSoubor:
         break;
     }
     for (int pokus = 0; pokus < 16; ++pokus) {

@@ -60,7 +60,7 @@ std::string TextChyby(const std::error_code& chyba);
 
 // Platform half, one file per system. Handles are file descriptors or HANDLEs.
 namespace platforma {
-enum class TDruhCile { Zadny, Soubor, Slozka, Zarizeni, Jiny };
+enum class TDruhCile { dcZadny, dcSoubor, dcSlozka, dcZarizeni, dcJiny };
 // What stands at the path, links followed.
 TDruhCile DruhCile(const std::filesystem::path& cesta);
 // Creates `docasny` exclusively (fails when anything stands there).

@@ -71,8 +71,8 @@ std::optional<TChybaSouboru> NactiObsahSouboru(const fs::path& soubor, std::stri
         // An endless device (/dev/zero) must not exhaust the memory.
         if (obsah.size() > kNejdelsiVstup) {
             obsah.clear();
-            return TChybaSouboru{TDruhChybySouboru::dcCteni, soubor, {},
-                                 TextPrilisDlouhyVstup(soubor)};
+            return TChybaSouboru{
+                TDruhChybySouboru::dcCteni, soubor, {}, TextPrilisDlouhyVstup(soubor)};
         }
     }
     if (vstup.bad())
@@ -93,6 +93,6 @@ std::optional<TChybaSouboru> ZapisObsahSouboru(const fs::path& soubor, const std
 bool OhlasChybu(const std::optional<TChybaSouboru>& chyba, TZpravy& zpravy) {
     if (!chyba)
         return true;
-    zpravy.Zprava(TDruhZpravy::Vyjimka, chyba->Text());
+    zpravy.Zprava(TDruhZpravy::dzVyjimka, chyba->Text());
     return false;
 }

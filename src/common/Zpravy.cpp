@@ -4,13 +4,13 @@
 
 std::string TitulekZpravy(TDruhZpravy druh) {
     switch (druh) {
-    case TDruhZpravy::Chyba:
+    case TDruhZpravy::dzChyba:
         return "Chyba";
-    case TDruhZpravy::Informace:
+    case TDruhZpravy::dzInformace:
         return "Informace";
-    case TDruhZpravy::Varovani:
+    case TDruhZpravy::dzVarovani:
         return Cz("Varování");
-    case TDruhZpravy::Vyjimka:
+    case TDruhZpravy::dzVyjimka:
         break;
     }
     return "Merivox 2.0";

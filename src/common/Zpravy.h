@@ -6,10 +6,10 @@
 #include <string>
 
 enum class TDruhZpravy {
-    Chyba,     // caption "Chyba", error icon
-    Informace, // caption "Informace"
-    Varovani,  // caption "Varování"
-    Vyjimka,   // the program's default error box: the program's title as caption, stop icon
+    dzChyba,     // caption "Chyba", error icon
+    dzInformace, // caption "Informace"
+    dzVarovani,  // caption "Varování"
+    dzVyjimka,   // the program's default error box: the program's title as caption, stop icon
 };
 
 class TZpravy {
@@ -21,5 +21,5 @@ public:
     virtual bool OtazkaAnoNe(const std::string& caption, const std::string& text) = 0;
 };
 
-// The caption that belongs to a kind of message (cp1250); `Vyjimka` gives "Merivox 2.0".
+// The caption that belongs to a kind of message (cp1250); `dzVyjimka` gives "Merivox 2.0".
 std::string TitulekZpravy(TDruhZpravy druh);

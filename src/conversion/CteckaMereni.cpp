@@ -26,29 +26,29 @@ TPolozka TCteckaMereni::Dalsi() {
         const bool maDruhe = slova.size() >= 2;
 
         if (klic == "BS" || klic == "FS" || klic == "SS") {
-            posledni_ = TPosledni::SS;
-            const TDruhMereni druh = klic == "BS"   ? TDruhMereni::BS
-                                     : klic == "FS" ? TDruhMereni::FS
-                                                    : TDruhMereni::SS;
+            posledni_ = TPosledni::posSS;
+            const TDruhMereni druh = klic == "BS"   ? TDruhMereni::dmBS
+                                     : klic == "FS" ? TDruhMereni::dmFS
+                                                    : TDruhMereni::dmSS;
             NactiMereni(radky_, druh, slova, mereni_, rozklad_);
             if (!mereni_.Poskozeno)
-                return TPolozka::Mereni;
+                return TPolozka::polMereni;
             rozhrani_.PoskozenaData(mereni_.Radek);
         } else if (klic == "STN") {
-            posledni_ = TPosledni::STN;
+            posledni_ = TPosledni::posSTN;
             if (maDruhe)
                 RozdelPole(slova[1], rozklad_.Pole);
             else
                 rozklad_.Pole.clear();
-            return TPolozka::Stanice;
+            return TPolozka::polStanice;
         } else if (klic == "XYZ") {
             // An XYZ line without its text is malformed and passed over like one.
-            if (posledni_ == TPosledni::STN && maDruhe) {
+            if (posledni_ == TPosledni::posSTN && maDruhe) {
                 xyz_ = slova[1];
-                return TPolozka::XYZ;
+                return TPolozka::polXYZ;
             }
         } else if (klic == "BKB") {
-            posledni_ = TPosledni::BKB;
+            posledni_ = TPosledni::posBKB;
         } else if (klic == "NTS-660") {
             pristroj_ = Cz("Přístroj: NTS-660  ");
         } else if (klic == "JOB") {
@@ -67,8 +67,8 @@ TPolozka TCteckaMereni::Dalsi() {
             }
             hlavicka_ += pristroj_;
             hlavicka_ += atmosfera_;
-            return TPolozka::Hlavicka;
+            return TPolozka::polHlavicka;
         }
     }
-    return TPolozka::Konec;
+    return TPolozka::polKonec;
 }

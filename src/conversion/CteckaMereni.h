@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-enum class TPolozka { Konec, Hlavicka, Stanice, XYZ, Mereni };
+enum class TPolozka { polKonec, polHlavicka, polStanice, polXYZ, polMereni };
 
 class TCteckaMereni {
 public:
@@ -30,14 +30,14 @@ public:
     const MereniZaznam& Mereni() const { return mereni_; }
 
 private:
-    enum class TPosledni { Zadny, STN, BKB, SS };
+    enum class TPosledni { posZadny, posSTN, posBKB, posSS };
 
     void NastavPolozku(std::string& polozka, const char* nazev) const;
 
     TCteckaRadku& radky_;
     TKonverzeRozhrani& rozhrani_;
     TRozklad rozklad_;
-    TPosledni posledni_ = TPosledni::Zadny;
+    TPosledni posledni_ = TPosledni::posZadny;
     std::string zakazka_, meril_, pristroj_, atmosfera_;
     std::string hlavicka_;
     std::string_view xyz_;

@@ -3,5 +3,5 @@
 #include "conversion/TextyKonverze.h"
 
 void TKonverzeRozhrani::PoskozenaData(std::size_t /*radek*/) {
-    Zpravy().Zprava(TDruhZpravy::Varovani, TextPoskozenaData());
+    Zpravy().Zprava(TDruhZpravy::dzVarovani, TextPoskozenaData());
 }

@@ -72,7 +72,7 @@ void Zapis(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& r
            TVystup& vystup) {
     // Only NTS-660 data are converted; the output of any other type stays empty.
     if (p.TypStanice != TTypStanice::tsNTS660) {
-        rozhrani.Zpravy().Zprava(TDruhZpravy::Varovani, TextNicNebyloPrevedeno());
+        rozhrani.Zpravy().Zprava(TDruhZpravy::dzVarovani, TextNicNebyloPrevedeno());
         return;
     }
     if (p.SouborSouradnic)
@@ -86,12 +86,12 @@ bool ZapisVystup(const ParametryKonverze& p, const TVstup& vstup, TKonverzeRozhr
     TZpravy& zpravy = rozhrani.Zpravy();
     // The file may have gone while the parameters were asked for.
     if (!vstup.JednouCitelny && !Existuje(p.VstupniSoubor)) {
-        zpravy.Zprava(TDruhZpravy::Varovani, TextSouborNeexistuje());
+        zpravy.Zprava(TDruhZpravy::dzVarovani, TextSouborNeexistuje());
         return false;
     }
     const auto radky = Ctecka(vstup);
     if (!radky->Otevreno()) {
-        zpravy.Zprava(TDruhZpravy::Vyjimka, TextNelzeCist(p.VstupniSoubor));
+        zpravy.Zprava(TDruhZpravy::dzVyjimka, TextNelzeCist(p.VstupniSoubor));
         return false;
     }
     if (proud) {
@@ -100,13 +100,13 @@ bool ZapisVystup(const ParametryKonverze& p, const TVstup& vstup, TKonverzeRozhr
     }
     TVystupniSoubor soubor(p.VystupniSoubor);
     if (!soubor.Otevreno()) {
-        zpravy.Zprava(TDruhZpravy::Vyjimka,
+        zpravy.Zprava(TDruhZpravy::dzVyjimka,
                       TextNelzeVytvorit(p.VystupniSoubor, soubor.ChybaOtevreni()));
         return false;
     }
     Zapis(*radky, p, rozhrani, soubor);
     if (const std::error_code chyba = soubor.Dokonci()) {
-        zpravy.Zprava(TDruhZpravy::Vyjimka, TextNelzeZapsat(p.VystupniSoubor, chyba));
+        zpravy.Zprava(TDruhZpravy::dzVyjimka, TextNelzeZapsat(p.VystupniSoubor, chyba));
         return false;
     }
     return true;
@@ -118,24 +118,24 @@ bool PrijmiVstup(TVstup& vstup, const TRozborVstupu& rozbor, TTypStanice zvoleny
                  TVysledekKonverze& vysledek, TZpravy& zpravy) {
     const fs::path& soubor = vstup.Soubor;
     if (const auto odmitnuti = TextOdmitnuti(soubor, rozbor)) {
-        zpravy.Zprava(TDruhZpravy::Chyba, *odmitnuti);
+        zpravy.Zprava(TDruhZpravy::dzChyba, *odmitnuti);
         return false;
     }
     if (rozbor.Typ != TTypStanice::tsNTS660) {
-        zpravy.Zprava(TDruhZpravy::Varovani, TextNeprevadiSe(soubor, rozbor, zvolenyTyp));
-        vysledek.Stav = TStavKonverze::Hotovo;
+        zpravy.Zprava(TDruhZpravy::dzVarovani, TextNeprevadiSe(soubor, rozbor, zvolenyTyp));
+        vysledek.Stav = TStavKonverze::kvHotovo;
         vysledek.NicNeprevedeno = true;
         return false;
     }
     if (rozbor.Typ != zvolenyTyp)
-        zpravy.Zprava(TDruhZpravy::Informace, TextTypZeSouboru(soubor, rozbor, zvolenyTyp));
+        zpravy.Zprava(TDruhZpravy::dzInformace, TextTypZeSouboru(soubor, rozbor, zvolenyTyp));
     if (rozbor.SouborSouradnic && rozbor.RadkyMereni)
-        zpravy.Zprava(TDruhZpravy::Varovani, TextSouradniceSRadkyMereni(soubor));
+        zpravy.Zprava(TDruhZpravy::dzVarovani, TextSouradniceSRadkyMereni(soubor));
     if (rozbor.Kodovani == TKodovaniTextu::Utf8) {
         if (!vstup.VPameti)
             NactiCely(vstup);
         if (vstup.PrilisDlouhy) {
-            zpravy.Zprava(TDruhZpravy::Chyba, TextVstupPrilisDlouhy(soubor));
+            zpravy.Zprava(TDruhZpravy::dzChyba, TextVstupPrilisDlouhy(soubor));
             return false;
         }
         PrevedNaCp1250(vstup.Obsah);
@@ -164,13 +164,13 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
                                   TKonverzeRozhrani& rozhrani, const TCilKonverze& cil) {
     TVysledekKonverze vysledek;
     if (!Existuje(soubor)) {
-        vysledek.Stav = TStavKonverze::ChybiVstup;
+        vysledek.Stav = TStavKonverze::kvChybiVstup;
         return vysledek;
     }
     TZpravy& zpravy = rozhrani.Zpravy();
     TVstup vstup = PripravVstup(soubor);
     if (vstup.PrilisDlouhy) {
-        zpravy.Zprava(TDruhZpravy::Chyba, TextVstupPrilisDlouhy(soubor));
+        zpravy.Zprava(TDruhZpravy::dzChyba, TextVstupPrilisDlouhy(soubor));
         return vysledek;
     }
     TRozborVstupu rozbor;
@@ -178,7 +178,7 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
         // An input that cannot be read is reported before the user is asked anything.
         const auto radky = Ctecka(vstup);
         if (!radky->Otevreno()) {
-            zpravy.Zprava(TDruhZpravy::Vyjimka, TextNelzeCist(soubor));
+            zpravy.Zprava(TDruhZpravy::dzVyjimka, TextNelzeCist(soubor));
             return vysledek;
         }
         rozbor = RozborVstupu(*radky, typStanice);
@@ -192,18 +192,18 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
     // A coordinate file named *.asc has its own name as its output: writing it would destroy
     // the measured data.
     if (!cil.Proud && StejnySoubor(soubor, vysledek.VystupniSoubor)) {
-        zpravy.Zprava(TDruhZpravy::Chyba, TextVystupJeVstup(vysledek.VystupniSoubor));
+        zpravy.Zprava(TDruhZpravy::dzChyba, TextVystupJeVstup(vysledek.VystupniSoubor));
         return vysledek;
     }
     std::error_code ec;
     if (!cil.Proud && fs::is_directory(vysledek.VystupniSoubor, ec)) {
-        zpravy.Zprava(TDruhZpravy::Chyba, TextVystupJeSlozka(vysledek.VystupniSoubor));
+        zpravy.Zprava(TDruhZpravy::dzChyba, TextVystupJeSlozka(vysledek.VystupniSoubor));
         return vysledek;
     }
     if (!cil.Proud && Existuje(vysledek.VystupniSoubor) &&
-        !zpravy.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::Varovani),
+        !zpravy.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani),
                             TextPrepsatSoubor(vysledek.VystupniSoubor))) {
-        vysledek.Stav = TStavKonverze::PrepsaniOdmitnuto;
+        vysledek.Stav = TStavKonverze::kvPrepsaniOdmitnuto;
         return vysledek;
     }
     const std::optional<TVolbyKonverze> volby = rozhrani.Parametry(typStanice, !souradnice);
@@ -214,7 +214,7 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
     vysledek.ZobrazitSoubor = volby->ZobrazitSoubor;
     const ParametryKonverze parametry =
         SestavParametry(soubor, vysledek.VystupniSoubor, typStanice, souradnice, *volby);
-    vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud) ? TStavKonverze::Hotovo
-                                                                       : TStavKonverze::Chyba;
+    vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud) ? TStavKonverze::kvHotovo
+                                                                       : TStavKonverze::kvChyba;
     return vysledek;
 }

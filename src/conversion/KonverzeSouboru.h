@@ -12,15 +12,15 @@
 #include <filesystem>
 
 enum class TStavKonverze {
-    Hotovo,            // written (damaged measurements and warnings included)
-    ChybiVstup,        // the input does not exist; nothing shown
-    PrepsaniOdmitnuto, // the output exists and the user said No
-    Zruseno,           // the user cancelled the parameters step; nothing written
-    Chyba,             // the input vanished or a file could not be read or written; shown
+    kvHotovo,            // written (damaged measurements and warnings included)
+    kvChybiVstup,        // the input does not exist; nothing shown
+    kvPrepsaniOdmitnuto, // the output exists and the user said No
+    Zruseno,             // the user cancelled the parameters step; nothing written
+    kvChyba,             // the input vanished or a file could not be read or written; shown
 };
 
 struct TVysledekKonverze {
-    TStavKonverze Stav = TStavKonverze::Chyba;
+    TStavKonverze Stav = TStavKonverze::kvChyba;
     // The "Show file" choice of the parameters step.
     bool ZobrazitSoubor = false;
     // Data of an instrument type that is not converted (NTS-350): nothing was written, an
@@ -30,7 +30,7 @@ struct TVysledekKonverze {
 
     // Whether the caller shows the result window for VystupniSoubor.
     bool Zobrazit() const {
-        return Stav == TStavKonverze::Hotovo && ZobrazitSoubor && !NicNeprevedeno;
+        return Stav == TStavKonverze::kvHotovo && ZobrazitSoubor && !NicNeprevedeno;
     }
 };
 

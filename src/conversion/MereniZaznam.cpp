@@ -27,7 +27,7 @@ void NastavUhel(bool& ma, std::string& cil, std::string_view hodnota, MereniZazn
 }
 
 void NastavDelku(long double delka, MereniZaznam& z) {
-    z.Delka = TDruhDelky::Cislo;
+    z.Delka = TDruhDelky::dlCislo;
     z.HodnotaDelky = delka;
     if (!(std::fabs(delka) <= kNejdelsiDelka))
         z.Poskozeno = true;
@@ -76,7 +76,7 @@ void NactiHV(const TKusy& pole, MereniZaznam& z) {
         NastavUhel(z.MaHz, z.Hz, pole[0], z);
     if (pole.size() >= 2)
         NastavUhel(z.MaV, z.V, pole[1], z);
-    z.Delka = TDruhDelky::Nulova;
+    z.Delka = TDruhDelky::dlNulova;
     if (pole.size() < 2)
         z.Poskozeno = true;
     PripojKod(z.KodovaCast, Pole(pole, 3));
@@ -122,7 +122,7 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
     z.Vyska.clear();
     z.Hz.clear();
     z.V.clear();
-    z.Delka = TDruhDelky::Zadna;
+    z.Delka = TDruhDelky::dlZadna;
     z.HodnotaDelky = 0;
     z.KodovaCast.assign("* ");
     z.Poskozeno = slova.size() < 2;

@@ -9,14 +9,14 @@
 #include <cstdint>
 #include <string>
 
-enum class TDruhMereni : std::uint8_t { BS, FS, SS };
+enum class TDruhMereni : std::uint8_t { dmBS, dmFS, dmSS };
 
 // What the distance of a measurement is: none, a number from an SD or HD line (scaled when
 // written), or the fixed "0.000" of an angles-only HV line.
-enum class TDruhDelky : std::uint8_t { Zadna, Cislo, Nulova };
+enum class TDruhDelky : std::uint8_t { dlZadna, dlCislo, dlNulova };
 
 struct MereniZaznam {
-    TDruhMereni Druh = TDruhMereni::SS;
+    TDruhMereni Druh = TDruhMereni::dmSS;
     std::size_t Radek = 0; // line of the BS, FS or SS line, from 1
     std::string CisloBodu;
     bool MaVysku = false;
@@ -25,7 +25,7 @@ struct MereniZaznam {
     std::string Hz; // horizontal angle
     bool MaV = false;
     std::string V; // vertical angle
-    TDruhDelky Delka = TDruhDelky::Zadna;
+    TDruhDelky Delka = TDruhDelky::dlZadna;
     long double HodnotaDelky = 0; // unscaled
     // "* " and the code, then what every merged line added, each ended by CR LF; a record
     // that nothing was merged into gets its CR LF at the end too, so that every line of the

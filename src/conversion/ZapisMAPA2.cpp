@@ -50,14 +50,14 @@ bool PripojMereni(std::string& blok, const MereniZaznam& m, const ParametryKonve
     blok += m.CisloBodu;
     blok += p.Oddelovac;
     blok += p.Oddelovac;
-    if (m.Delka == TDruhDelky::Cislo) {
+    if (m.Delka == TDruhDelky::dlCislo) {
         const long double delka = m.HodnotaDelky * p.MeritkovyFaktor;
         if (!PripojPevne(blok, static_cast<double>(delka), 3)) {
             blok.resize(puvodni);
             return false;
         }
         blok += p.Oddelovac;
-    } else if (m.Delka == TDruhDelky::Nulova) {
+    } else if (m.Delka == TDruhDelky::dlNulova) {
         blok += "0.000";
         blok += p.Oddelovac;
     }
@@ -123,31 +123,31 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
     telo.reserve(std::size_t(radky.Velikost()));
     TBloky bloky;
 
-    for (TPolozka polozka; (polozka = cteni.Dalsi()) != TPolozka::Konec;) {
+    for (TPolozka polozka; (polozka = cteni.Dalsi()) != TPolozka::polKonec;) {
         switch (polozka) {
-        case TPolozka::Hlavicka:
+        case TPolozka::polHlavicka:
             hlavicka += cteni.Hlavicka();
             break;
-        case TPolozka::Stanice:
+        case TPolozka::polStanice:
             if (!telo.empty())
                 bloky.Uzavri(telo, true);
             PripojStanici(telo, cteni.PoleStanice(), p.Oddelovac);
             break;
-        case TPolozka::XYZ:
+        case TPolozka::polXYZ:
             telo += " XYZ-";
             telo += cteni.XYZ();
             break;
-        case TPolozka::Mereni: {
+        case TPolozka::polMereni: {
             const MereniZaznam& m = cteni.Mereni();
-            std::string& blok = m.Druh == TDruhMereni::BS      ? bloky.BS
-                                : m.Druh == TDruhMereni::FS    ? bloky.FS
+            std::string& blok = m.Druh == TDruhMereni::dmBS    ? bloky.BS
+                                : m.Druh == TDruhMereni::dmFS  ? bloky.FS
                                 : JeOrientace(m, kodOrientace) ? bloky.Orientace
                                                                : bloky.Detail;
             if (!PripojMereni(blok, m, p))
                 rozhrani.PoskozenaData(m.Radek);
             break;
         }
-        case TPolozka::Konec:
+        case TPolozka::polKonec:
             break;
         }
     }
@@ -155,7 +155,7 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
         bloky.Uzavri(telo, false);
     radky.Sleduj(nullptr);
     if (!kontrola.Text().empty())
-        puvodni.Zpravy().Zprava(TDruhZpravy::Varovani, kontrola.Text());
+        puvodni.Zpravy().Zprava(TDruhZpravy::dzVarovani, kontrola.Text());
     rozhrani.Ohlas();
 
     if (p.HlavickaZDat) {

@@ -146,7 +146,7 @@ void TComDriver::AddCommand(TMnozinaPrikazu typPrikazu, const std::string& data)
     prikaz->Data = data;
     TPrikaz& novy = *prikaz;
     fronta_.push_back(std::move(prikaz));
-    if (fronta_.size() == 1 && stav_ == TStav::Necinny)
+    if (fronta_.size() == 1 && stav_ == TStav::stNecinny)
         SpustPrikaz(novy);
 }
 
@@ -157,7 +157,7 @@ void TComDriver::ClearCommands() {
 }
 
 TComDriver::TBehPrikazu TComDriver::PrejdiDoKlidu() {
-    stav_ = TStav::Necinny;
+    stav_ = TStav::stNecinny;
     TimerComErr->Stop();
     return std::exchange(beh_, TBehPrikazu());
 }
@@ -174,7 +174,7 @@ void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
 
 void TComDriver::SpustDalsiNeboZavri() {
     if (!fronta_.empty()) {
-        if (stav_ == TStav::Necinny)
+        if (stav_ == TStav::stNecinny)
             SpustPrikaz(*fronta_.front());
     } else if (port_->Active()) {
         port_->Close();
@@ -198,7 +198,7 @@ bool TComDriver::OtevriPort() {
         const std::string text = TextChybyOtevreni(NazevPortu(), chyba);
         ZakonciZaznam(Cz("port nelze otevřít: ") + text);
         if (prostredi_.Zpravy)
-            prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba, text);
+            prostredi_.Zpravy->Zprava(TDruhZpravy::dzChyba, text);
         if (OnChybaOtevreni)
             OnChybaOtevreni(*this);
         return false;
@@ -251,7 +251,7 @@ void TComDriver::Zapis(const std::string& bajty) {
 // --- download -------------------------------------------------------------------------------
 
 void TComDriver::SpustNacteni(TPrikaz&) {
-    stav_ = TStav::CekaniNaData;
+    stav_ = TStav::stCekaniNaData;
     TimerComErr->Stop();
     if (!OtevriPort())
         return;
@@ -271,7 +271,7 @@ void TComDriver::SpustNacteni(TPrikaz&) {
 // --- send -----------------------------------------------------------------------------------
 
 void TComDriver::SpustZapis(TPrikaz& prikaz) {
-    stav_ = TStav::ZapisRadku;
+    stav_ = TStav::stZapisRadku;
     TimerComErr->Stop();
     if (!OtevriPort())
         return;
@@ -311,7 +311,7 @@ void TComDriver::PrijemDat() {
             break;
         prijato += kus;
     }
-    if (prijato.empty() || stav_ == TStav::Necinny)
+    if (prijato.empty() || stav_ == TStav::stNecinny)
         return; // no command runs: the bytes belong to nothing
     zaznam_.Pridej(false, prijato);
     beh_.RxBuffer += prijato;
@@ -322,8 +322,8 @@ void TComDriver::PrijemDat() {
 }
 
 void TComDriver::PrijemNacteni() {
-    if (stav_ == TStav::CekaniNaData) {
-        stav_ = TStav::PrijemDat;
+    if (stav_ == TStav::stCekaniNaData) {
+        stav_ = TStav::stPrijemDat;
         if (beh_.WaitDialog)
             beh_.WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
     }
@@ -336,7 +336,7 @@ void TComDriver::PrijemNacteni() {
         // the download ends, and what came is handed on as a finished download is.
         if (prostredi_.Zpravy)
             prostredi_.Zpravy->Zprava(
-                TDruhZpravy::Chyba,
+                TDruhZpravy::dzChyba,
                 Cz("Příjem dat byl ukončen po ") + std::to_string(beh_.RxBuffer.size()) +
                     Cz(" bajtech: tolik dat žádná totální stanice nemá, stanice nebo kabel "
                        "zřejmě "
@@ -349,7 +349,7 @@ void TComDriver::PrijemNacteni() {
 // that answers noise, half an acknowledgement or nothing after EOT still ends the command
 // through the time-out. An NTS-350 is sent to in the same conversation.
 void TComDriver::PrijemZapisu() {
-    if (stav_ == TStav::KonecZapisu) {
+    if (stav_ == TStav::stKonecZapisu) {
         if (beh_.RxBuffer.back() == DC3) {
             port_->PurgeOutput();
             const int32_t prazdno = port_->OutputFree();
@@ -375,14 +375,14 @@ void TComDriver::PrijemZapisu() {
     if (!beh_.SendLines.empty()) {
         ZapisRadek();
     } else {
-        stav_ = TStav::KonecZapisu;
+        stav_ = TStav::stKonecZapisu;
         try {
             Zapis(std::string(1, EOT));
         } catch (const std::exception&) {
             ZtrataPortu();
         }
     }
-    if (OnPrubehZapisu && stav_ != TStav::Necinny && spusteni_ == toto)
+    if (OnPrubehZapisu && stav_ != TStav::stNecinny && spusteni_ == toto)
         OnPrubehZapisu(*this, beh_.CelkemRadku - static_cast<int>(beh_.SendLines.size()),
                        beh_.CelkemRadku);
 }
@@ -397,7 +397,7 @@ void TComDriver::ChybaLinky(uint32_t errors) {
 // command ends with the user told which port was lost.
 void TComDriver::ZtrataPortu() {
     const std::string nazev = NazevPortu();
-    const bool bezel = stav_ != TStav::Necinny;
+    const bool bezel = stav_ != TStav::stNecinny;
     TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog;
     if (port_->Active())
         port_->Close();
@@ -408,7 +408,7 @@ void TComDriver::ZtrataPortu() {
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
     ZakonciZaznam(Cz("spojení přerušeno, port už není dostupný"));
     if (prostredi_.Zpravy)
-        prostredi_.Zpravy->Zprava(TDruhZpravy::Chyba,
+        prostredi_.Zpravy->Zprava(TDruhZpravy::dzChyba,
                                   Cz("Spojení s totální stanicí bylo přerušeno. Sériový port ") +
                                       nazev + Cz(" už není dostupný."));
     UkonciChybou(typ);
@@ -439,7 +439,7 @@ void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
     const uint64_t toto = spusteni_;
     if (OnKomunikaceErr)
         OnKomunikaceErr(*this, typ, false, std::string());
-    if (spusteni_ == toto && stav_ == TStav::Necinny && !fronta_.empty())
+    if (spusteni_ == toto && stav_ == TStav::stNecinny && !fronta_.empty())
         fronta_.pop_front();
     SpustDalsiNeboZavri();
 }

@@ -172,22 +172,22 @@ private:
     // Where the running command stands. Between commands (and when a handler cleared the
     // queue under a running one) the driver is idle and received bytes belong to nothing.
     enum class TStav : uint8_t {
-        Necinny,      // no command runs
-        CekaniNaData, // a download waits for its first bytes
-        PrijemDat,    // a download receives (the waiting dialog says so)
-        ZapisRadku,   // a send waits for the acknowledgement of its line
-        KonecZapisu,  // a send has written EOT and waits for the station's DC3
+        stNecinny,      // no command runs
+        stCekaniNaData, // a download waits for its first bytes
+        stPrijemDat,    // a download receives (the waiting dialog says so)
+        stZapisRadku,   // a send waits for the acknowledgement of its line
+        stKonecZapisu,  // a send has written EOT and waits for the station's DC3
     };
-    bool Nacita() const { return stav_ == TStav::CekaniNaData || stav_ == TStav::PrijemDat; }
+    bool Nacita() const { return stav_ == TStav::stCekaniNaData || stav_ == TStav::stPrijemDat; }
 
     TProstrediKomunikace prostredi_;
     std::unique_ptr<TPortStanice> port_;
     std::unique_ptr<TCasovac> TimerComErr;
     std::deque<std::unique_ptr<TPrikaz>> fronta_;
-    // Whether the head command has been started is stav_ != Necinny (a handler that queues a
-    // command may start it before the finishing steps come to it); spusteni_ counts the
-    // starts, by which code that ran a handler sees whether another command began meanwhile.
-    TStav stav_ = TStav::Necinny;
+    // Whether the head command has been started is stav_ != TStav::stNecinny (a handler that queues
+    // a command may start it before the finishing steps come to it); spusteni_ counts the starts,
+    // by which code that ran a handler sees whether another command began meanwhile.
+    TStav stav_ = TStav::stNecinny;
     uint64_t spusteni_ = 0;
     TBehPrikazu beh_;
     TZaznamKomunikace zaznam_;

@@ -17,17 +17,17 @@
 #include <thread>
 
 enum class TSpOpenError {
-    None,
-    NotFound, // the device does not exist
-    Busy,     // it exists but another program holds it
-    NoAccess, // it exists but the user may not open it (device file permissions)
+    oeNone,
+    oeNotFound, // the device does not exist
+    oeBusy,     // it exists but another program holds it
+    oeNoAccess, // it exists but the user may not open it (device file permissions)
 };
 
 enum class TSpWaitResult {
-    Events,  // a line-event wait completed; its mask may be 0 (the event mask was cleared)
-    Timeout, // nothing within the time given
-    Woken,   // Wake() was called
-    Failed,  // the wait could not be made
+    wrEvents,  // a line-event wait completed; its mask may be 0 (the event mask was cleared)
+    wrTimeout, // nothing within the time given
+    wrWoken,   // Wake() was called
+    wrFailed,  // the wait could not be made
 };
 
 class TSpBackend {
@@ -50,7 +50,7 @@ public:
     // false). A wait that times out stays pending and is continued by the next call.
     virtual TSpWaitResult WaitEvent(std::chrono::milliseconds timeout, bool watchLine,
                                     uint32_t& mask) = 0;
-    // Ends the current (or the next) WaitEvent with Woken.
+    // Ends the current (or the next) WaitEvent with wrWoken.
     virtual void Wake() = 0;
 
     // Takes at most count bytes of what has been received, without waiting; -1 on failure.

@@ -30,12 +30,12 @@ bool TSpComPortCore::OpenPath(const std::string& path) {
 
 bool TSpComPortCore::OpenSequence(const std::string& path, const std::string& name) {
     std::unique_ptr<TSpBackend> device = backendFactory_();
-    const TSpOpenError error = path.empty() ? TSpOpenError::NotFound : device->Open(path);
-    if (error == TSpOpenError::NotFound)
+    const TSpOpenError error = path.empty() ? TSpOpenError::oeNotFound : device->Open(path);
+    if (error == TSpOpenError::oeNotFound)
         throw ESpComPortCoreError("Invalid port number (" + name + ")");
-    if (error == TSpOpenError::NoAccess)
+    if (error == TSpOpenError::oeNoAccess)
         throw ESpBezOpravneni(path);
-    if (error != TSpOpenError::None)
+    if (error != TSpOpenError::oeNone)
         throw ESpComPortCoreError("Can't open device " + name);
     device_ = std::move(device);
     try {

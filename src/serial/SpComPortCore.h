@@ -130,8 +130,8 @@ private:
     std::mutex portLock_;
     std::mutex writeLock_;
     std::unique_ptr<TSpComPortEventThread> eventThread_;
-    TSpEvent started_{TSpEventReset::Auto};
-    TSpEvent outputEmpty_{TSpEventReset::Auto};
+    TSpEvent started_{TSpEventReset::erAuto};
+    TSpEvent outputEmpty_{TSpEventReset::erAuto};
     std::unique_ptr<TSpComPortWriteThread> writeThread_;
     TSpThreadPriority writeThreadPriority_ = kSpPrioritaZapisu;
     TSpThreadPriority eventThreadPriority_ = kSpPrioritaUdalosti;

@@ -67,22 +67,22 @@ void TSpComPortEventThread::Execute() {
         const bool watchLine = !waitEnded && !waitFailed;
         waitFailed = false;
         switch (device_.WaitEvent(core_.timing_.Poll, watchLine, mask)) {
-        case TSpWaitResult::Events:
+        case TSpWaitResult::wrEvents:
             if (mask == 0)
                 waitEnded = true;
             else
                 Report(TSpCoreEvent::ekLineEvents, mask);
             break;
-        case TSpWaitResult::Timeout: {
+        case TSpWaitResult::wrTimeout: {
             const TSpComStat status = core_.QueryStatus();
             if (status.InQueue > 0)
                 Report(TSpCoreEvent::ekInputWaiting, status.InQueue);
             break;
         }
-        case TSpWaitResult::Failed:
+        case TSpWaitResult::wrFailed:
             waitFailed = true;
             break;
-        case TSpWaitResult::Woken:
+        case TSpWaitResult::wrWoken:
             break;
         }
     }

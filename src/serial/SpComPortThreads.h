@@ -37,7 +37,7 @@ protected:
     TSpComPortCore& core_;
     TSpBackend& device_;
     std::shared_ptr<TSpEventGroup> group_ = std::make_shared<TSpEventGroup>();
-    TSpEvent stop_{TSpEventReset::Manual, group_};
+    TSpEvent stop_{TSpEventReset::erManual, group_};
 
 private:
     void Run();
@@ -79,9 +79,9 @@ protected:
 private:
     void WriteNextPiece();
 
-    TSpEvent flushRequest_{TSpEventReset::Auto, group_};
-    TSpEvent flushDone_{TSpEventReset::Auto};
-    TSpEvent dataReady_{TSpEventReset::Auto, group_};
+    TSpEvent flushRequest_{TSpEventReset::erAuto, group_};
+    TSpEvent flushDone_{TSpEventReset::erAuto};
+    TSpEvent dataReady_{TSpEventReset::erAuto, group_};
     TSpCircularBuffer buffer_;   // under the core's write lock
     uint64_t clears_ = 0;        // under the write lock: counts purges, so a piece in flight
                                  // during a purge is not removed from the new contents

@@ -24,7 +24,7 @@ bool TSpEvent::IsSet() const {
 bool TSpEvent::TakeLocked() {
     if (!signalled_)
         return false;
-    if (reset_ == TSpEventReset::Auto)
+    if (reset_ == TSpEventReset::erAuto)
         signalled_ = false;
     return true;
 }

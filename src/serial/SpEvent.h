@@ -14,7 +14,7 @@ struct TSpEventGroup {
     std::condition_variable changed;
 };
 
-enum class TSpEventReset { Auto, Manual };
+enum class TSpEventReset { erAuto, erManual };
 
 // An explicit "no time limit" instead of a magic zero.
 inline constexpr std::chrono::milliseconds SpInfinite = std::chrono::milliseconds::max();

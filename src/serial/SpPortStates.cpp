@@ -18,14 +18,14 @@ TSpPortState SpProbePath(const std::string& path, TSpBackendFactory backendFacto
             return TSpPortState::psMissing;
         const std::unique_ptr<TSpBackend> backend = backendFactory();
         switch (backend->Open(path)) {
-        case TSpOpenError::None:
+        case TSpOpenError::oeNone:
             backend->Close();
             return TSpPortState::psFree;
-        case TSpOpenError::NotFound:
+        case TSpOpenError::oeNotFound:
             return TSpPortState::psMissing;
-        case TSpOpenError::NoAccess:
+        case TSpOpenError::oeNoAccess:
             return TSpPortState::psNoAccess;
-        case TSpOpenError::Busy:
+        case TSpOpenError::oeBusy:
             break;
         }
     } catch (...) {

@@ -30,7 +30,7 @@ TVolbaSouboru& Volba() {
 
 std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QString& jmeno,
                                     const QString& pripona, const QStringList& filtry) {
-    const bool ulozit = druh == TDruhDialogu::Ulozeni;
+    const bool ulozit = druh == TDruhDialogu::dgUlozeni;
     QFileDialog dialog(rodic);
     dialog.setObjectName(jmeno);
     dialog.setAcceptMode(ulozit ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

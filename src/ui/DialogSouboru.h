@@ -15,7 +15,7 @@
 class QFileDialog;
 class QWidget;
 
-enum class TDruhDialogu { Otevreni, Ulozeni };
+enum class TDruhDialogu { dgOtevreni, dgUlozeni };
 
 // True where the system's own dialog is used (one file per system).
 bool SystemovyDialogSouboru();

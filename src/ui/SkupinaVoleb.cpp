@@ -19,7 +19,7 @@ TSkupinaVoleb::TSkupinaVoleb(const QString& titulek, QWidget* rodic)
         try {
             Click(index);
         } catch (const std::exception& chyba) {
-            UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba.what())));
+            UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzChyba, ZCp1250(chyba.what())));
         }
     });
 }

@@ -26,9 +26,9 @@ TObsluhaZprav NastavObsluhuZprav(TObsluhaZprav obsluha) {
 
 TZpravaOkna ZpravaDruhu(TDruhZpravy druh, const QString& text) {
     QMessageBox::Icon ikona = QMessageBox::Critical; // errors and the default error box
-    if (druh == TDruhZpravy::Informace)
+    if (druh == TDruhZpravy::dzInformace)
         ikona = QMessageBox::Information;
-    else if (druh == TDruhZpravy::Varovani)
+    else if (druh == TDruhZpravy::dzVarovani)
         ikona = QMessageBox::Warning;
     return {ZCp1250(TitulekZpravy(druh)), text, ikona, QMessageBox::Ok};
 }
@@ -38,7 +38,7 @@ TZpravaOkna OtazkaAnoNe(const QString& titulek, const QString& text) {
 }
 
 TZpravaOkna OtazkaNeulozeno(const QString& text) {
-    TZpravaOkna otazka = ZpravaDruhu(TDruhZpravy::Varovani, text);
+    TZpravaOkna otazka = ZpravaDruhu(TDruhZpravy::dzVarovani, text);
     otazka.ikona = QMessageBox::Question;
     otazka.tlacitka = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     return otazka;

@@ -32,7 +32,7 @@ std::optional<std::string> PripravZapisTextu(const std::filesystem::path& soubor
     if (const auto vada = PrevedNaCp1250(text, TKonecStahovani::Odmitnout)) {
         const char* znak =
             vada->Druh == TVadaTextu::TDruh::RidiciZnak ? ZnakKomunikace(vada->Znak) : nullptr;
-        zpravy.Zprava(TDruhZpravy::Chyba,
+        zpravy.Zprava(TDruhZpravy::dzChyba,
                       znak ? Cz("Řádek ") + std::to_string(vada->Radek) + Cz(" souboru \"") +
                                  TextCesty(soubor) + Cz("\" obsahuje řídicí znak ") + znak +
                                  Cz(", který by ukončil nebo zastavil komunikaci se stanicí. "
@@ -41,7 +41,7 @@ std::optional<std::string> PripravZapisTextu(const std::filesystem::path& soubor
         return std::nullopt;
     }
     if (text.find_first_not_of("\r\n") == std::string::npos) {
-        zpravy.Zprava(TDruhZpravy::Informace, TextZadnaData());
+        zpravy.Zprava(TDruhZpravy::dzInformace, TextZadnaData());
         return std::nullopt;
     }
     return text;

@@ -11,7 +11,7 @@ namespace {
 // A file split at another character than the comma is named, so that a wrong split shows.
 void OhlasOddelovac(const TTabulkaTextu& tabulka, TZpravy& zpravy) {
     if (tabulka.Oddelovac() != 0 && tabulka.Oddelovac() != ',')
-        zpravy.Zprava(TDruhZpravy::Informace, TextOddelovace(tabulka.Oddelovac()));
+        zpravy.Zprava(TDruhZpravy::dzInformace, TextOddelovace(tabulka.Oddelovac()));
 }
 } // namespace
 

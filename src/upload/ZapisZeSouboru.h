@@ -10,7 +10,7 @@
 
 class TZpravy;
 
-// A file that cannot be read shows only its own message (Vyjimka).
+// A file that cannot be read shows only its own message (dzVyjimka).
 std::optional<std::string> PripravZapisSouboruBodu(const std::filesystem::path& soubor,
                                                    bool prohozeniXY, TZpravy& zpravy);
 std::optional<std::string> PripravZapisSouboruKodu(const std::filesystem::path& soubor,

@@ -115,11 +115,11 @@ PripravZapisBodu(const TTabulkaBodu& tabulka, bool prohozeniXY, TZpravy& zpravy,
     if (!zapis.Spatne.empty()) {
         if (ukazBunku)
             ukazBunku(zapis.Spatne.front().Radek, zapis.Spatne.front().Sloupec);
-        zpravy.Zprava(TDruhZpravy::Chyba, TextSpatnychBodu(zapis.Spatne));
+        zpravy.Zprava(TDruhZpravy::dzChyba, TextSpatnychBodu(zapis.Spatne));
         return std::nullopt;
     }
     if (zapis.Text.empty()) {
-        zpravy.Zprava(TDruhZpravy::Informace, TextZadnaData());
+        zpravy.Zprava(TDruhZpravy::dzInformace, TextZadnaData());
         return std::nullopt;
     }
     return std::move(zapis.Text);

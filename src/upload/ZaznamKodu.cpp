@@ -20,7 +20,7 @@ std::string SestavZapisKodu(const TTabulkaKodu& tabulka) {
 std::optional<std::string> PripravZapisKodu(const TTabulkaKodu& tabulka, TZpravy& zpravy) {
     auto text = SestavZapisKodu(tabulka);
     if (text.empty()) {
-        zpravy.Zprava(TDruhZpravy::Informace, TextZadnaData());
+        zpravy.Zprava(TDruhZpravy::dzInformace, TextZadnaData());
         return std::nullopt;
     }
     return text;

@@ -114,14 +114,14 @@ TEST_F(CestyKeStaniciTest, DownloadIsSavedAsReceivedAndConvertsIntoTheHandWorked
         Klikni(nactena, "Tl_Konverze");
         dialogy.OdpovezDalsimu([&](QWidget* okno) {
             vysledek = okno->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
-            Klikni(okno, "B_Zavri");
+            Klikni(okno, "Tl_Zavri");
         });
     });
     dialogy.OdpovezDalsimu([](QWidget* parametry) { // MAPA2, scale factor 1
         auto* faktor = parametry->findChild<QLineEdit*>("E_MeritkovyFaktor");
         faktor->clear();
         QTest::keyClicks(faktor, "1");
-        Klikni(parametry, "B_Uloz");
+        Klikni(parametry, "Tl_Uloz");
     });
     okno_->findChild<QAction*>("A_NacteniDat")->trigger();
 

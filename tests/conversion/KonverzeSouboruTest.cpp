@@ -26,7 +26,7 @@ TEST_F(KonverzeSouboru_, OutputNameReplacesOrAddsTheExtension) {
 TEST_F(KonverzeSouboru_, MissingInputEndsSilently) {
     TZaznamRozhrani r;
     const auto v = KonverzeSouboru(slozka_ / "nic.sdt", TTypStanice::tsNTS660, r);
-    EXPECT_EQ(v.Stav, TStavKonverze::ChybiVstup);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvChybiVstup);
     EXPECT_FALSE(v.Zobrazit());
     EXPECT_TRUE(r.zpravy.empty());
     EXPECT_EQ(r.PocetParametru, 0);
@@ -39,7 +39,7 @@ TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
     TZaznamRozhrani r;
     r.odpoved = false;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
-    EXPECT_EQ(v.Stav, TStavKonverze::PrepsaniOdmitnuto);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvPrepsaniOdmitnuto);
     EXPECT_FALSE(v.Zobrazit());
     ASSERT_EQ(r.otazky.size(), 1u);
     EXPECT_EQ(r.otazky[0], Cz("Varování|Soubor \"") + (slozka_ / "a.zap").string() +
@@ -48,7 +48,7 @@ TEST_F(KonverzeSouboru_, ExistingOutputIsAskedForAndNoKeepsIt) {
     EXPECT_EQ(NactiSoubor(slozka_ / "a.zap"), "stary");
 
     r.odpoved = true;
-    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r).Stav, TStavKonverze::Hotovo);
+    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r).Stav, TStavKonverze::kvHotovo);
     EXPECT_NE(NactiSoubor(slozka_ / "a.zap"), "stary");
 }
 
@@ -58,7 +58,7 @@ TEST_F(KonverzeSouboru_, ParametersStepKnowsTheVariantAndShowFlagIsReturned) {
     TZaznamRozhrani r;
     r.Volby.ZobrazitSoubor = false;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
-    EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvHotovo);
     EXPECT_FALSE(r.PosledniMereni);
     EXPECT_EQ(v.VystupniSoubor, slozka_ / "b.asc");
     EXPECT_FALSE(v.Zobrazit());
@@ -73,10 +73,10 @@ TEST_F(KonverzeSouboru_, InputGoneDuringTheDialogCreatesNoOutput) {
         fs::remove(vstup);
     };
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
-    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvChyba);
     EXPECT_FALSE(v.Zobrazit());
     ASSERT_EQ(r.zpravy.size(), 1u);
-    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Varovani);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::dzVarovani);
     EXPECT_EQ(r.zpravy[0].Text, Cz("Soubor s načtenými daty neexistuje"));
     EXPECT_FALSE(fs::exists(slozka_ / "c.zap"));
 }
@@ -86,10 +86,10 @@ TEST_F(KonverzeSouboru_, UnreadableInputIsNamedBeforeAnyQuestion) {
     fs::create_directory(vstup);
     TZaznamRozhrani r;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r);
-    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvChyba);
     EXPECT_EQ(r.PocetParametru, 0);
     ASSERT_EQ(r.zpravy.size(), 1u);
-    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
     EXPECT_EQ(r.zpravy[0].Text, Cz("Soubor \"") + vstup.string() + Cz("\" nelze přečíst."));
 }
 
@@ -99,9 +99,9 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     const auto vystup = slozka_ / "chybi" / "d.zap";
     TZaznamRozhrani r;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{vystup, nullptr});
-    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvChyba);
     ASSERT_EQ(r.zpravy.size(), 1u);
-    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(r.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
     EXPECT_EQ(r.zpravy[0].Text,
               Cz("Soubor \"") + vystup.string() + Cz("\" nelze vytvořit (") +
                   TextChyby(std::make_error_code(std::errc::no_such_file_or_directory)) + ").");
@@ -109,7 +109,7 @@ TEST_F(KonverzeSouboru_, OutputThatCannotBeCreatedIsNamedAndLeavesNothing) {
     // A folder in the output's place is not replaced either.
     fs::create_directory(slozka_ / "d.zap");
     TZaznamRozhrani r2;
-    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r2).Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, r2).Stav, TStavKonverze::kvChyba);
     EXPECT_TRUE(fs::is_directory(slozka_ / "d.zap"));
     EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator()), 2);
 }
@@ -122,7 +122,7 @@ TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
     TZaznamRozhrani r;
     r.Volby.HlavickaZDat = false;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{{}, &proud});
-    EXPECT_EQ(v.Stav, TStavKonverze::Hotovo);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvHotovo);
     EXPECT_TRUE(r.otazky.empty());
     EXPECT_EQ(proud.Text(), "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"
                             "2  10.000 1.500 1.0000 90.0000 * \r\n/\r\n-2\r\n");

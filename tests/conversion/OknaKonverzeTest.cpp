@@ -66,7 +66,7 @@ protected:
         auto* faktor = Pole(d, "E_MeritkovyFaktor");
         faktor->clear();
         QTest::keyClicks(faktor, "1");
-        d->findChild<QPushButton*>("B_Uloz")->click();
+        d->findChild<QPushButton*>("Tl_Uloz")->click();
     }
     fs::path ini_;
 };
@@ -119,7 +119,7 @@ TEST_F(OknaKonverzeTest, TypedFactorIsTakenAtClosing) {
     auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
     faktor->clear();
     QTest::keyClicks(faktor, "1");
-    Klikni(&dialog, "B_Uloz");
+    Klikni(&dialog, "Tl_Uloz");
     EXPECT_EQ(dialog.MeritkovyFaktor(), 1.0L);
     EXPECT_EQ(dialog.Volby().MeritkovyFaktor, 1.0L);
 }
@@ -132,7 +132,7 @@ TEST_F(OknaKonverzeTest, GoingBackLeavesTheSettingsAsTheyWereAndSavingWritesAllE
         ZapisNastaveniMAPA2(ini, ulozene);
     }
     const std::string pred = NactiSoubor(ini_);
-    for (const char* tlacitko : {"B_Zpet", "B_Uloz"}) {
+    for (const char* tlacitko : {"Tl_Zpet", "Tl_Uloz"}) {
         SCOPED_TRACE(tlacitko);
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS350);
         dialog.show();
@@ -173,7 +173,7 @@ TEST_F(OknaKonverzeTest, FailedWriteIsReportedOnceAndTheDialogStillCloses) {
     dialog.show();
     auto* faktor = Pole(&dialog, "E_MeritkovyFaktor");
     faktor->clear(); // unreadable: 1.0
-    Klikni(&dialog, "B_Uloz");
+    Klikni(&dialog, "Tl_Uloz");
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
@@ -200,9 +200,9 @@ TEST_F(OknaKonverzeTest, LeavingAnEmptyMarkWarnsAndKeepsTheFocus) {
 // warning raised by the press itself would swallow every click on a closing button.
 TEST_F(OknaKonverzeTest, AClickOnAClosingButtonClosesTheDialogWithAnEmptyMark) {
     for (const auto& [tlacitko, formaKonverze, vysledek] :
-         {std::tuple{"B_Uloz", false, QDialog::Accepted},
-          {"B_Zpet", false, QDialog::Rejected},
-          {"B_Uloz", true, QDialog::Accepted}}) {
+         {std::tuple{"Tl_Uloz", false, QDialog::Accepted},
+          {"Tl_Zpet", false, QDialog::Rejected},
+          {"Tl_Uloz", true, QDialog::Accepted}}) {
         SCOPED_TRACE(std::string(tlacitko) + (formaKonverze ? " OK" : ""));
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
         if (formaKonverze)
@@ -279,7 +279,7 @@ TEST_F(OknaKonverzeTest, ValuesOutsideTheExtentAreRefusedOnSaving) {
         dialog.show();
         if (p.Text)
             Pole(&dialog, p.Pole)->setText(p.Text);
-        Klikni(&dialog, "B_Uloz");
+        Klikni(&dialog, "Tl_Uloz");
         EXPECT_TRUE(dialog.isVisible());
         ASSERT_EQ(zpravy.Zpravy().size(), 1u);
         EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
@@ -291,7 +291,7 @@ TEST_F(OknaKonverzeTest, ValuesOutsideTheExtentAreRefusedOnSaving) {
         Pole(&dialog, "E_Vyska")->setText("1200");
         Pole(&dialog, "E_Y")->setText("680000");
         Pole(&dialog, "E_X")->setText("1000000");
-        Klikni(&dialog, "B_Uloz");
+        Klikni(&dialog, "Tl_Uloz");
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(NactiNastaveniMAPA2(TIniFile(ini_)).Vyska, "1200");
     }
@@ -322,7 +322,7 @@ TEST_F(OknaKonverzeTest, AFactorOutsideItsRangeIsAskedAboutBeforeConverting) {
             dialog.NastavFormuKonverze();
         dialog.show();
         Pole(&dialog, "E_MeritkovyFaktor")->setText(p.Faktor);
-        Klikni(&dialog, "B_Uloz");
+        Klikni(&dialog, "Tl_Uloz");
         EXPECT_EQ(dialog.isVisible(), !p.Zavreno);
         if (p.Odpoved == QMessageBox::NoButton) {
             EXPECT_TRUE(zpravy.Zpravy().empty());
@@ -358,7 +358,7 @@ TEST_F(OknaKonverzeTest, AnEmptyMarkIsNotSaved) {
             QTest::keyClick(znak, Qt::Key_Return);
             EXPECT_EQ(zpravy.Texty(), std::vector<QString>{"Není zadán znak pro orientační body!"});
         } else {
-            Klikni(&dialog, "B_Uloz");
+            Klikni(&dialog, "Tl_Uloz");
         }
         EXPECT_FALSE(dialog.isVisible());
         const TNastaveniMAPA2 n = NactiNastaveniMAPA2(TIniFile(ini_));
@@ -396,18 +396,18 @@ TEST_F(OknaKonverzeTest, ConversionShowsTheOutputInTheResultWindow) {
     TZaznamZpravOken zpravy;
     TOdpovediDialogu dialogy;
     dialogy.OdpovezDalsimu([](QWidget* d) {
-        auto* ok = d->findChild<QPushButton*>("B_Uloz");
+        auto* ok = d->findChild<QPushButton*>("Tl_Uloz");
         EXPECT_EQ(ok->text(), "OK");
         EXPECT_EQ(ok->x(), 244);
         EXPECT_TRUE(ok->toolTip().isEmpty());
-        EXPECT_TRUE(d->findChild<QPushButton*>("B_Zpet")->isHidden());
+        EXPECT_TRUE(d->findChild<QPushButton*>("Tl_Zpet")->isHidden());
         PotvrdSFaktoremJedna(d);
     });
     QString text, titulek;
     dialogy.OdpovezDalsimu([&](QWidget* d) {
         titulek = d->windowTitle();
         text = d->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
-        d->findChild<QPushButton*>("B_Zavri")->click();
+        d->findChild<QPushButton*>("Tl_Zavri")->click();
     });
     Konvertuj(vstup);
     EXPECT_EQ(titulek, "Výstupní soubor konverze " +
@@ -510,7 +510,7 @@ TEST_F(OknaKonverzeTest, TheInputDecidesBeforeAnythingIsAsked) {
             dialogy.OdpovezDalsimu(PotvrdSFaktoremJedna);
             dialogy.OdpovezDalsimu([&](QWidget* d) {
                 text = d->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
-                d->findChild<QPushButton*>("B_Zavri")->click();
+                d->findChild<QPushButton*>("Tl_Zavri")->click();
             });
         }
         Konvertuj(vstup, p.Typ);

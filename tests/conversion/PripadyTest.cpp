@@ -77,7 +77,7 @@ TEST_P(Pripady, OutputMatchesTheHandWorkedFileByteForByte) {
 
     const TVysledekKonverze v = KonverzeSouboru(vstup, p.Typ, rozhrani);
 
-    ASSERT_EQ(v.Stav, TStavKonverze::Hotovo);
+    ASSERT_EQ(v.Stav, TStavKonverze::kvHotovo);
     EXPECT_TRUE(v.Zobrazit());
     EXPECT_EQ(v.VystupniSoubor.extension(), std::filesystem::path(p.Ocekavany).extension());
     EXPECT_EQ(NactiSoubor(v.VystupniSoubor), NactiSoubor(DataKonverze(p.Ocekavany)));
@@ -92,8 +92,8 @@ TEST_P(Pripady, OutputMatchesTheHandWorkedFileByteForByte) {
     }
     std::vector<std::string> zpravy;
     for (const auto& z : rozhrani.zpravy) {
-        EXPECT_EQ(z.Druh,
-                  p.Typ == TTypStanice::tsNTS660 ? TDruhZpravy::Varovani : TDruhZpravy::Informace)
+        EXPECT_EQ(z.Druh, p.Typ == TTypStanice::tsNTS660 ? TDruhZpravy::dzVarovani
+                                                         : TDruhZpravy::dzInformace)
             << Cp1250NaUtf8(z.Text);
         zpravy.push_back(z.Text);
     }
@@ -126,7 +126,7 @@ TEST_P(Varovani, FollowTheirSwitches) {
     rozhrani.Volby.NestandardniJednotky = p.Jednotky;
     rozhrani.Volby.NestandardniVysky = p.Vysky;
     ASSERT_EQ(KonverzeSouboru(Kopie("11-varovani.sdt"), TTypStanice::tsNTS660, rozhrani).Stav,
-              TStavKonverze::Hotovo);
+              TStavKonverze::kvHotovo);
     if (*p.Text == '\0') {
         EXPECT_TRUE(rozhrani.zpravy.empty());
     } else {

@@ -19,7 +19,7 @@ struct TPripad {
     std::string Vstup;
     TTypStanice Typ = TTypStanice::tsNTS660;
     const char* Vystup = "x.zap";
-    TStavKonverze Stav = TStavKonverze::Chyba;
+    TStavKonverze Stav = TStavKonverze::kvChyba;
     bool NicNeprevedeno = false;
     // The messages in order (UTF-8, "@" standing for the input's name).
     std::vector<std::pair<TDruhZpravy, std::string>> Zpravy = {};
@@ -38,39 +38,39 @@ const std::string kNts350 = "Do formátu MAPA2 lze převést jen data totální 
 const TPripad kPripady[] = {
     {.Jmeno = "EmptyFile",
      .Vstup = "",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" je prázdný; očekávají se naměřená data totální stanice." + kNic}}},
     {.Jmeno = "BinaryBytes",
      .Vstup = std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 15),
      .Vystup = "x.asc",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" není textový soubor: řádek 2 obsahuje řídicí znak 1Ah. Očekávají "
                  "se naměřená data totální stanice (text)." +
                      kNic}}},
     {.Jmeno = "CoordinatesWithoutAPoint",
      .Vstup = "a,b,c\r\n1,2\r\n",
      .Vystup = "x.asc",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" nemá ani jeden bod se dvěma číselnými souřadnicemi (číslo,Y,X,...); "
                  "soubor, jehož první řádek neobsahuje NTS, se převádí jako soubor souřadnic." +
                      kNic}}},
     {.Jmeno = "MeasuredDataWithoutTheInstrumentLine",
      .Vstup = kMereni,
      .Vystup = "x.asc",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" vypadá jako naměřená data, kterým chybí první řádek s typem "
                  "přístroje (NTS-660): bez něj se převádí jako soubor souřadnic a žádný bod v "
                  "něm není." +
                      kNic}}},
     {.Jmeno = "MeasurementFileWithoutARecord",
      .Vstup = "NTS-660\r\nJOB X\r\n STN 1\r\n",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" nemá ani jeden záznam stanoviska (STN) nebo měření (BS, FS, SS); "
                  "očekávají se naměřená data NTS-660." +
                      kNic}}},
     {.Jmeno = "Utf8CharacterOutsideTheCodePage",
      .Vstup = "NTS-660\r\nSTN 1,1.5,\xD0\x96\r\n",
-     .Zpravy = {{TDruhZpravy::Chyba,
+     .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" je v kódování UTF-8 a řádek 2 obsahuje znak U+0416, který kódování "
                  "programu (cp1250, středoevropské) nemá. Očekávají se naměřená data totální "
                  "stanice (text)." +
@@ -79,13 +79,13 @@ const TPripad kPripady[] = {
      .Vstup = "\xEF\xBB\xBF"
               "1,2,3,4,k\xC3\xB3ta\r\n\x04\r\n",
      .Vystup = "x.asc",
-     .Stav = TStavKonverze::Hotovo,
+     .Stav = TStavKonverze::kvHotovo,
      .Obsah = Cz("1 2 3 4 * kóta\r\n")},
     {.Jmeno = "CoordinatesBesideMeasurementLinesAreConvertedWithAWarning",
      .Vstup = "1,2,3\r\nSTN 1,1.5\r\n",
      .Vystup = "x.asc",
-     .Stav = TStavKonverze::Hotovo,
-     .Zpravy = {{TDruhZpravy::Varovani,
+     .Stav = TStavKonverze::kvHotovo,
+     .Zpravy = {{TDruhZpravy::dzVarovani,
                  "Soubor \"@\" se převádí jako soubor souřadnic (první řádek neobsahuje NTS), ale "
                  "má řádky STN, BS, FS nebo SS: vypadá jako naměřená data, kterým chybí první "
                  "řádek s typem přístroje. Tyto řádky se nepřevedou."}},
@@ -93,26 +93,26 @@ const TPripad kPripady[] = {
     {.Jmeno = "Nts660FileWinsOverNts350",
      .Vstup = std::string("NTS-660\r\n") + kMereni,
      .Typ = TTypStanice::tsNTS350,
-     .Stav = TStavKonverze::Hotovo,
-     .Zpravy = {{TDruhZpravy::Informace,
+     .Stav = TStavKonverze::kvHotovo,
+     .Zpravy = {{TDruhZpravy::dzInformace,
                  "Soubor \"@\" je podle prvního řádku z přístroje "
                  "NTS-660, zvolen je typ NTS-350; převádí se jako NTS-660."}},
      .Obsah = "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"
               "2  10.000 1.500 1.0000 90.0000 * \r\n/\r\n-2\r\n"},
     {.Jmeno = "Nts350FileWinsOverNts660AndWritesNothing",
      .Vstup = std::string("NTS-350 X\r\n") + kMereni,
-     .Stav = TStavKonverze::Hotovo,
+     .Stav = TStavKonverze::kvHotovo,
      .NicNeprevedeno = true,
-     .Zpravy = {{TDruhZpravy::Varovani,
+     .Zpravy = {{TDruhZpravy::dzVarovani,
                  "Soubor \"@\" je podle prvního řádku z přístroje NTS-350 (zvolen je typ "
                  "NTS-660). " +
                      kNts350}}},
     {.Jmeno = "Nts350ChosenWritesNothing",
      .Vstup = kMereni,
      .Typ = TTypStanice::tsNTS350,
-     .Stav = TStavKonverze::Hotovo,
+     .Stav = TStavKonverze::kvHotovo,
      .NicNeprevedeno = true,
-     .Zpravy = {{TDruhZpravy::Varovani, kNts350}}},
+     .Zpravy = {{TDruhZpravy::dzVarovani, kNts350}}},
 };
 
 class Vstupy : public TSlozkaTestu, public ::testing::WithParamInterface<TPripad> {};
@@ -132,7 +132,7 @@ TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
 
     EXPECT_EQ(v.Stav, p.Stav);
     EXPECT_EQ(v.NicNeprevedeno, p.NicNeprevedeno);
-    EXPECT_EQ(v.Zobrazit(), p.Stav == TStavKonverze::Hotovo && !p.NicNeprevedeno);
+    EXPECT_EQ(v.Zobrazit(), p.Stav == TStavKonverze::kvHotovo && !p.NicNeprevedeno);
     std::vector<std::pair<TDruhZpravy, std::string>> zpravy, ocekavane;
     for (const auto& z : r.zpravy)
         zpravy.emplace_back(z.Druh, Cp1250NaUtf8(z.Text));
@@ -164,7 +164,7 @@ TEST_F(TSlozkaTestu, EmptyDeviceIsAnEmptyInput) {
     TZaznamRozhrani r;
     TVystupDoRetezce proud;
     const auto v = KonverzeSouboru("/dev/null", TTypStanice::tsNTS660, r, TCilKonverze{{}, &proud});
-    EXPECT_EQ(v.Stav, TStavKonverze::Chyba);
+    EXPECT_EQ(v.Stav, TStavKonverze::kvChyba);
     EXPECT_EQ(proud.Text(), "");
     ASSERT_EQ(r.zpravy.size(), 1u);
     EXPECT_NE(r.zpravy[0].Text.find(Cz("je prázdný")), std::string::npos);

@@ -57,6 +57,6 @@ TEST_F(NactenaDataSouborTest, FileThatCannotBeWrittenIsReportedByName) {
     TZaznamZprav zpravy;
     EXPECT_FALSE(UlozNactenaData(slozka_ / "chybi" / "a.sdt", "x", zpravy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
     EXPECT_THAT(zpravy.zpravy[0].Text, HasSubstr((slozka_ / "chybi" / "a.sdt").string()));
 }

@@ -110,7 +110,7 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
     const auto vysledekKonverze = [&](QWidget* okno) {
         titulek = okno->windowTitle();
         vysledek = okno->findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText();
-        Klikni(okno, "B_Zavri");
+        Klikni(okno, "Tl_Zavri");
     };
     dialogy.OdpovezDalsimu([&](QWidget* nactena) {
         EXPECT_EQ(nactena->windowTitle(), "Načtená data");
@@ -125,7 +125,7 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
         auto* faktor = parametry->findChild<QLineEdit*>("E_MeritkovyFaktor");
         faktor->clear();
         QTest::keyClicks(faktor, "1");
-        Klikni(parametry, "B_Uloz");
+        Klikni(parametry, "Tl_Uloz");
     });
     Okno().statusBar()->showMessage("hint");
     NactiData();

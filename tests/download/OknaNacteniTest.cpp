@@ -313,7 +313,7 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
     Tlacitko(&okno_, "Tl_Uloz")->click();
     Tlacitko(&okno_, "Tl_Uloz")->click();
     TOdpovediDialogu dialogy;
-    dialogy.OdpovezDalsimu([](QWidget* d) { Tlacitko(d, "B_Uloz")->click(); }); // MAPA2
+    dialogy.OdpovezDalsimu([](QWidget* d) { Tlacitko(d, "Tl_Uloz")->click(); }); // MAPA2
     QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
     EXPECT_EQ(okno_.exec(), TFormNactenaData::VysledekAno);
     EXPECT_EQ(pocetDialogu_, 2) << "no further save dialog";

@@ -45,7 +45,7 @@ protected:
         prostredi_.nastaveni.Mapuj(2, com2_->Zarizeni());
         prostredi_.nastaveni.Mapuj(3, com3_->Zarizeni());
         prostredi_.nastaveni.Mapuj(4, com1_->ChybejiciZarizeni());
-        EXPECT_EQ(jinyProgram_->Open(com2_->Zarizeni()), TSpOpenError::None);
+        EXPECT_EQ(jinyProgram_->Open(com2_->Zarizeni()), TSpOpenError::oeNone);
         // What a start with no settings file gives, whatever the driver's own defaults.
         driver_.SetComNumber(1);
         driver_.SetBaudRate(br9600);
@@ -298,7 +298,7 @@ TEST_F(ComConfigTest, APortThatCannotBeOpenedIsReportedWithItsNumber) {
     Spust([this](QWidget* d) {
         Vyber(d, "G_Port", 2); // COM 3, free when probed
         Vyber(d, "G_Parita", 2);
-        ASSERT_EQ(jinyProgram_->Open(com3_->Zarizeni()), TSpOpenError::None);
+        ASSERT_EQ(jinyProgram_->Open(com3_->Zarizeni()), TSpOpenError::oeNone);
         Stiskni(d, "Tl_Uloz");
     });
     // The settings file's port held by another program, and one that does not exist.

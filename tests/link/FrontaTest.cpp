@@ -104,7 +104,7 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
         drzitel.Open();
         driver->AddCommand(PrikazNacteni, "");
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
-        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
         EXPECT_EQ(zpravy.zpravy[0].Text, chyba("COM3"));
         EXPECT_EQ(chybOtevreni, 1);
         EXPECT_EQ(driver->PocetPrikazu(), 0);

@@ -128,7 +128,7 @@ TEST_F(NacteniTest, ASourceThatNeverStopsEndsAtTheLimitWithAMessageKeepingWhatCa
     EXPECT_GE(konce[0].data.size(), 20000u);
     EXPECT_EQ(konce[0].data, std::string(konce[0].data.size(), 'x'));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
     EXPECT_NE(zpravy.zpravy[0].Text.find(Cz("Příjem dat byl ukončen po ")), std::string::npos);
     EXPECT_FALSE(driver->Port().Active());
     EXPECT_EQ(TComDriver::kNejvetsiNacteni, std::size_t(64) << 20);

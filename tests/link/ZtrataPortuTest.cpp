@@ -36,7 +36,7 @@ TEST_F(ZtrataPortuTest, ALostPortEndsADownloadWithAMessageAndAClosedPort) {
     EXPECT_FALSE(konce[0].portOtevren) << "closed before the handlers run";
     EXPECT_EQ(cekani.zavreno, 1) << "the waiting dialog is closed, not left frozen";
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
     EXPECT_EQ(zpravy.zpravy[0].Text, Zprava());
     EXPECT_FALSE(driver->Port().Active());
     EXPECT_EQ(driver->PocetPrikazu(), 0);

@@ -18,7 +18,7 @@ class TPocitaneCekani final : public TObalZarizeni {
 public:
     TSpWaitResult WaitEvent(std::chrono::milliseconds t, bool w, uint32_t& mask) override {
         const TSpWaitResult vysledek = b_->WaitEvent(t, w, mask);
-        if (vysledek != TSpWaitResult::Timeout && mask == 0)
+        if (vysledek != TSpWaitResult::wrTimeout && mask == 0)
             ++gCekaniBezCasu;
         ++gCekani;
         gCekani.notify_all();

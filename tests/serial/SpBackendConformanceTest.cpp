@@ -78,7 +78,7 @@ TEST_F(BackendConformance, OpeningTwiceAndOpeningAHeldDevice) {
     EXPECT_FALSE(core.OpenPath(linka->Zarizeni())) << "already open: nothing happens";
     EXPECT_TRUE(core.Opened());
 
-    if (const std::string proc = linka->Nelze(TSchopnostLinky::VyhradniPouziti); !proc.empty())
+    if (const std::string proc = linka->Nelze(TSchopnostLinky::slVyhradniPouziti); !proc.empty())
         GTEST_SKIP() << proc;
     TSpComPortCore druhy;
     druhy.ApplyDCB(Dcb9600());

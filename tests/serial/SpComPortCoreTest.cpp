@@ -15,24 +15,24 @@ using namespace std::chrono_literals;
 namespace {
 
 // A device that does nothing, refusing the step named in `selze`.
-enum class TKrok { Zadny, Timeouts, Queues, Mask, State };
-TKrok selze = TKrok::Zadny;
+enum class TKrok { krZadny, krTimeouts, krQueues, krMask, krState };
+TKrok selze = TKrok::krZadny;
 int otevreno = 0; // devices open now
 
 class TFalesneZarizeni final : public TSpBackend {
 public:
     TSpOpenError Open(const std::string& path) override {
         if (path == "missing")
-            return TSpOpenError::NotFound;
+            return TSpOpenError::oeNotFound;
         if (path == "busy")
-            return TSpOpenError::Busy;
+            return TSpOpenError::oeBusy;
         ++otevreno;
-        return TSpOpenError::None;
+        return TSpOpenError::oeNone;
     }
-    bool SetTimeouts() override { return selze != TKrok::Timeouts; }
-    bool SetupQueues(uint32_t, uint32_t) override { return selze != TKrok::Queues; }
-    bool SetEventMask(uint32_t) override { return selze != TKrok::Mask; }
-    bool SetState(const TSpDCB&) override { return selze != TKrok::State; }
+    bool SetTimeouts() override { return selze != TKrok::krTimeouts; }
+    bool SetupQueues(uint32_t, uint32_t) override { return selze != TKrok::krQueues; }
+    bool SetEventMask(uint32_t) override { return selze != TKrok::krMask; }
+    bool SetState(const TSpDCB&) override { return selze != TKrok::krState; }
     bool GetState(TSpDCB& dcb) override {
         dcb.BaudRate = 4800; // what the device "really" has
         return true;
@@ -42,7 +42,7 @@ public:
         std::unique_lock lock(mutex_);
         const bool vzbuzen = zmena_.wait_for(lock, timeout, [this] { return vzbuzen_; });
         vzbuzen_ = false;
-        return vzbuzen ? TSpWaitResult::Woken : TSpWaitResult::Timeout;
+        return vzbuzen ? TSpWaitResult::wrWoken : TSpWaitResult::wrTimeout;
     }
     void Wake() override {
         {
@@ -117,10 +117,10 @@ TEST(SpComPortCore, EveryFailedStepOfTheOpenLeavesNothingOpen) {
         TKrok krok;
         const char* text;
     };
-    for (const TPripad& p : {TPripad{TKrok::Timeouts, "Error setting timeouts"},
-                             TPripad{TKrok::Queues, "Error initializing buffers"},
-                             TPripad{TKrok::Mask, " Error setting EventMask"},
-                             TPripad{TKrok::State, "Error setting parameters from DCB"}}) {
+    for (const TPripad& p : {TPripad{TKrok::krTimeouts, "Error setting timeouts"},
+                             TPripad{TKrok::krQueues, "Error initializing buffers"},
+                             TPripad{TKrok::krMask, " Error setting EventMask"},
+                             TPripad{TKrok::krState, "Error setting parameters from DCB"}}) {
         selze = p.krok;
         TSpComPortCore core(&FalesneZarizeni);
         EXPECT_EQ(Text(core, "dev"), p.text);
@@ -129,7 +129,7 @@ TEST(SpComPortCore, EveryFailedStepOfTheOpenLeavesNothingOpen) {
         EXPECT_EQ(otevreno, 0) << p.text;
         uint8_t b = 0;
         EXPECT_EQ(core.ReadData(&b, 1), -1);
-        selze = TKrok::Zadny;
+        selze = TKrok::krZadny;
         EXPECT_EQ(Text(core, "dev"), "opened") << "ready for another attempt";
         core.ClosePort();
         EXPECT_EQ(otevreno, 0);
@@ -137,7 +137,7 @@ TEST(SpComPortCore, EveryFailedStepOfTheOpenLeavesNothingOpen) {
 }
 
 TEST(SpComPortCore, ARefusedDcbLeavesTheDevicesActualSettings) {
-    selze = TKrok::State;
+    selze = TKrok::krState;
     TSpComPortCore core(&FalesneZarizeni);
     TSpDCB dcb;
     dcb.BaudRate = 9600;
@@ -145,13 +145,13 @@ TEST(SpComPortCore, ARefusedDcbLeavesTheDevicesActualSettings) {
     EXPECT_EQ(Text(core, "dev"), "Error setting parameters from DCB");
     EXPECT_EQ(core.DCB().BaudRate, 4800u);
 
-    selze = TKrok::Zadny;
+    selze = TKrok::krZadny;
     ASSERT_EQ(Text(core, "dev"), "opened");
-    selze = TKrok::State;
+    selze = TKrok::krState;
     EXPECT_THROW(core.ApplyDCB(dcb), ESpComPortCoreError) << "also on an open port";
     EXPECT_EQ(core.DCB().BaudRate, 4800u);
     EXPECT_TRUE(core.Opened());
-    selze = TKrok::Zadny;
+    selze = TKrok::krZadny;
 }
 
 TEST(SpComPortCore, PortNumbersAndDevicesThatCannotBeHad) {

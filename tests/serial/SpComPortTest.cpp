@@ -107,7 +107,7 @@ TEST_F(ComPortTest, OpenErrorsHaveTheirExactTextsAndLeaveThePortClosed) {
     port.SetComNumber(11); // neither mapped nor covered by the default rule
     EXPECT_EQ(ChybaOtevreni(port), "Invalid port number (COM11)");
 
-    if (const std::string proc = linka->Nelze(TSchopnostLinky::VyhradniPouziti); !proc.empty())
+    if (const std::string proc = linka->Nelze(TSchopnostLinky::slVyhradniPouziti); !proc.empty())
         GTEST_SKIP() << proc;
     TSpComPort drzitel;
     drzitel.SetComNumber(3);
@@ -252,7 +252,7 @@ TEST_F(ComPortTest, ChangingComNumberWhileOpenReopensOnTheNewPort) {
     EXPECT_TRUE(port.Active());
     port.WriteString("to four");
     EXPECT_EQ(druha->Prijmi(10s, 7), "to four");
-    if (linka->Nelze(TSchopnostLinky::StavPripojeni).empty()) {
+    if (linka->Nelze(TSchopnostLinky::slStavPripojeni).empty()) {
         EXPECT_FALSE(linka->Pripojeno()) << "the first port was released";
     }
 
@@ -278,7 +278,7 @@ TEST_F(ComPortTest, DtrFalseWhileOpenLeavesTheDcbUntilTheNextRebuild) {
 
 TEST_F(ComPortTest, ARefusedSettingLeavesThePropertiesAndTheDeviceAgreeing) {
     TSpComPort port;
-    if (const std::string proc = linka->Nelze(TSchopnostLinky::OdmitnutiRychlosti); !proc.empty())
+    if (const std::string proc = linka->Nelze(TSchopnostLinky::slOdmitnutiRychlosti); !proc.empty())
         GTEST_SKIP() << proc;
     port.SetComNumber(3);
     port.Open();

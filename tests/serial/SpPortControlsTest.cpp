@@ -143,12 +143,12 @@ protected:
         prostredi_.nastaveni.Mapuj(1, linka1_->Zarizeni());
         prostredi_.nastaveni.Mapuj(2, linka2_->Zarizeni());
         prostredi_.nastaveni.Mapuj(3, linka3_->Zarizeni());
-        EXPECT_EQ(jinyProgram_->Open(linka2_->Zarizeni()), TSpOpenError::None);
+        EXPECT_EQ(jinyProgram_->Open(linka2_->Zarizeni()), TSpOpenError::oeNone);
     }
     ~SpPortControlsZarizeniTest() override { jinyProgram_->Close(); }
     // Both cases read the state of a port another program holds.
     void SetUp() override {
-        if (const std::string proc = linka2_->Nelze(TSchopnostLinky::VyhradniPouziti);
+        if (const std::string proc = linka2_->Nelze(TSchopnostLinky::slVyhradniPouziti);
             !proc.empty())
             GTEST_SKIP() << proc;
     }

@@ -23,7 +23,7 @@ TEST(SpPortStates, ProbeTellsFreeAndMissingPortsAndKeepsNothing) {
     // The probe closed what it opened: the free port is still free to have, twice over.
     EXPECT_EQ(SpProbePort(1), psFree);
     const auto program = SpCreateBackend();
-    EXPECT_EQ(program->Open(volna->Zarizeni()), TSpOpenError::None);
+    EXPECT_EQ(program->Open(volna->Zarizeni()), TSpOpenError::oeNone);
     program->Close();
 }
 
@@ -31,16 +31,16 @@ TEST(SpPortStates, ProbeTellsAPortHeldByAnotherProgramOrByThisOne) {
     TTestNastaveni nastaveni;
     const auto volna = VytvorTestLinku();
     const auto drzena = VytvorTestLinku();
-    if (const std::string proc = drzena->Nelze(TSchopnostLinky::VyhradniPouziti); !proc.empty())
+    if (const std::string proc = drzena->Nelze(TSchopnostLinky::slVyhradniPouziti); !proc.empty())
         GTEST_SKIP() << proc;
     nastaveni.Mapuj(1, volna->Zarizeni());
     nastaveni.Mapuj(2, drzena->Zarizeni());
     const auto jinyProgram = SpCreateBackend();
-    ASSERT_EQ(jinyProgram->Open(drzena->Zarizeni()), TSpOpenError::None);
+    ASSERT_EQ(jinyProgram->Open(drzena->Zarizeni()), TSpOpenError::oeNone);
 
     EXPECT_EQ(SpProbePort(2), psInUse);
     const auto program = SpCreateBackend();
-    EXPECT_EQ(program->Open(volna->Zarizeni()), TSpOpenError::None);
+    EXPECT_EQ(program->Open(volna->Zarizeni()), TSpOpenError::oeNone);
     EXPECT_EQ(SpProbePort(1), psInUse);
     program->Close();
     jinyProgram->Close();

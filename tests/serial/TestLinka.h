@@ -10,9 +10,9 @@
 
 // What a test may need that not every device can show.
 enum class TSchopnostLinky {
-    VyhradniPouziti,    // a device held by one port cannot be opened by another
-    OdmitnutiRychlosti, // a rate the device does not have is refused
-    StavPripojeni,      // Pripojeno tells whether a port holds the device
+    slVyhradniPouziti,    // a device held by one port cannot be opened by another
+    slOdmitnutiRychlosti, // a rate the device does not have is refused
+    slStavPripojeni,      // Pripojeno tells whether a port holds the device
 };
 
 class TTestLinka {

@@ -39,10 +39,10 @@ TEST(ZpravyOken, RealQuestionBoxSpeaksCzechAndReturnsTheButtonPressed) {
 TEST(ZpravyOken, EachKindOfMessageHasItsCaptionIconAndOneOkButton) {
     TZaznamZpravOken zaznam;
     TZpravyOken zpravy;
-    zpravy.Zprava(TDruhZpravy::Chyba, Cz("Chyba komunikace s totální stanicí!"));
-    zpravy.Zprava(TDruhZpravy::Informace, "i");
-    zpravy.Zprava(TDruhZpravy::Varovani, "v");
-    zpravy.Zprava(TDruhZpravy::Vyjimka, "e");
+    zpravy.Zprava(TDruhZpravy::dzChyba, Cz("Chyba komunikace s totální stanicí!"));
+    zpravy.Zprava(TDruhZpravy::dzInformace, "i");
+    zpravy.Zprava(TDruhZpravy::dzVarovani, "v");
+    zpravy.Zprava(TDruhZpravy::dzVyjimka, "e");
     const auto& z = zaznam.Zpravy();
     ASSERT_EQ(z.size(), 4u);
     EXPECT_EQ(z[0].titulek, "Chyba");

@@ -42,7 +42,7 @@ TEST_F(SouborDat, MissingFileSaysCannotOpenWithItsNameAndLeavesTheTableReset) {
     EXPECT_FALSE(OhlasChybu(NactiSouborTabulky(soubor, body, NactiBody), zpravy));
     EXPECT_EQ(RadkyTabulky(body), (TRadky{{"", "", "", "", ""}}));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
     EXPECT_EQ(zpravy.zpravy[0].Text,
               Cp1250NaUtf8(TextNelzeCist(
                   soubor, std::make_error_code(std::errc::no_such_file_or_directory))));
@@ -63,7 +63,7 @@ TEST_F(SouborDat, SavingIntoAMissingFolderSaysCannotCreate) {
     EXPECT_FALSE(OhlasChybu(
         ZapisObsahSouboru(soubor, TextSouboruBodu(TabulkaZRadku<TTabulkaBodu>({{"1"}}))), zpravy));
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
     EXPECT_THAT(zpravy.zpravy[0].Text,
                 StartsWith("Soubor \"" + soubor.string() + "\" nelze vytvořit ("));
     EXPECT_FALSE(std::filesystem::exists(soubor));
@@ -125,12 +125,13 @@ TEST_F(SouborDat, UploadTextsFromFiles) {
               "1,1000.000,2000.000,300.000,KOD,\r\n");
     EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "kody.cod", zpravy), "ROH,1,BODY\r\n");
     // The point file is split at blanks, and each read says so; the code file has commas.
-    const TZaznamZprav::TZprava mezera{TDruhZpravy::Informace, "Oddělovač polí v souboru: mezera"};
+    const TZaznamZprav::TZprava mezera{TDruhZpravy::dzInformace,
+                                       "Oddělovač polí v souboru: mezera"};
     EXPECT_EQ(zpravy.zpravy, (std::vector{mezera, mezera}));
     zpravy.zpravy.clear();
 
     // A missing file gives its own message only, not "no data" as well.
     EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "neni.cod", zpravy), std::nullopt);
     ASSERT_EQ(zpravy.zpravy.size(), 1u);
-    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Vyjimka);
+    EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzVyjimka);
 }

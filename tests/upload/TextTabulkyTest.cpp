@@ -1,7 +1,7 @@
 // Point and code files that are UTF-8, that end like a download, or that are no text at all,
 // as the point window, the code window and merivox-cli send --points / --codes read them.
-#include "SlozkaTestu.h"
 #include "Pomucky.h"
+#include "SlozkaTestu.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
 #include "upload/ZapisTextu.h"
@@ -58,7 +58,7 @@ TEST_P(TabulkaZeSouboru, IsReadAsTextOrRefused) {
     if (!p.Zprava.empty()) {
         std::string text = p.Zprava;
         text.replace(text.find('@'), 1, soubor.string());
-        ocekavane.push_back({TDruhZpravy::Vyjimka, text});
+        ocekavane.push_back({TDruhZpravy::dzVyjimka, text});
     }
     EXPECT_EQ(zpravy.zpravy, ocekavane);
     // The code window reads through the same door.
@@ -85,13 +85,13 @@ TEST_F(TSlozkaTestu, TextToSendRefusesConversationCharactersByLine) {
         TZaznamZprav zpravy;
         EXPECT_FALSE(PripravZapisTextu(soubor, zpravy));
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
-        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
         std::string text = zprava;
         text.replace(text.find('@'), 1, soubor.string());
         EXPECT_EQ(zpravy.zpravy[0].Text.substr(0, text.size()), text);
     }
     ZapisSoubor(soubor, "K\xC3\xB3"
-                  "d\r\n");
+                        "d\r\n");
     TZaznamZprav zpravy;
     EXPECT_EQ(PripravZapisTextu(soubor, zpravy), Cz("Kód\r\n"));
 }

@@ -8,10 +8,10 @@ namespace {
 using TZprava = TZaznamZprav::TZprava;
 
 TZprava Chyba(const std::string& text) {
-    return TZaznamZprav::Utf8(TDruhZpravy::Chyba, text.c_str());
+    return TZaznamZprav::Utf8(TDruhZpravy::dzChyba, text.c_str());
 }
 TZprava Informace(const std::string& text) {
-    return TZaznamZprav::Utf8(TDruhZpravy::Informace, text.c_str());
+    return TZaznamZprav::Utf8(TDruhZpravy::dzInformace, text.c_str());
 }
 
 std::optional<std::string> Priprav(const TRadky& radky, bool prohozeni, TZaznamZprav& zpravy) {
@@ -124,7 +124,7 @@ TEST(ZapisBodu, BadRowsGiveOneMessageAndShowTheFirstBadCell) {
                                    }),
                   std::nullopt);
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
-        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::Chyba);
+        EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
         EXPECT_TRUE(zpravy.zpravy[0].Text.starts_with(p.zacatek)) << zpravy.zpravy[0].Text;
         EXPECT_TRUE(zpravy.zpravy[0].Text.ends_with(p.konec)) << zpravy.zpravy[0].Text;
         EXPECT_EQ(ukazana, p.bunka);

@@ -27,5 +27,5 @@ TEST(ZapisKodu, TableOfEmptyRowsSaysThereIsNoData) {
     EXPECT_EQ(PripravZapisKodu(TabulkaZRadku<TTabulkaKodu>({{"", ""}, {"", ""}}), zpravy),
               std::nullopt);
     EXPECT_EQ(zpravy.zpravy, (std::vector<TZaznamZprav::TZprava>{TZaznamZprav::Utf8(
-                                 TDruhZpravy::Informace, "Nejsou zadána žádná data!")}));
+                                 TDruhZpravy::dzInformace, "Nejsou zadána žádná data!")}));
 }

@@ -42,20 +42,20 @@ std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& p
     const TRozborVoleb rozbor = RozeberVolby(argumenty, pravidla);
     const std::string a = terminal.ZTerminalu(rozbor.Argument);
     switch (rozbor.Stav) {
-    case TRozborVoleb::Hotovo:
+    case TRozborVoleb::rvHotovo:
         return std::nullopt;
-    case TRozborVoleb::Napoveda:
+    case TRozborVoleb::rvNapoveda:
         terminal.Tisk(napoveda);
         return kUspech;
-    case TRozborVoleb::Neznamy:
+    case TRozborVoleb::rvNeznamy:
         // A subcommand without file arguments cannot tell a mistyped option from a stray word.
         return SpatnePouziti(
             terminal, prikaz,
             Cz(pravidla.Argument ? "Neznámá volba \"" : "Neznámá volba nebo argument \"") + a +
                 "\".");
-    case TRozborVoleb::ChybiHodnota:
+    case TRozborVoleb::rvChybiHodnota:
         return SpatnePouziti(terminal, prikaz, Cz("Volbě ") + a + Cz(" chybí hodnota."));
-    case TRozborVoleb::ChybnaHodnota:
+    case TRozborVoleb::rvChybnaHodnota:
         return SpatnePouziti(
             terminal, prikaz,
             ChybnaHodnota(rozbor.Volba,

@@ -53,7 +53,7 @@ bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal&
                      Cz("\" již existuje; přepsat ho lze volbou --force."));
     // A trial save that is never finished: it leaves nothing behind. A pipe is not tried, as
     // opening it waits for its reader.
-    if (platforma::DruhCile(soubor) == platforma::TDruhCile::Zarizeni)
+    if (platforma::DruhCile(soubor) == platforma::TDruhCile::dcZarizeni)
         return true;
     const TNahradaSouboru zkouska(soubor);
     if (zkouska.Chyba())

@@ -186,23 +186,23 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         TRozhraniCli rozhrani(terminal, soubor, volby, v.Prepsat);
         const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typ, rozhrani, cil);
         switch (vysledek.Stav) {
-        case TStavKonverze::Hotovo:
+        case TStavKonverze::kvHotovo:
             if (vysledek.NicNeprevedeno && status == kUspech)
                 status = kNicNeprevedeno;
             break;
-        case TStavKonverze::ChybiVstup:
-            rozhrani.Zprava(TDruhZpravy::Chyba,
+        case TStavKonverze::kvChybiVstup:
+            rozhrani.Zprava(TDruhZpravy::dzChyba,
                             Cz("Soubor \"") + TextCesty(soubor) + Cz("\" neexistuje."));
             status = kSelhani;
             break;
-        case TStavKonverze::PrepsaniOdmitnuto:
-            rozhrani.Zprava(TDruhZpravy::Chyba,
+        case TStavKonverze::kvPrepsaniOdmitnuto:
+            rozhrani.Zprava(TDruhZpravy::dzChyba,
                             Cz("Soubor \"") + TextCesty(vysledek.VystupniSoubor) +
                                 Cz("\" již existuje; přepsat ho lze volbou --force."));
             status = kSelhani;
             break;
         case TStavKonverze::Zruseno: // nobody to cancel here
-        case TStavKonverze::Chyba:
+        case TStavKonverze::kvChyba:
             status = kSelhani;
             break;
         }

@@ -92,12 +92,13 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
             const std::string kde =
                 body || kody ? Cz("Záznam ") + std::to_string(dlouhy->Cislo)
                              : Cz("Řádek ") + std::to_string(dlouhy->Cislo) + Cz(" souboru");
-            linka.Zpravy().Zprava(TDruhZpravy::Chyba, TextDlouhyRadek(kde, dlouhy->Delka, nejvic));
+            linka.Zpravy().Zprava(TDruhZpravy::dzChyba,
+                                  TextDlouhyRadek(kde, dlouhy->Delka, nejvic));
             return kSelhani;
         }
         vysledek = linka.Proved(PrikazZapis, *text);
         if (vysledek.Dokonceno)
-            linka.Zpravy().Zprava(TDruhZpravy::Informace, TextZapisUspesny());
+            linka.Zpravy().Zprava(TDruhZpravy::dzInformace, TextZapisUspesny());
     }
     if (vysledek.Preruseno) {
         terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; zápis do totální stanice nebyl dokončen."));

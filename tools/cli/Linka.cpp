@@ -171,7 +171,7 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
         prubeh_.Ukonci();
     };
     ui_.OnException = [this](std::exception_ptr chyba) {
-        zpravy_.Zprava(TDruhZpravy::Vyjimka, SpTextVyjimky(chyba));
+        zpravy_.Zprava(TDruhZpravy::dzVyjimka, SpTextVyjimky(chyba));
     };
     VynulujPocitadloBajtu();
 
@@ -240,7 +240,7 @@ TKonecPrikazu TLinkaCli::Proved(TMnozinaPrikazu typ, const std::string& data) {
     };
     driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
         d.ClearCommands();
-        zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+        zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
         konec = true;
     };
     driver.OnChybaOtevreni = [&](TComDriver&) {

@@ -106,7 +106,7 @@ void SnimekZpravParametruMAPA2(TSnimkovac& s) {
                 zprava = z;
                 return QMessageBox::No;
             });
-        dialog.findChild<QPushButton*>("B_Uloz")->click();
+        dialog.findChild<QPushButton*>("Tl_Uloz")->click();
         NastavObsluhuZprav(predchozi);
         QMessageBox box(zprava.ikona, zprava.titulek, zprava.text, zprava.tlacitka, &dialog);
         box.show();

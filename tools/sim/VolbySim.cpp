@@ -85,16 +85,16 @@ std::optional<std::string> CtiVolbySim(const std::vector<std::string>& argumenty
         .KonecVoleb = false};
     const TRozborVoleb rozbor = RozeberVolby(argumenty, pravidla);
     switch (rozbor.Stav) {
-    case TRozborVoleb::Hotovo:
+    case TRozborVoleb::rvHotovo:
         break;
-    case TRozborVoleb::Napoveda:
+    case TRozborVoleb::rvNapoveda:
         volby.Napoveda = true;
         return std::nullopt;
-    case TRozborVoleb::Neznamy:
+    case TRozborVoleb::rvNeznamy:
         return "unexpected argument '" + rozbor.Argument + "'";
-    case TRozborVoleb::ChybiHodnota:
+    case TRozborVoleb::rvChybiHodnota:
         return rozbor.Argument + " needs a value";
-    case TRozborVoleb::ChybnaHodnota:
+    case TRozborVoleb::rvChybnaHodnota:
         return "bad value '" + rozbor.Hodnota + "' for " + rozbor.Volba;
     }
     if (volby.Rezim.empty())

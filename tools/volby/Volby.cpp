@@ -32,7 +32,7 @@ TRozborVoleb RozeberVolby(const std::vector<std::string>& argumenty,
         const std::string& a = argumenty[i];
         if (jenArgumenty || a.size() < 2 || a[0] != '-') {
             if (!pravidla.Argument || !pravidla.Argument(a))
-                return chyba(TRozborVoleb::Neznamy, a);
+                return chyba(TRozborVoleb::rvNeznamy, a);
             continue;
         }
         if (a == "--" && pravidla.KonecVoleb) {
@@ -40,7 +40,7 @@ TRozborVoleb RozeberVolby(const std::vector<std::string>& argumenty,
             continue;
         }
         if (a == "--help" || a == "-h")
-            return chyba(TRozborVoleb::Napoveda, a);
+            return chyba(TRozborVoleb::rvNapoveda, a);
         const TVolba* volba = nullptr;
         std::optional<std::string> hodnota;
         for (const TVolba& v : pravidla.Volby) {
@@ -56,18 +56,18 @@ TRozborVoleb RozeberVolby(const std::vector<std::string>& argumenty,
             }
         }
         if (!volba)
-            return chyba(TRozborVoleb::Neznamy, a);
+            return chyba(TRozborVoleb::rvNeznamy, a);
         if (!volba->Hodnota) {
             *volba->Zapnuto = true;
             continue;
         }
         if (!hodnota) {
             if (i + 1 >= argumenty.size())
-                return chyba(TRozborVoleb::ChybiHodnota, a);
+                return chyba(TRozborVoleb::rvChybiHodnota, a);
             hodnota = argumenty[++i];
         }
         if (!volba->Hodnota(*hodnota))
-            return TRozborVoleb{TRozborVoleb::ChybnaHodnota, a, volba->Nazev, *hodnota};
+            return TRozborVoleb{TRozborVoleb::rvChybnaHodnota, a, volba->Nazev, *hodnota};
     }
     return {};
 }

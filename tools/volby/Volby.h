@@ -56,7 +56,7 @@ struct TPravidlaVoleb {
 };
 
 struct TRozborVoleb {
-    enum TStav { Hotovo, Napoveda, Neznamy, ChybiHodnota, ChybnaHodnota } Stav = Hotovo;
+    enum TStav { rvHotovo, rvNapoveda, rvNeznamy, rvChybiHodnota, rvChybnaHodnota } Stav = rvHotovo;
     std::string Argument; // the argument at fault as given ("--baud", "--baud=x", "soubor")
     std::string Volba;    // a bad value: its option
     std::string Hodnota;  // and the value

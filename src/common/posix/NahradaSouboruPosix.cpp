@@ -69,14 +69,14 @@ namespace platforma {
 TDruhCile DruhCile(const fs::path& cesta) {
     struct stat st {};
     if (stat(cesta.c_str(), &st) != 0)
-        return TDruhCile::Zadny;
+        return TDruhCile::dcZadny;
     if (S_ISREG(st.st_mode))
-        return TDruhCile::Soubor;
+        return TDruhCile::dcSoubor;
     if (S_ISDIR(st.st_mode))
-        return TDruhCile::Slozka;
+        return TDruhCile::dcSlozka;
     if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))
-        return TDruhCile::Zarizeni;
-    return TDruhCile::Jiny;
+        return TDruhCile::dcZarizeni;
+    return TDruhCile::dcJiny;
 }
 
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {

@@ -56,17 +56,17 @@ namespace platforma {
 TDruhCile DruhCile(const fs::path& cesta) {
     const DWORD atributy = GetFileAttributesW(cesta.c_str());
     if (atributy != INVALID_FILE_ATTRIBUTES)
-        return (atributy & FILE_ATTRIBUTE_DIRECTORY) ? TDruhCile::Slozka : TDruhCile::Soubor;
+        return (atributy & FILE_ATTRIBUTE_DIRECTORY) ? TDruhCile::dcSlozka : TDruhCile::dcSoubor;
     // Devices (NUL, COM1) have no attributes; ask what opens under the name.
     HANDLE h = CreateFileW(cesta.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
-        return TDruhCile::Zadny;
+        return TDruhCile::dcZadny;
     const DWORD typ = GetFileType(h);
     CloseHandle(h);
     if (typ == FILE_TYPE_CHAR || typ == FILE_TYPE_PIPE)
-        return TDruhCile::Zarizeni;
-    return typ == FILE_TYPE_DISK ? TDruhCile::Soubor : TDruhCile::Jiny;
+        return TDruhCile::dcZarizeni;
+    return typ == FILE_TYPE_DISK ? TDruhCile::dcSoubor : TDruhCile::dcJiny;
 }
 
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {

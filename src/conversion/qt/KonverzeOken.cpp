@@ -32,7 +32,7 @@ std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
 
 void KonverzeSouboruOken(QWidget* rodic, TTypStanice typStanice) {
     const std::filesystem::path soubor =
-        ZvolenySoubor(rodic, TDruhDialogu::Otevreni, "OD_Konverze", "sdt", FiltryMereni());
+        ZvolenySoubor(rodic, TDruhDialogu::dgOtevreni, "OD_Konverze", "sdt", FiltryMereni());
     if (soubor.empty())
         return;
 

@@ -181,25 +181,25 @@ QWidget* TFormParamMAPA2::ZalozkaKonverze(const TNastaveniMAPA2& n) {
 }
 
 void TFormParamMAPA2::Tlacitka() {
-    B_Uloz = new QPushButton("&Ulož", this);
-    B_Uloz->setObjectName("B_Uloz");
-    B_Uloz->setToolTip(" Zavření okna s uložením parametrů");
-    B_Uloz->setGeometry(QRect(QPoint(194, kTlacitkoY), kTlacitko));
-    B_Uloz->setDefault(true);
-    connect(B_Uloz, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Accepted); });
-    B_Zpet = new QPushButton("&Zpět", this);
-    B_Zpet->setObjectName("B_Zpet");
-    B_Zpet->setToolTip(" Zavření okna bez uložení parametrů");
-    B_Zpet->setGeometry(QRect(QPoint(294, kTlacitkoY), kTlacitko));
-    connect(B_Zpet, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Rejected); });
+    Tl_Uloz = new QPushButton("&Ulož", this);
+    Tl_Uloz->setObjectName("Tl_Uloz");
+    Tl_Uloz->setToolTip(" Zavření okna s uložením parametrů");
+    Tl_Uloz->setGeometry(QRect(QPoint(194, kTlacitkoY), kTlacitko));
+    Tl_Uloz->setDefault(true);
+    connect(Tl_Uloz, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Accepted); });
+    Tl_Zpet = new QPushButton("&Zpět", this);
+    Tl_Zpet->setObjectName("Tl_Zpet");
+    Tl_Zpet->setToolTip(" Zavření okna bez uložení parametrů");
+    Tl_Zpet->setGeometry(QRect(QPoint(294, kTlacitkoY), kTlacitko));
+    connect(Tl_Zpet, &QPushButton::clicked, this, [this] { ZavriTlacitkem(QDialog::Rejected); });
 }
 
 void TFormParamMAPA2::NastavFormuKonverze() {
     formaKonverze_ = true;
-    B_Uloz->setText("OK");
-    B_Uloz->setToolTip(QString());
-    B_Uloz->move(244, B_Uloz->y());
-    B_Zpet->hide();
+    Tl_Uloz->setText("OK");
+    Tl_Uloz->setToolTip(QString());
+    Tl_Uloz->move(244, Tl_Uloz->y());
+    Tl_Zpet->hide();
 }
 
 void TFormParamMAPA2::showEvent(QShowEvent* udalost) {
@@ -236,7 +236,7 @@ bool TFormParamMAPA2::eventFilter(QObject* objekt, QEvent* udalost) {
         // and brings the warning with it.
         const auto* fokus = static_cast<QFocusEvent*>(udalost);
         QWidget* novy = QApplication::focusWidget();
-        if (fokus->reason() == Qt::MouseFocusReason && (novy == B_Uloz || novy == B_Zpet)) {
+        if (fokus->reason() == Qt::MouseFocusReason && (novy == Tl_Uloz || novy == Tl_Zpet)) {
             varovatPriZavreni_ = true;
         } else {
             VarujPrazdnyZnak();
@@ -247,7 +247,7 @@ bool TFormParamMAPA2::eventFilter(QObject* objekt, QEvent* udalost) {
 }
 
 void TFormParamMAPA2::VarujPrazdnyZnak() {
-    UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Varovani, "Není zadán znak pro orientační body!"));
+    UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzVarovani, "Není zadán znak pro orientační body!"));
 }
 
 void TFormParamMAPA2::ZavriTlacitkem(int vysledek) {
@@ -277,7 +277,7 @@ TNastaveniMAPA2 TFormParamMAPA2::NastaveniZOvladacu() const {
 
 bool TFormParamMAPA2::LzeUlozit() {
     if (const auto chyba = ChybaPrumeru(NastaveniZOvladacu())) {
-        UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba->Text)));
+        UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzChyba, ZCp1250(chyba->Text)));
         zalozky_->setCurrentIndex(0);
         QLineEdit* pole = chyba->Parametr == TParametrMista::pmX   ? E_X
                           : chyba->Parametr == TParametrMista::pmY ? E_Y
@@ -293,7 +293,7 @@ bool TFormParamMAPA2::LzeUlozit() {
         return true;
     const QString otazka = ZCp1250(TextFaktorMimoRozsah(faktor, oddelovac_)) +
                            "\nOpravdu chcete převést data s tímto faktorem?";
-    if (UkazZpravu(this, OtazkaAnoNe(ZCp1250(TitulekZpravy(TDruhZpravy::Varovani)), otazka)) ==
+    if (UkazZpravu(this, OtazkaAnoNe(ZCp1250(TitulekZpravy(TDruhZpravy::dzVarovani)), otazka)) ==
         QMessageBox::Yes)
         return true;
     zalozky_->setCurrentIndex(0);
@@ -317,7 +317,7 @@ void TFormParamMAPA2::done(int vysledek) {
             TIniFile ini(CestaNastaveni());
             ZapisNastaveniMAPA2(ini, n);
         } catch (const EIniFileError& chyba) {
-            UkazZpravu(this, ZpravaDruhu(TDruhZpravy::Chyba, ZCp1250(chyba.what())));
+            UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzChyba, ZCp1250(chyba.what())));
         }
         meritkovyFaktor_ = CtiFaktor(DoCp1250(E_MeritkovyFaktor->text()), oddelovac_);
     }

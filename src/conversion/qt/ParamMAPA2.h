@@ -78,6 +78,6 @@ private:
     QCheckBox* CB_NestandardniVysky;
     QCheckBox* CB_ProhozeniSouradnic;
     QCheckBox* CB_ZobrazVyslednySoubor;
-    QPushButton* B_Uloz;
-    QPushButton* B_Zpet;
+    QPushButton* Tl_Uloz;
+    QPushButton* Tl_Zpet;
 };

@@ -46,7 +46,7 @@ TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesyst
     }
 
     auto* zavri = new QPushButton("&Zavři", this);
-    zavri->setObjectName("B_Zavri");
+    zavri->setObjectName("Tl_Zavri");
     zavri->setDefault(true);
     connect(zavri, &QPushButton::clicked, this, &QDialog::accept);
 

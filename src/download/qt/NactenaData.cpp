@@ -81,7 +81,7 @@ void TFormNactenaData::NastavData(const std::string& prijato) {
 
 void TFormNactenaData::Tl_UlozClick() {
     const std::filesystem::path cesta =
-        ZvolenySoubor(this, TDruhDialogu::Ulozeni, "SD_NactenaData", "sdt", FiltryMereni());
+        ZvolenySoubor(this, TDruhDialogu::dgUlozeni, "SD_NactenaData", "sdt", FiltryMereni());
     if (cesta.empty())
         return;
     TZpravyOken zpravy(this);

@@ -199,7 +199,7 @@ void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {
         if (dialog.exec() == QDialog::Accepted)
             dialog.PouzijNastaveni();
     } catch (const std::exception& chyba) {
-        UkazZpravu(hlavniOkno, ZpravaDruhu(TDruhZpravy::Chyba,
+        UkazZpravu(hlavniOkno, ZpravaDruhu(TDruhZpravy::dzChyba,
                                            ZCp1250(TextChybyOtevreni(
                                                SpJmenoPortu(driver.Port().ComNumber()), chyba))));
     }

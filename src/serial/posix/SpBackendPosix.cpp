@@ -76,20 +76,20 @@ public:
                           std::string(skutecna).rfind("/dev/pts/", 0) == 0;
         if (!isatty(fd_)) {
             Close();
-            return TSpOpenError::NotFound;
+            return TSpOpenError::oeNotFound;
         }
         // TIOCEXCL keeps other programs out, except root; the lock is what every program
         // that respects it (this one included) sees, root or not.
         if (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             Close();
-            return TSpOpenError::Busy;
+            return TSpOpenError::oeBusy;
         }
         ioctl(fd_, TIOCEXCL);
         if (!wake_.Otevri() || !cancel_.Otevri()) {
             Close();
-            return TSpOpenError::Busy;
+            return TSpOpenError::oeBusy;
         }
-        return TSpOpenError::None;
+        return TSpOpenError::oeNone;
     }
 
     bool SetTimeouts() override { return true; } // non-blocking device, VMIN = VTIME = 0
@@ -145,19 +145,19 @@ public:
                             uint32_t& mask) override {
         mask = 0;
         if (mask_ == 0)
-            return TSpWaitResult::Events;
+            return TSpWaitResult::wrEvents;
         pollfd fds[2] = {{wake_.Cteni(), POLLIN, 0}, {fd_, POLLIN, 0}};
         const bool watchDevice = watchLine && !hungUp_ && QueueHasRoom();
         const int n = poll(fds, watchDevice ? 2 : 1, static_cast<int>(timeout.count()));
         if (n < 0)
-            return errno == EINTR ? TSpWaitResult::Woken : TSpWaitResult::Failed;
+            return errno == EINTR ? TSpWaitResult::wrWoken : TSpWaitResult::wrFailed;
         if (n == 0)
-            return TSpWaitResult::Timeout;
+            return TSpWaitResult::wrTimeout;
         const uint32_t wanted = mask_;
         if (fds[0].revents) {
             wake_.Vyprazdni();
             if (wanted == 0)
-                return TSpWaitResult::Events; // the mask was cleared: the wait ends with 0
+                return TSpWaitResult::wrEvents; // the mask was cleared: the wait ends with 0
         }
         if (watchDevice && fds[1].revents) {
             bool hangUp = (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
@@ -178,7 +178,7 @@ public:
                 mask |= (SpLineEvent::Rlsd | SpLineEvent::Err) & wanted;
             }
         }
-        return mask != 0 ? TSpWaitResult::Events : TSpWaitResult::Woken;
+        return mask != 0 ? TSpWaitResult::wrEvents : TSpWaitResult::wrWoken;
     }
 
     void Wake() override { wake_.Signal(); }

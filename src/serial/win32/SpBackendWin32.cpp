@@ -62,7 +62,7 @@ public:
                          FILE_FLAG_OVERLAPPED, nullptr);
         if (h_ == INVALID_HANDLE_VALUE) {
             const TSpOpenError e = SpChybaOtevreniWin32(GetLastError());
-            return e == TSpOpenError::None ? TSpOpenError::Busy : e;
+            return e == TSpOpenError::oeNone ? TSpOpenError::oeBusy : e;
         }
         // A name that opens something other than a serial port (Wine gives every COM number a
         // handle, with a device behind it or not) is a port that does not exist.
@@ -70,7 +70,7 @@ public:
         d.DCBlength = sizeof(DCB);
         if (GetFileType(h_) != FILE_TYPE_CHAR || !GetCommState(h_, &d)) {
             Close();
-            return TSpOpenError::NotFound;
+            return TSpOpenError::oeNotFound;
         }
         hungUp_ = false;
         hangUpReported_ = false;
@@ -78,7 +78,7 @@ public:
         pending_ = false;
         seen_ = 0;
         errors_ = 0;
-        return TSpOpenError::None;
+        return TSpOpenError::oeNone;
     }
 
     bool SetTimeouts() override {
@@ -119,10 +119,10 @@ public:
         if (hungUp_ && !hangUpReported_.exchange(true)) {
             mask = (SpLineEvent::Rlsd | SpLineEvent::Err) & mask_;
             if (mask != 0)
-                return TSpWaitResult::Events;
+                return TSpWaitResult::wrEvents;
         }
         if (mask_ == 0 && !pending_)
-            return TSpWaitResult::Events; // the mask was cleared: the wait ends with 0
+            return TSpWaitResult::wrEvents; // the mask was cleared: the wait ends with 0
         if (!watchLine || hungUp_)
             return CekejNaBuzeni(timeout);
         if (watchQueue_)
@@ -134,7 +134,7 @@ public:
             eventMask_ = 0;
             if (WaitCommEvent(h_, &eventMask_, &waitOv_)) {
                 mask = eventMask_;
-                return TSpWaitResult::Events;
+                return TSpWaitResult::wrEvents;
             }
             const DWORD e = GetLastError();
             if (e != ERROR_IO_PENDING) {
@@ -144,7 +144,7 @@ public:
                     watchQueue_ = true; // for as long as the port stays open
                     return HlidejFrontu(timeout, mask);
                 }
-                return TSpWaitResult::Failed; // the core sits out one poll interval
+                return TSpWaitResult::wrFailed; // the core sits out one poll interval
             }
             pending_ = true;
         }
@@ -159,17 +159,17 @@ public:
             if (!GetOverlappedResult(h_, &waitOv_, &n, FALSE)) {
                 if (SpJeZaveseniWin32(GetLastError()))
                     return Zaveseno(mask);
-                return TSpWaitResult::Failed;
+                return TSpWaitResult::wrFailed;
             }
             mask = eventMask_;
-            return TSpWaitResult::Events;
+            return TSpWaitResult::wrEvents;
         }
         case WAIT_OBJECT_0 + 1:
-            return TSpWaitResult::Woken;
+            return TSpWaitResult::wrWoken;
         case WAIT_TIMEOUT:
-            return TSpWaitResult::Timeout;
+            return TSpWaitResult::wrTimeout;
         default:
-            return TSpWaitResult::Failed;
+            return TSpWaitResult::wrFailed;
         }
     }
 
@@ -283,8 +283,8 @@ public:
 private:
     TSpWaitResult CekejNaBuzeni(std::chrono::milliseconds timeout) {
         return WaitForSingleObject(wake_.h(), Milisekundy(timeout)) == WAIT_OBJECT_0
-                   ? TSpWaitResult::Woken
-                   : TSpWaitResult::Timeout;
+                   ? TSpWaitResult::wrWoken
+                   : TSpWaitResult::wrTimeout;
     }
 
     // The line-event wait of a driver that cannot make one: bytes that arrived since the last
@@ -294,7 +294,7 @@ private:
         for (;;) {
             COMSTAT s{};
             if (!ZeptejSe(&s))
-                return hungUp_ ? Zaveseno(mask) : TSpWaitResult::Failed;
+                return hungUp_ ? Zaveseno(mask) : TSpWaitResult::wrFailed;
             {
                 std::lock_guard lock(stateLock_);
                 if (s.cbInQue > seen_)
@@ -304,14 +304,14 @@ private:
                     mask |= SpLineEvent::Err & mask_;
             }
             if (mask != 0)
-                return TSpWaitResult::Events;
+                return TSpWaitResult::wrEvents;
             const ULONGLONG ted = GetTickCount64();
             if (ted >= konec)
-                return TSpWaitResult::Timeout;
+                return TSpWaitResult::wrTimeout;
             const DWORD krok = static_cast<DWORD>(
                 std::min<ULONGLONG>(konec - ted, static_cast<ULONGLONG>(kKrokHlidani.count())));
             if (WaitForSingleObject(wake_.h(), krok) == WAIT_OBJECT_0)
-                return TSpWaitResult::Woken;
+                return TSpWaitResult::wrWoken;
         }
     }
 
@@ -363,9 +363,9 @@ private:
     TSpWaitResult Zaveseno(uint32_t& mask) {
         Zaves();
         if (hangUpReported_.exchange(true))
-            return TSpWaitResult::Woken;
+            return TSpWaitResult::wrWoken;
         mask = (SpLineEvent::Rlsd | SpLineEvent::Err) & mask_;
-        return mask != 0 ? TSpWaitResult::Events : TSpWaitResult::Woken;
+        return mask != 0 ? TSpWaitResult::wrEvents : TSpWaitResult::wrWoken;
     }
 
     HANDLE h_ = INVALID_HANDLE_VALUE;

@@ -72,14 +72,14 @@ TSpDCB SpDcbZWin32(const DCB& d) {
 TSpOpenError SpChybaOtevreniWin32(DWORD error) {
     switch (error) {
     case ERROR_SUCCESS:
-        return TSpOpenError::None;
+        return TSpOpenError::oeNone;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_UNIT:
-        return TSpOpenError::NotFound;
+        return TSpOpenError::oeNotFound;
     default: // ERROR_ACCESS_DENIED (held by another program), ERROR_SHARING_VIOLATION, ...
-        return TSpOpenError::Busy;
+        return TSpOpenError::oeBusy;
     }
 }
 

@@ -223,13 +223,13 @@ bool TFormZapisTabulky::MuzeVymazat() {
     for (const std::string& bunka : tabulka_->Radek(radek))
         if (!bunka.empty())
             obsah += (obsah.empty() ? "" : ", ") + bunka;
-    return zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::Varovani),
+    return zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani),
                                Cz("Vymazat řádek ") + std::to_string(radek) + Cz(" tabulky (") +
                                    obsah + ")?");
 }
 
 std::filesystem::path TFormZapisTabulky::VolbaSouboru(bool ulozit) {
-    return ZvolenySoubor(this, ulozit ? TDruhDialogu::Ulozeni : TDruhDialogu::Otevreni,
+    return ZvolenySoubor(this, ulozit ? TDruhDialogu::dgUlozeni : TDruhDialogu::dgOtevreni,
                          ulozit ? "SD_UlozDoSouboru" : "OD_OtevriSoubor", texty_.Pripona,
                          texty_.Filtry);
 }
@@ -293,7 +293,7 @@ void TFormZapisTabulky::A_ZapisDatExecute() {
         return;
     const std::size_t nejvic = NejdelsiRadekZapisu(driver_);
     if (const auto dlouhy = NajdiDlouhyRadek(*text, nejvic)) {
-        zpravy_.Zprava(TDruhZpravy::Chyba,
+        zpravy_.Zprava(TDruhZpravy::dzChyba,
                        TextDlouhyRadek(Cz("Řádek ") +
                                            std::to_string(RadekZaznamu(*tabulka_, dlouhy->Cislo)) +
                                            Cz(" tabulky"),
@@ -302,7 +302,7 @@ void TFormZapisTabulky::A_ZapisDatExecute() {
     }
     A_ZapisDat->setEnabled(false);
     ZrusPrubeh(); // the count of an earlier send is not this one's
-    zpravy_.Zprava(TDruhZpravy::Informace, TextRezimPrijmu());
+    zpravy_.Zprava(TDruhZpravy::dzInformace, TextRezimPrijmu());
     driver_.AddCommand(PrikazZapis, *text);
 }
 
@@ -324,7 +324,7 @@ void TFormZapisTabulky::KonecZapisu(TComDriver&, TMnozinaPrikazu typPrikazu) {
     if (typPrikazu != PrikazZapis)
         return;
     KonecPrubehu();
-    zpravy_.Zprava(TDruhZpravy::Informace, TextZapisUspesny());
+    zpravy_.Zprava(TDruhZpravy::dzInformace, TextZapisUspesny());
 }
 
 void TFormZapisTabulky::ChybaZapisu(TComDriver& sender) {
@@ -332,6 +332,6 @@ void TFormZapisTabulky::ChybaZapisu(TComDriver& sender) {
     // A count left standing would read as lines the station kept; after a failure it has
     // nothing the user can rely on.
     ZrusPrubeh();
-    zpravy_.Zprava(TDruhZpravy::Chyba, TextChybaKomunikace());
+    zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
     KonecPrubehu();
 }

@@ -78,6 +78,6 @@ void TFormZapisSouradnicBodu::done(int vysledek) {
     try {
         TIniFile(CestaNastaveni()).WriteBool(kSekce, kKlicProhozeni, CB_ProhozeniXY->isChecked());
     } catch (const EIniFileError& chyba) {
-        Zpravy().Zprava(TDruhZpravy::Vyjimka, chyba.what());
+        Zpravy().Zprava(TDruhZpravy::dzVyjimka, chyba.what());
     }
 }

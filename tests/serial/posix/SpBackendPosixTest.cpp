@@ -57,7 +57,7 @@ TEST(SpBackendPosix, AHangUpIsReportedOnceAndNotSpunOn) {
 TEST(SpBackendPosix, AReadTheSystemRefusesReturnsMinusOne) {
     auto linka = VytvorTestLinku();
     auto device = SpCreateBackend();
-    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::None);
+    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::oeNone);
     ASSERT_TRUE(device->SetupQueues(64, 64));
     uint8_t b[4];
     EXPECT_EQ(device->Read(b, 4), 0) << "nothing received is no failure";
@@ -72,7 +72,7 @@ TEST(SpBackendPosix, AReadTheSystemRefusesReturnsMinusOne) {
 TEST(SpBackendPosix, APurgeOfTheOutputKeepsWhatAPseudoTerminalWasGiven) {
     auto linka = VytvorTestLinku();
     auto device = SpCreateBackend();
-    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::None);
+    ASSERT_EQ(device->Open(linka->Zarizeni()), TSpOpenError::oeNone);
     ASSERT_TRUE(device->SetState(Dcb(9600)));
     const uint8_t konec[] = {'\r', '\n'};
     for (int i = 0; i < 2000; ++i) {

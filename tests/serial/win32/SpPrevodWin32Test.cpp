@@ -106,12 +106,12 @@ TEST(SpPrevodWin32, EveryFieldSurvivesTheWayThereAndBack) {
 }
 
 TEST(SpPrevodWin32, ErrorCodesOfTheSystem) {
-    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_FILE_NOT_FOUND), TSpOpenError::NotFound);
-    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_PATH_NOT_FOUND), TSpOpenError::NotFound);
-    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_ACCESS_DENIED), TSpOpenError::Busy)
+    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_FILE_NOT_FOUND), TSpOpenError::oeNotFound);
+    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_PATH_NOT_FOUND), TSpOpenError::oeNotFound);
+    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_ACCESS_DENIED), TSpOpenError::oeBusy)
         << "a port another program holds";
-    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_SHARING_VIOLATION), TSpOpenError::Busy);
-    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_GEN_FAILURE), TSpOpenError::Busy);
+    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_SHARING_VIOLATION), TSpOpenError::oeBusy);
+    EXPECT_EQ(SpChybaOtevreniWin32(ERROR_GEN_FAILURE), TSpOpenError::oeBusy);
 
     for (DWORD e : {ERROR_BROKEN_PIPE, ERROR_NOT_READY, ERROR_DEVICE_REMOVED})
         EXPECT_TRUE(SpJeZaveseniWin32(e)) << e;
@@ -129,7 +129,7 @@ std::vector<uint32_t> gKody;
 
 class TZaznamFunkci final : public TSpBackend {
 public:
-    TSpOpenError Open(const std::string&) override { return TSpOpenError::None; }
+    TSpOpenError Open(const std::string&) override { return TSpOpenError::oeNone; }
     bool SetTimeouts() override { return true; }
     bool SetupQueues(uint32_t, uint32_t) override { return true; }
     bool SetEventMask(uint32_t) override { return true; }
@@ -137,8 +137,8 @@ public:
     bool GetState(TSpDCB&) override { return true; }
     TSpWaitResult WaitEvent(std::chrono::milliseconds t, bool, uint32_t&) override {
         return WaitForSingleObject(wake_, static_cast<DWORD>(t.count())) == WAIT_OBJECT_0
-                   ? TSpWaitResult::Woken
-                   : TSpWaitResult::Timeout;
+                   ? TSpWaitResult::wrWoken
+                   : TSpWaitResult::wrTimeout;
     }
     void Wake() override { SetEvent(wake_); }
     int32_t Read(uint8_t*, int32_t) override { return 0; }

@@ -150,13 +150,13 @@ public:
         if (!PodWine())
             return {};
         switch (schopnost) {
-        case TSchopnostLinky::VyhradniPouziti:
+        case TSchopnostLinky::slVyhradniPouziti:
             return "Wine opens a COM port any number of times; exclusive use is covered by the "
                    "POSIX backend's test and by SpPrevodWin32.ChybyOtevreni";
-        case TSchopnostLinky::OdmitnutiRychlosti:
+        case TSchopnostLinky::slOdmitnutiRychlosti:
             return "Wine takes any rate on a pseudo-terminal; a refused DCB is covered by "
                    "SpComPortCore.ARefusedDcbLeavesTheDevicesActualSettings";
-        case TSchopnostLinky::StavPripojeni:
+        case TSchopnostLinky::slStavPripojeni:
             return "the relay holds the pseudo-terminal open itself, so no side sees who else "
                    "holds it";
         }

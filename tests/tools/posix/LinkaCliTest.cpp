@@ -305,7 +305,7 @@ TEST_F(LinkaCli, PortsListsEveryNumberWithItsDeviceStateAndName) {
     dev.Pripoj("ttyUSB0", "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
     TSimStanice drzena;
     const auto jinyProgram = SpCreateBackend();
-    ASSERT_EQ(jinyProgram->Open(drzena.Cesta()), TSpOpenError::None);
+    ASSERT_EQ(jinyProgram->Open(drzena.Cesta()), TSpOpenError::oeNone);
     Mapuj(3, drzena.Cesta());
     for (int n = 5; n <= 10; ++n)
         Mapuj(n, "");
