@@ -66,7 +66,7 @@ void TRozpoznaniTextu::Radek(std::string_view radek) {
     }
     if (radekEot_ != 0 && !radek.empty()) {
         // The end of a download is not the end of this text.
-        ridici_ = TVadaTextu{TVadaTextu::TDruh::RidiciZnak, radekEot_, char32_t(kEot)};
+        ridici_ = TVadaTextu{TVadaTextu::TDruh::dvRidiciZnak, radekEot_, char32_t(kEot)};
         return;
     }
     if (radek.size() == 1 && radek[0] == kEot) {
@@ -87,7 +87,7 @@ void TRozpoznaniTextu::Radek(std::string_view radek) {
         const auto c = static_cast<unsigned char>(radek[i]);
         if (c < 0x80) {
             if ((c < 0x20 && c != '\t') || c == 0x7F) {
-                ridici_ = TVadaTextu{TVadaTextu::TDruh::RidiciZnak, cislo_, char32_t(c)};
+                ridici_ = TVadaTextu{TVadaTextu::TDruh::dvRidiciZnak, cislo_, char32_t(c)};
                 return;
             }
             ++i;
@@ -105,24 +105,24 @@ void TRozpoznaniTextu::Radek(std::string_view radek) {
         }
         viceBajtu_ = true;
         if (!mimoCp_ && UnicodeNaCp1250(znak) < 0)
-            mimoCp_ = TVadaTextu{TVadaTextu::TDruh::ZnakMimoCp1250, cislo_, znak};
+            mimoCp_ = TVadaTextu{TVadaTextu::TDruh::dvZnakMimoCp1250, cislo_, znak};
         i += delka;
     }
 }
 
 TKodovaniTextu TRozpoznaniTextu::Kodovani() const {
-    return bom_ || (neplatneUtf8_ == 0 && viceBajtu_) ? TKodovaniTextu::Utf8
-                                                      : TKodovaniTextu::Cp1250;
+    return bom_ || (neplatneUtf8_ == 0 && viceBajtu_) ? TKodovaniTextu::ktUtf8
+                                                      : TKodovaniTextu::ktCp1250;
 }
 
 std::optional<TVadaTextu> TRozpoznaniTextu::Vada(TKonecStahovani eot) const {
     if (ridici_)
         return ridici_;
-    if (radekEot_ != 0 && eot == TKonecStahovani::Odmitnout)
-        return TVadaTextu{TVadaTextu::TDruh::RidiciZnak, radekEot_, char32_t(kEot)};
+    if (radekEot_ != 0 && eot == TKonecStahovani::ksOdmitnout)
+        return TVadaTextu{TVadaTextu::TDruh::dvRidiciZnak, radekEot_, char32_t(kEot)};
     if (bom_ && neplatneUtf8_ != 0)
-        return TVadaTextu{TVadaTextu::TDruh::NeplatneUtf8, neplatneUtf8_, 0};
-    if (Kodovani() == TKodovaniTextu::Utf8 && mimoCp_)
+        return TVadaTextu{TVadaTextu::TDruh::dvNeplatneUtf8, neplatneUtf8_, 0};
+    if (Kodovani() == TKodovaniTextu::ktUtf8 && mimoCp_)
         return mimoCp_;
     return std::nullopt;
 }
@@ -135,9 +135,9 @@ std::optional<TVadaTextu> PrevedNaCp1250(std::string& text, TKonecStahovani eot)
         return vada;
     // The only EOT left is the last line's: it goes with the line ends after it.
     if (const auto eotNa = text.rfind(kEot);
-        eot == TKonecStahovani::Vynechat && eotNa != std::string::npos)
+        eot == TKonecStahovani::ksVynechat && eotNa != std::string::npos)
         text.resize(eotNa);
-    if (rozpoznani.Kodovani() == TKodovaniTextu::Utf8)
+    if (rozpoznani.Kodovani() == TKodovaniTextu::ktUtf8)
         text = Utf8NaCp1250(text.starts_with(kBom) ? text.substr(kBom.size()) : text);
     return std::nullopt;
 }
@@ -146,13 +146,13 @@ std::string TextVadyTextu(const std::filesystem::path& soubor, const TVadaTextu&
     const std::string kde = Cz("Soubor \"") + TextCesty(soubor) + "\"";
     const std::string radek = Cz("řádek ") + std::to_string(vada.Radek);
     switch (vada.Druh) {
-    case TVadaTextu::TDruh::RidiciZnak:
+    case TVadaTextu::TDruh::dvRidiciZnak:
         return kde + Cz(" není textový soubor: ") + radek + Cz(" obsahuje řídicí znak ") +
                Hex(unsigned(vada.Znak), 2) + "h.";
-    case TVadaTextu::TDruh::NeplatneUtf8:
+    case TVadaTextu::TDruh::dvNeplatneUtf8:
         return kde + Cz(" začíná značkou kódování UTF-8, ale ") + radek +
                Cz(" není platný text UTF-8.");
-    case TVadaTextu::TDruh::ZnakMimoCp1250:
+    case TVadaTextu::TDruh::dvZnakMimoCp1250:
         break;
     }
     return kde + Cz(" je v kódování UTF-8 a ") + radek + Cz(" obsahuje znak U+") +

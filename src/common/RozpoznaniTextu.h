@@ -17,24 +17,24 @@
 // an endless source (/dev/zero) cannot exhaust the memory.
 constexpr std::size_t kNejdelsiVstup = std::size_t(256) << 20;
 
-enum class TKodovaniTextu { Cp1250, Utf8 };
+enum class TKodovaniTextu { ktCp1250, ktUtf8 };
 
 struct TVadaTextu {
     enum class TDruh {
-        RidiciZnak,     // Znak is the byte
-        NeplatneUtf8,   // a file with the byte-order mark that is not UTF-8 after it
-        ZnakMimoCp1250, // Znak is the code point
+        dvRidiciZnak,     // Znak is the byte
+        dvNeplatneUtf8,   // a file with the byte-order mark that is not UTF-8 after it
+        dvZnakMimoCp1250, // Znak is the code point
     };
-    TDruh Druh = TDruh::RidiciZnak;
+    TDruh Druh = TDruh::dvRidiciZnak;
     std::size_t Radek = 0; // from 1
     char32_t Znak = 0;
 };
 
 // What to do with a last line holding only EOT.
 enum class TKonecStahovani {
-    Ponechat,  // allowed and kept (the converter passes over it)
-    Vynechat,  // allowed and dropped (a table would show it as a row)
-    Odmitnout, // a control character like any other (it would end a send)
+    ksPonechat,  // allowed and kept (the converter passes over it)
+    ksVynechat,  // allowed and dropped (a table would show it as a row)
+    ksOdmitnout, // a control character like any other (it would end a send)
 };
 
 // Sees a text line by line (without line ends, in order), so that a reader that streams a
@@ -44,7 +44,7 @@ public:
     void Radek(std::string_view radek);
 
     // After the last line: the first fault that makes the text unusable, if any.
-    std::optional<TVadaTextu> Vada(TKonecStahovani eot = TKonecStahovani::Ponechat) const;
+    std::optional<TVadaTextu> Vada(TKonecStahovani eot = TKonecStahovani::ksPonechat) const;
     TKodovaniTextu Kodovani() const;
 
 private:
@@ -60,7 +60,7 @@ private:
 // The whole text of a file as the program's cp1250: a UTF-8 text is converted in place (its
 // byte-order mark dropped), a cp1250 text is left as it is. The fault when it is no usable text.
 std::optional<TVadaTextu> PrevedNaCp1250(std::string& text,
-                                         TKonecStahovani eot = TKonecStahovani::Ponechat);
+                                         TKonecStahovani eot = TKonecStahovani::ksPonechat);
 
 // The user's message about a fault, naming the file and the line (cp1250).
 std::string TextVadyTextu(const std::filesystem::path& soubor, const TVadaTextu& vada);

@@ -131,7 +131,7 @@ bool PrijmiVstup(TVstup& vstup, const TRozborVstupu& rozbor, TTypStanice zvoleny
         zpravy.Zprava(TDruhZpravy::dzInformace, TextTypZeSouboru(soubor, rozbor, zvolenyTyp));
     if (rozbor.SouborSouradnic && rozbor.RadkyMereni)
         zpravy.Zprava(TDruhZpravy::dzVarovani, TextSouradniceSRadkyMereni(soubor));
-    if (rozbor.Kodovani == TKodovaniTextu::Utf8) {
+    if (rozbor.Kodovani == TKodovaniTextu::ktUtf8) {
         if (!vstup.VPameti)
             NactiCely(vstup);
         if (vstup.PrilisDlouhy) {

@@ -14,7 +14,7 @@
 struct TRozborVstupu {
     bool Prazdny = true;            // not a single line (an empty file, /dev/null)
     std::optional<TVadaTextu> Vada; // no text, or UTF-8 that the code page cannot hold
-    TKodovaniTextu Kodovani = TKodovaniTextu::Cp1250;
+    TKodovaniTextu Kodovani = TKodovaniTextu::ktCp1250;
     // The first word of the first line when it is "NTS-350" or "NTS-660": that instrument
     // wins over the chosen type.
     std::optional<TTypStanice> TypZeSouboru;

@@ -17,8 +17,10 @@
 // download dropped; the error when the file is no text.
 inline std::optional<TChybaSouboru> TextTabulky(const std::filesystem::path& soubor,
                                                 std::string& obsah) {
-    if (const auto vada = PrevedNaCp1250(obsah, TKonecStahovani::Vynechat))
-        return TChybaSouboru{TDruhChybySouboru::dcCteni, soubor, {},
+    if (const auto vada = PrevedNaCp1250(obsah, TKonecStahovani::ksVynechat))
+        return TChybaSouboru{TDruhChybySouboru::dcCteni,
+                             soubor,
+                             {},
                              TextVadyTextu(soubor, *vada) + Cz(" Soubor nebyl načten.")};
     return std::nullopt;
 }

@@ -29,9 +29,9 @@ std::optional<std::string> PripravZapisTextu(const std::filesystem::path& soubor
     std::string text;
     if (!OhlasChybu(NactiObsahSouboru(soubor, text), zpravy))
         return std::nullopt;
-    if (const auto vada = PrevedNaCp1250(text, TKonecStahovani::Odmitnout)) {
+    if (const auto vada = PrevedNaCp1250(text, TKonecStahovani::ksOdmitnout)) {
         const char* znak =
-            vada->Druh == TVadaTextu::TDruh::RidiciZnak ? ZnakKomunikace(vada->Znak) : nullptr;
+            vada->Druh == TVadaTextu::TDruh::dvRidiciZnak ? ZnakKomunikace(vada->Znak) : nullptr;
         zpravy.Zprava(TDruhZpravy::dzChyba,
                       znak ? Cz("Řádek ") + std::to_string(vada->Radek) + Cz(" souboru \"") +
                                  TextCesty(soubor) + Cz("\" obsahuje řídicí znak ") + znak +

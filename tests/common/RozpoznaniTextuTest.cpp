@@ -11,7 +11,7 @@ using TDruh = TVadaTextu::TDruh;
 struct TPripad {
     const char* Jmeno;
     std::string Vstup;
-    TKonecStahovani Eot = TKonecStahovani::Ponechat;
+    TKonecStahovani Eot = TKonecStahovani::ksPonechat;
     std::string Vysledek = {};      // the text the program reads (cp1250), when accepted
     std::optional<TDruh> Vada = {}; // or the fault
     std::size_t Radek = 0;
@@ -37,45 +37,45 @@ const TPripad kPripady[] = {
      .Vysledek = "NTS-660\r\n"},
     {.Jmeno = "Utf8CharacterCp1250LacksNamesItsLine",
      .Vstup = "a\r\nb\r\n\xD0\x96\r\n",
-     .Vada = TDruh::ZnakMimoCp1250,
+     .Vada = TDruh::dvZnakMimoCp1250,
      .Radek = 3,
      .Znak = 0x416},
     {.Jmeno = "ByteOrderMarkThenNoUtf8",
      .Vstup = "\xEF\xBB\xBF"
               "a\r\nk\xF3ta\r\n",
-     .Vada = TDruh::NeplatneUtf8,
+     .Vada = TDruh::dvNeplatneUtf8,
      .Radek = 2},
     {.Jmeno = "OverlongUtf8IsNoUtf8", .Vstup = "\xC0\xAF\r\n", .Vysledek = "\xC0\xAF\r\n"},
     {.Jmeno = "NulIsNoText",
      .Vstup = std::string("ab\r\nc\0d\r\n", 8),
-     .Vada = TDruh::RidiciZnak,
+     .Vada = TDruh::dvRidiciZnak,
      .Radek = 2,
      .Znak = 0},
     {.Jmeno = "DelIsNoText",
      .Vstup = "a\x7F\r\n",
-     .Vada = TDruh::RidiciZnak,
+     .Vada = TDruh::dvRidiciZnak,
      .Radek = 1,
      .Znak = 0x7F},
     {.Jmeno = "LastLineEotIsKept", .Vstup = "a\r\n\x04\r\n", .Vysledek = "a\r\n\x04\r\n"},
     {.Jmeno = "LastLineEotIsDropped",
      .Vstup = "a\r\n\x04\r\n\r\n",
-     .Eot = TKonecStahovani::Vynechat,
+     .Eot = TKonecStahovani::ksVynechat,
      .Vysledek = "a\r\n"},
     {.Jmeno = "LastLineEotIsRefused",
      .Vstup = "a\r\n\x04\r\n",
-     .Eot = TKonecStahovani::Odmitnout,
-     .Vada = TDruh::RidiciZnak,
+     .Eot = TKonecStahovani::ksOdmitnout,
+     .Vada = TDruh::dvRidiciZnak,
      .Radek = 2,
      .Znak = 4},
     {.Jmeno = "EotFollowedByTextIsNoText",
      .Vstup = "\x04\r\na\r\n",
-     .Vada = TDruh::RidiciZnak,
+     .Vada = TDruh::dvRidiciZnak,
      .Radek = 1,
      .Znak = 4},
     {.Jmeno = "Dc1InsideALineIsNoText",
      .Vstup = "a\x11"
               "b\r\n",
-     .Vada = TDruh::RidiciZnak,
+     .Vada = TDruh::dvRidiciZnak,
      .Radek = 1,
      .Znak = 0x11},
 };
@@ -103,9 +103,9 @@ INSTANTIATE_TEST_SUITE_P(Pripady, RozpoznaniTextu, ::testing::ValuesIn(kPripady)
                          [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
 
 TEST(RozpoznaniTextu_, MessagesNameTheFileTheLineAndTheCharacter) {
-    EXPECT_EQ(Cp1250NaUtf8(TextVadyTextu("a.sdt", {TDruh::RidiciZnak, 7, 0})),
+    EXPECT_EQ(Cp1250NaUtf8(TextVadyTextu("a.sdt", {TDruh::dvRidiciZnak, 7, 0})),
               "Soubor \"a.sdt\" není textový soubor: řádek 7 obsahuje řídicí znak 00h.");
-    EXPECT_EQ(Cp1250NaUtf8(TextVadyTextu("a.asc", {TDruh::ZnakMimoCp1250, 2, 0x416})),
+    EXPECT_EQ(Cp1250NaUtf8(TextVadyTextu("a.asc", {TDruh::dvZnakMimoCp1250, 2, 0x416})),
               "Soubor \"a.asc\" je v kódování UTF-8 a řádek 2 obsahuje znak U+0416, který "
               "kódování programu (cp1250, středoevropské) nemá.");
 }
