@@ -227,7 +227,7 @@ void SnimekZpravy(TSnimkovac& s, const QString& jmeno, QMessageBox::StandardButt
 void SnimekNeulozenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver());
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru);
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\n\x04\r\n");
     okno.show();
     SnimekZpravy(s, "nactena-data-neulozeno", QMessageBox::Discard, [&] { okno.reject(); });
