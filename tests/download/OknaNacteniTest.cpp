@@ -5,7 +5,7 @@
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/Slozky.h"
-#include "conversion/TextyKonverze.h"
+#include "download/KonecNacteni.h"
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
@@ -273,20 +273,26 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
     EXPECT_FALSE(fs::exists(slozka_ / "a.zap"));
 }
 
-TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
-    driver_->StationType = TTypStanice::tsNTS350;
-    OdpovidejUlozeni({slozka_ / "a.sdt"});
-    TZaznamZprav zpravy;
-    TOdpovediDialogu dialogy;
-    bool hlavicka = false;
-    dialogy.OdpovezDalsimu([&](QWidget* d) {
-        hlavicka = d->findChild<QWidget*>("E_Hlavicka")->isEnabled(); // NTS-350 only
-        Tlacitko(d, "B_Uloz")->click();
-    });
-    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
-    const int vysledek = okno_.exec();
-    EXPECT_TRUE(hlavicka);
-    ASSERT_FALSE(zpravy.Zpravy().empty());
-    EXPECT_EQ(zpravy.Zpravy().back().text, ZCp1250(TextNicNebyloPrevedeno()));
-    EXPECT_EQ(vysledek, TFormNactenaData::VysledekAno); // an empty result window follows
+TEST_F(NactenaDataTest, KonverzeOfNts350DataSaysTheyCannotBeConvertedAndWritesNothing) {
+    struct TRadek {
+        const char* jmeno;
+        TTypStanice typ;
+        std::string data;
+    } radky[] = {
+        {"downloaded from an NTS-350", TTypStanice::tsNTS350, kData},
+        {"the first line names the NTS-350", TTypStanice::tsNTS660, "NTS-350\r\n" + kData},
+    };
+    OdpovidejUlozeni({});
+    for (const TRadek& r : radky) {
+        driver_->StationType = r.typ;
+        okno_.NastavData(r.data);
+        TZaznamZprav zpravy;
+        Tlacitko(&okno_, "Tl_Konverze")->click();
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u) << r.jmeno;
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Informace") << r.jmeno;
+        EXPECT_EQ(zpravy.Zpravy()[0].text, ZCp1250(TextNelzePrevest(TTypStanice::tsNTS350)));
+    }
+    EXPECT_EQ(pocetDialogu_, 0) << "not even a save dialog";
+    EXPECT_TRUE(okno_.VystupKonverze().empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 0);
 }

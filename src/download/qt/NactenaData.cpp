@@ -1,6 +1,7 @@
 #include "download/qt/NactenaData.h"
 
 #include "conversion/KonverzeSouboru.h"
+#include "download/KonecNacteni.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
@@ -76,6 +77,7 @@ TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver)
 
 void TFormNactenaData::NastavData(const std::string& prijato) {
     data_ = prijato;
+    typDat_ = TypNactenychDat(driver_.StationType, prijato);
     M_NactenaData->clear();
     M_NactenaData->setPlainText(ZCp1250(RadkyNactenychDat(prijato)));
 }
@@ -93,6 +95,12 @@ void TFormNactenaData::Tl_UlozClick() {
 }
 
 void TFormNactenaData::Tl_KonverzeClick() {
+    // Asked first: an NTS-350's data would give an empty output, and the window stays open so
+    // that they can still be saved.
+    if (typDat_ != TTypStanice::tsNTS660) {
+        TZpravyOken(this).Zprava(TDruhZpravy::Informace, TextNelzePrevest(typDat_));
+        return;
+    }
     if (ulozenySoubor_.empty())
         Tl_UlozClick();
     if (ulozenySoubor_.empty()) {
@@ -100,8 +108,7 @@ void TFormNactenaData::Tl_KonverzeClick() {
         return;
     }
     TKonverzeOken rozhrani(this);
-    const TVysledekKonverze vysledek =
-        KonverzeSouboru(ulozenySoubor_, driver_.StationType, rozhrani);
+    const TVysledekKonverze vysledek = KonverzeSouboru(ulozenySoubor_, typDat_, rozhrani);
     vystupKonverze_ = vysledek.VystupniSoubor;
     done(vysledek.Zobrazit() ? VysledekAno : VysledekNe);
 }

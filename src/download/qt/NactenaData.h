@@ -2,6 +2,7 @@
 // file and the conversion of the saved file to MAPA2.
 #pragma once
 
+#include "common/TypStanice.h"
 #include "conversion/qt/KonverzeOken.h"
 
 #include <QDialog>
@@ -23,7 +24,8 @@ public:
 
     TFormNactenaData(QWidget* rodic, TComDriver& driver);
 
-    // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included).
+    // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included); they
+    // come from the driver's station type at this moment.
     void NastavData(const std::string& prijato);
     // Empty until the data were saved, then the name last saved.
     const std::filesystem::path& UlozenySoubor() const { return ulozenySoubor_; }
@@ -37,6 +39,7 @@ private slots:
 private:
     TComDriver& driver_;
     std::string data_;
+    TTypStanice typDat_ = TTypStanice::tsNTS660;
     std::filesystem::path ulozenySoubor_;
     std::filesystem::path vystupKonverze_;
     QPlainTextEdit* M_NactenaData;
