@@ -199,9 +199,9 @@ TEST_F(NacteniZakladTest, ADownloadEndedByTheButtonShowsWhatCameOrAsksFirst) {
         EXPECT_TRUE(sim_.CekejNaOdpojeni(5s));
         std::ifstream log(nastaveni_.Slozka() / "Merivox-komunikace.log", std::ios::binary);
         const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
-        EXPECT_NE(
-            zaznam.rfind(Cz(std::string("Konec: ") + r.konec + "; odesláno 0 B, přijato 23 B")),
-            std::string::npos)
+        EXPECT_NE(zaznam.rfind(Cz(
+                      (std::string("Konec: ") + r.konec + "; odesláno 0 B, přijato 23 B").c_str())),
+                  std::string::npos)
             << zaznam;
     }
     // No data file: only the settings and the record of the conversation.

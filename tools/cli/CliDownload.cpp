@@ -18,6 +18,7 @@
 #include "upload/SouborDat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -91,8 +92,10 @@ std::optional<std::chrono::milliseconds> Ticho(std::string text) {
         text.find_first_not_of("0123456789.") != std::string::npos ||
         std::count(text.begin(), text.end(), '.') > 1 || text == ".")
         return std::nullopt;
-    const double sekundy = std::stod(text);
-    if (!(sekundy >= 0.1 && sekundy <= 3600))
+    double sekundy = 0; // from_chars: the user's locale must not change the decimal point
+    if (std::from_chars(text.data(), text.data() + text.size(), sekundy).ptr !=
+            text.data() + text.size() ||
+        !(sekundy >= 0.1 && sekundy <= 3600))
         return std::nullopt;
     return std::chrono::milliseconds(static_cast<long long>(sekundy * 1000 + 0.5));
 }
