@@ -11,7 +11,7 @@
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
-#include "download/NactenaDataSoubor.h"
+#include "download/KonecNacteni.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
 #include "link/Komunikace.h"
@@ -155,8 +155,20 @@ void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool
         zpravy_.Zprava(TDruhZpravy::dzInformace, TextZapisUspesny());
         return;
     }
-    if (ZobrazitNactenaData(typPrikazu, sender.StationType, preruseno))
-        UkazNactenaData(prijato);
+    if (typPrikazu != PrikazNacteni)
+        return;
+    switch (NalozeniNacteni(sender.StationType, preruseno, prijato)) {
+    case TNalozeniNacteni::Zahodit:
+        return;
+    case TNalozeniNacteni::Zeptat:
+        if (!zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::Varovani),
+                                 TextNeuplnaData(prijato.size())))
+            return;
+        break;
+    case TNalozeniNacteni::Zobrazit:
+        break;
+    }
+    UkazNactenaData(prijato);
 }
 
 void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const std::string&) {

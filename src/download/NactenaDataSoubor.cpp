@@ -7,10 +7,6 @@
 #include <algorithm>
 #include <ctime>
 
-bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno) {
-    return typPrikazu == PrikazNacteni && typStanice == TTypStanice::tsNTS660 && !preruseno;
-}
-
 std::string RadkyNactenychDat(const std::string& data) {
     const auto radky = RadkyTextu(data);
     std::string text;

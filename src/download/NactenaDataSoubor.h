@@ -1,18 +1,12 @@
-// What happens to downloaded data outside their window: whether the main window shows them,
-// how they look as lines, and how they are saved as a measured-data file.
+// What happens to downloaded data outside their window: how they look as lines and how they
+// are saved as a measured-data file.
 #pragma once
-
-#include "link/Komunikace.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 class TZpravy;
-
-// Whether a finished command brings the window "Načtená data": a download from an NTS-660
-// that the user did not abort. Everything else is dropped.
-bool ZobrazitNactenaData(TMnozinaPrikazu typPrikazu, TTypStanice typStanice, bool preruseno);
 
 // The received bytes as the text box shows them: lines separated by "\n" (CR LF, a lone CR or
 // a lone LF end a line); a last empty line after the final line end does not count. Control

@@ -13,6 +13,10 @@ public:
     virtual bool UkazModalne() = 0;
     // The dialog's text line (cp1250).
     virtual void NastavText(const std::string& text) = 0;
+    // The button's caption and hint (cp1250): an NTS-350 marks no end of its data, so once
+    // they come the button ends the download rather than aborting it. A dialog without a
+    // button ignores it.
+    virtual void NastavTlacitko(const std::string& /*titulek*/, const std::string& /*napoveda*/) {}
     // Hides and closes the dialog: a running UkazModalne() returns false.
     virtual void Zavri() = 0;
 };

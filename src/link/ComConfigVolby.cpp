@@ -67,7 +67,7 @@ std::optional<TSpDatabits> DatoveBityZTextu(const std::string& text) {
     // Exactly the number's digits: " 8", "08" or "8x" stand for nothing.
     if (text.size() != 1 || text[0] < '0' || text[0] > '9')
         return std::nullopt;
-    return SpDatoveBityZCisla(text[0] - '0');
+    return SpDatoveBityZCisla(text[0] - '0', true); // only what a line takes
 }
 
 int IndexTypuStanice(TTypStanice typStanice) {

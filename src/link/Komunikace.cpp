@@ -8,6 +8,7 @@
 #include "link/ProtokolStanice.h"
 #include "link/SouborZaznamu.h"
 #include "link/TextyPortu.h"
+#include "serial/SpChyby.h"
 #include "serial/SpDevices.h"
 #include "serial/SpSlovnikLinky.h"
 
@@ -191,6 +192,10 @@ std::string TComDriver::NazevPortu() const {
 // queue is emptied, the user is told, and the windows hear of it through OnChybaOtevreni.
 bool TComDriver::OtevriPort() {
     try {
+        // Four data bits are refused before the system is asked, alike on every system: POSIX
+        // lines have no such size and Windows drivers mostly refuse it.
+        if (!port_->Active() && !SpDatoveBityNaLince(SpCisloDatovychBitu(DataBits())))
+            throw ESpNastaveniOdmitnuto(port_->DCB());
         port_->SetActive(true);
         return true;
     } catch (const std::exception& chyba) {
@@ -322,10 +327,16 @@ void TComDriver::PrijemDat() {
 }
 
 void TComDriver::PrijemNacteni() {
-    if (stav_ == TStav::stCekaniNaData) {
-        stav_ = TStav::stPrijemDat;
-        if (beh_.WaitDialog)
+    if (stav_ == TStav::CekaniNaData) {
+        stav_ = TStav::PrijemDat;
+        if (beh_.WaitDialog) {
             beh_.WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
+            if (StationType != TTypStanice::tsNTS660)
+                beh_.WaitDialog->NastavTlacitko(
+                    Cz("&Ukončit příjem"),
+                    Cz("Ukončení příjmu: stanice NTS-350 konec dat nehlásí, přijatá data se "
+                       "zobrazí"));
+        }
     }
     if (OnPrubehNacteni)
         OnPrubehNacteni(*this, static_cast<int64_t>(beh_.RxBuffer.size()));
@@ -446,7 +457,12 @@ void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
 
 void TComDriver::DokonciPrikaz(bool preruseno) {
     TBehPrikazu byl = PrejdiDoKlidu();
-    ZakonciZaznam(preruseno ? Cz("přerušeno uživatelem") : Cz("dokončeno"));
+    // An NTS-350 marks no end: the user's end of a download that received is its finish.
+    const bool ukonceno =
+        preruseno && StationType != TTypStanice::tsNTS660 && !byl.RxBuffer.empty();
+    ZakonciZaznam(ukonceno    ? Cz("ukončeno uživatelem")
+                  : preruseno ? Cz("přerušeno uživatelem")
+                              : Cz("dokončeno"));
     // The waiting dialog of a download closes with it (one the user closed is gone already).
     if (byl.WaitDialog)
         byl.WaitDialog->Zavri();

@@ -15,5 +15,10 @@ std::string TextPortNedostupny(const std::string& nazevPortu);
 std::string TextBezOpravneni(const std::string& nazevPortu, const std::string& zarizeni,
                              const TSpVlastnikZarizeni& vlastnik);
 
+// The line refused its settings: four data bits (no line takes them), or the settings as a
+// whole (`nastaveni`, as the record words them) when the system refused one it did not name.
+std::string TextDatoveBityOdmitnuty(const std::string& nazevPortu, int datoveBity);
+std::string TextNastaveniOdmitnuto(const std::string& nazevPortu, const std::string& nastaveni);
+
 // The message for an error raised while opening port `nazevPortu`.
 std::string TextChybyOtevreni(const std::string& nazevPortu, const std::exception& chyba);

@@ -2,6 +2,8 @@
 // spoken; the link driver turns them into the Czech message the user sees.
 #pragma once
 
+#include "serial/SpDcb.h"
+
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -23,6 +25,19 @@ public:
 
 private:
     std::string device_;
+};
+
+// Raised by the port core when the device refuses the line settings (a data-bit count, rate
+// or parity its driver cannot take): the device is there, and the message the user sees
+// names the setting rather than calling the port missing. Carries the settings asked for.
+class ESpNastaveniOdmitnuto : public ESpComPortCoreError {
+public:
+    explicit ESpNastaveniOdmitnuto(const TSpDCB& dcb)
+        : ESpComPortCoreError("Error setting parameters from DCB"), dcb_(dcb) {}
+    const TSpDCB& Dcb() const { return dcb_; }
+
+private:
+    TSpDCB dcb_;
 };
 
 // Raised by the port component: refused writes, short reads, sizes changed while open.

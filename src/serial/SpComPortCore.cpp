@@ -48,8 +48,9 @@ bool TSpComPortCore::OpenSequence(const std::string& path, const std::string& na
         if (!device_->SetEventMask(eventMask_))
             throw ESpComPortCoreError(" Error setting EventMask");
         if (!device_->SetState(dcb_)) {
+            const TSpDCB odmitnuto = dcb_;
             device_->GetState(dcb_);
-            throw ESpComPortCoreError("Error setting parameters from DCB");
+            throw ESpNastaveniOdmitnuto(odmitnuto);
         }
         lineErrors_ = 0;
         started_.Reset();
@@ -187,7 +188,7 @@ void TSpComPortCore::ApplyDCB(const TSpDCB& dcb) {
     std::lock_guard lock(portLock_);
     if (!device_->SetState(dcb_)) {
         device_->GetState(dcb_);
-        throw ESpComPortCoreError("Error setting parameters from DCB");
+        throw ESpNastaveniOdmitnuto(dcb);
     }
 }
 

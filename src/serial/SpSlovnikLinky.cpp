@@ -86,11 +86,18 @@ int SpCisloDatovychBitu(TSpDatabits datoveBity) {
     return 0;
 }
 
-std::optional<TSpDatabits> SpDatoveBityZCisla(long cislo) {
+std::optional<TSpDatabits> SpDatoveBityZCisla(long cislo, bool naLince) {
     for (const TSpRadekDatovychBitu& d : kSpDatoveBity)
-        if (d.Cislo == cislo)
+        if (d.Cislo == cislo && (d.NaLince || !naLince))
             return d.Hodnota;
     return std::nullopt;
+}
+
+bool SpDatoveBityNaLince(int cislo) {
+    for (const TSpRadekDatovychBitu& d : kSpDatoveBity)
+        if (d.Cislo == cislo)
+            return d.NaLince;
+    return false;
 }
 
 std::string SpJmenoPortu(int cislo) {

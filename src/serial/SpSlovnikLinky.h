@@ -42,13 +42,17 @@ struct TSpRadekStopBitu {
 };
 inline constexpr TSpRadekStopBitu kSpStopBity[] = {{sbOne, "One", 1}, {sbTwo, "Two", 2}};
 
-// Data bits are their number everywhere (4 to 8, the DCB's ByteSize too).
+// Data bits are their number everywhere (4 to 8, the DCB's ByteSize too). `NaLince` marks the
+// counts a line takes: POSIX terminals know CS5 to CS8 only, and Windows drivers refuse a
+// ByteSize of 4, so four is offered nowhere; a settings file that holds it still loads it, and
+// the transfer then says that the line refused it.
 struct TSpRadekDatovychBitu {
     TSpDatabits Hodnota;
     int Cislo;
+    bool NaLince;
 };
 inline constexpr TSpRadekDatovychBitu kSpDatoveBity[] = {
-    {db4, 4}, {db5, 5}, {db6, 6}, {db7, 7}, {db8, 8}};
+    {db4, 4, false}, {db5, 5, true}, {db6, 6, true}, {db7, 7, true}, {db8, 8, true}};
 
 // The rate of any member; 0 for brUser (the component's UserBaudRate stands there).
 uint32_t SpCisloRychlosti(TSpBaudrate rychlost);
@@ -67,7 +71,10 @@ std::optional<TSpStopbits> SpStopBityZeSlova(std::string_view slovo,
                                              bool libovolnaVelikost = false);
 
 int SpCisloDatovychBitu(TSpDatabits datoveBity);
-std::optional<TSpDatabits> SpDatoveBityZCisla(long cislo);
+// Any count of the table (the settings file), or only those a line takes (`naLince`: the
+// settings dialog, merivox-cli).
+std::optional<TSpDatabits> SpDatoveBityZCisla(long cislo, bool naLince = false);
+bool SpDatoveBityNaLince(int cislo);
 
 // "COM<n>": the port's name in messages, its key in section Devices and its device on Windows.
 std::string SpJmenoPortu(int cislo);

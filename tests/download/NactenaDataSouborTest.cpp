@@ -2,6 +2,7 @@
 // the bytes are split into lines, and how they are saved.
 #include "download/NactenaDataSoubor.h"
 #include "SlozkaTestu.h"
+#include "download/KonecNacteni.h"
 
 #include "ZaznamZprav.h"
 #include "common/Cp1250.h"
@@ -19,12 +20,38 @@ class NactenaDataSouborTest : public TSlozkaTestu {};
 
 } // namespace
 
-TEST(NactenaData, OnlyAFinishedNts660DownloadIsShown) {
-    EXPECT_TRUE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS660, false));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS660, true)) << "aborted";
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS350, false));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazNacteni, TTypStanice::tsNTS350, true));
-    EXPECT_FALSE(ZobrazitNactenaData(PrikazZapis, TTypStanice::tsNTS660, false));
+TEST(NactenaData, AnEndedDownloadIsShownAskedAboutOrDroppedByItsStationAndEnd) {
+    const auto n350 = TTypStanice::tsNTS350, n660 = TTypStanice::tsNTS660;
+    const auto zobrazit = TNalozeniNacteni::Zobrazit, zeptat = TNalozeniNacteni::Zeptat,
+               zahodit = TNalozeniNacteni::Zahodit;
+    const std::string s = "STN 1\r\n", sKoncem = s + "\x04\r\n";
+    struct TRadek {
+        const char* jmeno;
+        TTypStanice typ;
+        bool preruseno;
+        std::string data;
+        TNalozeniNacteni ocekavane;
+    } radky[] = {
+        {"NTS-660 with its end mark", n660, false, sKoncem, zobrazit},
+        {"NTS-660 at the size cap", n660, false, s, zobrazit},
+        {"NTS-660 aborted after bytes came", n660, true, s, zeptat},
+        {"NTS-660 aborted before any byte", n660, true, "", zahodit},
+        {"NTS-350 ended by the button", n350, true, s, zobrazit},
+        {"NTS-350 ended before any byte", n350, true, "", zahodit},
+        {"NTS-350 at the size cap", n350, false, s, zobrazit},
+    };
+    for (const TRadek& r : radky)
+        EXPECT_EQ(NalozeniNacteni(r.typ, r.preruseno, r.data), r.ocekavane) << r.jmeno;
+    EXPECT_THAT(TextNeuplnaData(7), HasSubstr(Cz("značku konce dat")));
+}
+
+TEST(NactenaData, TheDataNameTheirInstrumentElseTheyAreTheDownloads) {
+    const auto n350 = TTypStanice::tsNTS350, n660 = TTypStanice::tsNTS660;
+    EXPECT_EQ(TypNactenychDat(n350, "STN 1\r\n"), n350) << "no name";
+    EXPECT_EQ(TypNactenychDat(n660, "NTS-350\r\nSTN 1\r\n"), n350) << "named";
+    EXPECT_EQ(TypNactenychDat(n350, "NTS-660 JOB\r\n"), n660) << "named, a word follows";
+    EXPECT_EQ(TypNactenychDat(n660, "NTS-3500\r\n"), n660) << "not a name";
+    EXPECT_EQ(TypNactenychDat(n350, ""), n350) << "empty";
 }
 
 TEST(NactenaData, LinesEndAtEveryKindOfLineEndAndNoControlCharacterIsShown) {

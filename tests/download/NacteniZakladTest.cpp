@@ -1,6 +1,7 @@
 // The download from the main window through the real driver to a simulated NTS-660 on a
 // pseudo-terminal, offscreen: the waiting dialog, "Načtená data", saving, the conversion and
-// its result; aborting; ports that cannot be opened; the link settings across a run.
+// its result; a download ended by the button; ports that cannot be opened; the link settings across
+// a run.
 #include "SlozkaTestu.h"
 #include "common/Cp1250.h"
 #include "serial/TestNastaveni.h"
@@ -21,6 +22,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -32,7 +34,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -141,35 +145,69 @@ TEST_F(NacteniZakladTest, DownloadSaveAndConversionGiveTheExpectedMapa2File) {
     EXPECT_TRUE(sim_.CekejNaOdpojeni(5s)) << "the port closes after the download";
 }
 
-TEST_F(NacteniZakladTest, AbortShowsNothingAndSavesNothing) {
+// The end of a download without its end mark: an NTS-350 ended by the button shows what came;
+// an aborted NTS-660 download asks, and shows it only when the user wants it.
+TEST_F(NacteniZakladTest, ADownloadEndedByTheButtonShowsWhatCameOrAsksFirst) {
     NastavVolbuSouboru([](QFileDialog&) {
-        ADD_FAILURE() << "no save dialog after an abort";
+        ADD_FAILURE() << "no save dialog";
         return QString();
     });
-    TZaznamZpravOken zpravy;
-    TOdpovediDialogu dialogy;
-    dialogy.OdpovezDalsimu([&](QWidget* cekani) {
-        ASSERT_TRUE(sim_.PosliHned("STN 1,1.560\r\nSS 5,1.500"));
-        EXPECT_TRUE(Cekej([&] { return Okno().ComDriver().PrijataData().size() == 23; }));
-        EXPECT_EQ(Popis(cekani)->text(), "Přijímám data z totální stanice");
-        Klikni(cekani, "Tl_Prerusit");
-    });
-    NactiData();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(zpravy.Zpravy().empty());
-    EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0);
-    EXPECT_TRUE(sim_.CekejNaOdpojeni(5s));
-    // No data file: only the settings and the record of the conversation, which says how it
-    // ended.
+    struct TRadek {
+        const char* jmeno;
+        TTypStanice typ;
+        std::optional<QMessageBox::StandardButton> odpoved; // the question's, when one comes
+        const char *tlacitko, *konec;
+    } radky[] = {
+        {"NTS-660 aborted, not kept", TTypStanice::tsNTS660, QMessageBox::No, "&Přerušit",
+         "přerušeno uživatelem"},
+        {"NTS-660 aborted, kept", TTypStanice::tsNTS660, QMessageBox::Yes, "&Přerušit",
+         "přerušeno uživatelem"},
+        {"NTS-350 ended", TTypStanice::tsNTS350, std::nullopt, "&Ukončit příjem",
+         "ukončeno uživatelem"},
+    };
+    const std::string data = "STN 1,1.560\r\nSS 5,1.500";
+    for (const TRadek& r : radky) {
+        SCOPED_TRACE(r.jmeno);
+        Okno().ComDriver().StationType = r.typ;
+        TZaznamZpravOken zpravy;
+        if (r.odpoved)
+            zpravy.OdpovezDalsi(*r.odpoved);
+        TOdpovediDialogu dialogy;
+        QString tlacitko, zobrazeno;
+        dialogy.OdpovezDalsimu([&](QWidget* cekani) {
+            ASSERT_TRUE(sim_.PosliHned(data));
+            EXPECT_TRUE(Cekej([&] { return Okno().ComDriver().PrijataData().size() == 23; }));
+            EXPECT_EQ(Popis(cekani)->text(), "Přijímám data z totální stanice");
+            tlacitko = cekani->findChild<QPushButton*>("Tl_Prerusit")->text();
+            Klikni(cekani, "Tl_Prerusit");
+        });
+        const bool ukazat = !r.odpoved || *r.odpoved == QMessageBox::Yes;
+        if (ukazat)
+            dialogy.OdpovezDalsimu([&](QWidget* nactena) {
+                zobrazeno = nactena->findChild<QPlainTextEdit*>("M_NactenaData")->toPlainText();
+                Klikni(nactena, "Tl_Zavrit");
+            });
+        NactiData();
+        EXPECT_EQ(tlacitko, QString::fromUtf8(r.tlacitko));
+        EXPECT_EQ(zpravy.Zpravy().size(), r.odpoved ? 1u : 0u);
+        if (r.odpoved)
+            EXPECT_TRUE(zpravy.Zpravy()[0].text.contains("značku konce dat"));
+        EXPECT_EQ(zobrazeno, ukazat ? "STN 1,1.560\nSS 5,1.500" : "");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0);
+        EXPECT_TRUE(sim_.CekejNaOdpojeni(5s));
+        std::ifstream log(prostredi_.nastaveni.Slozka() / "Merivox-komunikace.log", std::ios::binary);
+        const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
+        EXPECT_NE(zaznam.rfind(Cz(
+                      (std::string("Konec: ") + r.konec + "; odesláno 0 B, přijato 23 B").c_str())),
+                  std::string::npos)
+            << zaznam;
+    }
+    // No data file: only the settings and the record of the conversation.
     for (const auto& polozka : fs::directory_iterator(prostredi_.nastaveni.Slozka()))
         EXPECT_TRUE(polozka.path().filename() == "Merivex.ini" ||
                     polozka.path().filename() == "Merivox-komunikace.log")
             << polozka.path();
-    std::ifstream log(prostredi_.nastaveni.Slozka() / "Merivox-komunikace.log", std::ios::binary);
-    const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
-    EXPECT_NE(zaznam.find(Cz("Konec: přerušeno uživatelem; odesláno 0 B, přijato 23 B")),
-              std::string::npos)
-        << zaznam;
 }
 
 TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {

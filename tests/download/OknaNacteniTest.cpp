@@ -8,6 +8,7 @@
 #include "common/Slozky.h"
 #include "conversion/TextyKonverze.h"
 #include "conversion/qt/KonverzeOken.h"
+#include "download/KonecNacteni.h"
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
@@ -187,7 +188,7 @@ TEST_F(NactenaDataTest, ShowsTheDataReadOnlyInBoldWithItsButtons) {
     }
     EXPECT_TRUE(Tlacitko(&okno_, "Tl_Uloz")->isDefault());
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::Discard); // the data are not saved
     QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Zavrit")->click(); });
     EXPECT_EQ(okno_.exec(), QDialog::Rejected);
@@ -280,10 +281,10 @@ TEST_F(NactenaDataTest, UnsavedDataAreNotDroppedWithoutAsking) {
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.jmeno);
-        TFormNactenaData okno(nullptr, *driver_);
+        TFormNactenaData okno(nullptr, *driver_, &KonverzeUlozenehoSouboru);
         okno.NastavData(kData);
         okno.show();
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         zpravy.OdpovezDalsi(p.odpoved);
         if (p.odpoved == QMessageBox::Save)
             OdpovidejUlozeni({p.ulozit});
@@ -301,7 +302,7 @@ TEST_F(NactenaDataTest, UnsavedDataAreNotDroppedWithoutAsking) {
     OdpovidejUlozeni({slozka_ / "b.sdt"});
     okno_.show();
     Tlacitko(&okno_, "Tl_Uloz")->click();
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     QTest::keyClick(&okno_, Qt::Key_Escape);
     EXPECT_FALSE(okno_.isVisible());
     EXPECT_TRUE(zpravy.Zpravy().empty());
@@ -322,15 +323,26 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
     EXPECT_FALSE(fs::exists(slozka_ / "a.zap"));
 }
 
-TEST_F(NactenaDataTest, KonverzeUsesTheDriversStationType) {
-    driver_->StationType = TTypStanice::tsNTS350;
-    OdpovidejUlozeni({slozka_ / "a.sdt"});
-    TZaznamZpravOken zpravy;
-    // NTS-350 data are not converted: no parameters dialog, nothing written, no result window.
-    QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Konverze")->click(); });
-    const int vysledek = okno_.exec();
-    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
-    EXPECT_EQ(zpravy.Zpravy()[0].text, ZCp1250(TextNicNebyloPrevedeno()));
-    EXPECT_EQ(vysledek, TFormNactenaData::VysledekNe);
-    EXPECT_FALSE(fs::exists(slozka_ / "a.zap"));
+TEST_F(NactenaDataTest, KonverzeOfNts350DataSaysTheyCannotBeConvertedAndWritesNothing) {
+    struct TRadek {
+        const char* jmeno;
+        TTypStanice typ;
+        std::string data;
+    } radky[] = {
+        {"downloaded from an NTS-350", TTypStanice::tsNTS350, kData},
+        {"the first line names the NTS-350", TTypStanice::tsNTS660, "NTS-350\r\n" + kData},
+    };
+    OdpovidejUlozeni({});
+    for (const TRadek& r : radky) {
+        driver_->StationType = r.typ;
+        okno_.NastavData(r.data);
+        TZaznamZpravOken zpravy;
+        Tlacitko(&okno_, "Tl_Konverze")->click();
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u) << r.jmeno;
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Informace") << r.jmeno;
+        EXPECT_EQ(zpravy.Zpravy()[0].text, ZCp1250(TextNelzePrevest(TTypStanice::tsNTS350)));
+    }
+    EXPECT_EQ(pocetDialogu_, 0) << "not even a save dialog";
+    EXPECT_TRUE(okno_.VystupKonverze().empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(slozka_), fs::directory_iterator{}), 0);
 }

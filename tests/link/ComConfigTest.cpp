@@ -220,6 +220,12 @@ TEST_F(ComConfigTest, DataBitsFieldSpinsFromFiveToEightAndOtherTextsChangeNothin
         Stiskni(d, "Tl_Uloz");
     });
     EXPECT_EQ(driver_.DataBits(), db5);
+    // Four is no count a line takes: typed, it is not taken either.
+    Spust([](QWidget* d) {
+        NapisDatoveBity(d, "4");
+        Stiskni(d, "Tl_Uloz");
+    });
+    EXPECT_EQ(driver_.DataBits(), db5);
 }
 
 // As on Windows: Tab and the caption's accelerator land on the checked item of a radio

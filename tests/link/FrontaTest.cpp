@@ -3,9 +3,12 @@
 // the port's own events.
 #include "TestKomunikace.h"
 
+#include "common/IniFile.h"
 #include "link/PrevzetiUdalosti.h"
+#include "link/TextyPortu.h"
 #include "serial/SpComPort.h"
 
+#include <functional>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -138,6 +141,44 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
     driver->AddCommand(PrikazZapis, "A\r\n");
     ASSERT_TRUE(CekejNaKonce(1));
     EXPECT_TRUE(konce[0].ok);
+}
+
+// A port that is there but refuses a line setting is not called missing: the message names
+// the setting. Four data bits come unchanged from the settings file and are refused at the
+// start of a transfer; a rate the system refuses is refused by the system.
+TEST_F(FrontaTest, ALineSettingThePortRefusesIsNamedNotCalledMissing) {
+    Vytvor();
+    struct TRadek {
+        const char* jmeno;
+        std::function<void()> nastav;
+        std::string zprava;
+    } radky[] = {
+        {"four data bits from the settings file",
+         [&] {
+             TIniFile ini(nastaveni.Slozka() / "Merivex.ini");
+             ini.WriteInteger("Port", "DataBits", 4);
+             ini.WriteInteger("Port", "Number", 3);
+             driver->LoadSettings(ini);
+             EXPECT_EQ(driver->DataBits(), db4) << "loaded as it is";
+         },
+         TextDatoveBityOdmitnuty("COM3", 4)},
+        {"a rate the system refuses",
+         [&] {
+             driver->SetDataBits(db8);
+             driver->Port().SetUserBaudRate(12345);
+             driver->SetBaudRate(brUser);
+         },
+         TextNastaveniOdmitnuto("COM3", Cz("12345 Bd, parita None, 8 datových bitů, stop bity 1"))},
+    };
+    for (const TRadek& r : radky) {
+        zpravy.zpravy.clear();
+        r.nastav();
+        driver->AddCommand(PrikazNacteni, "");
+        ASSERT_EQ(zpravy.zpravy.size(), 1u) << r.jmeno;
+        EXPECT_EQ(zpravy.zpravy[0].text, r.zprava) << r.jmeno;
+        EXPECT_EQ(driver->PocetPrikazu(), 0) << r.jmeno;
+        EXPECT_EQ(cekani.ukazano, 0) << r.jmeno;
+    }
 }
 
 TEST_F(FrontaTest, ATakerHasTheEventsWhileItLivesAndGivesBackWhatItFound) {

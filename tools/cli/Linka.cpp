@@ -21,7 +21,7 @@ const char* const kNapovedaLinky =
   --device CESTA              zařízení zadané přímo cestou (například /dev/ttyUSB0)
   --baud B                    rychlost: 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200
   --parity P                  parita: None, Odd, Even
-  --data-bits D               datové bity: 4 až 8
+  --data-bits D               datové bity: 5 až 8
   --stop-bits S               stop bity: 1 nebo 2 (One, Two)
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
   --log SOUBOR                záznam komunikace (čas, port, linka, bajty oběma směry, konec)
@@ -101,9 +101,11 @@ bool PrectiVolbyLinky(const TVolbyLinky& volby, const TTerminal& terminal,
     }
     if (volby.DatoveBity) {
         const auto cislo = CeleCislo(*volby.DatoveBity);
-        nastaveni.DatoveBity = cislo ? SpDatoveBityZCisla(*cislo) : std::nullopt;
+        nastaveni.DatoveBity = cislo ? SpDatoveBityZCisla(*cislo, true) : std::nullopt;
         if (!nastaveni.DatoveBity)
-            return spatne("--data-bits", "Datových bitů musí být 4 až 8, ne", *volby.DatoveBity);
+            return spatne("--data-bits",
+                          "Datových bitů musí být 5 až 8 (jiný počet sériová linka nepřijme), ne",
+                          *volby.DatoveBity);
     }
     if (volby.StopBity) {
         nastaveni.StopBity = StopBity(*volby.StopBity);
@@ -232,10 +234,9 @@ TKonecPrikazu TLinkaCli::Proved(TMnozinaPrikazu typ, const std::string& data) {
     };
     driver.OnKomunikaceOK = [&](TComDriver&, TMnozinaPrikazu, bool preruseno,
                                 const std::string& prijato) {
-        if (!preruseno) {
-            vysledek.Dokonceno = true;
-            vysledek.Data = prijato;
-        }
+        vysledek.Dokonceno = !preruseno;
+        vysledek.KonecUzivatelem = preruseno;
+        vysledek.Data = prijato;
         konec = true;
     };
     driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
@@ -248,9 +249,12 @@ TKonecPrikazu TLinkaCli::Proved(TMnozinaPrikazu typ, const std::string& data) {
     };
     // A download runs inside AddCommand (its waiting "dialog" serves the loop), and Ctrl+C
     // ends it there as aborted, so the wait after it finds it ended.
+    // A download ended by the user (Ctrl+C, the quiet time) hands on what came: the caller
+    // decides what to keep by the download's end rule.
     driver.AddCommand(typ, data);
-    vysledek.Preruseno =
-        !Cekej([&] { return konec; }) || (typ == PrikazNacteni && TPreruseni::Preruseno());
+    const bool konecDownloadu = typ == PrikazNacteni && vysledek.KonecUzivatelem;
+    vysledek.Preruseno = !konecDownloadu && (!Cekej([&] { return konec; }) ||
+                                             (typ == PrikazNacteni && TPreruseni::Preruseno()));
     if (vysledek.Preruseno) {
         driver.ClearCommands();
         vysledek.Dokonceno = false;

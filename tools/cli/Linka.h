@@ -75,9 +75,10 @@ private:
 
 // How a command run on the driver ended.
 struct TKonecPrikazu {
-    bool Dokonceno = false; // OnKomunikaceOK came for the command, not aborted
-    bool Preruseno = false; // Ctrl+C came first
-    std::string Data;       // what OnKomunikaceOK handed on (a download's data)
+    bool Dokonceno = false;       // OnKomunikaceOK came for the command, not aborted
+    bool Preruseno = false;       // Ctrl+C came first
+    bool KonecUzivatelem = false; // OnKomunikaceOK came for a download ended by the user
+    std::string Data;             // what OnKomunikaceOK handed on (a download's data)
 };
 
 // How long one slice of the loop waits for events before it looks at Ctrl+C and the progress.
@@ -107,6 +108,10 @@ public:
     bool Cekej(const std::function<bool()>& hotovo);
     // One slice of the loop (at most `limit`), returning early once `hotovo` holds.
     void Obsluz(const std::function<bool()>& hotovo, std::chrono::milliseconds limit);
+
+    // An NTS-350 download ends once bytes came and then none for this long (--quiet), as the
+    // waiting dialog's button ends it in the program; none: only Ctrl+C ends it.
+    std::optional<std::chrono::milliseconds> TichoKonce;
 
     // The waiting dialog's text line, and its progress line: that text and the bytes read.
     std::string TextCekani;

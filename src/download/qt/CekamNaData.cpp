@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 constexpr QSize kKlientskaPlocha(305, 152);
 }
@@ -50,6 +52,14 @@ bool TFormCekamNaData::UkazModalne() {
 
 void TFormCekamNaData::NastavText(const std::string& text) {
     L_Popis->setText(ZCp1250(text));
+}
+
+void TFormCekamNaData::NastavTlacitko(const std::string& titulek, const std::string& napoveda) {
+    Tl_Prerusit->setText(ZCp1250(titulek));
+    Tl_Prerusit->setToolTip(ZCp1250(napoveda));
+    // A longer caption widens the button, which stays centred.
+    const int sirka = std::max(90, Tl_Prerusit->sizeHint().width());
+    Tl_Prerusit->setGeometry(QRect(QPoint((width() - sirka) / 2, 110), QSize(sirka, 28)));
 }
 
 void TFormCekamNaData::Zavri() {

@@ -18,6 +18,7 @@ public:
 
     bool UkazModalne() override;
     void NastavText(const std::string& text) override;
+    void NastavTlacitko(const std::string& titulek, const std::string& napoveda) override;
     void Zavri() override;
 
     // The result of a modal showing ended by "&Přerušit".

@@ -1,5 +1,6 @@
 #include "download/qt/NactenaData.h"
 
+#include "download/KonecNacteni.h"
 #include "download/NactenaDataSoubor.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
@@ -75,6 +76,7 @@ TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze
 
 void TFormNactenaData::NastavData(const std::string& prijato) {
     data_ = prijato;
+    typDat_ = TypNactenychDat(driver_.StationType, prijato);
     M_NactenaData->clear();
     M_NactenaData->setPlainText(ZCp1250(RadkyNactenychDat(prijato)));
 }
@@ -92,12 +94,18 @@ void TFormNactenaData::Tl_UlozClick() {
 }
 
 void TFormNactenaData::Tl_KonverzeClick() {
+    // Asked first: an NTS-350's data would give an empty output, and the window stays open so
+    // that they can still be saved.
+    if (typDat_ != TTypStanice::tsNTS660) {
+        TZpravyOken(this).Zprava(TDruhZpravy::Informace, TextNelzePrevest(typDat_));
+        return;
+    }
     if (ulozenySoubor_.empty())
         Tl_UlozClick();
     // A cancelled or failed save converts nothing, and the data stay in the open window.
     if (ulozenySoubor_.empty())
         return;
-    const auto vystup = konverze_(this, ulozenySoubor_, driver_.StationType);
+    const auto vystup = konverze_(this, ulozenySoubor_, typDat_);
     vystupKonverze_ = vystup.value_or(std::filesystem::path());
     done(vystup ? VysledekAno : VysledekNe);
 }

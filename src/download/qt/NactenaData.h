@@ -31,7 +31,8 @@ public:
 
     TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze);
 
-    // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included).
+    // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included); they
+    // come from the driver's station type at this moment.
     void NastavData(const std::string& prijato);
     // Empty until the data were saved, then the name last saved.
     const std::filesystem::path& UlozenySoubor() const { return ulozenySoubor_; }
@@ -52,6 +53,7 @@ private:
     TComDriver& driver_;
     TKonverze konverze_;
     std::string data_;
+    TTypStanice typDat_ = TTypStanice::tsNTS660;
     std::filesystem::path ulozenySoubor_;
     std::filesystem::path vystupKonverze_;
     QPlainTextEdit* M_NactenaData;

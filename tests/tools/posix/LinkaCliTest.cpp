@@ -354,6 +354,10 @@ TEST_F(LinkaCli, MissingPortsAndUsageErrors) {
              {"download", "--parity", "mark", "-o", "x"},
              {"download", "--data-bits", "9", "-o", "x"},
              {"download", "--stop-bits", "1.5", "-o", "x"},
+             {"download", "--data-bits", "4", "-o", "x"},
+             {"download", "--station", "NTS-999", "-o", "x"},
+             {"download", "--quiet", "0", "-o", "x"},
+             {"download", "--quiet", "abc", "-o", "x"},
              {"download", "-o"},
              {"send", "--port", "1"},
              {"send", "a.txt", "--codes", "b.cod"},
@@ -525,6 +529,47 @@ TEST_F(LinkaCli, SimBinaryStoresWhatWasSent) {
     EXPECT_EQ(beh.Status, 0) << beh.Chyby;
     EXPECT_EQ(sim.Cekej(5s), 0);
     EXPECT_EQ(NactiSoubor(slozka_ / "ulozeno.txt"), "PRVNI,1\r\nDRUHY,2\r\nTRETI,3\r\n");
+}
+
+// An NTS-350 marks no end of its data: its download ends after the quiet time or by Ctrl+C and
+// keeps what came; Ctrl+C before any byte keeps nothing.
+TEST_F(LinkaCli, Nts350DownloadEndsByQuietOrCtrlCAndKeepsWhatCame) {
+    const std::string data = "NTS-350\r\n11=1 81=1000.000\r\n";
+    struct TRadek {
+        const char* jmeno;
+        TArgumenty volby;
+        bool poslat, ctrlC;
+        int status;
+    } radky[] = {
+        {"quiet, the type from the settings file", {"--quiet", "0.3"}, true, false, 0},
+        {"Ctrl+C", {"--station", "NTS-350", "--quiet", "3600"}, true, true, 0},
+        {"Ctrl+C before any byte", {"--station", "NTS-350"}, false, true, kPreruseno},
+    };
+    TIniFile(ini_).WriteString("Station", "Type", "NTS-350");
+    for (const TRadek& r : radky) {
+        const fs::path cil = slozka_ / "d.sdt";
+        fs::remove(cil);
+        TSimStanice stanice(Rychla());
+        std::thread hra([&] {
+            ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
+            ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
+            if (r.poslat) {
+                stanice.PosliHned(data);
+                ASSERT_TRUE(CekejNaPrecteni(static_cast<int64_t>(data.size())));
+            }
+            if (r.ctrlC)
+                kill(getpid(), SIGINT);
+        });
+        TArgumenty a = {"--device", stanice.Cesta(), "-o", cil.string()};
+        a.insert(a.end(), r.volby.begin(), r.volby.end());
+        const TBeh beh = Spust("download", a);
+        hra.join();
+        EXPECT_EQ(beh.Status, r.status) << r.jmeno << beh.Chyby;
+        if (r.poslat)
+            EXPECT_EQ(NactiSoubor(cil), data) << r.jmeno;
+        else
+            EXPECT_FALSE(fs::exists(cil)) << r.jmeno;
+    }
 }
 
 TEST_F(LinkaCli, CtrlCKeepsNothing) {
