@@ -124,23 +124,9 @@ struct KomunikaceTest : ::testing::Test, TProstrediPortu<TSpPlainSyncUi> {
                 std::chrono::milliseconds delka = std::chrono::milliseconds(1000)) {
         stanice = std::make_unique<TSimStanice>(n);
         nastaveni.Mapuj(3, stanice->Cesta());
-<<<<<<< HEAD
-        TProstrediKomunikace p;
-        p.VytvorCekani = [this] {
-            return std::make_unique<TTestCekani>(ui, cekani);
-        };
-        p.VytvorCasovac = [this] {
-            auto novy = std::make_unique<TFalesnyCasovac>(vyprseni);
-            casovac = novy.get();
-            return novy;
-        };
-        p.Zpravy = &zpravy;
+        TProstrediKomunikace p = ProstrediDriveru(zpravy, cekani, &ui, &vyprseni, &casovac);
         p.SouborZaznamu = souborZaznamu;
         driver = std::make_unique<TComDriver>(std::move(p));
-=======
-        driver = std::make_unique<TComDriver>(
-            ProstrediDriveru(zpravy, cekani, &ui, &vyprseni, &casovac));
->>>>>>> h-tests
         driver->SetComNumber(3);
         driver->SetBaudRate(br115200);
         driver->SetIntervalCasovace(delka);
