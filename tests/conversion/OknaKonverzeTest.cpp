@@ -274,7 +274,7 @@ TEST_F(OknaKonverzeTest, ValuesOutsideTheExtentAreRefusedOnSaving) {
             fs::remove(ini_);
         else
             ZapisSoubor(ini_, ulozeno);
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
         dialog.show();
         if (p.Text)
@@ -314,7 +314,7 @@ TEST_F(OknaKonverzeTest, AFactorOutsideItsRangeIsAskedAboutBeforeConverting) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.Nazev);
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         if (p.Odpoved != QMessageBox::NoButton)
             zpravy.OdpovezDalsi(p.Odpoved);
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
@@ -346,7 +346,7 @@ TEST_F(OknaKonverzeTest, AnEmptyMarkIsNotSaved) {
     for (bool enter : {false, true}) {
         SCOPED_TRACE(enter ? "EnterInTheField" : "SaveButton");
         ZapisSoubor(ini_, "[OTHER]\r\nChar for dot=*\r\n");
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
@@ -375,7 +375,7 @@ TEST_F(OknaKonverzeTest, EscapeCancelsTheConversionAndKeepsTheOldOutput) {
     for (bool escape : {true, false}) {
         SCOPED_TRACE(escape ? "Escape" : "CloseButton");
         ZapisSoubor(slozka_ / "a.zap", "stary\r\nobsah");
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         zpravy.OdpovezDalsi(QMessageBox::Yes); // overwrite
         TOdpovediDialogu dialogy;              // the dialog, and no result window
         dialogy.OdpovezDalsimu([escape](QWidget* d) {
@@ -429,7 +429,7 @@ TEST_F(OknaKonverzeTest, ResultWindowOfAMissingOutputIsEmptyAndOfAnUnreadableOne
     for (const TPripad& p : {TPripad{"missing", slozka_ / "chybi.zap", false},
                              TPripad{"folder", slozka_ / "slozka.zap", true}}) {
         SCOPED_TRACE(p.nazev);
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         TFormVysledekKonverze okno(nullptr, p.vystup);
         EXPECT_TRUE(okno.findChild<QPlainTextEdit*>("M_Vysledek")->toPlainText().isEmpty());
         ASSERT_EQ(zpravy.Zpravy().size(), p.chyba ? 1u : 0u);

@@ -187,7 +187,7 @@ TEST_F(NactenaDataTest, ShowsTheDataReadOnlyInBoldWithItsButtons) {
     }
     EXPECT_TRUE(Tlacitko(&okno_, "Tl_Uloz")->isDefault());
 
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::Discard); // the data are not saved
     QTimer::singleShot(0, &okno_, [this] { Tlacitko(&okno_, "Tl_Zavrit")->click(); });
     EXPECT_EQ(okno_.exec(), QDialog::Rejected);
@@ -280,10 +280,10 @@ TEST_F(NactenaDataTest, UnsavedDataAreNotDroppedWithoutAsking) {
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.jmeno);
-        TFormNactenaData okno(nullptr, *driver_);
+        TFormNactenaData okno(nullptr, *driver_, &KonverzeUlozenehoSouboru);
         okno.NastavData(kData);
         okno.show();
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         zpravy.OdpovezDalsi(p.odpoved);
         if (p.odpoved == QMessageBox::Save)
             OdpovidejUlozeni({p.ulozit});
@@ -301,7 +301,7 @@ TEST_F(NactenaDataTest, UnsavedDataAreNotDroppedWithoutAsking) {
     OdpovidejUlozeni({slozka_ / "b.sdt"});
     okno_.show();
     Tlacitko(&okno_, "Tl_Uloz")->click();
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     QTest::keyClick(&okno_, Qt::Key_Escape);
     EXPECT_FALSE(okno_.isVisible());
     EXPECT_TRUE(zpravy.Zpravy().empty());

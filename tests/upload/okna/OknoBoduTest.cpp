@@ -98,7 +98,7 @@ TEST_F(OknoBoduTest, InsertAndCtrlDeleteActOnTheKeyReleaseAndTheGridFollowsTheTa
     QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(okno_->Body().PocetRadku(), 3);
     // Each row below that holds anything is deleted after a Yes.
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     for (int i = 0; i < 4; ++i)
         zpravy.OdpovezDalsi(QMessageBox::Yes);
 
@@ -196,7 +196,7 @@ TEST_F(OknoBoduTest, CtrlDeleteInTheCellEditorDeletesTheRowAndNeverItsText) {
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Home);
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::Yes);
     QTest::keyPress(editor, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(editor->text(), "ABC") << "the press is no \"delete word\"";
@@ -303,7 +303,7 @@ TEST_F(OknoBoduTest, CommandsHaveKeysAndOnlyAltXFlipsTheSwapBox) {
     Mrizka().setCurrentCell(0, 0);
     QTest::keyClicks(&Mrizka(), "7"); // opens the cell editor
     NastavVolbuSouboru([](QFileDialog&) { return QString(); });
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     const struct {
         const char* jmeno;
         QAction* akce;

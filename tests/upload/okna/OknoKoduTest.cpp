@@ -108,7 +108,7 @@ TEST_F(OknoKoduTest, DeletingBeforeAnySelectionChangesNothingButRebuildsTheTree)
     EXPECT_THAT(Strom(), ElementsAre("0 1 KOD", "0 0 VRSTVA"));
 
     Mrizka().setCurrentCell(0, 0);
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::Yes);
     QTest::keyClick(&Mrizka(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(okno_->Kody().PocetRadku(), 1);
@@ -134,7 +134,7 @@ TEST_F(OknoKoduTest, DeletingARowThatHoldsAnythingAsksFirst) {
     };
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.jmeno);
-        TZaznamZprav zpravy;
+        TZaznamZpravOken zpravy;
         if (p.odpoved != QMessageBox::NoButton)
             zpravy.OdpovezDalsi(p.odpoved);
         Mrizka().setCurrentCell(p.radek - 1, 1);
@@ -142,7 +142,7 @@ TEST_F(OknoKoduTest, DeletingARowThatHoldsAnythingAsksFirst) {
         EXPECT_EQ(okno_->Kody().PocetRadku(), p.zbyva);
         EXPECT_EQ(zpravy.Zpravy().size(), p.odpoved != QMessageBox::NoButton ? 1u : 0u);
     }
-    TZaznamZprav zpravy;
+    TZaznamZpravOken zpravy;
     zpravy.OdpovezDalsi(QMessageBox::No);
     okno_->A_Vymaz->trigger();
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
