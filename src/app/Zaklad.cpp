@@ -161,7 +161,7 @@ void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool
     case TNalozeniNacteni::Zahodit:
         return;
     case TNalozeniNacteni::Zeptat:
-        if (!zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::Varovani),
+        if (!zpravy_.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani),
                                  TextNeuplnaData(prijato.size())))
             return;
         break;

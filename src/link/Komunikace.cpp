@@ -327,8 +327,8 @@ void TComDriver::PrijemDat() {
 }
 
 void TComDriver::PrijemNacteni() {
-    if (stav_ == TStav::CekaniNaData) {
-        stav_ = TStav::PrijemDat;
+    if (stav_ == TStav::stCekaniNaData) {
+        stav_ = TStav::stPrijemDat;
         if (beh_.WaitDialog) {
             beh_.WaitDialog->NastavText(Cz("Přijímám data z totální stanice"));
             if (StationType != TTypStanice::tsNTS660)

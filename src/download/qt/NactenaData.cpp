@@ -97,7 +97,7 @@ void TFormNactenaData::Tl_KonverzeClick() {
     // Asked first: an NTS-350's data would give an empty output, and the window stays open so
     // that they can still be saved.
     if (typDat_ != TTypStanice::tsNTS660) {
-        TZpravyOken(this).Zprava(TDruhZpravy::Informace, TextNelzePrevest(typDat_));
+        TZpravyOken(this).Zprava(TDruhZpravy::dzInformace, TextNelzePrevest(typDat_));
         return;
     }
     if (ulozenySoubor_.empty())
