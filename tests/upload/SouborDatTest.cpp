@@ -127,8 +127,8 @@ TEST_F(SouborDat, UploadTextsFromFiles) {
               "1,1000.000,2000.000,300.000,KOD,\r\n");
     EXPECT_EQ(PripravZapisSouboruKodu(slozka_ / "kody.cod", zpravy), "ROH,1,BODY\r\n");
     // The point file is split at blanks, and each read says so; the code file has commas.
-    const TZaznamZprav::TZprava mezera{TDruhZpravy::dzInformace,
-                                       "Oddělovač polí v souboru: mezera"};
+    const auto mezera =
+        TZaznamZprav::Utf8(TDruhZpravy::dzInformace, "Oddělovač polí v souboru: mezera");
     EXPECT_EQ(zpravy.zpravy, (std::vector{mezera, mezera}));
     zpravy.zpravy.clear();
 

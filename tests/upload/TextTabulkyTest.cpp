@@ -1,6 +1,7 @@
 // Point and code files that are UTF-8, that end like a download, or that are no text at all,
 // as the point window, the code window and merivox-cli send --points / --codes read them.
 #include "Pomucky.h"
+#include "common/Cp1250.h"
 #include "SlozkaTestu.h"
 #include "upload/SouborBodu.h"
 #include "upload/SouborKodu.h"
@@ -58,7 +59,7 @@ TEST_P(TabulkaZeSouboru, IsReadAsTextOrRefused) {
     if (!p.Zprava.empty()) {
         std::string text = p.Zprava;
         text.replace(text.find('@'), 1, soubor.string());
-        ocekavane.push_back({TDruhZpravy::dzVyjimka, text});
+        ocekavane.push_back({TDruhZpravy::dzVyjimka, Cz(text.c_str())});
     }
     EXPECT_EQ(zpravy.zpravy, ocekavane);
     // The code window reads through the same door.
@@ -88,6 +89,7 @@ TEST_F(TSlozkaTestu, TextToSendRefusesConversationCharactersByLine) {
         EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
         std::string text = zprava;
         text.replace(text.find('@'), 1, soubor.string());
+        text = Cz(text.c_str());
         EXPECT_EQ(zpravy.zpravy[0].Text.substr(0, text.size()), text);
     }
     ZapisSoubor(soubor, "K\xC3\xB3"
