@@ -35,8 +35,8 @@ endif()
 
 # MERIVOX_UNITY_TESTS: each test program compiled as one unit, so that GoogleTest's and
 # GoogleMock's headers are read once per program instead of once per file. For the trees built
-# from scratch only to run the tests (the sanitizer builds); build/ keeps one unit per file, so
-# that a change to one test file recompiles that file alone.
+# from scratch only to run the tests (the sanitizer builds, the Qt-free Windows build); build/
+# keeps one unit per file, so that a change to one test file recompiles that file alone.
 option(MERIVOX_UNITY_TESTS "Compile each test program as one unit" OFF)
 
 function(merivox_warnings target)

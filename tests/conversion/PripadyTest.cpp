@@ -104,10 +104,11 @@ TEST_P(Pripady, OutputMatchesTheHandWorkedFileByteForByte) {
                 ::testing::UnorderedElementsAre(p.Vstup, v.VystupniSoubor.filename().string()));
 }
 
-// Each case is named after its expected file.
+// Each case is named after its expected file (and the station chosen, where it is not NTS-660).
 INSTANTIATE_TEST_SUITE_P(RucneSpocitane, Pripady, ::testing::ValuesIn(kPripady),
                          [](const ::testing::TestParamInfo<TPripad>& radek) {
-                             return JmenoPripadu(radek.param.Ocekavany);
+                             return JmenoPripadu(radek.param.Ocekavany) +
+                                    (radek.param.Typ == TTypStanice::tsNTS350 ? "_NTS350" : "");
                          });
 
 // Without both warnings the pre-scan stays silent; with one of them only its kind is told.

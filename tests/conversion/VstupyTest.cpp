@@ -12,9 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kMereni = "STN 1,1.500\r\nSS 2,1.500\r\nSD 1.0000,90.0000,10.000\r\n";
+constexpr const char* kMereniVstupu = "STN 1,1.500\r\nSS 2,1.500\r\nSD 1.0000,90.0000,10.000\r\n";
 
-struct TPripad {
+struct TPripadVstupu {
     const char* Jmeno;
     std::string Vstup;
     TTypStanice Typ = TTypStanice::tsNTS660;
@@ -27,7 +27,7 @@ struct TPripad {
     std::string Obsah = "stary";
 };
 
-std::ostream& operator<<(std::ostream& os, const TPripad& p) {
+std::ostream& operator<<(std::ostream& os, const TPripadVstupu& p) {
     return os << p.Jmeno;
 }
 
@@ -35,7 +35,7 @@ const std::string kNic = " Nic nebylo převedeno.";
 const std::string kNts350 = "Do formátu MAPA2 lze převést jen data totální stanice NTS-660: nic "
                             "nebylo převedeno a výstupní soubor nebyl vytvořen ani změněn.";
 
-const TPripad kPripady[] = {
+const TPripadVstupu kVstupy[] = {
     {.Jmeno = "EmptyFile",
      .Vstup = "",
      .Zpravy = {{TDruhZpravy::dzChyba,
@@ -55,7 +55,7 @@ const TPripad kPripady[] = {
                  "soubor, jehož první řádek neobsahuje NTS, se převádí jako soubor souřadnic." +
                      kNic}}},
     {.Jmeno = "MeasuredDataWithoutTheInstrumentLine",
-     .Vstup = kMereni,
+     .Vstup = kMereniVstupu,
      .Vystup = "x.asc",
      .Zpravy = {{TDruhZpravy::dzChyba,
                  "Soubor \"@\" vypadá jako naměřená data, kterým chybí první řádek s typem "
@@ -91,7 +91,7 @@ const TPripad kPripady[] = {
                  "řádek s typem přístroje. Tyto řádky se nepřevedou."}},
      .Obsah = "1 2 3 \r\n"},
     {.Jmeno = "Nts660FileWinsOverNts350",
-     .Vstup = std::string("NTS-660\r\n") + kMereni,
+     .Vstup = std::string("NTS-660\r\n") + kMereniVstupu,
      .Typ = TTypStanice::tsNTS350,
      .Stav = TStavKonverze::kvHotovo,
      .Zpravy = {{TDruhZpravy::dzInformace,
@@ -100,7 +100,7 @@ const TPripad kPripady[] = {
      .Obsah = "9999\r\n999999999\r\n100001\r\n1\r\n3\r\n0\r\n2\r\n1 1 1.500\r\n-1\r\n"
               "2  10.000 1.500 1.0000 90.0000 * \r\n/\r\n-2\r\n"},
     {.Jmeno = "Nts350FileWinsOverNts660AndWritesNothing",
-     .Vstup = std::string("NTS-350 X\r\n") + kMereni,
+     .Vstup = std::string("NTS-350 X\r\n") + kMereniVstupu,
      .Stav = TStavKonverze::kvHotovo,
      .NicNeprevedeno = true,
      .Zpravy = {{TDruhZpravy::dzVarovani,
@@ -108,19 +108,19 @@ const TPripad kPripady[] = {
                  "NTS-660). " +
                      kNts350}}},
     {.Jmeno = "Nts350ChosenWritesNothing",
-     .Vstup = kMereni,
+     .Vstup = kMereniVstupu,
      .Typ = TTypStanice::tsNTS350,
      .Stav = TStavKonverze::kvHotovo,
      .NicNeprevedeno = true,
      .Zpravy = {{TDruhZpravy::dzVarovani, kNts350}}},
 };
 
-class Vstupy : public TSlozkaTestu, public ::testing::WithParamInterface<TPripad> {};
+class Vstupy : public TSlozkaTestu, public ::testing::WithParamInterface<TPripadVstupu> {};
 
 } // namespace
 
 TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
-    const TPripad& p = GetParam();
+    const TPripadVstupu& p = GetParam();
     const fs::path vstup = slozka_ / "x.sdt";
     const fs::path vystup = slozka_ / p.Vystup;
     ZapisSoubor(vstup, p.Vstup);
@@ -154,7 +154,7 @@ TEST_P(Vstupy, AreRefusedOrConvertedAndTheOldOutputIsTouchedOnlyByAConversion) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pripady, Vstupy, ::testing::ValuesIn(kPripady),
+INSTANTIATE_TEST_SUITE_P(Pripady, Vstupy, ::testing::ValuesIn(kVstupy),
                          [](const auto& pripad) { return std::string(pripad.param.Jmeno); });
 
 // An empty pipe or device is an empty input too.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-TRadky Nacti(const std::string& obsah) {
+TRadky RadkyZBodu(const std::string& obsah) {
     TTabulkaBodu body;
     NactiBody(obsah, body);
     return RadkyTabulky(body);
@@ -32,62 +32,66 @@ TEST(SouborBodu, AllEmptyTableGivesNoBytes) {
 TEST(SouborBodu, ReadingBackWhatWasSavedGivesTheNoteOneLeadingBlank) {
     auto body = TabulkaZRadku<TTabulkaBodu>(
         {{"1", "512.34", "108.25", "250.3", ""}, {"2", "530", "112", "251", "roh"}});
-    EXPECT_EQ(Nacti(TextSouboruBodu(body)),
+    EXPECT_EQ(RadkyZBodu(TextSouboruBodu(body)),
               (TRadky{{"1", "512.34", "108.25", "250.3", ""}, {"2", "530", "112", "251", " roh"}}));
 }
 
 TEST(SouborBodu, SeparatorIsTheFirstNonAlphanumericCharacterOfTheFirstLine) {
     // Blanks, three in a row counting as one.
-    EXPECT_EQ(Nacti("101 512.34   108.25 250.3\r\n"),
+    EXPECT_EQ(RadkyZBodu("101 512.34   108.25 250.3\r\n"),
               (TRadky{{"101", "512.34", "108.25", "250.3", ""}}));
     // The point comes before the comma, so the point separates the whole file.
-    EXPECT_EQ(Nacti("12.5,7\n3.4\n"), (TRadky{{"12", "5,7", "", "", ""}, {"3", "4", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu("12.5,7\n3.4\n"),
+              (TRadky{{"12", "5,7", "", "", ""}, {"3", "4", "", "", ""}}));
     // A semicolon; a letter with a diacritic (á, E1h in cp1250) is a letter, not a separator.
-    EXPECT_EQ(Nacti("1;2;3;4;x\r\n"), (TRadky{{"1", "2", "3", "4", "x"}}));
-    EXPECT_EQ(Nacti("1\xE1"
-                    "2\xE1"
-                    "3"),
+    EXPECT_EQ(RadkyZBodu("1;2;3;4;x\r\n"), (TRadky{{"1", "2", "3", "4", "x"}}));
+    EXPECT_EQ(RadkyZBodu("1\xE1"
+                         "2\xE1"
+                         "3"),
               (TRadky{{"1á2á3", "", "", "", ""}}));
     // A first line of letters and digits only: blank.
-    EXPECT_EQ(Nacti("7\r\n8 9,5\r\n"), (TRadky{{"7", "", "", "", ""}, {"8", "9,5", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu("7\r\n8 9,5\r\n"),
+              (TRadky{{"7", "", "", "", ""}, {"8", "9,5", "", "", ""}}));
 }
 
 TEST(SouborBodu, LineEndsCrLfLoneCrAndLoneLf) {
-    EXPECT_EQ(Nacti("1,a\r2,b\n3,c\r\n4,d"), (TRadky{{"1", "a", "", "", ""},
-                                                     {"2", "b", "", "", ""},
-                                                     {"3", "c", "", "", ""},
-                                                     {"4", "d", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu("1,a\r2,b\n3,c\r\n4,d"), (TRadky{{"1", "a", "", "", ""},
+                                                          {"2", "b", "", "", ""},
+                                                          {"3", "c", "", "", ""},
+                                                          {"4", "d", "", "", ""}}));
 }
 
 TEST(SouborBodu, MapaCoordinateLineKeepsItsCodeAsNote) {
-    EXPECT_EQ(Nacti("1 1000.000 2000.000 300.000 * KOD\r\n"
-                    "2 1001.000 2001.000 301.000\r\n"),
+    EXPECT_EQ(RadkyZBodu("1 1000.000 2000.000 300.000 * KOD\r\n"
+                         "2 1001.000 2001.000 301.000\r\n"),
               (TRadky{{"1", "1000.000", "2000.000", "300.000", "KOD"},
                       {"2", "1001.000", "2001.000", "301.000", ""}}));
 }
 
 TEST(SouborBodu, FurtherFieldsAreAppendedToTheNoteAndLeadingAsterisksRemoved) {
     // The separator inside the note is lost.
-    EXPECT_EQ(Nacti("1,2,3,4,* a,b\r\n"), (TRadky{{"1", "2", "3", "4", " ab"}}));
+    EXPECT_EQ(RadkyZBodu("1,2,3,4,* a,b\r\n"), (TRadky{{"1", "2", "3", "4", " ab"}}));
     // Asterisks are removed again after each extension.
-    EXPECT_EQ(Nacti("1,2,3,4,**,*x,**y\r\n"), (TRadky{{"1", "2", "3", "4", "x**y"}}));
+    EXPECT_EQ(RadkyZBodu("1,2,3,4,**,*x,**y\r\n"), (TRadky{{"1", "2", "3", "4", "x**y"}}));
 }
 
 TEST(SouborBodu, EmptyFieldsStayAndMissingFieldsLeaveCellsEmpty) {
-    EXPECT_EQ(Nacti(",,5,,\r\n17\r\n"), (TRadky{{"", "", "5", "", ""}, {"17", "", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu(",,5,,\r\n17\r\n"),
+              (TRadky{{"", "", "5", "", ""}, {"17", "", "", "", ""}}));
 }
 
 TEST(SouborBodu, EmptyFirstLineLeavesRowOneEmptyLaterEmptyLinesAreSkipped) {
     // (An empty first line also makes the blank the separator.)
-    EXPECT_EQ(Nacti("\r\n1 2\r\n\r\n3 4\r\n"),
+    EXPECT_EQ(RadkyZBodu("\r\n1 2\r\n\r\n3 4\r\n"),
               (TRadky{{"", "", "", "", ""}, {"1", "2", "", "", ""}, {"3", "4", "", "", ""}}));
 }
 
 TEST(SouborBodu, LineOfBlanksGivesARow) {
     // Blank separator: the lone blank left after collapsing is a separator, so one empty field.
-    EXPECT_EQ(Nacti("1 2\r\n   \r\n"), (TRadky{{"1", "2", "", "", ""}, {"", "", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu("1 2\r\n   \r\n"), (TRadky{{"1", "2", "", "", ""}, {"", "", "", "", ""}}));
     // Another separator: the number is one blank.
-    EXPECT_EQ(Nacti("1,2\r\n   \r\n"), (TRadky{{"1", "2", "", "", ""}, {" ", "", "", "", ""}}));
+    EXPECT_EQ(RadkyZBodu("1,2\r\n   \r\n"),
+              (TRadky{{"1", "2", "", "", ""}, {" ", "", "", "", ""}}));
 }
 
 TEST(SouborBodu, ReadingResetsTheTableFirst) {

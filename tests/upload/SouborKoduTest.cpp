@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-TRadky Nacti(const std::string& obsah) {
+TRadky RadkyZKodu(const std::string& obsah) {
     TTabulkaKodu kody;
     NactiKody(obsah, kody);
     return RadkyTabulky(kody);
@@ -27,15 +27,16 @@ TEST(SouborKodu, SavedBytesUpperCaseOnlyTheDirectoryAndOnlyAsciiLetters) {
 
 TEST(SouborKodu, ReadingBackKeepsTheCellsAsSaved) {
     auto kody = TabulkaZRadku<TTabulkaKodu>({{"body", "roh"}, {"Body", "plot"}, {"", "stromek"}});
-    EXPECT_EQ(Nacti(TextSouboruKodu(kody)),
+    EXPECT_EQ(RadkyZKodu(TextSouboruKodu(kody)),
               (TRadky{{"BODY", "roh"}, {"BODY", "plot"}, {"", "stromek"}}));
 }
 
 TEST(SouborKodu, ExtraFieldsIgnoredNoCaseChangeNoAsteriskRemoval) {
-    EXPECT_EQ(Nacti("vrstva,kod,navic\r\n*a,*b\r\n"), (TRadky{{"vrstva", "kod"}, {"*a", "*b"}}));
+    EXPECT_EQ(RadkyZKodu("vrstva,kod,navic\r\n*a,*b\r\n"),
+              (TRadky{{"vrstva", "kod"}, {"*a", "*b"}}));
 }
 
 TEST(SouborKodu, SeparatorFromTheFirstLineAndEmptyFirstLine) {
-    EXPECT_EQ(Nacti("body  roh\nplot\n"), (TRadky{{"body", "roh"}, {"plot", ""}}));
-    EXPECT_EQ(Nacti("\r\nbody;roh\r\n"), (TRadky{{"", ""}, {"body;roh", ""}}));
+    EXPECT_EQ(RadkyZKodu("body  roh\nplot\n"), (TRadky{{"body", "roh"}, {"plot", ""}}));
+    EXPECT_EQ(RadkyZKodu("\r\nbody;roh\r\n"), (TRadky{{"", ""}, {"body;roh", ""}}));
 }

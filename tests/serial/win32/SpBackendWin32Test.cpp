@@ -15,7 +15,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-TSpDCB Dcb9600() {
+TSpDCB Dcb9600SDtrRts() {
     TSpDCB d;
     d.BaudRate = 9600;
     d.ByteSize = 8;
@@ -30,7 +30,7 @@ struct BackendWin32 : ::testing::Test {
     BackendWin32() {
         core.SetEventCallback(zaznam.Callback());
         core.SetTiming({.Poll = 20ms});
-        core.ApplyDCB(Dcb9600());
+        core.ApplyDCB(Dcb9600SDtrRts());
     }
 };
 

@@ -201,15 +201,15 @@ TEST_F(OknoKoduTest, AnOpenedFileNamesItsSeparatorUnlessItIsTheComma) {
     };
     for (const TPripad& p : pripady) {
         SCOPED_TRACE(p.jmeno);
-        Zapis(soubor, Cz(p.obsah));
+        ZapisSoubor(soubor, Cz(p.obsah));
         VyberSoubor(soubor, filtry);
         okno_->A_OtevriSoubor->trigger();
         EXPECT_EQ(okno_->TextOddelovace(), QString::fromUtf8(p.text));
     }
-    Zapis(soubor, "body;roh\r\n");
+    ZapisSoubor(soubor, "body;roh\r\n");
     okno_->A_OtevriSoubor->trigger();
     okno_->A_UlozDoSouboru->trigger();
-    EXPECT_EQ(Precti(soubor), "BODY,roh\r\n");
+    EXPECT_EQ(NactiSoubor(soubor), "BODY,roh\r\n");
     EXPECT_EQ(okno_->TextOddelovace(), "");
 }
 
