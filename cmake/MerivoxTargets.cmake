@@ -72,6 +72,10 @@ function(merivox_test name)
   merivox_warnings(${name})
   if(MERIVOX_UNITY_TESTS)
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+    # In one unit each test file is included, and GCC then warns about every fixture kept in an
+    # anonymous namespace (and about helpers another file of the program does not use), though
+    # each file's own names stay private to the program as before.
+    target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-unused-function)
   endif()
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)

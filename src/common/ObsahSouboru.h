@@ -19,7 +19,7 @@ struct TChybaSouboru {
     TDruhChybySouboru Druh = TDruhChybySouboru::dcCteni;
     std::filesystem::path Soubor;
     std::error_code Duvod; // what the system said; may be empty
-    std::string Popis;     // a message of its own where no standard text fits (cp1250)
+    std::string Popis = {}; // a message of its own where no standard text fits (cp1250)
 
     // The message shown (cp1250), e.g. Soubor "X" nelze přečíst (Permission denied).
     std::string Text() const;
