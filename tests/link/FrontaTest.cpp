@@ -175,7 +175,7 @@ TEST_F(FrontaTest, ALineSettingThePortRefusesIsNamedNotCalledMissing) {
         r.nastav();
         driver->AddCommand(PrikazNacteni, "");
         ASSERT_EQ(zpravy.zpravy.size(), 1u) << r.jmeno;
-        EXPECT_EQ(zpravy.zpravy[0].text, r.zprava) << r.jmeno;
+        EXPECT_EQ(zpravy.zpravy[0].Text, r.zprava) << r.jmeno;
         EXPECT_EQ(driver->PocetPrikazu(), 0) << r.jmeno;
         EXPECT_EQ(cekani.ukazano, 0) << r.jmeno;
     }
