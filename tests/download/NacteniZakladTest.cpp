@@ -193,8 +193,9 @@ TEST_F(NacteniZakladTest, ADownloadEndedByTheButtonShowsWhatCameOrAsksFirst) {
         NactiData();
         EXPECT_EQ(tlacitko, QString::fromUtf8(r.tlacitko));
         EXPECT_EQ(zpravy.Zpravy().size(), (r.odpoved ? 1u : 0u) + (ukazat ? 1u : 0u));
-        if (r.odpoved)
+        if (r.odpoved) {
             EXPECT_TRUE(zpravy.Zpravy()[0].text.contains("značku konce dat"));
+        }
         EXPECT_EQ(zobrazeno, ukazat ? "STN 1,1.560\nSS 5,1.500" : "");
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0);
