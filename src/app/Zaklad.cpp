@@ -18,6 +18,7 @@
 #include "link/SouborZaznamu.h"
 #include "link/qt/CasovacQt.h"
 #include "link/qt/ComConfig.h"
+#include "survey/qt/NahledOken.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ZapisKodu.h"
@@ -62,6 +63,7 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
             &TFormZaklad::A_ZapisSouradnicBoduExecute);
     connect(akce_.A_ZapisKodu, &QAction::triggered, this, &TFormZaklad::A_ZapisKoduExecute);
     connect(akce_.A_Konverze, &QAction::triggered, this, &TFormZaklad::A_KonverzeExecute);
+    connect(akce_.A_NahledMereni, &QAction::triggered, this, &TFormZaklad::A_NahledMereniExecute);
     connect(akce_.A_ParametryKomunikace, &QAction::triggered, this,
             &TFormZaklad::A_ParametryKomunikaceExecute);
     connect(akce_.A_ParametryProFormatMapa2, &QAction::triggered, this,
@@ -178,7 +180,7 @@ void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const st
 }
 
 void TFormZaklad::UkazNactenaData(const std::string& prijato) {
-    TFormNactenaData okno(this, ComDriver(), &KonverzeUlozenehoSouboru);
+    TFormNactenaData okno(this, ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
     okno.NastavData(prijato);
     if (okno.exec() != TFormNactenaData::VysledekAno)
         return;
@@ -204,6 +206,10 @@ void TFormZaklad::A_ZapisKoduExecute() {
 
 void TFormZaklad::A_KonverzeExecute() {
     KonverzeSouboruOken(this, ComDriver().StationType);
+}
+
+void TFormZaklad::A_NahledMereniExecute() {
+    NahledMereniOken(this, ComDriver().StationType);
 }
 
 void TFormZaklad::A_ParametryKomunikaceExecute() {

@@ -38,6 +38,7 @@ private slots:
     void A_ZapisSouradnicBoduExecute();
     void A_ZapisKoduExecute();
     void A_KonverzeExecute();
+    void A_NahledMereniExecute();
     void A_ParametryKomunikaceExecute();
     void A_ParametryProFormatMapa2Execute();
     void A_OProgramuExecute();

@@ -52,6 +52,8 @@ TAkceZakladu VytvorAkceZakladu(QWidget* okno) {
                          "zapis-kodu");
     a.A_Konverze = Akce(okno, "A_Konverze", "Konverze &souboru ...",
                         " Konverze souboru do formátu MAPA2", "konverze");
+    a.A_NahledMereni = Akce(okno, "A_NahledMereni", "Náhled &měření ...",
+                            " Vypočtené souřadnice, plán a orientace měření", "nahled-mereni");
     a.A_ParametryKomunikace =
         Akce(okno, "A_ParametryKomunikace", "Parametry &komunikace s totální stanicí...",
              " Nastavení parametrů komunikace s totální stanicí", "parametry-komunikace");
@@ -72,6 +74,7 @@ void PostavMenuZakladu(QMenuBar* lista, const TAkceZakladu& akce) {
     komunikace->addAction(akce.A_ZapisSouradnicBodu);
     komunikace->addAction(akce.A_ZapisKodu);
     PridejPolozku(lista, akce.A_Konverze);
+    PridejPolozku(lista, akce.A_NahledMereni);
     QMenu* nastaveni = lista->addMenu(QString::fromUtf8("&Nastavení"));
     nastaveni->setObjectName("M_Nastaveni");
     nastaveni->addAction(akce.A_ParametryKomunikace);
@@ -92,6 +95,7 @@ void PostavNastrojovouListu(QToolBar* lista, const TAkceZakladu& akce) {
     PridejTlacitko(lista, akce.A_ZapisKodu);
     lista->addSeparator();
     PridejTlacitko(lista, akce.A_Konverze);
+    PridejTlacitko(lista, akce.A_NahledMereni);
     lista->addSeparator();
     PridejTlacitko(lista, akce.A_ParametryProFormatMapa2);
     PridejTlacitko(lista, akce.A_ParametryKomunikace);

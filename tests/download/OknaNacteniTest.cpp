@@ -182,6 +182,8 @@ TEST_F(NactenaDataTest, ShowsTheDataReadOnlyInBoldWithItsButtons) {
     for (const TOcekavani& o :
          {TOcekavani{"Tl_Uloz", "&Ulož", " Uložení načtených dat do souboru"},
           TOcekavani{"Tl_Konverze", "&Konverze", " Konverze načtených dat do formátu MAPA2 "},
+          TOcekavani{"Tl_Nahled", "Ná&hled",
+                     " Vypočtené souřadnice, plán a orientace načteného měření "},
           TOcekavani{"Tl_Zavrit", "&Zavřít", " Zavření okna "}}) {
         EXPECT_EQ(Tlacitko(&okno_, o.jmeno)->text(), QString::fromUtf8(o.titulek));
         EXPECT_EQ(Tlacitko(&okno_, o.jmeno)->toolTip(), QString::fromUtf8(o.napoveda));
@@ -321,6 +323,38 @@ TEST_F(NactenaDataTest, KonverzeConvertsTheFileSavedLast) {
     EXPECT_EQ(okno_.VystupKonverze(), slozka_ / "b.zap");
     EXPECT_TRUE(fs::exists(slozka_ / "b.zap"));
     EXPECT_FALSE(fs::exists(slozka_ / "a.zap"));
+}
+
+TEST_F(NactenaDataTest, NahledHandsTheShownDataUnsavedToTheViewOnlyForNts660) {
+    struct TRadek {
+        const char* jmeno;
+        TTypStanice typ;
+        std::string data;
+        bool povoleno;
+    } radky[] = {
+        {"NTS-660 data", TTypStanice::tsNTS660, kData, true},
+        {"downloaded from an NTS-350", TTypStanice::tsNTS350, kData, false},
+        {"the first line names the NTS-350", TTypStanice::tsNTS660, "NTS-350\r\n" + kData, false},
+    };
+    OdpovidejUlozeni({});
+    std::vector<std::string> predano;
+    TFormNactenaData okno(nullptr, *driver_, &KonverzeUlozenehoSouboru,
+                          [&](QWidget* rodic, const std::string& data, TTypStanice typ) {
+                              EXPECT_EQ(rodic, &okno);
+                              EXPECT_EQ(typ, TTypStanice::tsNTS660);
+                              predano.push_back(data);
+                          });
+    for (const TRadek& r : radky) {
+        driver_->StationType = r.typ;
+        okno.NastavData(r.data);
+        EXPECT_EQ(Tlacitko(&okno, "Tl_Nahled")->isEnabled(), r.povoleno) << r.jmeno;
+    }
+    driver_->StationType = TTypStanice::tsNTS660;
+    okno.NastavData(kData);
+    Tlacitko(&okno, "Tl_Nahled")->click();
+    EXPECT_THAT(predano, ElementsAre(kData));
+    EXPECT_TRUE(okno.UlozenySoubor().empty()) << "no save needed";
+    EXPECT_FALSE(Tlacitko(&okno_, "Tl_Nahled")->isEnabled()) << "without a view to hand to";
 }
 
 TEST_F(NactenaDataTest, KonverzeOfNts350DataSaysTheyCannotBeConvertedAndWritesNothing) {

@@ -29,8 +29,9 @@ QPushButton* Tlacitko(QWidget* rodic, const char* jmeno, const char* titulek,
 }
 } // namespace
 
-TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze)
-    : QDialog(rodic), driver_(driver), konverze_(std::move(konverze)) {
+TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze,
+                                   TNahled nahled)
+    : QDialog(rodic), driver_(driver), konverze_(std::move(konverze)), nahled_(std::move(nahled)) {
     setObjectName("FormNactenaData");
     setWindowTitle("Načtená data");
     resize(750, 500);
@@ -57,9 +58,13 @@ TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze
     Tl_Uloz->setDefault(true);
     Tl_Konverze =
         Tlacitko(this, "Tl_Konverze", "&Konverze", " Konverze načtených dat do formátu MAPA2 ");
+    Tl_Nahled = Tlacitko(this, "Tl_Nahled", "Ná&hled",
+                         " Vypočtené souřadnice, plán a orientace načteného měření ");
+    Tl_Nahled->setEnabled(false);
     Tl_Zavrit = Tlacitko(this, "Tl_Zavrit", "&Zavřít", " Zavření okna ");
     connect(Tl_Uloz, &QPushButton::clicked, this, &TFormNactenaData::Tl_UlozClick);
     connect(Tl_Konverze, &QPushButton::clicked, this, &TFormNactenaData::Tl_KonverzeClick);
+    connect(Tl_Nahled, &QPushButton::clicked, this, &TFormNactenaData::Tl_NahledClick);
     connect(Tl_Zavrit, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* rozvrzeni = new QVBoxLayout(this);
@@ -69,6 +74,7 @@ TFormNactenaData::TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze
     dole->addStretch();
     dole->addWidget(Tl_Uloz);
     dole->addWidget(Tl_Konverze);
+    dole->addWidget(Tl_Nahled);
     dole->addWidget(Tl_Zavrit);
     dole->addStretch();
     rozvrzeni->addLayout(dole);
@@ -79,6 +85,8 @@ void TFormNactenaData::NastavData(const std::string& prijato) {
     typDat_ = TypNactenychDat(driver_.StationType, prijato);
     M_NactenaData->clear();
     M_NactenaData->setPlainText(ZCp1250(RadkyNactenychDat(prijato)));
+    // An NTS-350's data hold nothing the view can compute.
+    Tl_Nahled->setEnabled(nahled_ && typDat_ == TTypStanice::tsNTS660);
 }
 
 void TFormNactenaData::Tl_UlozClick() {
@@ -108,6 +116,12 @@ void TFormNactenaData::Tl_KonverzeClick() {
     const auto vystup = konverze_(this, ulozenySoubor_, typDat_);
     vystupKonverze_ = vystup.value_or(std::filesystem::path());
     done(vystup ? VysledekAno : VysledekNe);
+}
+
+void TFormNactenaData::Tl_NahledClick() {
+    // The data as shown, saved or not: the view only reads them.
+    if (nahled_ && typDat_ == TTypStanice::tsNTS660)
+        nahled_(this, data_, typDat_);
 }
 
 bool TFormNactenaData::MuzeZavrit() {

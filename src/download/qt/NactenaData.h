@@ -1,5 +1,5 @@
 // The window "Načtená data": the downloaded text, read-only, with saving as a measured-data
-// file and the conversion of the saved file to MAPA2.
+// file, the conversion of the saved file to MAPA2 and the measurement view of the text shown.
 #pragma once
 
 #include "common/TypStanice.h"
@@ -29,7 +29,12 @@ public:
     using TKonverze = std::function<std::optional<std::filesystem::path>(
         QWidget* okno, const std::filesystem::path& soubor, TTypStanice typStanice)>;
 
-    TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze);
+    // What "Náhled" does with the data shown: the main window hands in the measurement view
+    // (which this wing does not see either); without it the button stays disabled.
+    using TNahled =
+        std::function<void(QWidget* okno, const std::string& data, TTypStanice typStanice)>;
+
+    TFormNactenaData(QWidget* rodic, TComDriver& driver, TKonverze konverze, TNahled nahled = {});
 
     // The downloaded bytes, unchanged (cp1250, CR LF line ends, the end mark included); they
     // come from the driver's station type at this moment.
@@ -45,6 +50,7 @@ public:
 private slots:
     void Tl_UlozClick();
     void Tl_KonverzeClick();
+    void Tl_NahledClick();
 
 private:
     // Save / discard / go back for data not saved yet; true when the window may close.
@@ -52,6 +58,7 @@ private:
 
     TComDriver& driver_;
     TKonverze konverze_;
+    TNahled nahled_;
     std::string data_;
     TTypStanice typDat_ = TTypStanice::tsNTS660;
     std::filesystem::path ulozenySoubor_;
@@ -59,5 +66,6 @@ private:
     QPlainTextEdit* M_NactenaData;
     QPushButton* Tl_Uloz;
     QPushButton* Tl_Konverze;
+    QPushButton* Tl_Nahled;
     QPushButton* Tl_Zavrit;
 };

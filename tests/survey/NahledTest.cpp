@@ -1,0 +1,175 @@
+// The window "Náhled měření" offscreen, fed by a computation of the test's own: what it shows,
+// the plan and the table following each other, the user's changes computing again, and the
+// protocol saved as a PDF.
+#include "SlozkaTestu.h"
+
+#include "common/Slozky.h"
+#include "survey/qt/NahledMereni.h"
+#include "survey/qt/PlanMereni.h"
+#include "ui/DialogSouboru.h"
+#include "ui/TestovaniOken.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gmock/gmock.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class NahledTest : public TSlozkaTestu {
+protected:
+    void SetUp() override {
+        TSlozkaTestu::SetUp();
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+        PrepisCestuNastaveni(slozka_ / "Merivex.ini");
+        // After the locale: the window takes its decimal separator when it is made.
+        okno_ = std::make_unique<TFormNahledMereni>(nullptr, Vypocet());
+    }
+    void TearDown() override {
+        NastavVolbuSouboru({});
+        PrepisCestuNastaveni(NastaveniTestu());
+        QLocale::setDefault(QLocale::c());
+        TSlozkaTestu::TearDown();
+    }
+
+    // Station 4001 with points 5001 (orienting) and 5002; every call is recorded.
+    TFormNahledMereni::TVypocet Vypocet() {
+        return [this](const TVolbyNahledu& volby) {
+            volby_.push_back(volby);
+            TModelNahledu m;
+            m.Nadpis = "mereni.sdt";
+            m.Plan.Body = {{"4001", 1000, 2000, true},
+                           {"5001", 1100, 2000, false},
+                           {"5002", 1000, 2100, false}};
+            m.Plan.Cary = {{0, 1, true}, {0, 2, false}};
+            TRadekNahledu stanice{
+                {"4001", "", "", "", "", "", "", "1000,000", "2000,000", "", ""}, 0, {}};
+            stanice.Deti.push_back({{"5001", "", "0,0000", "100,0000", "100,000", "100,000", "",
+                                     "1100,000", "2000,000", "", "orientace"},
+                                    1,
+                                    {}});
+            stanice.Deti.push_back({{"5002", "ZED", "100,0000", "100,0000", "100,000", "100,000",
+                                     "", "1000,000", "2100,000", "", ""},
+                                    2,
+                                    {}});
+            m.Mereni = {stanice};
+            m.Orientace = {{{"4001", "0,0000", "", "", ""}, -1, {{{"5001", "", "0", "0", ""}}}}};
+            m.Upozorneni = {"jedna", "dva"};
+            m.Faktor = volby.Faktor ? QLocale().toString(double(*volby.Faktor), 'f', 7)
+                                    : QString("0,9999500");
+            m.Protokol = {"Soubor: mereni.sdt", QString::fromUtf8("Měřítkový faktor: 0,9999500")};
+            return m;
+        };
+    }
+    template <class T> T* Prvek(const char* jmeno) {
+        auto* p = okno_->findChild<T*>(jmeno);
+        EXPECT_NE(p, nullptr) << jmeno;
+        return p;
+    }
+    void ZadejFaktor(const QString& text) {
+        Prvek<QLineEdit>("E_Faktor")->setText(text);
+        emit Prvek<QLineEdit>("E_Faktor")->editingFinished();
+    }
+
+    std::vector<TVolbyNahledu> volby_;
+    std::unique_ptr<TFormNahledMereni> okno_;
+};
+
+} // namespace
+
+TEST_F(NahledTest, ShowsTheComputationAndThePlanAndTableFollowEachOther) {
+    EXPECT_EQ(okno_->windowTitle(), QString::fromUtf8("Náhled měření"));
+    EXPECT_EQ(Prvek<QLabel>("L_Soubor")->text(), "mereni.sdt");
+    auto* tabulka = Prvek<QTreeWidget>("TV_Mereni");
+    ASSERT_EQ(tabulka->topLevelItemCount(), 1);
+    EXPECT_EQ(tabulka->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(tabulka->headerItem()->text(7), "Y [m]");
+    EXPECT_EQ(tabulka->topLevelItem(0)->child(1)->text(1), "ZED");
+    EXPECT_EQ(Prvek<QTreeWidget>("TV_Orientace")->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(Prvek<QTabWidget>("PageControl")->tabText(1), QString::fromUtf8("Upozornění (2)"));
+    EXPECT_EQ(Prvek<QLineEdit>("E_Faktor")->text(), "0,9999500");
+    ASSERT_EQ(volby_.size(), 1u);
+    EXPECT_FALSE(volby_[0].Faktor.has_value()) << "the factor of the mean values at first";
+    EXPECT_TRUE(volby_[0].ZakriveniARefrakce);
+
+    okno_->resize(900, 600);
+    okno_->show();
+    auto* plan = Prvek<TPlanMereni>("PB_Plan");
+    tabulka->setCurrentItem(tabulka->topLevelItem(0)->child(1));
+    EXPECT_EQ(plan->VybranyBod(), 2) << "row to plan";
+    const TBodPlanu& b = plan->Plan().Body[1];
+    QTest::mouseClick(plan, Qt::LeftButton, {},
+                      plan->Pohled().NaPlochu(b.Y, b.X, QRectF(plan->rect())).toPoint());
+    EXPECT_EQ(tabulka->currentItem(), tabulka->topLevelItem(0)->child(0)) << "plan to row";
+    EXPECT_EQ(plan->VybranyBod(), 1);
+}
+
+TEST_F(NahledTest, FactorCurvatureAndKnownPointsComputeAgain) {
+    ZadejFaktor("0,99995");
+    ASSERT_EQ(volby_.size(), 2u);
+    EXPECT_NEAR(double(*volby_.back().Faktor), 0.99995, 1e-12);
+    EXPECT_EQ(Prvek<QLineEdit>("E_Faktor")->text(), "0,9999500");
+    ZadejFaktor("");
+    EXPECT_FALSE(volby_.back().Faktor.has_value()) << "empty: from the mean values again";
+
+    {
+        TZaznamZpravOken zpravy;
+        ZadejFaktor("0");
+        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+        zpravy.OdpovezDalsi(QMessageBox::No);
+        ZadejFaktor("1,5"); // outside what any site gives: asked
+        zpravy.OdpovezDalsi(QMessageBox::Yes);
+        ZadejFaktor("1,5");
+        EXPECT_EQ(zpravy.Zpravy().size(), 3u);
+    }
+    EXPECT_EQ(volby_.size(), 4u) << "refused values compute nothing";
+    EXPECT_NEAR(double(*volby_.back().Faktor), 1.5, 1e-12);
+
+    Prvek<QCheckBox>("CB_ZakriveniARefrakce")->setChecked(false);
+    EXPECT_FALSE(volby_.back().ZakriveniARefrakce);
+
+    const fs::path zname = slozka_ / "zname.asc";
+    QStringList filtry;
+    NastavVolbuSouboru([&](QFileDialog& dialog) {
+        filtry = dialog.nameFilters();
+        return QString::fromStdString(zname.string());
+    });
+    Prvek<QPushButton>("Tl_ZnameBody")->click();
+    ASSERT_EQ(volby_.back().ZnameBody.size(), 1u);
+    EXPECT_EQ(volby_.back().ZnameBody[0], zname);
+    EXPECT_FALSE(volby_.back().ZakriveniARefrakce) << "earlier choices stay";
+    EXPECT_EQ(filtry.value(0), QString::fromUtf8("Známé body (*.asc *.sdt)"));
+    EXPECT_EQ(Prvek<QLabel>("L_ZnameBody")->text(), "zname.asc");
+}
+
+TEST_F(NahledTest, ProtocolIsAnA4PdfOfThePlanThenTheTablesAndAFailureIsReported) {
+    const fs::path pdf = slozka_ / "protokol.pdf";
+    NastavVolbuSouboru([&](QFileDialog&) { return QString::fromStdString(pdf.string()); });
+    Prvek<QPushButton>("Tl_UlozProtokol")->click();
+    const std::string obsah = NactiSoubor(pdf);
+    EXPECT_EQ(obsah.substr(0, 5), "%PDF-");
+    std::size_t stran = 0;
+    for (std::size_t i = obsah.find("/Type /Page\n"); i != std::string::npos;
+         i = obsah.find("/Type /Page\n", i + 1))
+        ++stran;
+    EXPECT_EQ(stran, 2u) << "the plan, then the protocol with the tables";
+    EXPECT_NE(obsah.find("/MediaBox [0 0 595"), std::string::npos) << "A4";
+
+    TZaznamZpravOken zpravy;
+    NastavVolbuSouboru([&](QFileDialog&) {
+        return QString::fromStdString((slozka_ / "neni" / "protokol.pdf").string());
+    });
+    Prvek<QPushButton>("Tl_UlozProtokol")->click();
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+}
