@@ -1,11 +1,9 @@
 // merivox-cli convert: the conversion of measured-data files to MAPA2 without windows.
 #include "Cli.h"
-#include "Prumery.h"
+#include "VolbyMapa2.h"
 
 #include "common/Cp1250.h"
 #include "common/TypStanice.h"
-#include "conversion/Cisla.h"
-#include "conversion/KontrolaParametru.h"
 #include "conversion/KonverzeSouboru.h"
 #include "conversion/TextyKonverze.h"
 #include "conversion/VypocetRedukci.h"
@@ -80,9 +78,9 @@ private:
 };
 
 struct TVolbyCli {
-    TPrumeryCli Prumery;
-    std::optional<std::string> Stanice, Faktor, Znak, Vystup;
-    bool ProhozeniXY = false, BezHlavicky = false, BezJednotek = false, BezVysek = false;
+    TVolbyMapa2Cli Mapa2;
+    std::optional<std::string> Vystup;
+    bool BezHlavicky = false, BezJednotek = false, BezVysek = false;
     bool Prepsat = false;
     std::vector<std::string> Soubory;
 };
@@ -93,19 +91,18 @@ struct TVolbyCli {
 std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal& terminal,
                                     const std::string& prikaz, TVolbyCli& v, TTypStanice& typ,
                                     TVolbyKonverze& volby) {
-    TPravidlaVoleb pravidla{.Volby = VolbyPrumeru(v.Prumery),
+    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
                             .Argument =
                                 [&](const std::string& soubor) {
                                     v.Soubory.push_back(soubor);
                                     return true;
                                 },
                             .KonecVoleb = true};
-    pravidla.Volby.insert(
-        pravidla.Volby.end(),
-        {Hodnota("--station", v.Stanice), Hodnota("--factor", v.Faktor), Hodnota("--mark", v.Znak),
-         Hodnota("-o", v.Vystup), Prepinac("--swap-xy", v.ProhozeniXY),
-         Prepinac("--no-header", v.BezHlavicky), Prepinac("--no-warn-units", v.BezJednotek),
-         Prepinac("--no-warn-heights", v.BezVysek), Prepinac("--force", v.Prepsat)});
+    pravidla.Volby.insert(pravidla.Volby.end(),
+                          {Hodnota("-o", v.Vystup), Prepinac("--no-header", v.BezHlavicky),
+                           Prepinac("--no-warn-units", v.BezJednotek),
+                           Prepinac("--no-warn-heights", v.BezVysek),
+                           Prepinac("--force", v.Prepsat)});
     if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
         return *konec;
 
@@ -113,29 +110,11 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
     if (v.Vystup && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
-    const std::optional<TTypStanice> stanice =
-        v.Stanice ? TypStaniceZTextu(*v.Stanice) : TTypStanice::tsNTS660;
-    if (!stanice)
-        return SpatnePouziti(
-            terminal, prikaz,
-            ChybnaHodnota("--station", Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
-                                           terminal.ZTerminalu(*v.Stanice) + "\"."));
-    typ = *stanice;
-    std::string chyba;
-    if (!PlatnePrumery(v.Prumery, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
-
-    TNastaveniMAPA2 nastaveni = NastaveniSPrumery(v.Prumery);
-    if (v.Znak) {
-        nastaveni.ZnakOrientace = terminal.ZTerminalu(*v.Znak);
-        if (nastaveni.ZnakOrientace.size() > 1)
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--mark", Cz("Označení orientačních bodů je jediný znak, ne \"") +
-                                            nastaveni.ZnakOrientace + "\"."));
-    }
-    if (v.ProhozeniXY)
-        nastaveni.ProhozeniXY = true;
+    TMapa2Cli mapa2;
+    if (const auto konec = PouzijVolbyMapa2(v.Mapa2, terminal, prikaz, mapa2))
+        return *konec;
+    typ = mapa2.Typ;
+    TNastaveniMAPA2& nastaveni = mapa2.Nastaveni;
     if (v.BezHlavicky)
         nastaveni.HlavickaZDat = false;
     if (v.BezJednotek)
@@ -143,24 +122,8 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
     if (v.BezVysek)
         nastaveni.NestandardniVysky = false;
     volby = VolbyZNastaveni(nastaveni);
-    if (v.Faktor) {
-        const auto faktor = CtiCislo(*v.Faktor);
-        if (!faktor || *faktor <= 0)
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--factor", Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
-                                              terminal.ZTerminalu(*v.Faktor) + "\"."));
-        volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
-        // Distances of 10^21 m are never what was meant: an impossible factor is not written.
-        if (!FaktorVRozsahu(volby.MeritkovyFaktor))
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--factor",
-                              TextFaktorMimoRozsah(terminal.ZTerminalu(*v.Faktor), '.')));
-    } else if (!PouzitelneNastaveni(v.Prumery, nastaveni, chyba)) {
-        terminal.Hlaseni(prikaz + ": ", chyba);
-        return kSelhani;
-    }
+    if (mapa2.Faktor)
+        volby.MeritkovyFaktor = *mapa2.Faktor;
     return std::nullopt;
 }
 
