@@ -98,9 +98,11 @@ TEST(PlanTest, NumbersThatWouldOverlapAreLeftOut) {
     TPohledPlanu pohled = PohledNaCelyPlan(plan, plocha.size(), 20);
     EXPECT_EQ(popisu(plan, pohled), 3) << "apart";
     plan.Body.push_back({"4", 1000.01, 2000.01, false}); // on top of the station
-    EXPECT_EQ(popisu(plan, pohled), 3) << "the station's number wins";
+    EXPECT_EQ(popisu(plan, pohled), 4) << "the second number goes left of the point";
+    plan.Body.push_back({"5", 999.99, 1999.99, false});
+    EXPECT_EQ(popisu(plan, pohled), 4) << "a third finds both sides taken";
     pohled.Meritko = 1e-3; // everything on one pixel
-    EXPECT_EQ(popisu(plan, pohled), 1);
+    EXPECT_EQ(popisu(plan, pohled), 2);
     pohled.Y = 1e6; // everything far outside
     EXPECT_EQ(popisu(plan, pohled), 0);
 }

@@ -18,6 +18,8 @@ public:
     void Uloz(QWidget* okno, const QString& jmeno, QWidget* prekryv = nullptr);
 
     int Chyby() const { return chyby_; }
+    // The folder the pictures go to (a window may leave a document of its own there).
+    const QString& Slozka() const { return slozka_; }
 
 private:
     QString slozka_;

@@ -5,7 +5,9 @@
 #include "app/OProgramu.h"
 #include "app/Zaklad.h"
 #include "common/Cp1250.h"
+#include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "conversion/NastaveniMAPA2.h"
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
@@ -15,6 +17,9 @@
 #include "link/Komunikace.h"
 #include "link/qt/CasovacQt.h"
 #include "link/qt/ComConfig.h"
+#include "survey/qt/NahledMereni.h"
+#include "survey/qt/NahledOken.h"
+#include "survey/qt/NahledZVypoctu.h"
 #include "ui/DialogSouboru.h"
 #include "ui/ZpravyOken.h"
 #include "upload/qt/ZapisKodu.h"
@@ -30,6 +35,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include <filesystem>
 #include <fstream>
@@ -145,7 +151,7 @@ void SnimekCekamNaData(TSnimkovac& s) {
 void SnimekNactenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru);
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\nNAME TEAM1\r\nATMOS 15C 1013hPa\r\n"
                     "UNITS M,G\r\nDATE 12.05.2003 10:15\r\nSTN 5,1.560,KOD\r\n"
                     "XYZ 1000.000,2000.000,300.000\r\nBS 4,1.500,ZN\r\n"
@@ -227,7 +233,7 @@ void SnimekZpravy(TSnimkovac& s, const QString& jmeno, QMessageBox::StandardButt
 void SnimekNeulozenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru);
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\n\x04\r\n");
     okno.show();
     SnimekZpravy(s, "nactena-data-neulozeno", QMessageBox::Discard, [&] { okno.reject(); });
@@ -315,6 +321,88 @@ void SnimekNastaveniKomunikace(TSnimkovac& s) {
     s.Uloz(&dialog, "nastaveni-komunikace");
 }
 
+// The measurement view of the guide's example (docs/navod/priklad: a traverse of two stations
+// with a backsight to a known point and a face-II foresight), its known point added, point
+// 101 selected; then the pages of its protocol as the PDF writes them.
+const char* const kPrikladNahledu = "NTS-660\r\n"
+                                    "JOB ULICE 12\r\n"
+                                    "NAME NOVAK\r\n"
+                                    "UNITS M,G\r\n"
+                                    "DATE 09.12.2026 08:30\r\n"
+                                    "STN 4001,1.550\r\n"
+                                    "XYZ 744210.000,1041350.000,285.400\r\n"
+                                    "BS 4002,1.600\r\n"
+                                    "SD 231.4308,99.4826,92.211\r\n"
+                                    "SS 101,1.600,ROH\r\n"
+                                    "SD 324.0515,98.9890,30.222\r\n"
+                                    "SS 102,1.600,PLOT\r\n"
+                                    "SD 8.3681,100.3958,40.228\r\n"
+                                    "SS 103,1.600,PLOT\r\n"
+                                    "SD 111.2286,101.0008,36.901\r\n"
+                                    "SS 104,1.600,ROH\r\n"
+                                    "SD 373.6407,100.4165,50.471\r\n"
+                                    "FS 4003,1.600\r\n"
+                                    "SD 343.4934,100.3556,80.635\r\n"
+                                    "FS 4003,1.600\r\n"
+                                    "SD 143.4934,299.6444,80.635\r\n"
+                                    "STN 4003,1.500\r\n"
+                                    "BS 4001,1.600\r\n"
+                                    "SD 356.9480,99.5266,80.636\r\n"
+                                    "SS 105,1.600,ROH\r\n"
+                                    "SD 142.1556,100.4727,29.636\r\n"
+                                    "SS 106,2.000,STROM\r\n"
+                                    "SD 57.4445,98.1561,36.599\r\n"
+                                    "SS 107,1.600,ROH\r\n"
+                                    "SD 254.6589,101.0498,28.507\r\n"
+                                    "SS 101,1.600,ROH\r\n"
+                                    "SD 367.9988,98.7539,52.615\r\n";
+
+void SnimekNahleduMereni(TSnimkovac& s) {
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    {
+        TIniFile ini(CestaNastaveni());
+        TNastaveniMAPA2 n = NactiNastaveniMAPA2(ini);
+        n.SouradniceX = "1041400";
+        n.SouradniceY = "744200";
+        n.Vyska = "285";
+        ZapisNastaveniMAPA2(ini, n);
+    }
+    const auto slozka = std::filesystem::temp_directory_path() / "merivox-snimek-nahled";
+    std::filesystem::create_directories(slozka);
+    const auto mereni = slozka / "ulice12.sdt";
+    const auto zname = slozka / "zname.asc";
+    std::ofstream(mereni, std::ios::binary) << kPrikladNahledu;
+    std::ofstream(zname, std::ios::binary) << "4002,744150.000,1041420.000,286.100\r\n";
+
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormNahledMereni okno(&zaklad, VypocetNahledu(kPrikladNahledu, mereni,
+                                                   QString::fromStdU16String(mereni.u16string()),
+                                                   TTypStanice::tsNTS660));
+    okno.resize(1200, 720);
+    okno.show();
+    std::filesystem::path odpoved = zname;
+    const TVolbaSouboru predchozi = NastavVolbuSouboru(
+        [&](QFileDialog&) { return QString::fromStdU16String(odpoved.u16string()); });
+    okno.findChild<QPushButton*>("Tl_ZnameBody")->click();
+    auto* tabulka = okno.findChild<QTreeWidget*>("TV_Mereni");
+    const auto nalezene = tabulka->findItems("101", Qt::MatchExactly | Qt::MatchRecursive);
+    if (!nalezene.isEmpty())
+        tabulka->setCurrentItem(nalezene.front());
+    QApplication::processEvents();
+    s.Uloz(&okno, "nahled-mereni");
+    if (auto* zalozky = okno.findChild<QTabWidget*>("PageControl")) {
+        zalozky->setCurrentIndex(1);
+        QApplication::processEvents();
+        s.Uloz(&okno, "nahled-mereni-upozorneni");
+    }
+    // The protocol beside the pictures; scripts/screenshots turns its pages into pictures.
+    odpoved = std::filesystem::path(s.Slozka().toStdU16String()) / "nahled-protokol.pdf";
+    okno.findChild<QPushButton*>("Tl_UlozProtokol")->click();
+    NastavVolbuSouboru(predchozi);
+    std::filesystem::remove_all(slozka);
+}
+
 } // namespace
 
 const TSnimekOkna kSnimkyOken[] = {
@@ -332,5 +420,6 @@ const TSnimekOkna kSnimkyOken[] = {
     {"zapis-spatne-body", SnimekSpatnychBodu},
     {"zapis-kodu-oddelovac", SnimekOddelovaceKodu},
     {"nastaveni-komunikace", SnimekNastaveniKomunikace},
+    {"nahled-mereni", SnimekNahleduMereni},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

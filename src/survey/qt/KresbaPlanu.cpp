@@ -163,23 +163,27 @@ int KresliPlan(QPainter& malir, const TPlan& plan, const TPohledPlanu& pohled, c
         if (!viditelny[i] || b.Cislo.isEmpty())
             return;
         const double odsazeni = (b.Stanice ? 7 : 4) * j;
-        const QPointF zacatek(misto[i].x() + odsazeni, misto[i].y() - metriky.ascent() + 2 * j);
-        if (!obsazeni.Volno(zacatek))
-            return;
-        const QRectF r(zacatek, QSizeF(sirka(b.Cislo), metriky.height()));
-        if (!obsazeni.Zaber(r))
-            return;
+        const double nahore = misto[i].y() - metriky.ascent() + 2 * j;
+        // Right of the point, or left of it where the right is taken or off the surface.
+        const double w = sirka(b.Cislo);
+        QRectF r(QPointF(misto[i].x() + odsazeni, nahore), QSizeF(w, metriky.height()));
+        if (!obsazeni.Volno(r.topLeft()) || !obsazeni.Zaber(r)) {
+            r.moveLeft(misto[i].x() - odsazeni - w);
+            if (!obsazeni.Volno(r.topRight()) || !obsazeni.Zaber(r))
+                return;
+        }
         malir.setPen(barva);
         malir.drawText(QPointF(r.left(), r.top() + metriky.ascent()), b.Cislo);
         ++popisu;
     };
     if (platny(styl.Vybrany))
         popis(std::size_t(styl.Vybrany), Qt::black);
+    const std::size_t vybrany = platny(styl.Vybrany) ? std::size_t(styl.Vybrany) : misto.size();
     for (std::size_t i = 0; i < plan.Body.size(); ++i)
-        if (plan.Body[i].Stanice)
+        if (plan.Body[i].Stanice && i != vybrany)
             popis(i, kStanice.darker(160));
     for (std::size_t i = 0; i < plan.Body.size(); ++i)
-        if (!plan.Body[i].Stanice)
+        if (!plan.Body[i].Stanice && i != vybrany)
             popis(i, QColor(40, 40, 40));
     malir.restore();
     return popisu;

@@ -16,6 +16,7 @@ struct TRadekNahledu {
     QStringList Bunky;
     int BodPlanu = -1; // the row's point in the plan; -1: it has none
     std::vector<TRadekNahledu> Deti;
+    bool Souradnice = false; // a station or a point's first determination: the coordinate list
 };
 
 struct TModelNahledu {

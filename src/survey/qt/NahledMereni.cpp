@@ -54,17 +54,18 @@ void Zarovnej(QTreeWidgetItem* polozka, int vlevo, int sloupcu) {
         polozka->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-// The table as the PDF writes it: the rows with coordinates (Číslo, Kód, Y, X, Z, Poznámka),
-// stations with their points below them.
+// The coordinate list as the PDF writes it (Číslo, Kód, Y, X, Z, Poznámka): each station with
+// the points it determined first below it.
 TTabulkaPdf TabulkaSouradnic(const std::vector<TRadekNahledu>& mereni) {
     TTabulkaPdf t;
     t.Nadpis = QString::fromUtf8("Souřadnice");
     const QStringList sloupce = SloupceMereni();
     t.Sloupce = {sloupce[0], sloupce[1], sloupce[7], sloupce[8], sloupce[9], sloupce[10]};
     t.Vlevo = 2;
+    t.PosledniText = true;
     auto radek = [&](const TRadekNahledu& r, const QString& odsazeni) {
         const QStringList& b = r.Bunky;
-        if (b.size() < 11 || b[7].isEmpty())
+        if (!r.Souradnice || b.size() < 11)
             return;
         t.Radky.push_back({odsazeni + b[0], b[1], b[7], b[8], b[9], b[10]});
     };
@@ -111,6 +112,7 @@ TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet)
 
     TV_Mereni = Tabulka(this, "TV_Mereni", SloupceMereni());
     TV_Orientace = Tabulka(this, "TV_Orientace", SloupceOrientace());
+    TV_Orientace->header()->setStretchLastSection(false); // its last column is a number too
     M_Upozorneni = new QPlainTextEdit(this);
     M_Upozorneni->setObjectName("M_Upozorneni");
     M_Upozorneni->setReadOnly(true);

@@ -171,7 +171,7 @@ void Tabulka(TStrankovani& s, QPainter& malir, const TTabulkaPdf& t) {
         double x = s.Oblast().left();
         for (int i = 0; i < sloupcu; ++i) {
             const QRectF bunka(x, s.Y(), sirky[std::size_t(i)] - mezera, vyska);
-            const bool vlevo = i < t.Vlevo || hlavicka;
+            const bool vlevo = i < t.Vlevo || hlavicka || (t.PosledniText && i == sloupcu - 1);
             malir.drawText(bunka, (vlevo ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
                            i < bunky.size() ? bunky[i] : QString());
             x += sirky[std::size_t(i)];

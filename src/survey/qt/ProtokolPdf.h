@@ -14,6 +14,7 @@ struct TTabulkaPdf {
     QStringList Sloupce;
     std::vector<QStringList> Radky;
     int Vlevo = 1; // how many leading columns are text (left-aligned); the rest are numbers
+    bool PosledniText = false; // the last column is text too (notes)
 };
 
 struct TObsahPdf {
