@@ -1,10 +1,13 @@
 // The window "Náhled měření" offscreen, fed by a computation of the test's own: what it shows,
 // the plan and the table following each other, the user's changes computing again, and the
-// protocol saved as a PDF.
+// protocol saved as a PDF; and the real computation turned into what the window shows.
 #include "SlozkaTestu.h"
 
+#include "common/IniFile.h"
 #include "common/Slozky.h"
+#include "conversion/NastaveniMAPA2.h"
 #include "survey/qt/NahledMereni.h"
+#include "survey/qt/NahledZVypoctu.h"
 #include "survey/qt/PlanMereni.h"
 #include "ui/DialogSouboru.h"
 #include "ui/TestovaniOken.h"
@@ -172,4 +175,54 @@ TEST_F(NahledTest, ProtocolIsAnA4PdfOfThePlanThenTheTablesAndAFailureIsReported)
     Prvek<QPushButton>("Tl_UlozProtokol")->click();
     ASSERT_EQ(zpravy.Zpravy().size(), 1u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
+}
+
+// The computation as the window gets it, on a backsight to a known point, a side shot and a
+// station without coordinates, with the site's mean values stored.
+TEST_F(NahledTest, MeasuredDataBecomeRowsPlanAndWarnings) {
+    {
+        TIniFile ini(CestaNastaveni());
+        TNastaveniMAPA2 n = NactiNastaveniMAPA2(ini);
+        n.SouradniceX = "1041400";
+        n.SouradniceY = "744200";
+        n.Vyska = "285";
+        ZapisNastaveniMAPA2(ini, n);
+    }
+    const fs::path zname = slozka_ / "zname.asc";
+    ZapisSoubor(zname, "4002,744150.000,1041420.000,286.100\r\n");
+    const std::string mereni = "NTS-660\r\nSTN 4001,1.550\r\nXYZ 744210.000,1041350.000,285.400\r\n"
+                               "BS 4002,1.600\r\nSD 231.4308,99.4826,92.211\r\n"
+                               "SS 101,1.600,ROH\r\nSD 324.0515,98.9890,30.222\r\n"
+                               "STN 9\r\nSS 201,1.500\r\nSD 0.0000,100.0000,10.000\r\n";
+    TVolbyNahledu volby;
+    volby.ZnameBody = {zname};
+    const TModelNahledu m = VypocetNahledu(mereni, {}, "data", TTypStanice::tsNTS660)(volby);
+    EXPECT_TRUE(m.Vypocteno);
+    EXPECT_EQ(m.Faktor, "0,9998593");
+    ASSERT_EQ(m.Mereni.size(), 2u);
+    ASSERT_EQ(m.Mereni[0].Deti.size(), 2u);
+    const QStringList& bod = m.Mereni[0].Deti[1].Bunky;
+    const QLocale cesky;
+    // Worked by hand: c = 123.4567 g, hd = 30.218, dh = 0.480 m.
+    EXPECT_EQ(bod[7], cesky.toString(744230.512, 'f', 3));
+    EXPECT_EQ(bod[8], cesky.toString(1041372.184, 'f', 3));
+    EXPECT_EQ(bod[9], cesky.toString(285.830, 'f', 3));
+    EXPECT_EQ(m.Orientace[0].Bunky[1], "123,4567");
+    // The plan: the station, the known point it sights and 101; the local station's system
+    // lies elsewhere and stays out of it.
+    QStringList vPlanu;
+    for (const TBodPlanu& b : m.Plan.Body)
+        vPlanu << b.Cislo;
+    EXPECT_EQ(vPlanu, QStringList({"4001", "4002", "101"}));
+    ASSERT_EQ(m.Plan.Cary.size(), 2u);
+    EXPECT_TRUE(m.Plan.Cary[0].Orientacni);
+    EXPECT_TRUE(m.Upozorneni.join('\n').contains(QString::fromUtf8("místní soustavu")))
+        << m.Upozorneni.join('\n').toStdString();
+    EXPECT_EQ(m.Protokol.value(0), QString::fromUtf8("Výpočet souřadnic (polární metoda)"))
+        << "data in memory have no conversion protocol";
+
+    const TModelNahledu nts350 =
+        VypocetNahledu("NTS-350\r\n" + mereni, {}, "data", TTypStanice::tsNTS660)({});
+    EXPECT_FALSE(nts350.Vypocteno);
+    EXPECT_TRUE(nts350.Mereni.empty());
 }
