@@ -52,7 +52,9 @@ void BM_PrekresleniPlanu(benchmark::State& stav) {
     const TPlan plan = VelkyPlan(int(stav.range(0)));
     QImage obraz(kObraz, QImage::Format_ARGB32_Premultiplied);
     const QRectF plocha(QPointF(0, 0), QSizeF(kObraz));
-    const TPohledPlanu pohled = PohledNaCelyPlan(plan, kObraz, 24);
+    // The whole plan, or a part of it zoomed in where more numbers find room.
+    TPohledPlanu pohled = PohledNaCelyPlan(plan, kObraz, 24);
+    pohled.Meritko *= double(stav.range(1));
     TStylPlanu styl;
     styl.Pismo = QApplication::font();
     int popisu = 0;
@@ -64,7 +66,7 @@ void BM_PrekresleniPlanu(benchmark::State& stav) {
     }
     stav.counters["popisu"] = popisu;
 }
-BENCHMARK(BM_PrekresleniPlanu)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrekresleniPlanu)->Args({10000, 1})->Args({10000, 4})->Unit(benchmark::kMillisecond);
 
 // One notch of the wheel on the widget, then the widget painted as the window would show it.
 void BM_KrokPriblizeni(benchmark::State& stav) {
