@@ -1,9 +1,11 @@
 // Conversion throughput in-process: the whole measurement writer (pre-scan, reader, station
-// blocks) over a generated file in memory, and the line reader alone for comparison.
+// blocks) over a generated file in memory, the line reader alone and the polar coordinates of
+// the same data for comparison.
 #include "GeneratorSdt.h"
 
 #include "conversion/Varianta.h"
 #include "conversion/ZapisMAPA2.h"
+#include "survey/VypocetMereni.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,6 +66,25 @@ void BM_CteckaRadku(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
 }
 BENCHMARK(BM_CteckaRadku)->Arg(50 << 20)->ArgName("bytes")->Unit(benchmark::kMillisecond);
+
+// The polar coordinates of the same data, for comparison with the writer: every measurement
+// kept with its station, as the measurement view holds them, and the computed points listed.
+void BM_VypocetMereni(benchmark::State& state) {
+    const std::string& text = Data(std::size_t(state.range(0)));
+    TZadaniVypoctu zadani;
+    zadani.Mereni = text;
+    zadani.Faktor = 0.9999471L;
+    for (auto _ : state) {
+        const TVysledekVypoctu v = VypocetMereni(zadani);
+        benchmark::DoNotOptimize(VypoctenyBody(v).size());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_VypocetMereni)
+    ->Arg(5 << 20)
+    ->Arg(50 << 20)
+    ->ArgName("bytes")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -151,6 +151,7 @@ void TVypocet::Mereni(TZaznamyStanice& s) {
     const std::string znacka = zadani_.OznaceniOrientBodu
                                    ? std::string("* ") + *zadani_.OznaceniOrientBodu + "\r\n"
                                    : std::string();
+    st.Mereni.reserve(s.Zaznamy.size());
     for (const MereniZaznam& z : s.Zaznamy) {
         TMereniBodu m;
         m.Radek = z.Radek;
@@ -429,7 +430,10 @@ TVysledekVypoctu VypocetMereni(const TZadaniVypoctu& zadani) {
         if (p == TPolozka::polStanice) {
             if (jeStanice || !stanice.Zaznamy.empty())
                 vypocet.Stanice(stanice);
-            stanice = TZaznamyStanice{};
+            // The records' room is kept for the next station.
+            stanice.Stanice = TStanice{};
+            stanice.XYZ.reset();
+            stanice.Zaznamy.clear();
             jeStanice = true;
             const TKusy& f = ctecka.PoleStanice();
             TStanice& st = stanice.Stanice;
@@ -461,7 +465,12 @@ TVysledekVypoctu VypocetMereni(const TZadaniVypoctu& zadani) {
 }
 
 TSeznamSouradnic VypoctenyBody(const TVysledekVypoctu& v) {
+    std::size_t pocet = 0;
+    for (const TStanice& st : v.Stanice)
+        for (const TMereniBodu& m : st.Mereni)
+            pocet += m.Novy ? 1 : 0;
     TSeznamSouradnic body;
+    body.reserve(pocet);
     for (const TStanice& st : v.Stanice)
         for (const TMereniBodu& m : st.Mereni) {
             if (!m.Novy)

@@ -50,6 +50,28 @@ struct TCteni {
     bool DruhaPoloha = false;
 };
 
+// The readings a measurement comes from: one, or both faces. Kept in place (a file of
+// millions of measurements would otherwise make as many allocations).
+class TPolohy {
+public:
+    std::size_t size() const { return pocet_; }
+    bool empty() const { return pocet_ == 0; }
+    const TCteni* begin() const { return cteni_; }
+    const TCteni* end() const { return cteni_ + pocet_; }
+    const TCteni& operator[](std::size_t i) const { return cteni_[i]; }
+    const TCteni& front() const { return cteni_[0]; }
+    const TCteni& back() const { return cteni_[pocet_ - 1]; }
+    // A third reading is not kept: no point has more than two faces.
+    void push_back(const TCteni& c) {
+        if (pocet_ < 2)
+            cteni_[pocet_++] = c;
+    }
+
+private:
+    TCteni cteni_[2];
+    std::size_t pocet_ = 0;
+};
+
 // Which system a station's or point's coordinates are in: S-JTSK (0) or one of its own, made
 // by a local station or by a station that could not be oriented.
 struct TSystem {
@@ -69,12 +91,12 @@ struct TMereniBodu {
     std::optional<double> Hz, V, SD;
     std::optional<double> hd, dh;
     std::optional<double> Y, X, Z;
-    std::vector<TCteni> Polohy; // the readings it comes from: one, or both faces
-    bool Orientacni = false;    // orients its station (BS, or SS with the mark, to a known point)
-    bool JenSmer = false;       // no distance, or V of 0 or 200 gon: no coordinates
-    bool Poskozeno = false;     // a damaged record: nothing but its number and line
-    bool Novy = false;          // the first determination of its number: a computed point
-    TSystem System;             // that of its station
+    TPolohy Polohy;          // the readings it comes from
+    bool Orientacni = false; // orients its station (BS, or SS with the mark, to a known point)
+    bool JenSmer = false;    // no distance, or V of 0 or 200 gon: no coordinates
+    bool Poskozeno = false;  // a damaged record: nothing but its number and line
+    bool Novy = false;       // the first determination of its number: a computed point
+    TSystem System;          // that of its station
 };
 
 enum class TPuvodStanice : std::uint8_t {

@@ -417,6 +417,28 @@ TEST_F(OknaKonverzeTest, ConversionShowsTheOutputInTheResultWindow) {
               ZCp1250(NactiSoubor(DataKonverze("01-klicova-slova.zap"))).replace("\r\n", "\n"));
 }
 
+// The protocol stands under the output and is saved beside it on request.
+TEST_F(OknaKonverzeTest, ResultWindowShowsTheProtocolAndSavesItBesideTheOutput) {
+    const fs::path vstup = slozka_ / "a.sdt";
+    fs::copy_file(DataKonverze("03-poskozena.sdt"), vstup);
+    TZaznamZpravOken zpravy;
+    TOdpovediDialogu dialogy;
+    dialogy.OdpovezDalsimu(PotvrdSFaktoremJedna);
+    QString protokol;
+    dialogy.OdpovezDalsimu([&](QWidget* d) {
+        protokol = d->findChild<QPlainTextEdit*>("M_Protokol")->toPlainText();
+        d->findChild<QPushButton*>("Tl_UlozProtokol")->click();
+        d->findChild<QPushButton*>("Tl_Zavri")->click();
+    });
+    Konvertuj(vstup);
+    EXPECT_TRUE(protokol.contains("Měřítkový faktor: 1.0000000 (zadán; z průměrných hodnot"))
+        << protokol.toStdString();
+    EXPECT_TRUE(protokol.contains("Poškozená měření: 8 (řádky počítané od 1: 3, 5, 7, 9, 11, "
+                                  "13, 15, 17)"))
+        << protokol.toStdString();
+    EXPECT_EQ(ZCp1250(NactiSoubor(slozka_ / "a-protokol.txt")).replace("\r\n", "\n"), protokol);
+}
+
 // No output at all is an empty window; an output that is there but cannot be read (a folder on
 // every system) says so first, as every other reader does.
 TEST_F(OknaKonverzeTest, ResultWindowOfAMissingOutputIsEmptyAndOfAnUnreadableOneSaysWhy) {

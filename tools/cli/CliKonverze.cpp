@@ -5,6 +5,7 @@
 #include "common/Cp1250.h"
 #include "common/TypStanice.h"
 #include "conversion/KonverzeSouboru.h"
+#include "conversion/ProtokolKonverze.h"
 #include "conversion/TextyKonverze.h"
 #include "conversion/VypocetRedukci.h"
 
@@ -28,6 +29,8 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   --no-warn-heights           neinformovat o nestandardních výškách
   --force                     přepsat existující výstupní soubor (jinak se odmítne)
   -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup
+  --protocol SOUBOR           protokol konverze (cp1250, CR LF) pro jediný vstup; "-" na
+                              standardní výstup
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
 Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
@@ -79,7 +82,7 @@ private:
 
 struct TVolbyCli {
     TVolbyMapa2Cli Mapa2;
-    std::optional<std::string> Vystup;
+    std::optional<std::string> Vystup, Protokol;
     bool BezHlavicky = false, BezJednotek = false, BezVysek = false;
     bool Prepsat = false;
     std::vector<std::string> Soubory;
@@ -90,7 +93,7 @@ struct TVolbyCli {
 // exit status.
 std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal& terminal,
                                     const std::string& prikaz, TVolbyCli& v, TTypStanice& typ,
-                                    TVolbyKonverze& volby) {
+                                    TNastaveniMAPA2& nastaveni, TVolbyKonverze& volby) {
     TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
                             .Argument =
                                 [&](const std::string& soubor) {
@@ -98,11 +101,11 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
                                     return true;
                                 },
                             .KonecVoleb = true};
-    pravidla.Volby.insert(pravidla.Volby.end(),
-                          {Hodnota("-o", v.Vystup), Prepinac("--no-header", v.BezHlavicky),
-                           Prepinac("--no-warn-units", v.BezJednotek),
-                           Prepinac("--no-warn-heights", v.BezVysek),
-                           Prepinac("--force", v.Prepsat)});
+    pravidla.Volby.insert(
+        pravidla.Volby.end(),
+        {Hodnota("-o", v.Vystup), Hodnota("--protocol", v.Protokol),
+         Prepinac("--no-header", v.BezHlavicky), Prepinac("--no-warn-units", v.BezJednotek),
+         Prepinac("--no-warn-heights", v.BezVysek), Prepinac("--force", v.Prepsat)});
     if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
         return *konec;
 
@@ -110,11 +113,14 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
     if (v.Vystup && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
+    if (v.Protokol && v.Soubory.size() > 1)
+        return SpatnePouziti(terminal, prikaz,
+                             Cz("Volba --protocol platí jen pro jediný vstupní soubor."));
     TMapa2Cli mapa2;
     if (const auto konec = PouzijVolbyMapa2(v.Mapa2, terminal, prikaz, mapa2))
         return *konec;
     typ = mapa2.Typ;
-    TNastaveniMAPA2& nastaveni = mapa2.Nastaveni;
+    nastaveni = mapa2.Nastaveni;
     if (v.BezHlavicky)
         nastaveni.HlavickaZDat = false;
     if (v.BezJednotek)
@@ -127,15 +133,53 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
     return std::nullopt;
 }
 
+bool StejnySoubor(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// --protocol: the protocol beside the output, or on standard output ("-").
+bool ZapisProtokol(const std::string& soubor, const TZadaniProtokolu& zadani,
+                   const TCilKonverze& cil, const TTerminal& terminal) {
+    const std::string text = ProtokolKonverze(zadani);
+    if (soubor == "-") {
+        if (cil.Proud)
+            terminal.Vystup << "\r\n";
+        terminal.Vystup.write(text.data(), std::streamsize(text.size()));
+        return true;
+    }
+    if (const auto chyba = ZapisObsahSouboru(soubor, text)) {
+        terminal.Hlaseni("convert: ", chyba->Text());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "convert";
     TVolbyCli v;
     TTypStanice typ = TTypStanice::tsNTS660;
+    TNastaveniMAPA2 nastaveni;
     TVolbyKonverze volby;
-    if (const auto konec = CtiVolbyKonverze(argumenty, terminal, prikaz, v, typ, volby))
+    if (const auto konec = CtiVolbyKonverze(argumenty, terminal, prikaz, v, typ, nastaveni, volby))
         return *konec;
+    // The protocol must replace neither the input nor the output it describes.
+    if (v.Protokol && *v.Protokol != "-") {
+        const std::filesystem::path vstup = v.Soubory.front();
+        for (const std::filesystem::path& jiny :
+             {vstup, v.Vystup ? std::filesystem::path(*v.Vystup) : VystupniJmeno(vstup, false),
+              v.Vystup ? std::filesystem::path(*v.Vystup) : VystupniJmeno(vstup, true)})
+            if (StejnySoubor(jiny, *v.Protokol) ||
+                jiny.lexically_normal() == std::filesystem::path(*v.Protokol).lexically_normal()) {
+                terminal.Hlaseni(prikaz + ": ",
+                                 Cz("Protokol \"") + TextCesty(*v.Protokol) +
+                                     Cz("\" by přepsal vstupní nebo výstupní soubor; nic nebylo "
+                                        "zapsáno."));
+                return kSelhani;
+            }
+    }
 
     TStandardniVystup standardni(terminal.Vystup);
     TCilKonverze cil;
@@ -152,6 +196,14 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         case TStavKonverze::kvHotovo:
             if (vysledek.NicNeprevedeno && status == kUspech)
                 status = kNicNeprevedeno;
+            if (v.Protokol && !ZapisProtokol(*v.Protokol,
+                                             {.Vstup = soubor,
+                                              .Vystup = vysledek.VystupniSoubor,
+                                              .Typ = typ,
+                                              .Nastaveni = nastaveni,
+                                              .Volby = volby},
+                                             cil, terminal))
+                status = kSelhani;
             break;
         case TStavKonverze::kvChybiVstup:
             rozhrani.Zprava(TDruhZpravy::dzChyba,

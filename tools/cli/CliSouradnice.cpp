@@ -105,9 +105,11 @@ void Vynechane(const TVysledekVypoctu& v, const TTerminal& terminal, const std::
 
 // The point window's table of the points to write: S-JTSK and unoriented ones.
 std::string TextBodu(const TVysledekVypoctu& v) {
+    const TSeznamSouradnic body = VypoctenyBody(v);
     TTabulkaBodu tabulka;
+    tabulka.Rezervuj(int(body.size()));
     bool prvni = true;
-    for (const TBodSouradnic& b : VypoctenyBody(v)) {
+    for (const TBodSouradnic& b : body) {
         if (b.Soustava == TSoustava::ssMistni)
             continue;
         if (!prvni)

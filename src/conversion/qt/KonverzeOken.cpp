@@ -3,6 +3,7 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 #include "conversion/KonverzeSouboru.h"
+#include "conversion/ProtokolKonverze.h"
 #include "conversion/VypocetRedukci.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
@@ -10,14 +11,35 @@
 
 std::optional<TVolbyKonverze> TKonverzeOken::Parametry(TTypStanice typStanice, bool mereni) {
     if (!mereni) {
-        return VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
+        volby_ = VolbyZNastaveni(NactiNastaveniMAPA2(TIniFile(CestaNastaveni())));
+        return volby_;
     }
     TFormParamMAPA2 dialog(rodic_, typStanice);
     dialog.NastavFormuKonverze();
     // Escape and the close button cancel the conversion.
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.Volby();
+    volby_ = dialog.Volby();
+    return volby_;
+}
+
+namespace {
+
+struct TPosledniProtokol {
+    std::filesystem::path Vystup;
+    std::string Text;
+};
+
+TPosledniProtokol& PosledniProtokol() {
+    static TPosledniProtokol protokol;
+    return protokol;
+}
+
+} // namespace
+
+std::string ProtokolVystupu(const std::filesystem::path& vystup) {
+    const TPosledniProtokol& p = PosledniProtokol();
+    return p.Vystup == vystup ? p.Text : std::string();
 }
 
 std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
@@ -27,6 +49,14 @@ std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
     const TVysledekKonverze vysledek = KonverzeSouboru(soubor, typStanice, rozhrani);
     if (!vysledek.Zobrazit())
         return std::nullopt;
+    // The dialog has saved the mean values the factor came from.
+    PosledniProtokol() = {
+        vysledek.VystupniSoubor,
+        ProtokolKonverze({.Vstup = soubor,
+                          .Vystup = vysledek.VystupniSoubor,
+                          .Typ = typStanice,
+                          .Nastaveni = NactiNastaveniMAPA2(TIniFile(CestaNastaveni())),
+                          .Volby = rozhrani.Volby().value_or(TVolbyKonverze{})})};
     return vysledek.VystupniSoubor;
 }
 

@@ -15,9 +15,12 @@ public:
     explicit TKonverzeOken(QWidget* rodic) : rodic_(rodic), zpravy_(rodic) {}
     TZpravy& Zpravy() override { return zpravy_; }
     std::optional<TVolbyKonverze> Parametry(TTypStanice typStanice, bool mereni) override;
+    // What the parameters step fixed, once it ran.
+    const std::optional<TVolbyKonverze>& Volby() const { return volby_; }
 
 private:
     QWidget* rodic_;
+    std::optional<TVolbyKonverze> volby_;
     TZpravyOken zpravy_;
 };
 
@@ -27,6 +30,11 @@ private:
 std::optional<std::filesystem::path> KonverzeUlozenehoSouboru(QWidget* rodic,
                                                               const std::filesystem::path& soubor,
                                                               TTypStanice typStanice);
+
+// The protocol of the windows' last conversion (cp1250) when its output is `vystup`, else
+// empty. The result window is opened with the output's name only (the window "Načtená data"
+// hands nothing else on), so the protocol waits here for it.
+std::string ProtokolVystupu(const std::filesystem::path& vystup);
 
 // "Konverze souboru": asks for a measured-data file, converts it and shows the output when
 // the conversion says so.

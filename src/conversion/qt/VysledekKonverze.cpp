@@ -1,10 +1,15 @@
 #include "conversion/qt/VysledekKonverze.h"
 
+#include "common/Cp1250.h"
 #include "common/ObsahSouboru.h"
+#include "conversion/ProtokolKonverze.h"
+#include "conversion/TextyKonverze.h"
+#include "conversion/qt/KonverzeOken.h"
 #include "ui/Texty.h"
 #include "ui/ZpravyOken.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,7 +18,7 @@
 #include <system_error>
 
 TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesystem::path& soubor)
-    : QDialog(rodic) {
+    : QDialog(rodic), soubor_(soubor), protokol_(ProtokolVystupu(soubor)) {
     setObjectName("FormVysledekKonverze");
     setWindowTitle("Výstupní soubor konverze " + QString::fromStdString(soubor.string()));
     setModal(true);
@@ -51,10 +56,38 @@ TFormVysledekKonverze::TFormVysledekKonverze(QWidget* rodic, const std::filesyst
     connect(zavri, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* rozvrzeni = new QVBoxLayout(this);
-    rozvrzeni->addWidget(M_Vysledek);
+    rozvrzeni->addWidget(M_Vysledek, 3);
     auto* dole = new QHBoxLayout;
     dole->addStretch();
+    if (!protokol_.empty()) {
+        resize(640, 640);
+        M_Protokol = new QPlainTextEdit(ZCp1250(protokol_), this);
+        M_Protokol->setObjectName("M_Protokol");
+        M_Protokol->setReadOnly(true);
+        M_Protokol->setLineWrapMode(QPlainTextEdit::NoWrap);
+        rozvrzeni->addWidget(new QLabel("Protokol konverze:", this));
+        rozvrzeni->addWidget(M_Protokol, 2);
+        auto* uloz = new QPushButton("Uložit &protokol", this);
+        uloz->setObjectName("Tl_UlozProtokol");
+        uloz->setToolTip(" Uložení protokolu konverze vedle výstupního souboru");
+        connect(uloz, &QPushButton::clicked, this, [this] { Tl_UlozProtokolClick(); });
+        dole->addWidget(uloz);
+    }
     dole->addWidget(zavri);
     dole->addStretch();
     rozvrzeni->addLayout(dole);
+}
+
+// The protocol beside the output ("a.zap" gives "a-protokol.txt"), after the overwrite
+// question when that file exists.
+void TFormVysledekKonverze::Tl_UlozProtokolClick() {
+    const std::filesystem::path cil = JmenoProtokolu(soubor_);
+    TZpravyOken zpravy(this);
+    std::error_code ec;
+    if (std::filesystem::exists(cil, ec) &&
+        !zpravy.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani), TextPrepsatSoubor(cil)))
+        return;
+    if (OhlasChybu(ZapisObsahSouboru(cil, protokol_), zpravy))
+        zpravy.Zprava(TDruhZpravy::dzInformace,
+                      Cz("Protokol konverze je uložen v souboru \"") + TextCesty(cil) + "\".");
 }

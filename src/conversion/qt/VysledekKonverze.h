@@ -1,9 +1,11 @@
-// The result window: the output file of a conversion, read-only, in bold type.
+// The result window: the output file of a conversion, read-only, in bold type, and below it
+// the conversion's protocol with a button that saves it beside the output.
 #pragma once
 
 #include <QDialog>
 
 #include <filesystem>
+#include <string>
 
 class QPlainTextEdit;
 
@@ -15,5 +17,10 @@ public:
     TFormVysledekKonverze(QWidget* rodic, const std::filesystem::path& soubor);
 
 private:
+    void Tl_UlozProtokolClick();
+
+    std::filesystem::path soubor_;
+    std::string protokol_;
     QPlainTextEdit* M_Vysledek;
+    QPlainTextEdit* M_Protokol = nullptr;
 };
