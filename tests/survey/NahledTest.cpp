@@ -7,6 +7,7 @@
 #include "common/Slozky.h"
 #include "conversion/NastaveniMAPA2.h"
 #include "survey/qt/NahledMereni.h"
+#include "survey/qt/NahledOken.h"
 #include "survey/qt/NahledZVypoctu.h"
 #include "survey/qt/PlanMereni.h"
 #include "ui/DialogSouboru.h"
@@ -225,4 +226,34 @@ TEST_F(NahledTest, MeasuredDataBecomeRowsPlanAndWarnings) {
         VypocetNahledu("NTS-350\r\n" + mereni, {}, "data", TTypStanice::tsNTS660)({});
     EXPECT_FALSE(nts350.Vypocteno);
     EXPECT_TRUE(nts350.Mereni.empty());
+}
+
+TEST_F(NahledTest, OpensOnAChosenFileOrOnDataInMemoryAndReportsAFileThatCannotBeRead) {
+    const fs::path soubor = slozka_ / "mereni.sdt";
+    ZapisSoubor(soubor, "NTS-660\r\nSTN 1\r\nSS 2,1.5\r\nSD 0.0000,100.0000,10.000\r\n");
+    QStringList filtry;
+    NastavVolbuSouboru([&](QFileDialog& dialog) {
+        filtry = dialog.nameFilters();
+        return QString::fromStdString(soubor.string());
+    });
+    QStringList nadpisy;
+    TOdpovediDialogu dialogy;
+    auto zavri = [&](QWidget* okno) {
+        nadpisy << okno->windowTitle() + ": " + okno->findChild<QLabel*>("L_Soubor")->text();
+        static_cast<QDialog*>(okno)->reject();
+    };
+    dialogy.OdpovezDalsimu(zavri);
+    NahledMereniOken(nullptr, TTypStanice::tsNTS660);
+    dialogy.OdpovezDalsimu(zavri);
+    NahledDat(nullptr, NactiSoubor(soubor), TTypStanice::tsNTS660);
+    EXPECT_EQ(nadpisy, QStringList({QString::fromUtf8("Náhled měření: ") +
+                                        QString::fromStdString(soubor.string()),
+                                    QString::fromUtf8("Náhled měření: Načtená data")}));
+    EXPECT_EQ(filtry.value(0), QString::fromUtf8("Soubor meřených dat (*.sdt)"));
+
+    TZaznamZpravOken zpravy;
+    fs::remove(soubor);
+    NahledMereniOken(nullptr, TTypStanice::tsNTS660);
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.contains("mereni.sdt")) << "the default error box";
 }
