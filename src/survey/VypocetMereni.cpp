@@ -3,12 +3,14 @@
 #include "common/Cp1250.h"
 #include "conversion/Cisla.h"
 #include "conversion/CteckaMereni.h"
+#include "conversion/KontrolaParametru.h"
 #include "conversion/RozborVstupu.h"
 #include "conversion/Varianta.h"
 #include "conversion/VypocetRedukci.h"
 #include "survey/ZaznamPoskozenych.h"
 
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <unordered_map>
 
@@ -87,6 +89,16 @@ private:
         if (const auto i = urceni_.find(cislo); i != urceni_.end())
             return &i->second;
         if (const auto i = zname_.find(cislo); i != zname_.end())
+            return &i->second;
+        return nullptr;
+    }
+
+    // A point known in the station's system: determined there, or (in S-JTSK) listed.
+    const TUrceni* Cil(const std::string& cislo, int system) const {
+        if (const auto i = urceni_.find(cislo);
+            i != urceni_.end() && i->second.System.Cislo == system)
+            return &i->second;
+        if (const auto i = zname_.find(cislo); i != zname_.end() && system == 0)
             return &i->second;
         return nullptr;
     }
@@ -244,9 +256,9 @@ void TVypocet::Orientace(TStanice& st) {
         if (!m.Orientacni)
             continue;
         m.Orientacni = false;
-        const TUrceni* cil = Urceni(m.Cislo);
+        const TUrceni* cil = Cil(m.Cislo, st.System.Cislo);
         if (mistni || m.Poskozeno || !m.Hz || m.Cislo == st.Cislo || !cil ||
-            cil->System.Cislo != st.System.Cislo || (cil->Y == st.Y && cil->X == st.X))
+            (cil->Y == st.Y && cil->X == st.X))
             continue;
         m.Orientacni = true;
         TOrientacniMereni o;
@@ -275,7 +287,7 @@ void TVypocet::Orientace(TStanice& st) {
     st.Oprava = Kruh(prumer);
     for (TOrientacniMereni& o : st.Orientace) {
         const TMereniBodu& m = st.Mereni[o.Mereni];
-        const TUrceni& cil = *Urceni(m.Cislo);
+        const TUrceni& cil = *Cil(m.Cislo, st.System.Cislo);
         const double delka = std::hypot(cil.Y - st.Y, cil.X - st.X);
         const double odchylka = o.Oprava - prumer;
         o.Oprava = Kruh(o.Oprava);
@@ -375,12 +387,17 @@ void ZadaniZNastaveni(const TNastaveniMAPA2& n, TZadaniVypoctu& z) {
 TVysledekVypoctu VypocetMereni(const TZadaniVypoctu& zadani) {
     TVysledekVypoctu v;
     v.ZakriveniARefrakce = zadani.ZakriveniARefrakce;
-    v.FaktorZadany = zadani.Faktor.has_value();
-    v.Faktor = zadani.Faktor
-                   ? *zadani.Faktor
-                   : VypocetRedukci(zadani.PrumerX, zadani.PrumerY, zadani.PrumerVyska).Faktor;
-    if (!std::isfinite(double(v.Faktor)) || v.Faktor <= 0) {
-        v.Faktor = 1;
+    v.Faktor = VypocetRedukci(zadani.PrumerX, zadani.PrumerY, zadani.PrumerVyska).Faktor;
+    // A factor no site can give (a typing slip, 10 instead of 1.0) would move every point by
+    // kilometres: it is not used, and the note says so.
+    if (zadani.Faktor && FaktorVRozsahu(*zadani.Faktor)) {
+        v.Faktor = *zadani.Faktor;
+        v.FaktorZadany = true;
+    } else if (zadani.Faktor) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.7f", double(*zadani.Faktor));
+        v.Poznamky.push_back(TextFaktorMimoRozsah(text, '.') +
+                             Cz(" Použit faktor z průměrných hodnot."));
     }
 
     std::string prevedeny;

@@ -53,7 +53,7 @@ std::string Popis(const TVysledekVypoctu& v) {
     return text;
 }
 
-const TRucniPripad kPripady[] = {
+const TRucniPripad kRucne[] = {
     {"jedna_zamera",
      "NTS-660\r\nSTN 1,1.5\r\nXYZ 700000.000,1000000.000,300.000\r\nBS 2,1.6\r\nSD "
      "10.0000,100.0000,141.421\r\nSS 3,1.7,K1\r\nSD 60.0000,95.0000,50.000\r\n",
@@ -115,7 +115,7 @@ TEST_P(VypocetMereniTest, AgreesWithTheHandWorkedCaseToTheMillimetre) {
     EXPECT_EQ(Popis(v), p.Ocekavano);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rucne, VypocetMereniTest, testing::ValuesIn(kPripady),
+INSTANTIATE_TEST_SUITE_P(Rucne, VypocetMereniTest, testing::ValuesIn(kRucne),
                          [](const auto& p) { return JmenoPripadu(p.param.Nazev); });
 
 } // namespace
@@ -141,7 +141,8 @@ TEST(VypocetMereniSeznamy, ListsDamagedDirectionOnlyRepeatedAndDisagreeingSource
     zadani.Zname.push_back({{.Cislo = "1",
                              .Y = SouradniceZTextu("100.003"),
                              .X = SouradniceZTextu("200.000"),
-                             .Z = SouradniceZTextu("10.000")}});
+                             .Z = SouradniceZTextu("10.000"),
+                             .Kod = {}}});
     zadani.Faktor = 1;
     const TVysledekVypoctu v = VypocetMereni(zadani);
     EXPECT_EQ(v.Poskozene, std::vector<std::size_t>{6});
@@ -157,6 +158,13 @@ TEST(VypocetMereniSeznamy, ListsDamagedDirectionOnlyRepeatedAndDisagreeingSource
     EXPECT_EQ(v.Nesoulady[0].Pouzity, TPuvodStanice::psXYZ);
     EXPECT_NEAR(v.Nesoulady[0].dY, 0.003, 1e-9);
     EXPECT_EQ(VypoctenyBody(v).size(), 1u);
+
+    // A factor no site gives is not used, and the note says so.
+    zadani.Faktor = 10;
+    const TVysledekVypoctu spatny = VypocetMereni(zadani);
+    EXPECT_FALSE(spatny.FaktorZadany);
+    EXPECT_NEAR(double(spatny.Faktor), 0.9999471, 1e-7);
+    EXPECT_EQ(spatny.Poznamky.size(), 1u);
 }
 
 // Only the NTS-660's measured data in standard units are computed.
@@ -164,14 +172,14 @@ TEST(VypocetMereniSeznamy, ComputesOnlyMeasuredDataOfTheNts660InStandardUnits) {
     const struct {
         const char* Obsah;
         TStavVypoctu Stav;
-    } kPripady[] = {
+    } kStavy[] = {
         {"", TStavVypoctu::svNejsouData},
         {"NTS-350\r\nSTN 1\r\n", TStavVypoctu::svNTS350},
         {"1,100,200,300\r\n", TStavVypoctu::svSouradnice},
         {"NTS-660\r\nUNITS F,D\r\nSTN 1\r\nSS 2\r\nSD 1,100,10\r\n", TStavVypoctu::svJednotky},
         {"NTS-660\r\nUNITS M,G\r\nSTN 1\r\n", TStavVypoctu::svHotovo},
     };
-    for (const auto& p : kPripady) {
+    for (const auto& p : kStavy) {
         TZadaniVypoctu zadani;
         zadani.Mereni = p.Obsah;
         const TVysledekVypoctu v = VypocetMereni(zadani);
