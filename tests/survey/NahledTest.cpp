@@ -127,17 +127,15 @@ TEST_F(NahledTest, FactorCurvatureAndKnownPointsComputeAgain) {
 
     {
         TZaznamZpravOken zpravy;
-        ZadejFaktor("0");
-        ASSERT_EQ(zpravy.Zpravy().size(), 1u);
-        EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
-        zpravy.OdpovezDalsi(QMessageBox::No);
-        ZadejFaktor("1,5"); // outside what any site gives: asked
-        zpravy.OdpovezDalsi(QMessageBox::Yes);
-        ZadejFaktor("1,5");
-        EXPECT_EQ(zpravy.Zpravy().size(), 3u);
+        for (const char* spatny : {"abc", "1,2,3", "0", "1,5" /* no site gives it */})
+            ZadejFaktor(spatny);
+        ASSERT_EQ(zpravy.Zpravy().size(), 4u);
+        for (const auto& z : zpravy.Zpravy())
+            EXPECT_EQ(z.titulek, "Chyba") << z.text.toStdString();
     }
-    EXPECT_EQ(volby_.size(), 4u) << "refused values compute nothing";
-    EXPECT_NEAR(double(*volby_.back().Faktor), 1.5, 1e-12);
+    EXPECT_EQ(volby_.size(), 3u) << "refused values compute nothing";
+    EXPECT_FALSE(volby_.back().Faktor.has_value());
+    EXPECT_EQ(Prvek<QLineEdit>("E_Faktor")->text(), "0,9999500") << "the factor used, back";
 
     Prvek<QCheckBox>("CB_ZakriveniARefrakce")->setChecked(false);
     EXPECT_FALSE(volby_.back().ZakriveniARefrakce);

@@ -2,7 +2,6 @@
 
 #include "common/ObsahSouboru.h"
 #include "conversion/KontrolaParametru.h"
-#include "conversion/VypocetRedukci.h"
 #include "survey/qt/PlanMereni.h"
 #include "survey/qt/ProtokolPdf.h"
 #include "ui/DialogSouboru.h"
@@ -24,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -268,21 +268,23 @@ void TFormNahledMereni::E_FaktorEditingFinished() {
         Prepocitej();
         return;
     }
-    const long double faktor = CtiFaktor(text, oddelovac_);
-    if (!(faktor > 0)) {
-        UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzChyba,
-                                     QString::fromUtf8("Měřítkový faktor musí být kladné číslo.")));
+    std::string tecka = text;
+    std::replace(tecka.begin(), tecka.end(), oddelovac_, '.');
+    double faktor = 0;
+    const auto [konec, chyba] = std::from_chars(tecka.data(), tecka.data() + tecka.size(), faktor,
+                                                std::chars_format::fixed);
+    // What is not a number, and a factor no site gives (it would move every point by
+    // kilometres; the computation would not take it either), are refused.
+    std::string proc;
+    if (chyba != std::errc() || konec != tecka.data() + tecka.size())
+        proc = DoCp1250(
+            QString::fromUtf8("Měřítkový faktor „%1“ není číslo.").arg(E_Faktor->text().trimmed()));
+    else if (!FaktorVRozsahu(faktor))
+        proc = TextFaktorMimoRozsah(text, oddelovac_);
+    if (!proc.empty()) {
+        UkazZpravu(this, ZpravaDruhu(TDruhZpravy::dzChyba, ZCp1250(proc)));
         E_Faktor->setText(model_.Faktor);
         return;
-    }
-    if (!FaktorVRozsahu(faktor)) {
-        const QString otazka = ZCp1250(TextFaktorMimoRozsah(text, oddelovac_)) +
-                               QString::fromUtf8("\nOpravdu chcete počítat s tímto faktorem?");
-        if (UkazZpravu(this, OtazkaAnoNe(ZCp1250(TitulekZpravy(TDruhZpravy::dzVarovani)),
-                                         otazka)) != QMessageBox::Yes) {
-            E_Faktor->setText(model_.Faktor);
-            return;
-        }
     }
     volby_.Faktor = faktor;
     Prepocitej();
