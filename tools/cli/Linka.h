@@ -76,9 +76,12 @@ private:
 // How a command run on the driver ended.
 struct TKonecPrikazu {
     bool Dokonceno = false;       // OnKomunikaceOK came for the command, not aborted
-    bool Preruseno = false;       // Ctrl+C came first
-    bool KonecUzivatelem = false; // OnKomunikaceOK came for a download ended by the user
-    std::string Data;             // what OnKomunikaceOK handed on (a download's data)
+    bool Preruseno = false;       // a signal (Ctrl+C, SIGTERM, SIGHUP) ended a send
+    bool KonecUzivatelem = false; // OnKomunikaceOK came for a download ended by a signal or
+                                  // the quiet time
+    bool Chyba = false;           // OnKomunikaceErr came (the line failed or went away)
+    int Signal = 0;               // the signal that came, 0 when none
+    std::string Data; // a download's data as the driver handed them on, also a failed one's
 };
 
 // How long one slice of the loop waits for events before it looks at Ctrl+C and the progress.
@@ -116,6 +119,9 @@ public:
     // The waiting dialog's text line, and its progress line: that text and the bytes read.
     std::string TextCekani;
     void UkazPrubehCekani();
+
+    // The driver's limit of a download without its end mark (tests lower it).
+    static inline std::size_t NejvetsiNacteni = TComDriver::kNejvetsiNacteni;
 
 private:
     TPreruseni preruseni_;
