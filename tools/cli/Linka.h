@@ -104,7 +104,8 @@ public:
 
     // Runs one command on the driver, download or send alike: takes the driver's events over
     // for the run (a failure is told on standard error, a send's progress shown), queues the
-    // command and serves the loop until it ends; Ctrl+C removes it.
+    // command and serves the loop until it ends; a signal (Ctrl+C, SIGTERM, SIGHUP) removes a
+    // send and ends a download with what came.
     TKonecPrikazu Proved(TMnozinaPrikazu typ, const std::string& data);
 
     // Serves port events and the timer until `hotovo` holds; false when Ctrl+C came first.
