@@ -176,7 +176,9 @@ void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool
 void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const std::string&) {
     statusBar()->clearMessage();
     sender.ClearCommands();
-    zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
+    // A lost line has been told by the driver already: one failure, one box.
+    if (!sender.ChybaOhlasena())
+        zpravy_.Zprava(TDruhZpravy::dzChyba, sender.SeZaznamem(TextChybaKomunikace()));
 }
 
 void TFormZaklad::UkazNactenaData(const std::string& prijato) {

@@ -1,5 +1,6 @@
 #include "link/Komunikace.h"
 
+#include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/IniFile.h"
 #include "common/Radky.h"
@@ -42,6 +43,16 @@ TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(pr
     port_->OnLineError = [this](TSpCustomSerialPort&, uint32_t errors) {
         ChybaLinky(errors);
     };
+    // The modem lines, where the system reports them, go into the record among the bytes.
+    const auto linka = [this](const char* co) {
+        return [this, co](TSpCustomSerialPort&) {
+            zaznam_.Poznamka(Cz(co));
+        };
+    };
+    port_->OnCTSChanged = linka("změna linky CTS");
+    port_->OnDSRChanged = linka("změna linky DSR");
+    port_->OnRINGDetected = linka("vyzvánění (RING)");
+    port_->OnRLSDChanged = linka("změna linky DCD");
     port_->SetComNumber(1);
     port_->SetDTR(false);
 
@@ -55,6 +66,7 @@ TComDriver::TComDriver(TProstrediKomunikace prostredi) : prostredi_(std::move(pr
 
 TComDriver::~TComDriver() {
     ZakonciZaznam(Cz("ukončeno zavřením programu"));
+    ZapisZaznam();
     if (port_->Active())
         port_->Close();
     TimerComErr->Stop();
@@ -166,6 +178,7 @@ TComDriver::TBehPrikazu TComDriver::PrejdiDoKlidu() {
 void TComDriver::SpustPrikaz(TPrikaz& prikaz) {
     ++spusteni_;
     ZakonciZaznam(Cz("ukončeno vyprázdněním fronty")); // a command cleared while it ran
+    ZapisZaznam();
     ZacniZaznam(prikaz);
     if (prikaz.TypPrikazu == PrikazNacteni)
         SpustNacteni(prikaz);
@@ -212,7 +225,32 @@ bool TComDriver::OtevriPort() {
 
 // --- the conversation record ---------------------------------------------------------------
 
+void TComDriver::ZkusPort() {
+    // A command that runs has the port open and its own record.
+    if (stav_ != TStav::stNecinny || port_->Active()) {
+        port_->SetActive(true);
+        return;
+    }
+    ZacniZaznam(Cz("Příkaz: zkouška portu po uložení nastavení\n"));
+    try {
+        port_->SetActive(true);
+    } catch (const std::exception& chyba) {
+        ZakonciZaznam(Cz("port nelze otevřít: ") + TextChybyOtevreni(NazevPortu(), chyba));
+        ZapisZaznam();
+        throw;
+    }
+    ZakonciZaznam(Cz("port otevřen"));
+    ZapisZaznam();
+}
+
 void TComDriver::ZacniZaznam(const TPrikaz& prikaz) {
+    ZacniZaznam(prikaz.TypPrikazu == PrikazNacteni
+                    ? Cz("Příkaz: načtení dat\n")
+                    : Cz("Příkaz: zápis dat, řádků: ") +
+                          std::to_string(RadkyTextu(prikaz.Data).size()) + "\n");
+}
+
+void TComDriver::ZacniZaznam(const std::string& prikaz) {
     if (prostredi_.SouborZaznamu.empty())
         return;
     std::string zarizeni = port_->DevicePath();
@@ -226,25 +264,42 @@ void TComDriver::ZacniZaznam(const TPrikaz& prikaz) {
     // The rate by its number, also one the settings offer nowhere (brUser: the port's own).
     const uint32_t baud = port_->BaudRate() == brUser ? static_cast<uint32_t>(port_->UserBaudRate())
                                                       : SpCisloRychlosti(port_->BaudRate());
-    std::string linka = std::to_string(baud) + " Bd";
-    if (const char* parita = SpSlovoParity(port_->Parity()))
-        linka += std::string(", parita ") + parita;
-    linka += ", " + std::to_string(SpCisloDatovychBitu(port_->Databits())) + Cz(" datových bitů");
-    if (const char* stopBity = SpSlovoStopBitu(port_->Stopbits()))
-        linka += std::string(", stop bity ") + stopBity;
-    zaznam_.Zacni((prikaz.TypPrikazu == PrikazNacteni
-                       ? Cz("Příkaz: načtení dat\n")
-                       : Cz("Příkaz: zápis dat, řádků: ") +
-                             std::to_string(RadkyTextu(prikaz.Data).size()) + "\n") +
-                  Cz("Typ stanice: ") + TextTypuStanice(StationType) + "\n" + Cz("Port: ") +
-                  NazevPortu() +
+    const std::string linka =
+        TextLinky(baud, port_->Parity(), SpCisloDatovychBitu(port_->Databits()), port_->Stopbits());
+    zaznam_.Zacni(prikaz + Cz("Typ stanice: ") + TextTypuStanice(StationType) + "\n" +
+                  Cz("Port: ") + NazevPortu() +
                   (zarizeni.empty() || zarizeni == NazevPortu() ? "" : " (" + zarizeni + ")") +
                   "\n" + Cz("Linka: ") + linka + "\n");
 }
 
 void TComDriver::ZakonciZaznam(const std::string& konec) {
+    if (!zaznam_.Bezi())
+        return;
+    if (!OdlozitZaznam)
+        PripojZaznamDoSouboru(konec);
+    else if (!konecZaznamu_)
+        konecZaznamu_ = konec;
+}
+
+void TComDriver::ZapisZaznam(const std::string& doplnek) {
+    if (!konecZaznamu_)
+        return;
+    const std::string konec = *konecZaznamu_ + (doplnek.empty() ? "" : "; " + doplnek);
+    konecZaznamu_.reset();
+    PripojZaznamDoSouboru(konec);
+}
+
+// The log is UTF-8, so that any editor or viewer shows its Czech words and the received text.
+void TComDriver::PripojZaznamDoSouboru(const std::string& konec) {
     if (zaznam_.Bezi())
-        PripojZaznam(prostredi_.SouborZaznamu, zaznam_.Ukonci(konec));
+        PripojZaznam(prostredi_.SouborZaznamu, Cp1250NaUtf8(zaznam_.Ukonci(konec)));
+}
+
+std::string TComDriver::SeZaznamem(const std::string& zprava) const {
+    if (prostredi_.SouborZaznamu.empty())
+        return zprava;
+    return zprava + Cz("\nPrůběh komunikace je zaznamenán v souboru \"") +
+           TextCesty(prostredi_.SouborZaznamu) + "\".";
 }
 
 // Every byte to the instrument goes through here, so that the record sees it.
@@ -269,6 +324,14 @@ void TComDriver::SpustNacteni(TPrikaz&) {
     const bool preruseno = dialog->UkazModalne();
     if (beh_.WaitDialog == dialog.get())
         beh_.WaitDialog = nullptr;
+    // What the port has taken but not yet handed on belongs to the download ended here.
+    if (preruseno && spusteni_ == toto && Nacita() && port_->Active()) {
+        try {
+            PrijemDat();
+        } catch (const std::exception&) {
+            // a port that fails now ends the download with what it has
+        }
+    }
     if (preruseno && spusteni_ == toto && Nacita())
         DokonciPrikaz(true);
 }
@@ -352,7 +415,8 @@ void TComDriver::PrijemNacteni() {
                     Cz(" bajtech: tolik dat žádná totální stanice nemá, stanice nebo kabel "
                        "zřejmě "
                        "vysílá bez přestávky. Přijatá data zůstávají k uložení."));
-        DokonciPrikaz(false);
+        DokonciPrikaz(false, Cz("příjem ukončen po ") + std::to_string(beh_.RxBuffer.size()) +
+                                 Cz(" B bez značky konce dat (nejvíc, co se přijme)"));
     }
 }
 
@@ -399,6 +463,16 @@ void TComDriver::PrijemZapisu() {
 }
 
 void TComDriver::ChybaLinky(uint32_t errors) {
+    std::string text;
+    for (const auto& [bit, co] :
+         {std::pair{SpLineError::RxParity, "parita"}, std::pair{SpLineError::Frame, "rámec"},
+          std::pair{SpLineError::Overrun, "přetečení linky"},
+          std::pair{SpLineError::RxOver, "přetečení vstupní fronty"},
+          std::pair{SpLineError::Break, "přerušení linky (break)"}})
+        if (errors & bit)
+            text += (text.empty() ? "" : ", ") + Cz(co);
+    if (!text.empty())
+        zaznam_.Poznamka(Cz("chyba linky: ") + text);
     if ((errors & SpLineError::IoError) && port_->Active())
         ZtrataPortu();
 }
@@ -409,7 +483,8 @@ void TComDriver::ChybaLinky(uint32_t errors) {
 void TComDriver::ZtrataPortu() {
     const std::string nazev = NazevPortu();
     const bool bezel = stav_ != TStav::stNecinny;
-    TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog;
+    TBehPrikazu byl = PrejdiDoKlidu();
+    TCekaniNaData* dialog = byl.WaitDialog;
     if (port_->Active())
         port_->Close();
     if (dialog)
@@ -418,11 +493,14 @@ void TComDriver::ZtrataPortu() {
         return; // between commands: nothing to end
     const TMnozinaPrikazu typ = fronta_.front()->TypPrikazu;
     ZakonciZaznam(Cz("spojení přerušeno, port už není dostupný"));
-    if (prostredi_.Zpravy)
-        prostredi_.Zpravy->Zprava(TDruhZpravy::dzChyba,
-                                  Cz("Spojení s totální stanicí bylo přerušeno. Sériový port ") +
-                                      nazev + Cz(" už není dostupný."));
-    UkonciChybou(typ);
+    if (prostredi_.Zpravy) {
+        prostredi_.Zpravy->Zprava(
+            TDruhZpravy::dzChyba,
+            SeZaznamem(Cz("Spojení s totální stanicí bylo přerušeno. Sériový port ") + nazev +
+                       Cz(" už není dostupný.")));
+        chybaOhlasena_ = true;
+    }
+    UkonciChybou(typ, typ == PrikazNacteni ? byl.RxBuffer : std::string());
 }
 
 // --- time-out and the end of a command ------------------------------------------------------
@@ -437,32 +515,47 @@ void TComDriver::VyprseniCasovace() {
         ++beh_.RetryCount;
         return;
     }
+    // A send whose every line the station acknowledged has its data there: only the end went
+    // unconfirmed, which the user must hear rather than that the send failed.
+    const bool konecNepotvrzen = stav_ == TStav::stKonecZapisu;
+    const int radku = beh_.CelkemRadku;
     if (TCekaniNaData* dialog = PrejdiDoKlidu().WaitDialog)
         dialog->Zavri();
-    ZakonciZaznam(Cz("stanice neodpověděla včas"));
+    ZakonciZaznam(konecNepotvrzen ? Cz("stanice potvrdila všechny řádky, konec zápisu nepotvrdila")
+                                  : Cz("stanice neodpověděla včas"));
+    if (konecNepotvrzen && prostredi_.Zpravy) {
+        prostredi_.Zpravy->Zprava(
+            TDruhZpravy::dzChyba,
+            SeZaznamem(Cz("Totální stanice potvrdila všechny řádky (") + std::to_string(radku) +
+                       Cz("), nepotvrdila jen konec zápisu. Data v ní zřejmě jsou; ověřte to "
+                          "v totální stanici.")));
+        chybaOhlasena_ = true;
+    }
     UkonciChybou(typ);
 }
 
 // Fires OnKomunikaceErr for the head command, removes it unless the handler has already
 // changed the queue under it, and goes on with what remains (a download too, so that a
 // queue the handler left is never stuck), or closes the port.
-void TComDriver::UkonciChybou(TMnozinaPrikazu typ) {
+void TComDriver::UkonciChybou(TMnozinaPrikazu typ, const std::string& prijato) {
     const uint64_t toto = spusteni_;
     if (OnKomunikaceErr)
-        OnKomunikaceErr(*this, typ, false, std::string());
+        OnKomunikaceErr(*this, typ, false, prijato);
+    chybaOhlasena_ = false;
     if (spusteni_ == toto && stav_ == TStav::stNecinny && !fronta_.empty())
         fronta_.pop_front();
     SpustDalsiNeboZavri();
 }
 
-void TComDriver::DokonciPrikaz(bool preruseno) {
+void TComDriver::DokonciPrikaz(bool preruseno, const std::string& konecZaznamu) {
     TBehPrikazu byl = PrejdiDoKlidu();
     // An NTS-350 marks no end: the user's end of a download that received is its finish.
     const bool ukonceno =
         preruseno && StationType != TTypStanice::tsNTS660 && !byl.RxBuffer.empty();
-    ZakonciZaznam(ukonceno    ? Cz("ukončeno uživatelem")
-                  : preruseno ? Cz("přerušeno uživatelem")
-                              : Cz("dokončeno"));
+    ZakonciZaznam(!konecZaznamu.empty() ? konecZaznamu
+                  : ukonceno            ? Cz("ukončeno uživatelem")
+                  : preruseno           ? Cz("přerušeno uživatelem")
+                                        : Cz("dokončeno"));
     // The waiting dialog of a download closes with it (one the user closed is gone already).
     if (byl.WaitDialog)
         byl.WaitDialog->Zavri();

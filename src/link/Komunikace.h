@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,8 @@ struct TPrikaz {
 };
 
 // The end of a command. AData: a download's whole received text, end mark included; for a
-// send what came after the last acknowledged line. OnKomunikaceErr passes false and "".
+// send what came after the last acknowledged line. OnKomunikaceErr passes false, and for a
+// download what it had received before the line failed (the caller may keep it), else "".
 using TKomunikaceEvent = std::function<void(TComDriver& Sender, TMnozinaPrikazu ATypPrikazu,
                                             bool APreruseno, const std::string& AData)>;
 // How far a send has come: lines acknowledged by the station out of the command's lines.
@@ -101,6 +103,10 @@ public:
     TSpStopbits StopBits() const;
     void SetStopBits(TSpStopbits value);
 
+    // Opens the port with its settings as the settings dialog's "Ulož" tests them, and keeps
+    // the outcome in the conversation record; raises as the port does when it fails.
+    void ZkusPort();
+
     // The port component itself: the settings dialog closes and reopens it, merivox-cli
     // points it at a device path, the tests shorten its timing.
     TPortStanice& Port() { return *port_; }
@@ -128,6 +134,25 @@ public:
     // What the running download has received so far.
     const std::string& PrijataData() const { return beh_.RxBuffer; }
 
+    // Whether the driver has itself told the user why the failing command ended (a lost port,
+    // a send whose end went unconfirmed): an OnKomunikaceErr handler then adds no message of
+    // its own, so that one failure is one message.
+    bool ChybaOhlasena() const { return chybaOhlasena_; }
+    // A message about a failed transfer followed by the line that names the conversation
+    // record, where the user (or whoever helps) finds what went over the line (cp1250).
+    std::string SeZaznamem(const std::string& zprava) const;
+
+    // merivox-cli saves a download before its record is written, so that the record tells how
+    // the saving went and a record file that blocks never holds the data up: with this set, a
+    // command's record waits after its end until ZapisZaznam (or the next command, or the
+    // driver's end).
+    bool OdlozitZaznam = false;
+    // Ends the running command's record with the reason `konec` (cp1250); a deferred record
+    // that already has its reason keeps it.
+    void ZakonciZaznam(const std::string& konec);
+    // Writes a deferred record, its reason followed by "; " and `doplnek` when that is given.
+    void ZapisZaznam(const std::string& doplnek = {});
+
     // The response timer's interval (1000 ms); tests shorten it.
     void SetIntervalCasovace(std::chrono::milliseconds interval);
 
@@ -154,10 +179,10 @@ private:
     bool OtevriPort();
     void ZapisRadek();
     void VyprseniCasovace();
-    void DokonciPrikaz(bool preruseno);
+    void DokonciPrikaz(bool preruseno, const std::string& konecZaznamu = {});
     void SpustDalsiNeboZavri();
     void ZtrataPortu();
-    void UkonciChybou(TMnozinaPrikazu typ);
+    void UkonciChybou(TMnozinaPrikazu typ, const std::string& prijato = {});
     // The one way to idle: the mode Necinny, the response timer stopped and the running
     // command's state handed back (its waiting dialog is the caller's to close), leaving an
     // empty one.
@@ -166,7 +191,8 @@ private:
     // The conversation record: started with each command, fed with every byte written and
     // received, ended (and appended to the log) where the command ends.
     void ZacniZaznam(const TPrikaz& prikaz);
-    void ZakonciZaznam(const std::string& konec);
+    void ZacniZaznam(const std::string& prikaz);
+    void PripojZaznamDoSouboru(const std::string& konec);
     void Zapis(const std::string& bajty);
 
     // Where the running command stands. Between commands (and when a handler cleared the
@@ -191,4 +217,6 @@ private:
     uint64_t spusteni_ = 0;
     TBehPrikazu beh_;
     TZaznamKomunikace zaznam_;
+    std::optional<std::string> konecZaznamu_; // a deferred record's reason
+    bool chybaOhlasena_ = false;
 };

@@ -1,8 +1,14 @@
 #include "link/SouborZaznamu.h"
 
 #include "common/Slozky.h"
+#include "link/PripojeniZaznamu.h"
 
-#include <fstream>
+namespace {
+
+// How long a record may take to be written before it is given up.
+constexpr std::chrono::milliseconds kLimitZapisu{2000};
+
+} // namespace
 
 std::filesystem::path VychoziSouborZaznamu() {
     return CestaNastaveni().parent_path() / "Merivox-komunikace.log";
@@ -12,16 +18,20 @@ bool PripojZaznam(const std::filesystem::path& soubor, const std::string& text,
                   std::uintmax_t limit) {
     try {
         std::error_code chyba;
-        const std::uintmax_t velikost = std::filesystem::file_size(soubor, chyba);
-        if (!chyba && velikost > 0 && velikost + text.size() > limit) {
-            std::filesystem::path starsi = soubor;
-            starsi += ".1";
-            std::filesystem::rename(soubor, starsi, chyba); // replaces the older one
+        bool znovu = false;
+        // Only a plain file is moved aside: a FIFO or a device is written as it is.
+        if (std::filesystem::is_regular_file(soubor, chyba)) {
+            const std::uintmax_t velikost = std::filesystem::file_size(soubor, chyba);
+            if (!chyba && velikost > 0 && velikost + text.size() > limit) {
+                std::filesystem::path starsi = soubor;
+                starsi += ".1";
+                std::filesystem::rename(soubor, starsi, chyba); // replaces the older one
+                // A log that cannot be moved aside starts again from nothing rather than grow
+                // past its bound.
+                znovu = static_cast<bool>(chyba);
+            }
         }
-        std::ofstream out(soubor, std::ios::binary | std::ios::app);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        return static_cast<bool>(out);
+        return PripojBezCekani(soubor, text, znovu, kLimitZapisu);
     } catch (...) {
         return false;
     }

@@ -1,7 +1,8 @@
 // The log of conversations with the instrument beside the settings file: every download and
 // send appends its record. The log keeps at least the last kLimitZaznamu bytes: when a record
 // would take it past that, the log becomes the one older file (name + ".1", replacing the
-// previous one) and a new log starts.
+// previous one) and a new log starts; when it cannot be moved aside, it starts again from
+// nothing. A log that blocks (a FIFO without a reader) is given up after a short time.
 #pragma once
 
 #include <cstdint>

@@ -9,6 +9,25 @@ std::string TextPortNedostupny(const std::string& nazevPortu) {
            Cz(" neexistuje nebo je používán jinou aplikací");
 }
 
+namespace {
+
+std::string PortAZarizeni(const std::string& nazevPortu, const std::string& zarizeni) {
+    return nazevPortu + (zarizeni.empty() || zarizeni == nazevPortu ? "" : " (" + zarizeni + ")");
+}
+
+} // namespace
+
+std::string TextPortObsazen(const std::string& nazevPortu, const std::string& zarizeni) {
+    return Cz("Sériový port ") + PortAZarizeni(nazevPortu, zarizeni) +
+           Cz(" je používán jinou aplikací. Ukončete ji, nebo zvolte jiný port.");
+}
+
+std::string TextNeniZarizeni(const std::string& nazevPortu, const std::string& zarizeni) {
+    return Cz("Sériový port ") + PortAZarizeni(nazevPortu, zarizeni) +
+           Cz(" není zařízení (cesta vede ke složce nebo souboru). Opravte přiřazení portu "
+              "v sekci Devices souboru nastavení, nebo zvolte jiný port.");
+}
+
 std::string TextBezOpravneni(const std::string& nazevPortu, const std::string& zarizeni,
                              const TSpVlastnikZarizeni& vlastnik) {
     std::string text = Cz("K sériovému portu ") + nazevPortu +
@@ -37,19 +56,28 @@ std::string TextNastaveniOdmitnuto(const std::string& nazevPortu, const std::str
            Cz("). Zvolte v parametrech komunikace jiné nastavení.");
 }
 
+std::string TextLinky(uint32_t baud, TSpParity parita, int datoveBity, TSpStopbits stopBity) {
+    static const char* const parity[] = {"žádná", "lichá", "sudá", "značka", "mezera"};
+    static const char* const stopy[] = {"1", "1,5", "2"};
+    return std::to_string(baud) + Cz(" Bd, parita ") +
+           (parita <= paSpace ? Cz(parity[parita]) : std::string("?")) + Cz(", datové bity ") +
+           std::to_string(datoveBity) + ", stop bity " +
+           (stopBity <= sbTwo ? stopy[stopBity] : "?");
+}
+
 std::string TextChybyOtevreni(const std::string& nazevPortu, const std::exception& chyba) {
     if (const auto* odmitnuto = dynamic_cast<const ESpNastaveniOdmitnuto*>(&chyba)) {
         const TSpDCB& dcb = odmitnuto->Dcb();
         if (!SpDatoveBityNaLince(dcb.ByteSize))
             return TextDatoveBityOdmitnuty(nazevPortu, dcb.ByteSize);
-        static const char* const parity[] = {"None", "Odd", "Even", "Mark", "Space"};
-        static const char* const stopBity[] = {"1", "1,5", "2"};
         return TextNastaveniOdmitnuto(
-            nazevPortu, std::to_string(dcb.BaudRate) + " Bd, parita " +
-                            (dcb.Parity < 5 ? parity[dcb.Parity] : "?") + ", " +
-                            std::to_string(dcb.ByteSize) + Cz(" datových bitů, stop bity ") +
-                            (dcb.StopBits < 3 ? stopBity[dcb.StopBits] : "?"));
+            nazevPortu, TextLinky(dcb.BaudRate, static_cast<TSpParity>(dcb.Parity), dcb.ByteSize,
+                                  static_cast<TSpStopbits>(dcb.StopBits)));
     }
+    if (const auto* obsazen = dynamic_cast<const ESpPortObsazen*>(&chyba))
+        return TextPortObsazen(nazevPortu, obsazen->Device());
+    if (const auto* neni = dynamic_cast<const ESpNeniZarizeni*>(&chyba))
+        return TextNeniZarizeni(nazevPortu, neni->Device());
     if (const auto* bezOpravneni = dynamic_cast<const ESpBezOpravneni*>(&chyba))
         return TextBezOpravneni(nazevPortu, bezOpravneni->Device(),
                                 SpVlastnikZarizeni(bezOpravneni->Device()));

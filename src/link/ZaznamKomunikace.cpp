@@ -32,22 +32,49 @@ void TZaznamKomunikace::Zacni(const std::string& zahlavi) {
     zahlavi_ = "=== " + Cas(std::chrono::system_clock::now()) + " ===\n" + zahlavi;
 }
 
-void TZaznamKomunikace::Pridej(bool odeslano, std::string_view bajty) {
+void TZaznamKomunikace::Pridej(bool odeslano, std::string_view bajty,
+                               std::chrono::steady_clock::time_point kdy) {
     if (!bezi_ || bajty.empty())
         return;
     (odeslano ? odeslano_ : prijato_) += bajty.size();
-    const auto cas = std::chrono::steady_clock::now() - start_;
+    const auto cas = kdy - start_;
+    const bool navazuje = (!zacatek_.empty() || !konec_.empty()) && odeslano == posledniOdeslano_ &&
+                          kdy - posledni_ < kPauza;
+    posledniOdeslano_ = odeslano;
+    posledni_ = kdy;
     if (bajtuZacatku_ < kKraj) {
         const std::size_t vzit = std::min(bajty.size(), kKraj - bajtuZacatku_);
-        zacatek_.push_back({odeslano, cas, std::string(bajty.substr(0, vzit))});
+        if (navazuje)
+            zacatek_.back().Bajty.append(bajty.substr(0, vzit));
+        else
+            zacatek_.push_back({odeslano, cas, std::string(bajty.substr(0, vzit))});
         bajtuZacatku_ += vzit;
         bajty.remove_prefix(vzit);
         if (bajty.empty())
             return;
     }
-    PridejNaKonec(
-        {odeslano, cas, std::string(bajty.substr(bajty.size() - std::min(bajty.size(), kKraj)))});
-    vynechano_ += bajty.size() - konec_.back().Bajty.size();
+    const std::string_view ocas = bajty.substr(bajty.size() - std::min(bajty.size(), kKraj));
+    vynechano_ += bajty.size() - ocas.size();
+    if (navazuje && !konec_.empty()) {
+        konec_.back().Bajty.append(ocas);
+        bajtuKonce_ += ocas.size();
+        OrizniKonec();
+    } else {
+        PridejNaKonec({odeslano, cas, std::string(ocas)});
+    }
+}
+
+void TZaznamKomunikace::Poznamka(const std::string& text,
+                                 std::chrono::steady_clock::time_point kdy) {
+    constexpr int kNejvicPoznamek = 100;
+    if (!bezi_ || ++poznamek_ > kNejvicPoznamek)
+        return;
+    TUsek usek{false, kdy - start_, {}, text};
+    posledni_ = {}; // the bytes after a note start an entry of their own
+    if (konec_.empty())
+        zacatek_.push_back(std::move(usek));
+    else
+        konec_.push_back(std::move(usek));
 }
 
 // The tail keeps the last kKraj bytes: whole pieces drop off its front, a piece that straddles
@@ -55,6 +82,10 @@ void TZaznamKomunikace::Pridej(bool odeslano, std::string_view bajty) {
 void TZaznamKomunikace::PridejNaKonec(TUsek usek) {
     bajtuKonce_ += usek.Bajty.size();
     konec_.push_back(std::move(usek));
+    OrizniKonec();
+}
+
+void TZaznamKomunikace::OrizniKonec() {
     while (bajtuKonce_ > kKraj) {
         std::string& prvni = konec_.front().Bajty;
         const std::size_t navic = bajtuKonce_ - kKraj;
@@ -73,6 +104,12 @@ void TZaznamKomunikace::PridejNaKonec(TUsek usek) {
 // "  +1.234 s PC->  12 B | 31 31 3D ... | 11=..." with 16 bytes a row.
 void TZaznamKomunikace::Vypis(std::string& text, const TUsek& usek) {
     const double s = std::chrono::duration<double>(usek.Cas).count();
+    if (!usek.Poznamka.empty()) {
+        char uvod[32];
+        std::snprintf(uvod, sizeof uvod, "%+10.3f s ", s);
+        text += uvod + std::string("  ! ") + usek.Poznamka + "\n";
+        return;
+    }
     for (std::size_t i = 0; i < usek.Bajty.size(); i += kNaRadek) {
         char uvod[64];
         if (i == 0)
@@ -88,7 +125,11 @@ void TZaznamKomunikace::Vypis(std::string& text, const TUsek& usek) {
                 char hex[4];
                 std::snprintf(hex, sizeof hex, " %02X", b);
                 text += hex;
-                znaky += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '.';
+                // As text of the code page: its letters shown, control characters as dots.
+                const char32_t znak = Cp1250NaUnicode(b);
+                znaky += znak >= 0x20 && znak != 0x7F && !(znak >= 0x80 && znak < 0xA0)
+                             ? static_cast<char>(b)
+                             : '.';
             } else {
                 text += "   ";
             }

@@ -18,9 +18,10 @@
 
 enum class TSpOpenError {
     oeNone,
-    oeNotFound, // the device does not exist
-    oeBusy,     // it exists but another program holds it
-    oeNoAccess, // it exists but the user may not open it (device file permissions)
+    oeNotFound,  // the device does not exist
+    oeBusy,      // it exists but another program holds it
+    oeNoAccess,  // it exists but the user may not open it (device file permissions)
+    oeNotDevice, // it exists but is no serial device (a folder, a plain file)
 };
 
 enum class TSpWaitResult {

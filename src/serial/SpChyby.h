@@ -27,6 +27,29 @@ private:
     std::string device_;
 };
 
+// Raised by the port core when the device exists but another program holds it.
+class ESpPortObsazen : public ESpComPortCoreError {
+public:
+    ESpPortObsazen(std::string device, const std::string& name)
+        : ESpComPortCoreError("Can't open device " + name), device_(std::move(device)) {}
+    const std::string& Device() const { return device_; }
+
+private:
+    std::string device_;
+};
+
+// Raised by the port core when the path names something that is no serial device (a folder,
+// a plain file): the user has mapped the port to the wrong path.
+class ESpNeniZarizeni : public ESpComPortCoreError {
+public:
+    explicit ESpNeniZarizeni(std::string device)
+        : ESpComPortCoreError("Not a serial device: " + device), device_(std::move(device)) {}
+    const std::string& Device() const { return device_; }
+
+private:
+    std::string device_;
+};
+
 // Raised by the port core when the device refuses the line settings (a data-bit count, rate
 // or parity its driver cannot take): the device is there, and the message the user sees
 // names the setting rather than calling the port missing. Carries the settings asked for.

@@ -5,6 +5,8 @@
 #include "serial/SpDevices.h"
 #include "serial/SpSlovnikLinky.h"
 
+#include <filesystem>
+
 TSpComPortCore::TSpComPortCore(TSpBackendFactory backendFactory)
     : backendFactory_(backendFactory) {}
 
@@ -30,13 +32,19 @@ bool TSpComPortCore::OpenPath(const std::string& path) {
 
 bool TSpComPortCore::OpenSequence(const std::string& path, const std::string& name) {
     std::unique_ptr<TSpBackend> device = backendFactory_();
-    const TSpOpenError error = path.empty() ? TSpOpenError::oeNotFound : device->Open(path);
+    // A folder is no device on any system (Windows would call it busy).
+    std::error_code ec;
+    const TSpOpenError error = path.empty()                              ? TSpOpenError::oeNotFound
+                               : std::filesystem::is_directory(path, ec) ? TSpOpenError::oeNotDevice
+                                                                         : device->Open(path);
     if (error == TSpOpenError::oeNotFound)
         throw ESpComPortCoreError("Invalid port number (" + name + ")");
     if (error == TSpOpenError::oeNoAccess)
         throw ESpBezOpravneni(path);
+    if (error == TSpOpenError::oeNotDevice)
+        throw ESpNeniZarizeni(path);
     if (error != TSpOpenError::oeNone)
-        throw ESpComPortCoreError("Can't open device " + name);
+        throw ESpPortObsazen(path, name);
     device_ = std::move(device);
     try {
         eventThread_.reset();

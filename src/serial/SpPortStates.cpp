@@ -4,6 +4,8 @@
 #include "serial/SpDevices.h"
 #include "serial/SpNazvyAdapteru.h"
 
+#include <filesystem>
+
 TSpPortState SpProbePort(int number, TSpBackendFactory backendFactory) {
     try {
         return SpProbePath(SpDevicePath(number), backendFactory);
@@ -16,6 +18,9 @@ TSpPortState SpProbePath(const std::string& path, TSpBackendFactory backendFacto
     try {
         if (path.empty())
             return TSpPortState::psMissing;
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec))
+            return TSpPortState::psNotDevice; // as the port itself says when opened
         const std::unique_ptr<TSpBackend> backend = backendFactory();
         switch (backend->Open(path)) {
         case TSpOpenError::oeNone:
@@ -25,6 +30,8 @@ TSpPortState SpProbePath(const std::string& path, TSpBackendFactory backendFacto
             return TSpPortState::psMissing;
         case TSpOpenError::oeNoAccess:
             return TSpPortState::psNoAccess;
+        case TSpOpenError::oeNotDevice:
+            return TSpPortState::psNotDevice;
         case TSpOpenError::oeBusy:
             break;
         }
@@ -48,6 +55,7 @@ TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options) {
     case TSpPortState::psNoAccess: // choosing it tells the user what would let them in
         break;
     case TSpPortState::psMissing:
+    case TSpPortState::psNotDevice:
         look.Enabled = !options.Contains(pcCheckExist);
         break;
     case TSpPortState::psInUse:
@@ -72,6 +80,8 @@ std::string SpTextStavu(TSpPortState state) {
         return Cz("chybí");
     case TSpPortState::psNoAccess:
         return Cz("bez oprávnění");
+    case TSpPortState::psNotDevice:
+        return Cz("není zařízení");
     }
     return {};
 }

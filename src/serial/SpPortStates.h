@@ -14,10 +14,11 @@
 // The state of port COMn as the port list stores it in its item (the numbers are the items'
 // object values).
 enum class TSpPortState : uint8_t {
-    psInUse = 0,    // exists, but cannot be opened (another program holds it)
-    psFree = 1,     // opened and closed again
-    psMissing = 2,  // the system reported no such device
-    psNoAccess = 3, // exists, but the user may not open it (device file permissions)
+    psInUse = 0,     // exists, but cannot be opened (another program holds it)
+    psFree = 1,      // opened and closed again
+    psMissing = 2,   // the system reported no such device
+    psNoAccess = 3,  // exists, but the user may not open it (device file permissions)
+    psNotDevice = 4, // exists, but is no serial device (a folder mapped by mistake)
 };
 
 enum TSpPortCtlOption : uint8_t {
@@ -51,7 +52,7 @@ TSpPortItemLook SpPortItemLook(TSpPortState state, TSpPortCtlOptions options);
 // "COM &1" .. "COM &9" (the digit is the keyboard accelerator), "COM 10" and above without.
 std::string SpPortCaption(int number);
 
-// The state in a word (cp1250): "volný", "obsazený", "chybí", "bez oprávnění".
+// The state in a word (cp1250): "volný", "obsazený", "chybí", "bez oprávnění", "není zařízení".
 std::string SpTextStavu(TSpPortState state);
 
 // What follows the caption in the list (cp1250): the device (without the device folder), the

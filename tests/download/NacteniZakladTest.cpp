@@ -203,8 +203,7 @@ TEST_F(NacteniZakladTest, ADownloadEndedByTheButtonShowsWhatCameOrAsksFirst) {
         std::ifstream log(prostredi_.nastaveni.Slozka() / "Merivox-komunikace.log",
                           std::ios::binary);
         const std::string zaznam{std::istreambuf_iterator<char>(log), {}};
-        EXPECT_NE(zaznam.rfind(Cz(
-                      (std::string("Konec: ") + r.konec + "; odesláno 0 B, přijato 23 B").c_str())),
+        EXPECT_NE(zaznam.rfind(std::string("Konec: ") + r.konec + "; odesláno 0 B, přijato 23 B"),
                   std::string::npos)
             << zaznam;
     }
@@ -227,11 +226,32 @@ TEST_F(NacteniZakladTest, PortThatCannotBeOpenedGivesTheMessageAndNoWindow) {
     ASSERT_EQ(zpravy.Zpravy().size(), 2u);
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
     EXPECT_EQ(zpravy.Zpravy()[0].text,
-              "Vybraný sériový port COM1 neexistuje nebo je používán jinou aplikací");
+              QString::fromStdString("Sériový port COM1 (" + sim_.Cesta() +
+                                     ") je používán jinou aplikací. Ukončete ji, nebo zvolte "
+                                     "jiný port."));
     EXPECT_EQ(zpravy.Zpravy()[1].text,
               "Vybraný sériový port COM2 neexistuje nebo je používán jinou aplikací");
     EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A line that hangs up under a download is one failure: one message, naming the record.
+TEST_F(NacteniZakladTest, AHangUpGivesOneMessage) {
+    Okno().show();
+    TZaznamZpravOken zpravy;
+    TOdpovediDialogu dialogy;
+    dialogy.OdpovezDalsimu([&](QWidget* cekani) {
+        ASSERT_TRUE(sim_.PosliHned("11=1"));
+        EXPECT_TRUE(
+            Cekej([&] { return Popis(cekani)->text() == "Přijímám data z totální stanice"; }));
+        sim_.Zaves();
+    });
+    NactiData();
+    EXPECT_TRUE(Cekej([&] { return !zpravy.Zpravy().empty(); }));
+    // A second message would have come in the same turn as the first.
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.startsWith("Spojení s totální stanicí bylo přerušeno."));
+    EXPECT_TRUE(zpravy.Zpravy()[0].text.contains("Merivox-komunikace.log"));
 }
 
 TEST_F(NacteniZakladTest, SendEndsWithTheMainWindowsMessages) {
@@ -256,7 +276,10 @@ TEST_F(NacteniZakladTest, SendEndsWithTheMainWindowsMessages) {
     EXPECT_TRUE(Cekej([&] { return zpravy.Zpravy().size() == 2; }));
     ASSERT_EQ(zpravy.Zpravy().size(), 2u);
     EXPECT_EQ(zpravy.Zpravy()[1].titulek, "Chyba");
-    EXPECT_EQ(zpravy.Zpravy()[1].text, "Chyba komunikace s totální stanicí!");
+    EXPECT_EQ(zpravy.Zpravy()[1].text,
+              QString::fromStdString("Chyba komunikace s totální stanicí!\nPrůběh komunikace je "
+                                     "zaznamenán v souboru \"" +
+                                     Soubor("Merivox-komunikace.log").string() + "\"."));
     EXPECT_EQ(Okno().ComDriver().PocetPrikazu(), 0) << "the second send is dropped too";
     // Nothing is left to report: the queue is empty and the port closed (that a later expiry
     // of the response timer says nothing more is the link tests' to show, on their clock).

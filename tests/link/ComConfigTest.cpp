@@ -313,9 +313,13 @@ TEST_F(ComConfigTest, APortThatCannotBeOpenedIsReportedWithItsNumber) {
         Spust([](QWidget* d) { Stiskni(d, "Tl_Uloz"); });
     }
     ASSERT_EQ(zaznam_.Zpravy().size(), 3u);
+    const auto obsazen = [](const char* port, const std::string& zarizeni) {
+        return QString::fromStdString(std::string("Sériový port ") + port + " (" + zarizeni +
+                                      ") je používán jinou aplikací. Ukončete ji, nebo zvolte "
+                                      "jiný port.");
+    };
     const QString texty[] = {
-        "Vybraný sériový port COM3 neexistuje nebo je používán jinou aplikací",
-        "Vybraný sériový port COM2 neexistuje nebo je používán jinou aplikací",
+        obsazen("COM3", com3_->Zarizeni()), obsazen("COM2", com2_->Zarizeni()),
         "Vybraný sériový port COM4 neexistuje nebo je používán jinou aplikací"};
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(zaznam_.Zpravy()[i].titulek, "Chyba");

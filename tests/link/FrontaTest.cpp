@@ -108,7 +108,7 @@ TEST_F(FrontaTest, APortThatCannotBeOpenedIsNamedAndEmptiesTheQueue) {
         driver->AddCommand(PrikazNacteni, "");
         ASSERT_EQ(zpravy.zpravy.size(), 1u);
         EXPECT_EQ(zpravy.zpravy[0].Druh, TDruhZpravy::dzChyba);
-        EXPECT_EQ(zpravy.zpravy[0].Text, chyba("COM3"));
+        EXPECT_EQ(zpravy.zpravy[0].Text, TextPortObsazen("COM3", stanice->Cesta()));
         EXPECT_EQ(chybOtevreni, 1);
         EXPECT_EQ(driver->PocetPrikazu(), 0);
         EXPECT_EQ(cekani.ukazano, 0) << "no waiting dialog";
@@ -168,7 +168,7 @@ TEST_F(FrontaTest, ALineSettingThePortRefusesIsNamedNotCalledMissing) {
              driver->Port().SetUserBaudRate(12345);
              driver->SetBaudRate(brUser);
          },
-         TextNastaveniOdmitnuto("COM3", Cz("12345 Bd, parita None, 8 datových bitů, stop bity 1"))},
+         TextNastaveniOdmitnuto("COM3", Cz("12345 Bd, parita žádná, datové bity 8, stop bity 1"))},
     };
     for (const TRadek& r : radky) {
         zpravy.zpravy.clear();

@@ -1,7 +1,7 @@
 // Sends through the real driver to the simulated station: the conversation byte by byte, and
 // every way a station can fail to finish it.
-#include "TestKomunikace.h"
 #include "SlozkaTestu.h"
+#include "TestKomunikace.h"
 
 #include <atomic>
 #include <thread>
@@ -101,6 +101,7 @@ TEST_F(ZapisTest, AnswersThatNeverCompleteEndTheSendByTimeOut) {
     for (const auto& [nazev, nastaveniStanice] : pripady) {
         SCOPED_TRACE(nazev);
         konce.clear();
+        zpravy.zpravy.clear();
         vyprseni = 0;
         Vytvor(nastaveniStanice);
         stanicniVlakno = std::jthread([&] { stanice->HrajUpload(2s); });
@@ -116,6 +117,13 @@ TEST_F(ZapisTest, AnswersThatNeverCompleteEndTheSendByTimeOut) {
         EXPECT_FALSE(driver->Port().Active());
         EXPECT_EQ(driver->PocetPrikazu(), 0);
         stanicniVlakno.join();
+        // Every line acknowledged, only the end not: the driver says that much itself.
+        const bool radkyPotvrzeny = !nastaveniStanice.UriznutePotvrzeni;
+        ASSERT_EQ(zpravy.zpravy.size(), radkyPotvrzeny ? 1u : 0u);
+        if (radkyPotvrzeny)
+            EXPECT_NE(zpravy.zpravy[0].Text.find(
+                          Cz("potvrdila všechny řádky (2), nepotvrdila jen konec zápisu")),
+                      std::string::npos);
     }
 
     SCOPED_TRACE("noise only");
@@ -199,8 +207,8 @@ TEST_F(ZapisTest, TheRecordNamesARateTheSettingsDoNotOffer) {
         TSpBaudrate rychlost;
         int32_t vlastni;
         const char* linka;
-    } pripady[] = {{"not offered", br110, 0, "Linka: 110 Bd, parita None,"},
-                   {"the port's own", brUser, 1200, "Linka: 1200 Bd, parita None,"}};
+    } pripady[] = {{"not offered", br110, 0, "Linka: 110 Bd, parita žádná,"},
+                   {"the port's own", brUser, 1200, "Linka: 1200 Bd, parita žádná,"}};
     for (const auto& p : pripady) {
         SCOPED_TRACE(p.pripad);
         std::filesystem::remove(souborZaznamu);
@@ -217,4 +225,24 @@ TEST_F(ZapisTest, TheRecordNamesARateTheSettingsDoNotOffer) {
         const std::string zaznam = NactiSoubor(souborZaznamu);
         EXPECT_NE(zaznam.find(p.linka), std::string::npos) << zaznam;
     }
+}
+
+// The settings dialog's "Ulož" opens the port as a test; the record keeps how it went.
+TEST_F(ZapisTest, TheTestOfSavedSettingsIsRecorded) {
+    souborZaznamu = nastaveni.Slozka() / "zaznam.log";
+    Vytvor();
+    driver->ZkusPort();
+    EXPECT_TRUE(driver->Port().Active());
+    driver->Port().SetActive(false);
+    driver->SetComNumber(7); // mapped to nothing
+    EXPECT_ANY_THROW(driver->ZkusPort());
+    const std::string zaznam = NactiSoubor(souborZaznamu);
+    EXPECT_NE(zaznam.find("Příkaz: zkouška portu po uložení nastavení\nTyp stanice: NTS-660\n"
+                          "Port: COM3"),
+              std::string::npos)
+        << zaznam;
+    EXPECT_NE(zaznam.find("Konec: port otevřen;"), std::string::npos) << zaznam;
+    EXPECT_NE(zaznam.find("Konec: port nelze otevřít: Vybraný sériový port COM7 neexistuje"),
+              std::string::npos)
+        << zaznam;
 }

@@ -20,7 +20,10 @@ constexpr int kSpatnePouziti = 2;
 // convert, coords: data of an instrument type that is not converted (NTS-350); nothing is
 // written.
 constexpr int kNicNeprevedeno = 3;
-constexpr int kPreruseno = 130; // Ctrl+C ended a transfer (128 + SIGINT, as shells report it)
+// download: the data came without their end mark (cut off); what came is saved all the same.
+constexpr int kNeuplnaData = 3;
+// Ctrl+C ended a transfer (128 + SIGINT, as shells report it; other signals 128 + theirs).
+constexpr int kPreruseno = 130;
 
 // The whole program: `argumenty` without the program name.
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal);

@@ -18,10 +18,12 @@
 #include "serial/SpSlovnikLinky.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -38,14 +40,19 @@ data do nového souboru ve složce Data (nebo v dočasné složce systému) a zp
                               skončí po --quiet sekundách bez dat (poté, co nějaká data
                               přišla) nebo klávesami Ctrl+C; obojí uloží, co přišlo
   --quiet SEKUNDY             jak dlouhé ticho ukončí příjem z NTS-350 (výchozí 5; 0,1 až 3600)
+  --require-end               data bez značky konce neukládat do SOUBORU, ale do nového
+                              souboru ve složce Data (zpráva ho jmenuje)
 )";
 
 const char* const kNapovedaKonec =
     R"(Na terminálu ukazuje počet přijatých bajtů na jednom přepisovaném řádku; mimo terminál
-(skript, přesměrování) nevypisuje nic než zprávy. Ctrl+C přenos z NTS-660 přeruší a nic
-neuloží; u NTS-350 příjem ukončí a uloží, co přišlo (když nepřišlo nic, neuloží nic).
+(skript, přesměrování) nevypisuje nic než zprávy. Když příjem z NTS-660 skončí bez značky
+konce dat (Ctrl+C, signál SIGTERM či SIGHUP, zavěšení linky, vytažený kabel, 64 MB dat),
+uloží se, co přišlo, a zpráva řekne, že data jsou zřejmě neúplná. U NTS-350 Ctrl+C příjem
+ukončí a uloží, co přišlo. Když nepřišlo nic, neuloží se nic.
 Návratový kód: 0 přijato a uloženo, 1 chyba portu, komunikace nebo zápisu souboru,
-2 chybné volby, 130 přerušeno Ctrl+C.
+2 chybné volby, 3 data bez značky konce (uložena), 130 přerušeno Ctrl+C dřív, než přišla
+data (143 SIGTERM, 129 SIGHUP).
 )";
 
 // Whether the data could be saved where -o says: not a folder, not an existing file without
@@ -73,16 +80,61 @@ bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal&
     return true;
 }
 
-// Received data that could not go where they were to go: kept in a file of their own.
-void Zachran(const std::string& data, const std::string& proc, const TTerminal& terminal,
-             const std::string& prikaz) {
+// Received data that could not go where they were to go: kept in a file of their own. The
+// record's words on where they went.
+std::string Zachran(const std::string& data, const std::string& proc, const TTerminal& terminal,
+                    const std::string& prikaz, bool* zachraneno = nullptr) {
     const auto nahradni =
         ZachranNactenaData(data, {VychoziSlozkaDat(), std::filesystem::temp_directory_path()});
-    terminal.Hlaseni(prikaz + ": ", proc);
-    terminal.Hlaseni(prikaz + ": ", nahradni.empty()
-                                        ? Cz("Přijatá data nelze uložit ani jinam.")
-                                        : Cz("Přijatá data jsou uložena v souboru \"") +
-                                              TextCesty(nahradni) + "\".");
+    if (!proc.empty())
+        terminal.Hlaseni(prikaz + ": ", proc);
+    if (nahradni.empty()) {
+        terminal.Hlaseni(prikaz + ": ", Cz("Přijatá data nelze uložit ani jinam."));
+        return Cz("data nelze uložit ani jinam");
+    }
+    terminal.Hlaseni(prikaz + ": ",
+                     Cz("Přijatá data jsou uložena v souboru \"") + TextCesty(nahradni) + "\".");
+    if (zachraneno)
+        *zachraneno = true;
+    return Cz("data uložena do ") + TextCesty(nahradni);
+}
+
+// The received data where -o says (standard output for "-"), rescued when that fails. True
+// when they went there; `zaznam` gets the record's words.
+bool Uloz(const std::string& data, bool naVystup, const std::filesystem::path& soubor,
+          const TTerminal& terminal, const std::string& prikaz, std::string& zaznam) {
+    if (naVystup) {
+        errno = 0;
+        terminal.Vystup.write(data.data(), static_cast<std::streamsize>(data.size()));
+        terminal.Vystup.flush();
+        if (terminal.Vystup) {
+            zaznam = Cz("uloženo na standardní výstup");
+            return true;
+        }
+        // A pipe whose reader quit (SIGPIPE is ignored), a full disk behind a redirection.
+        const std::string proc =
+            errno ? " (" + std::generic_category().message(errno) + ")" : std::string();
+        zaznam = Cz("standardní výstup nelze zapsat") + proc + "; " +
+                 Zachran(data, Cz("Standardní výstup nelze zapsat") + proc + ".", terminal, prikaz);
+        return false;
+    }
+    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, data)) {
+        zaznam = Cz("soubor ") + TextCesty(soubor) + Cz(" nelze zapsat; ") +
+                 Zachran(data, chybaZapisu->Text(), terminal, prikaz);
+        return false;
+    }
+    zaznam = Cz("uloženo do ") + TextCesty(soubor);
+    return true;
+}
+
+// Why a download ended without its end mark, for the message (cp1250).
+std::string ProcBezKonce(const TKonecPrikazu& vysledek) {
+    if (vysledek.Signal)
+        return Cz("příjem přerušen signálem ") + NazevSignalu(vysledek.Signal);
+    if (vysledek.Chyba)
+        return Cz("spojení se stanicí bylo přerušeno");
+    return Cz("příjem ukončen po ") + std::to_string(vysledek.Data.size()) +
+           Cz(" B, nejvíc, co se přijme");
 }
 
 // Seconds of --quiet: a decimal number with "." or ",", 0.1 to 3600.
@@ -105,11 +157,12 @@ std::optional<std::chrono::milliseconds> Ticho(std::string text) {
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "download";
     std::optional<std::string> vystup;
-    bool prepsat = false;
+    bool prepsat = false, pozadovatKonec = false;
     TPravidlaVoleb pravidla;
     std::optional<std::string> stanice, ticho;
     pravidla.Volby = {Hodnota("-o", vystup), Prepinac("--force", prepsat),
-                      Hodnota("--station", stanice), Hodnota("--quiet", ticho)};
+                      Hodnota("--station", stanice), Hodnota("--quiet", ticho),
+                      Prepinac("--require-end", pozadovatKonec)};
     TNastaveniLinky nastaveni;
     if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
                                          kNapoveda, kNapovedaKonec, nastaveni))
@@ -142,63 +195,76 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!naVystup && !OverCil(soubor, prepsat, terminal, prikaz))
         return kSelhani;
 
-    TKonecPrikazu vysledek;
-    {
-        TLinkaCli linka(terminal, prikaz, nastaveni);
-        // The type as the other line settings: the option, else the settings file.
-        if (!typStanice)
-            typStanice = TypStaniceZTextu(TIniFile(CestaNastaveni())
-                                              .ReadString("Station", "Type",
-                                                          TextTypuStanice(TTypStanice::tsNTS660)))
-                             .value_or(TTypStanice::tsNTS660);
-        linka.Driver().StationType = *typStanice;
-        if (KonciUzivatel(*typStanice))
-            linka.TichoKonce = tichoKonce;
-        // A port that comes from the settings file is named: the user chose none.
-        if (!nastaveni.Cislo && nastaveni.Zarizeni.empty()) {
-            const int cislo = linka.Driver().Port().ComNumber();
-            const std::string zarizeni = SpDevicePath(cislo);
-            terminal.Hlaseni(prikaz + ": ",
-                             Cz("Čekám na data na portu ") + SpJmenoPortu(cislo) +
-                                 (zarizeni.empty()
-                                      ? ""
-                                      : " (" + TextCesty(std::filesystem::path(zarizeni)) + ")") +
-                                 Cz(" podle souboru nastavení (jiný port: --port, --device)."));
-        }
-        vysledek = linka.Proved(PrikazNacteni, "");
-        if (vysledek.Dokonceno || vysledek.KonecUzivatelem)
-            linka.UkazPrubehCekani();
+    TLinkaCli linka(terminal, prikaz, nastaveni);
+    // The type as the other line settings: the option, else the settings file.
+    if (!typStanice)
+        typStanice = TypStaniceZTextu(
+                         TIniFile(CestaNastaveni())
+                             .ReadString("Station", "Type", TextTypuStanice(TTypStanice::tsNTS660)))
+                         .value_or(TTypStanice::tsNTS660);
+    linka.Driver().StationType = *typStanice;
+    if (KonciUzivatel(*typStanice))
+        linka.TichoKonce = tichoKonce;
+    // A port that comes from the settings file is named: the user chose none.
+    if (!nastaveni.Cislo && nastaveni.Zarizeni.empty()) {
+        const int cislo = linka.Driver().Port().ComNumber();
+        const std::string zarizeni = SpDevicePath(cislo);
+        terminal.Hlaseni(
+            prikaz + ": ",
+            Cz("Čekám na data na portu ") + SpJmenoPortu(cislo) +
+                (zarizeni.empty() ? "" : " (" + TextCesty(std::filesystem::path(zarizeni)) + ")") +
+                Cz(" podle souboru nastavení (jiný port: --port, --device)."));
     }
-    // The download's end rule: what an NTS-350 sent until its end is the whole; an aborted
-    // NTS-660 download, whose end mark is missing, keeps nothing (no one to ask here).
-    const bool ulozit = (vysledek.Dokonceno || vysledek.KonecUzivatelem) &&
-                        NalozeniNacteni(*typStanice, vysledek.KonecUzivatelem, vysledek.Data) ==
-                            TNalozeniNacteni::Zobrazit;
-    if (vysledek.Preruseno || (vysledek.KonecUzivatelem && !ulozit)) {
-        terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; nic nebylo uloženo."));
-        return kPreruseno;
-    }
-    if (!vysledek.Dokonceno && !ulozit)
-        return kSelhani;
+    const TKonecPrikazu vysledek = linka.Proved(PrikazNacteni, "");
+    if (vysledek.Dokonceno || vysledek.KonecUzivatelem)
+        linka.UkazPrubehCekani();
+    linka.Prubeh().Ukonci();
 
-    // Data cut off at the driver's limit (it has said so) are kept, but the status says it.
     const std::string& data = vysledek.Data;
-    const int hotovo = KonciNa(data, KonecDat) || vysledek.KonecUzivatelem ? kUspech : kSelhani;
-    if (vysledek.KonecUzivatelem)
-        terminal.Hlaseni(prikaz + ": ", Cz("Příjem z ") + TextTypuStanice(*typStanice) +
-                                            Cz(" ukončen, přijato ") + std::to_string(data.size()) +
-                                            " B.");
-    if (naVystup) {
-        terminal.Vystup.write(data.data(), static_cast<std::streamsize>(data.size()));
-        terminal.Vystup.flush();
-        if (terminal.Vystup)
-            return hotovo;
-        Zachran(data, Cz("Standardní výstup nelze zapsat."), terminal, prikaz);
-        return kSelhani;
+    // Nothing came: nothing to keep. A signal's status is the shell's (128 + its number).
+    if (data.empty()) {
+        if (!vysledek.Signal)
+            return kSelhani; // the port or the line has said why
+        linka.Driver().ZapisZaznam(NazevSignalu(vysledek.Signal));
+        terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; nic nebylo přijato ani uloženo."));
+        return 128 + vysledek.Signal;
     }
-    if (const auto chybaZapisu = ZapisObsahSouboru(soubor, data)) {
-        Zachran(data, chybaZapisu->Text(), terminal, prikaz);
-        return kSelhani;
+    // What an NTS-350 sent until its documented end (the quiet time, a signal) is the whole; an
+    // NTS-660 download is whole with its end mark. Anything else ended early: it is kept all
+    // the same (the surveyor would have to send the whole memory again), and said to be
+    // incomplete.
+    const bool cela = vysledek.KonecUzivatelem ? KonciUzivatel(*typStanice)
+                                               : vysledek.Dokonceno && KonciNa(data, KonecDat);
+    std::string zaznam;
+    if (cela) {
+        if (vysledek.KonecUzivatelem)
+            terminal.Hlaseni(prikaz + ": ", Cz("Příjem z ") + TextTypuStanice(*typStanice) +
+                                                Cz(" ukončen, přijato ") +
+                                                std::to_string(data.size()) + " B.");
+        // The record tells only a save that went elsewhere: a finished one is "dokončeno".
+        const bool ulozeno = Uloz(data, naVystup, soubor, terminal, prikaz, zaznam);
+        linka.Driver().ZapisZaznam(ulozeno ? std::string() : zaznam);
+        return ulozeno ? kUspech : kSelhani;
     }
-    return hotovo;
+    terminal.Hlaseni(prikaz + ": ", Cz("Přijatá data nekončí značkou konce dat (") +
+                                        ProcBezKonce(vysledek) + Cz("); přijato ") +
+                                        std::to_string(data.size()) +
+                                        Cz(" B, data jsou zřejmě neúplná."));
+    bool ulozeno = false;
+    if (pozadovatKonec) {
+        zaznam = Cz("bez značky konce dat, podle --require-end ne do cíle; ") +
+                 Zachran(data,
+                         Cz("Podle volby --require-end se neúplná data neukládají do \"") +
+                             (naVystup ? std::string("-") : TextCesty(soubor)) + "\".",
+                         terminal, prikaz, &ulozeno);
+    } else {
+        ulozeno = Uloz(data, naVystup, soubor, terminal, prikaz, zaznam);
+        if (ulozeno && !naVystup)
+            terminal.Hlaseni(prikaz + ": ", Cz("Přijatá data jsou uložena v souboru \"") +
+                                                TextCesty(soubor) + "\".");
+        zaznam = Cz("bez značky konce dat; ") + zaznam;
+    }
+    linka.Driver().ZapisZaznam(
+        (vysledek.Signal ? NazevSignalu(vysledek.Signal) + "; " : std::string()) + zaznam);
+    return ulozeno ? kNeuplnaData : kSelhani;
 }

@@ -30,11 +30,12 @@ se proč a nic se neodešle.
 
 const char* const kNapovedaKonec =
     R"(Na terminálu ukazuje, kolik řádků stanice potvrdila ("12 / 250"); mimo terminál nevypisuje
-nic než zprávy. Ctrl+C zápis přeruší (stanice pak má jen část dat).
+nic než zprávy. Ctrl+C (i signál SIGTERM či SIGHUP) zápis přeruší (stanice pak má jen část
+dat).
 Soubor v kódování UTF-8 se převede do cp1250. Soubor, který není text, delší než 256 MB nebo
 s řádkem, v němž je řídicí znak (EOT, DC1, DC3 by komunikaci ukončily či zastavily), se odmítne.
 Návratový kód: 0 zapsáno, 1 soubor nelze číst, chybný řádek, chyba portu nebo komunikace,
-2 chybné volby, 130 přerušeno Ctrl+C.
+2 chybné volby, 130 přerušeno Ctrl+C (143 SIGTERM, 129 SIGHUP).
 )";
 
 } // namespace
@@ -99,10 +100,12 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
         vysledek = linka.Proved(PrikazZapis, *text);
         if (vysledek.Dokonceno)
             linka.Zpravy().Zprava(TDruhZpravy::dzInformace, TextZapisUspesny());
+        if (vysledek.Preruseno)
+            linka.Driver().ZapisZaznam(NazevSignalu(vysledek.Signal));
     }
     if (vysledek.Preruseno) {
         terminal.Hlaseni(prikaz + ": ", Cz("Přerušeno; zápis do totální stanice nebyl dokončen."));
-        return kPreruseno;
+        return 128 + vysledek.Signal;
     }
     return vysledek.Dokonceno ? kUspech : kSelhani;
 }

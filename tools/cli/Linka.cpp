@@ -191,6 +191,9 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
     prostredi.SouborZaznamu =
         nastaveni.Zaznam ? std::filesystem::path(*nastaveni.Zaznam) : VychoziSouborZaznamu();
     driver_ = std::make_unique<TComDriver>(std::move(prostredi));
+    // The subcommand writes the record once it has saved what came, and says how that went.
+    driver_->OdlozitZaznam = true;
+    driver_->NejvetsiNacteni = NejvetsiNacteni;
 
     {
         TIniFile ini(CestaNastaveni());
@@ -239,27 +242,28 @@ TKonecPrikazu TLinkaCli::Proved(TMnozinaPrikazu typ, const std::string& data) {
         vysledek.Data = prijato;
         konec = true;
     };
-    driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string&) {
+    driver.OnKomunikaceErr = [&](TComDriver& d, TMnozinaPrikazu, bool, const std::string& prijato) {
         d.ClearCommands();
-        zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
+        if (!d.ChybaOhlasena())
+            zpravy_.Zprava(TDruhZpravy::dzChyba, d.SeZaznamem(TextChybaKomunikace()));
+        vysledek.Chyba = true;
+        vysledek.Data = prijato;
         konec = true;
     };
     driver.OnChybaOtevreni = [&](TComDriver&) {
         konec = true;
     };
-    // A download runs inside AddCommand (its waiting "dialog" serves the loop), and Ctrl+C
-    // ends it there as aborted, so the wait after it finds it ended.
-    // A download ended by the user (Ctrl+C, the quiet time) hands on what came: the caller
-    // decides what to keep by the download's end rule.
+    // A download runs inside AddCommand (its waiting "dialog" serves the loop), and a signal
+    // ends it there as aborted, handing on what came: the caller decides what to keep by the
+    // download's end rule. A send is waited for here, and a signal removes it.
     driver.AddCommand(typ, data);
-    const bool konecDownloadu = typ == PrikazNacteni && vysledek.KonecUzivatelem;
-    vysledek.Preruseno = !konecDownloadu && (!Cekej([&] { return konec; }) ||
-                                             (typ == PrikazNacteni && TPreruseni::Preruseno()));
-    if (vysledek.Preruseno) {
+    if (!Cekej([&] { return konec; })) {
         driver.ClearCommands();
-        vysledek.Dokonceno = false;
-        vysledek.Data.clear();
+        driver.ZakonciZaznam(Cz("přerušeno uživatelem"));
+        vysledek = TKonecPrikazu();
+        vysledek.Preruseno = true;
     }
+    vysledek.Signal = TPreruseni::Signal();
     return vysledek;
 }
 

@@ -76,9 +76,12 @@ private:
 // How a command run on the driver ended.
 struct TKonecPrikazu {
     bool Dokonceno = false;       // OnKomunikaceOK came for the command, not aborted
-    bool Preruseno = false;       // Ctrl+C came first
-    bool KonecUzivatelem = false; // OnKomunikaceOK came for a download ended by the user
-    std::string Data;             // what OnKomunikaceOK handed on (a download's data)
+    bool Preruseno = false;       // a signal (Ctrl+C, SIGTERM, SIGHUP) ended a send
+    bool KonecUzivatelem = false; // OnKomunikaceOK came for a download ended by a signal or
+                                  // the quiet time
+    bool Chyba = false;           // OnKomunikaceErr came (the line failed or went away)
+    int Signal = 0;               // the signal that came, 0 when none
+    std::string Data; // a download's data as the driver handed them on, also a failed one's
 };
 
 // How long one slice of the loop waits for events before it looks at Ctrl+C and the progress.
@@ -101,7 +104,8 @@ public:
 
     // Runs one command on the driver, download or send alike: takes the driver's events over
     // for the run (a failure is told on standard error, a send's progress shown), queues the
-    // command and serves the loop until it ends; Ctrl+C removes it.
+    // command and serves the loop until it ends; a signal (Ctrl+C, SIGTERM, SIGHUP) removes a
+    // send and ends a download with what came.
     TKonecPrikazu Proved(TMnozinaPrikazu typ, const std::string& data);
 
     // Serves port events and the timer until `hotovo` holds; false when Ctrl+C came first.
@@ -116,6 +120,9 @@ public:
     // The waiting dialog's text line, and its progress line: that text and the bytes read.
     std::string TextCekani;
     void UkazPrubehCekani();
+
+    // The driver's limit of a download without its end mark (tests lower it).
+    static inline std::size_t NejvetsiNacteni = TComDriver::kNejvetsiNacteni;
 
 private:
     TPreruseni preruseni_;

@@ -189,7 +189,7 @@ void TFormComConfig::PouzijNastaveni() {
         driver_.SetBaudRate(*rychlost);
     if (const auto typ = TypStaniceZTextu(DoCp1250(CB_TypStanice->currentText())))
         driver_.StationType = *typ;
-    driver_.Port().SetActive(true);
+    driver_.ZkusPort();
 }
 
 void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {

@@ -76,7 +76,7 @@ public:
                           std::string(skutecna).rfind("/dev/pts/", 0) == 0;
         if (!isatty(fd_)) {
             Close();
-            return TSpOpenError::oeNotFound;
+            return TSpOpenError::oeNotDevice;
         }
         // TIOCEXCL keeps other programs out, except root; the lock is what every program
         // that respects it (this one included) sees, root or not.

@@ -12,6 +12,8 @@ TSpOpenError SpChybaOtevreniPosix(int chyba) {
     case ENOTDIR: // a path through something that is no folder
     case EIO:     // a device that is going away
         return TSpOpenError::oeNotFound;
+    case EISDIR: // a folder where a device was expected
+        return TSpOpenError::oeNotDevice;
     case EACCES: // the device file's permissions: typically not in the group that owns it
     case EPERM:
         return TSpOpenError::oeNoAccess;

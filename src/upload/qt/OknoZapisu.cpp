@@ -332,6 +332,7 @@ void TFormZapisTabulky::ChybaZapisu(TComDriver& sender) {
     // A count left standing would read as lines the station kept; after a failure it has
     // nothing the user can rely on.
     ZrusPrubeh();
-    zpravy_.Zprava(TDruhZpravy::dzChyba, TextChybaKomunikace());
+    if (!sender.ChybaOhlasena()) // a lost line the driver has told already
+        zpravy_.Zprava(TDruhZpravy::dzChyba, sender.SeZaznamem(TextChybaKomunikace()));
     KonecPrubehu();
 }

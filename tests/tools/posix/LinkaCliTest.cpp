@@ -8,6 +8,7 @@
 #include "serial/posix/FalesnaSlozkaZarizeni.h"
 
 #include "Cli.h"
+#include "Linka.h"
 #include "PocitadloBajtu.h"
 #include "SimStanice.h"
 
@@ -27,6 +28,7 @@
 #include <future>
 #include <memory>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -132,10 +134,11 @@ bool CekejNaPrecteni(int64_t pocet) {
     return true;
 }
 
-// merivox-cli as a process of its own, its streams in files.
+// merivox-cli as a process of its own, its streams in files (standard output into `vystup`
+// when that is given).
 class TCliProces {
 public:
-    TCliProces(const std::vector<std::string>& argumenty, const fs::path& slozka)
+    TCliProces(const std::vector<std::string>& argumenty, const fs::path& slozka, int vystup = -1)
         : slozka_(slozka) {
         std::string program = std::string(MERIVOX_BIN_DIR) + "/merivox-cli";
         std::vector<std::string> kopie = argumenty;
@@ -145,8 +148,11 @@ public:
         argv.push_back(nullptr);
         posix_spawn_file_actions_t akce;
         posix_spawn_file_actions_init(&akce);
-        posix_spawn_file_actions_addopen(&akce, STDOUT_FILENO, (slozka_ / "out").c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (vystup >= 0)
+            posix_spawn_file_actions_adddup2(&akce, vystup, STDOUT_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&akce, STDOUT_FILENO, (slozka_ / "out").c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&akce, STDERR_FILENO, (slozka_ / "err").c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (posix_spawn(&pid_, program.c_str(), &akce, nullptr, argv.data(), environ) != 0)
@@ -160,13 +166,28 @@ public:
         }
     }
     void Signal(int signal) { kill(pid_, signal); }
-    int Cekej() {
+    // The exit status; -1 for a death by signal, -2 when it has not ended within `limit`.
+    int Cekej(std::chrono::milliseconds limit = std::chrono::minutes(2)) {
         int status = 0;
-        waitpid(pid_, &status, 0);
+        const auto konec = std::chrono::steady_clock::now() + limit;
+        while (waitpid(pid_, &status, WNOHANG) == 0)
+            if (std::chrono::steady_clock::now() > konec)
+                return -2;
+            else
+                std::this_thread::sleep_for(10ms);
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string Chyby() const { return NactiSoubor(slozka_ / "err"); }
+    // The file a message names last ("... v souboru \"X\"."), the rescued data.
+    fs::path JmenovanySoubor() const { return PosledniJmeno(Chyby()); }
+    static fs::path PosledniJmeno(const std::string& chyby) {
+        const auto konec = chyby.rfind('"');
+        const auto zacatek = chyby.rfind('"', konec - 1);
+        return konec == std::string::npos || zacatek == std::string::npos
+                   ? fs::path()
+                   : fs::path(chyby.substr(zacatek + 1, konec - zacatek - 1));
+    }
 
 private:
     fs::path slozka_;
@@ -265,6 +286,11 @@ TEST_F(LinkaCli, ATargetThatCannotBeWrittenStopsBeforeTheWaitAndDataAreNeverLost
             << chyby.str();
         EXPECT_EQ(NactiSoubor(soubor), data + KonecDat) << chyby.str();
         fs::remove(soubor);
+        // The record is written after the saving, and tells how it went.
+        const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
+        EXPECT_NE(log.find("Konec: dokončeno; "), std::string::npos) << log;
+        EXPECT_NE(log.find(" nelze zapsat; data uložena do " + soubor.string()), std::string::npos)
+            << log;
     }
 }
 
@@ -386,15 +412,15 @@ TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
         EXPECT_EQ(beh.Status, 0) << beh.Chyby;
         // Beside the settings file unless --log says otherwise.
         const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
-        EXPECT_NE(log.find(Cz("Příkaz: načtení dat\nTyp stanice: NTS-660\nPort: ") +
-                           stanice.Cesta() + Cz("\nLinka: 9600 Bd, parita None, 8 datových bitů")),
+        EXPECT_NE(log.find("Příkaz: načtení dat\nTyp stanice: NTS-660\nPort: " + stanice.Cesta() +
+                           "\nLinka: 9600 Bd, parita žádná, datové bity 8, stop bity 1"),
                   std::string::npos)
             << log;
         EXPECT_NE(log.find("->PC    16 B | 31 31 3D 31 20 38 31 3D 31 2E 30 0D 0A 04 0D 0A | "
                            "11=1 81=1.0....."),
                   std::string::npos)
             << log;
-        EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 0 B, přijato 16 B")), std::string::npos);
+        EXPECT_NE(log.find("Konec: dokončeno; odesláno 0 B, přijato 16 B"), std::string::npos);
     }
     ZapisSoubor(slozka_ / "t.txt", "A\r\nB\r\nC\r\n");
     for (const fs::path& log : {slozka_ / "muj.log", slozka_ / "neni" / "muj.log"}) {
@@ -408,12 +434,12 @@ TEST_F(LinkaCli, EveryTransferAppendsItsRecordWhichNeverFailsIt) {
         EXPECT_EQ(prijato, "A\r\nB\r\nC\r\n\x04\r\n");
     }
     const std::string log = NactiSoubor(slozka_ / "muj.log");
-    EXPECT_NE(log.find(Cz("řádků: 3")), std::string::npos) << log;
+    EXPECT_NE(log.find("řádků: 3"), std::string::npos) << log;
     for (const char* radek :
          {"PC->     3 B | 41 0D 0A", "->PC     2 B | 13 11", "PC->     1 B | 04",
           "->PC     3 B | 4F 4B 13", "PC->     2 B | 0D 0A"})
         EXPECT_NE(log.find(radek), std::string::npos) << radek;
-    EXPECT_NE(log.find(Cz("Konec: dokončeno; odesláno 12 B, přijato 9 B")), std::string::npos);
+    EXPECT_NE(log.find("Konec: dokončeno; odesláno 12 B, přijato 9 B"), std::string::npos);
 }
 
 TEST_F(LinkaCli, SendsPointsAndCodesAsTheBuildersMakeThem) {
@@ -572,7 +598,7 @@ TEST_F(LinkaCli, Nts350DownloadEndsByQuietOrCtrlCAndKeepsWhatCame) {
     }
 }
 
-TEST_F(LinkaCli, CtrlCKeepsNothing) {
+TEST_F(LinkaCli, CtrlCKeepsOnlyWhatCame) {
     // A download half way and a send that gets no answer, each ended by SIGINT.
     {
         TSimStanice stanice(Rychla());
@@ -580,15 +606,22 @@ TEST_F(LinkaCli, CtrlCKeepsNothing) {
                         (slozka_ / "d.sdt").string()},
                        slozka_);
         ASSERT_TRUE(stanice.CekejNaPripojeni(10s));
-        // The station's start, then Ctrl+C while its bytes are on their way or taken. Whether
-        // the program has them yet does not change what must happen: nothing is kept.
+        // The station's start, then Ctrl+C while its bytes are on their way or taken: what the
+        // program has taken is kept exactly (status 3), and when it has none, nothing is.
         std::this_thread::sleep_for(100ms);
-        stanice.PosliHned("11=1 81=1.0\r\n");
+        const std::string data = "11=1 81=1.0\r\n";
+        stanice.PosliHned(data);
         std::this_thread::sleep_for(200ms);
         cli.Signal(SIGINT);
-        EXPECT_EQ(cli.Cekej(), 130) << cli.Chyby();
-        EXPECT_NE(cli.Chyby().find("nic nebylo"), std::string::npos) << cli.Chyby();
-        EXPECT_FALSE(fs::exists(slozka_ / "d.sdt"));
+        const int status = cli.Cekej();
+        if (status == kNeuplnaData) {
+            EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data);
+            EXPECT_NE(cli.Chyby().find("nekončí značkou konce dat"), std::string::npos);
+        } else {
+            EXPECT_EQ(status, 130) << cli.Chyby();
+            EXPECT_NE(cli.Chyby().find("nic nebylo"), std::string::npos) << cli.Chyby();
+            EXPECT_FALSE(fs::exists(slozka_ / "d.sdt"));
+        }
         EXPECT_TRUE(stanice.CekejNaOdpojeni(5s));
     }
     {
@@ -604,5 +637,181 @@ TEST_F(LinkaCli, CtrlCKeepsNothing) {
         cli.Signal(SIGINT);
         EXPECT_EQ(cli.Cekej(), 130) << cli.Chyby();
         EXPECT_EQ(stanice.Prijmi(300ms), "");
+        // The record says why it ended.
+        const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
+        EXPECT_NE(log.find("Konec: přerušeno uživatelem; SIGINT (Ctrl+C); odesláno 3 B"),
+                  std::string::npos)
+            << log;
     }
+}
+
+// A download that ends without its end mark keeps what came, byte for byte, under the chosen
+// name (with --require-end under a name of its own), says so and ends with status 3; its
+// record gives the true reason. Nothing came: nothing is kept, and a signal gives 128 + it.
+TEST_F(LinkaCli, ADownloadWithoutItsEndMarkKeepsWhatCame) {
+    const std::string data = "NTS-660\r\n11=1 81=1000.000 \xE8\r\n11=2 81=2000.000\r\n";
+    struct TRadek {
+        const char* jmeno;
+        int signal;  // sent once the data are taken (0: none)
+        bool zaves;  // the line hangs up once the data are taken
+        bool poslat; // the station sends the data
+        TArgumenty volby;
+        int status;
+        const char* konec; // the record's end
+    } radky[] = {
+        {"hang-up",
+         0,
+         true,
+         true,
+         {},
+         kNeuplnaData,
+         "Konec: spojení přerušeno, port už není dostupný; bez značky konce dat; uloženo do "},
+        {"Ctrl+C",
+         SIGINT,
+         false,
+         true,
+         {},
+         kNeuplnaData,
+         "Konec: přerušeno uživatelem; SIGINT (Ctrl+C); bez značky konce dat; uloženo do "},
+        {"SIGTERM",
+         SIGTERM,
+         false,
+         true,
+         {},
+         kNeuplnaData,
+         "Konec: přerušeno uživatelem; SIGTERM; bez značky konce dat; uloženo do "},
+        {"SIGHUP",
+         SIGHUP,
+         false,
+         true,
+         {},
+         kNeuplnaData,
+         "Konec: přerušeno uživatelem; SIGHUP; bez značky konce dat; uloženo do "},
+        {"the cap", 0, false, true, {}, kNeuplnaData, "Konec: příjem ukončen po "},
+        {"--require-end",
+         0,
+         true,
+         true,
+         {"--require-end"},
+         kNeuplnaData,
+         "bez značky konce dat, podle --require-end ne do cíle; data uložena do "},
+        {"SIGTERM before any byte",
+         SIGTERM,
+         false,
+         false,
+         {},
+         128 + SIGTERM,
+         "Konec: přerušeno uživatelem; SIGTERM; odesláno 0 B, přijato 0 B"},
+    };
+    for (const TRadek& r : radky) {
+        SCOPED_TRACE(r.jmeno);
+        const fs::path cil = slozka_ / "d.sdt";
+        fs::remove(cil);
+        fs::remove(slozka_ / "Merivox-komunikace.log");
+        const bool strop = std::string(r.jmeno) == "the cap";
+        TLinkaCli::NejvetsiNacteni = strop ? data.size() : TComDriver::kNejvetsiNacteni;
+        TSimStanice stanice(Rychla());
+        std::thread hra([&] {
+            ASSERT_TRUE(stanice.CekejNaPripojeni(5s));
+            ASSERT_TRUE(CekejNaSmyckuCli()) << "the download waits for data";
+            if (r.poslat) {
+                stanice.PosliHned(data);
+                ASSERT_TRUE(CekejNaPrecteni(static_cast<int64_t>(data.size())));
+            }
+            if (r.zaves)
+                stanice.Zaves();
+            if (r.signal)
+                kill(getpid(), r.signal);
+        });
+        TArgumenty a = {"--device", stanice.Cesta(), "-o", cil.string()};
+        a.insert(a.end(), r.volby.begin(), r.volby.end());
+        const TBeh beh = Spust("download", a);
+        hra.join();
+        TLinkaCli::NejvetsiNacteni = TComDriver::kNejvetsiNacteni;
+        EXPECT_EQ(beh.Status, r.status) << beh.Chyby;
+        const fs::path ulozeno = TCliProces::PosledniJmeno(beh.Chyby);
+        if (!r.poslat) {
+            EXPECT_FALSE(fs::exists(cil));
+        } else if (r.volby.empty()) {
+            EXPECT_EQ(ulozeno, cil) << beh.Chyby;
+            EXPECT_EQ(NactiSoubor(cil), data);
+            EXPECT_NE(beh.Chyby.find("nekončí značkou konce dat"), std::string::npos);
+        } else {
+            EXPECT_FALSE(fs::exists(cil));
+            EXPECT_NE(ulozeno, cil);
+            EXPECT_EQ(NactiSoubor(ulozeno), data) << beh.Chyby;
+            fs::remove(ulozeno);
+        }
+        EXPECT_EQ(beh.Chyby.find("Chyba komunikace"), std::string::npos)
+            << "one failure, one message: " << beh.Chyby;
+        const std::string log = NactiSoubor(slozka_ / "Merivox-komunikace.log");
+        EXPECT_NE(log.find(r.konec), std::string::npos) << log;
+    }
+}
+
+// Standard output whose reader has quit takes nothing: the data are rescued into a file of
+// their own, as for any failed save, instead of the program dying of SIGPIPE.
+TEST_F(LinkaCli, AReaderThatQuitsEarlyLosesNoData) {
+    const std::string data = "11=1 81=1.0\r\n";
+    TSimStanice stanice(Rychla());
+    int roura[2];
+    ASSERT_EQ(pipe(roura), 0);
+    close(roura[0]); // the reader has quit
+    TCliProces cli(
+        {"download", "--settings", ini_.string(), "--device", stanice.Cesta(), "-o", "-"}, slozka_,
+        roura[1]);
+    close(roura[1]);
+    std::thread hra([&] { stanice.HrajDownload(data, 10s); });
+    EXPECT_EQ(cli.Cekej(), 1) << cli.Chyby();
+    hra.join();
+    EXPECT_NE(cli.Chyby().find("Standardní výstup nelze zapsat"), std::string::npos) << cli.Chyby();
+    const fs::path zachraneno = cli.JmenovanySoubor();
+    EXPECT_EQ(NactiSoubor(zachraneno), data + KonecDat) << cli.Chyby();
+    fs::remove(zachraneno);
+}
+
+// A record file that blocks (a FIFO nobody reads) holds up neither the program nor the data.
+TEST_F(LinkaCli, ARecordThatBlocksNeverHoldsTheDataUp) {
+    const std::string data = "11=1 81=1.0\r\n";
+    const fs::path fifo = slozka_ / "zaznam.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    TSimStanice stanice(Rychla());
+    TCliProces cli({"download", "--settings", ini_.string(), "--device", stanice.Cesta(), "--log",
+                    fifo.string(), "-o", (slozka_ / "d.sdt").string()},
+                   slozka_);
+    std::thread hra([&] { stanice.HrajDownload(data, 10s); });
+    // A generous limit, only so that a hang fails instead of stalling the run.
+    EXPECT_EQ(cli.Cekej(60s), 0) << cli.Chyby();
+    hra.join();
+    EXPECT_EQ(NactiSoubor(slozka_ / "d.sdt"), data + KonecDat);
+}
+
+// A port another program holds is called busy, a folder mapped as a device is no device, and
+// a missing one keeps its message; the port list says the same.
+TEST_F(LinkaCli, APortThatCannotBeOpenedIsNamedForWhatItIs) {
+    TSimStanice drzena;
+    const auto jinyProgram = SpCreateBackend();
+    ASSERT_EQ(jinyProgram->Open(drzena.Cesta()), TSpOpenError::oeNone);
+    fs::create_directory(slozka_ / "slozka");
+    ZapisSoubor(slozka_ / "soubor", "x");
+    Mapuj(4, (slozka_ / "slozka").string());
+    const struct {
+        const char* jmeno;
+        std::string zarizeni;
+        const char* zprava;
+    } radky[] = {
+        {"busy", drzena.Cesta(), "je používán jinou aplikací"},
+        {"a folder", (slozka_ / "slozka").string(), "není zařízení"},
+        {"a plain file", (slozka_ / "soubor").string(), "není zařízení"},
+        {"missing", (slozka_ / "neni").string(), "neexistuje nebo je používán jinou aplikací"},
+    };
+    for (const auto& r : radky) {
+        const TBeh beh = Spust("download", {"--device", r.zarizeni, "-o", "-"});
+        EXPECT_EQ(beh.Status, 1) << r.jmeno;
+        EXPECT_NE(beh.Chyby.find(r.zprava), std::string::npos) << r.jmeno << beh.Chyby;
+    }
+    EXPECT_NE(Spust("ports", {})
+                  .Vystup.find("COM4\t" + (slozka_ / "slozka").string() + "\tnení zařízení"),
+              std::string::npos);
+    jinyProgram->Close();
 }
