@@ -4,6 +4,7 @@
 
 #include "SlozkaTestu.h"
 #include "common/Cp1250.h"
+#include "common/Slozky.h"
 
 #include <gtest/gtest.h>
 
@@ -53,4 +54,12 @@ TEST_F(SouborZaznamu, KeepsTheLastRecordsWithOneOlderFileAndNeverRaises) {
 
     EXPECT_FALSE(PripojZaznam(slozka_ / "neni" / "x.log", zaznam));
     EXPECT_FALSE(PripojZaznam(slozka_, zaznam)) << "a folder in the way";
+}
+
+TEST_F(SouborZaznamu, LiesBesideTheSettingsFileNeverInAFolderOfItsName) {
+    for (const fs::path& nastaveni : {slozka_ / "Merivex.ini", slozka_ / "nastaveni/"}) {
+        PrepisCestuNastaveni(nastaveni);
+        EXPECT_EQ(VychoziSouborZaznamu(), slozka_ / "Merivox-komunikace.log") << nastaveni;
+    }
+    PrepisCestuNastaveni(NastaveniTestu());
 }
