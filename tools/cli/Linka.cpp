@@ -192,9 +192,10 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
         nastaveni.Zaznam ? std::filesystem::path(*nastaveni.Zaznam) : VychoziSouborZaznamu();
     driver_ = std::make_unique<TComDriver>(std::move(prostredi));
 
+    VarujONastaveni(terminal, prikaz);
     {
         TIniFile ini(CestaNastaveni());
-        driver_->LoadSettings(ini);
+        zpravy_.Zprava(TDruhZpravy::dzVarovani, driver_->LoadSettings(ini));
     }
     if (nastaveni.Cislo)
         driver_->SetComNumber(*nastaveni.Cislo);
