@@ -125,7 +125,12 @@ void TFormZaklad::InstalujDriver() {
         KomunikaceErr(d, typ, preruseno, prijato);
     };
     TIniFile nastaveni(CestaNastaveni());
-    driver_->LoadSettings(nastaveni);
+    const std::string varovaniPortu = driver_->LoadSettings(nastaveni);
+    nastaveniNelzeZapsat_ = nastaveni.StavCteni().Chyba.has_value();
+    if (const auto varovani = VarovaniNastaveni(nastaveni.Path()))
+        varovaniNastaveni_ = *varovani + "\n";
+    if (!varovaniPortu.empty())
+        varovaniNastaveni_ += varovaniPortu + "\n";
     // Every run begins with an NTS-660, whatever the settings file says.
     driver_->StationType = TTypStanice::tsNTS660;
 }
@@ -145,9 +150,18 @@ void TFormZaklad::UlozNastaveni() {
         driver_->SaveSettings(nastaveni);
         nastaveni.WriteString("Station", "Type", TextTypuStanice(driver_->StationType));
     } catch (const EIniFileError& chyba) {
-        // Closing goes on: the settings are all that is lost, and the message says where.
-        zpravy_.Zprava(TDruhZpravy::dzChyba, chyba.what());
+        // Closing goes on: the settings are all that is lost, and the message says where
+        // (unless the start has said it already).
+        if (!nastaveniNelzeZapsat_)
+            zpravy_.Zprava(TDruhZpravy::dzChyba, chyba.what());
     }
+}
+
+void TFormZaklad::OhlasNastaveni() {
+    if (!varovaniNastaveni_.empty())
+        zpravy_.Zprava(TDruhZpravy::dzVarovani,
+                       varovaniNastaveni_.substr(0, varovaniNastaveni_.size() - 1));
+    varovaniNastaveni_.clear();
 }
 
 void TFormZaklad::KomunikaceOK(TComDriver& sender, std::uint8_t typPrikazu, bool preruseno,

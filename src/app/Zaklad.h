@@ -28,6 +28,11 @@ public:
     // a window larger than the area stands at the area's top-left corner.
     void UmistiNaPlochu(const QRect& plocha);
 
+    // Once the window is shown: a warning for a settings file the program cannot use as it is
+    // (a folder, unreadable, no settings in it, a port number out of range). A file that
+    // could not be read is then not reported again when the window closes.
+    void OhlasNastaveni();
+
 protected:
     void closeEvent(QCloseEvent* udalost) override;
     QMenu* createPopupMenu() override { return nullptr; } // the tool bar stays
@@ -58,6 +63,8 @@ private:
 
     TAkceZakladu akce_;
     TZpravyOken zpravy_{this};
+    std::string varovaniNastaveni_;     // cp1250, one line each; shown by OhlasNastaveni
+    bool nastaveniNelzeZapsat_ = false; // said at the start, not again at the close
     // Declared last: freed first, before the child windows its waiting dialog belongs to.
     std::unique_ptr<TComDriver> driver_;
 };

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     {
         TFormZaklad okno;
         okno.show();
+        okno.OhlasNastaveni();
         vysledek = QApplication::exec();
     }
     TSpSyncCallTable::Global().SetUi(nullptr);

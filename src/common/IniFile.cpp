@@ -57,6 +57,20 @@ std::optional<int> CeleCislo(const std::string& text) {
     return value;
 }
 
+// Whether a file read holds settings: text, and (unless it is blank) at least one section.
+bool DrziNastaveni(const std::string& text, const std::vector<std::string>& lines) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\r' && c != '\n')
+            return false;
+    bool blank = true;
+    for (const auto& line : lines) {
+        if (JmenoSekce(line))
+            return true;
+        blank = blank && Orizni(line).empty();
+    }
+    return blank;
+}
+
 std::string TextNelzeUlozit(const std::filesystem::path& path) {
     return Cz("Soubor nastavení \"") + TextCesty(path) +
            Cz("\" nelze zapsat. Nastavení nebylo uloženo.");
@@ -129,7 +143,10 @@ std::vector<std::string> TIniFile::Lines() const {
     }
     stav_.Vysledek = TVysledekCteni::vcPrecteno;
     const auto lines = RadkyTextu(text);
-    return std::vector<std::string>(lines.begin(), lines.end());
+    std::vector<std::string> result(lines.begin(), lines.end());
+    if (!DrziNastaveni(text, result))
+        stav_.Vysledek = TVysledekCteni::vcNeniNastaveni;
+    return result;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
@@ -181,4 +198,26 @@ void TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 
 void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
     WriteString(section, key, value ? "1" : "0");
+}
+
+std::optional<std::string> VarovaniNastaveni(const std::filesystem::path& path) {
+    TIniFile ini(path);
+    ini.ReadString("", "", "");
+    const TStavCteni& stav = ini.StavCteni();
+    switch (stav.Vysledek) {
+    case TVysledekCteni::vcPrecteno:
+    case TVysledekCteni::vcChybi:
+        return std::nullopt;
+    case TVysledekCteni::vcNeniNastaveni:
+        return Cz("Soubor nastavení \"") + TextCesty(path) +
+               Cz("\" neobsahuje nastavení (není to text nebo v něm chybí sekce); platí výchozí "
+                  "hodnoty.");
+    case TVysledekCteni::vcNeniSoubor:
+    case TVysledekCteni::vcNelzeCist:
+        break;
+    }
+    std::string text = Cz("Soubor nastavení \"") + TextCesty(path) + Cz("\" nelze přečíst");
+    if (stav.Chyba && stav.Chyba->Duvod)
+        text += " (" + TextChyby(stav.Chyba->Duvod) + ")";
+    return text + Cz("; platí výchozí hodnoty a nastavení se do něj neuloží.");
 }

@@ -28,11 +28,18 @@ public:
 // What the last read found at the settings path. No file is no fault (the defaults are what
 // a first run has); a path that is not a file, or a file that cannot be read, is: the values
 // read were the defaults, and Chyba says why in the words of every file error of the program.
-enum class TVysledekCteni { vcPrecteno, vcChybi, vcNeniSoubor, vcNelzeCist };
+// A file that was read but holds no settings (not text, or not one [section] line) is
+// vcNeniNastaveni: what keys it has are read, yet it is worth a warning.
+enum class TVysledekCteni { vcPrecteno, vcChybi, vcNeniSoubor, vcNelzeCist, vcNeniNastaveni };
 struct TStavCteni {
     TVysledekCteni Vysledek = TVysledekCteni::vcChybi;
     std::optional<TChybaSouboru> Chyba; // with vcNeniSoubor and vcNelzeCist
 };
+
+// The warning (cp1250) that names a settings file the program cannot use as it is: a folder
+// or other non-file, a file that cannot be read (then it is never rewritten either) or one
+// that holds no settings. Nothing when the file is fine or missing (a first run).
+std::optional<std::string> VarovaniNastaveni(const std::filesystem::path& path);
 
 // The keys of one section and their new values, in the order they are written.
 struct TKliceSekce {

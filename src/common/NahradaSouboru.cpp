@@ -15,6 +15,11 @@ TPoruchaDisku& Porucha() {
     return porucha;
 }
 
+std::function<void()>& Zasah() {
+    static std::function<void()> zasah;
+    return zasah;
+}
+
 std::error_code ZapisNaDisk(std::intptr_t rukojet, std::string_view blok) {
     if (Porucha())
         if (const std::error_code chyba = Porucha()(blok))
@@ -53,6 +58,12 @@ fs::path CilOdkazu(const fs::path& cesta) {
 } // namespace
 
 TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
+    // The name of an open descriptor is asked before its link is followed: behind it stands
+    // the file the descriptor writes into, which must not be replaced.
+    if (const int popisovac = platforma::CisloPopisovace(soubor); popisovac >= 0) {
+        rukojet_ = platforma::PrevezmiPopisovac(popisovac, chyba_);
+        return;
+    }
     switch (platforma::DruhCile(cil_)) {
     case platforma::TDruhCile::dcSlozka:
         chyba_ = std::make_error_code(std::errc::is_a_directory);
@@ -78,7 +89,6 @@ TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
         docasny_.clear();
         return;
     }
-    platforma::Hlidej(docasny_);
     buffer_.reserve(kBuffer);
 }
 
@@ -155,6 +165,20 @@ std::error_code NahradSoubor(const fs::path& soubor, std::string_view obsah) {
     TNahradaSouboru nahrada(soubor);
     nahrada.Zapis(obsah);
     return nahrada.Dokonci();
+}
+
+bool ZapisBezNahrady(const fs::path& soubor) {
+    return platforma::CisloPopisovace(soubor) >= 0 ||
+           platforma::DruhCile(CilOdkazu(soubor)) == platforma::TDruhCile::dcZarizeni;
+}
+
+void NastavZasahPoVytvoreni(std::function<void()> zasah) {
+    Zasah() = std::move(zasah);
+}
+
+void platforma::PoVytvoreni() {
+    if (Zasah())
+        Zasah()();
 }
 
 void NastavPoruchuDisku(TPoruchaDisku porucha) {

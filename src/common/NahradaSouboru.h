@@ -6,8 +6,10 @@
 //
 // Through a symbolic link the linked file is replaced, not the link. A target that is a device
 // or a pipe (/dev/null, a FIFO, Windows' NUL) is written into directly, as a shell redirection
-// would; it is never replaced by a regular file. A folder and the other kinds of non-regular
-// files are refused.
+// would; it is never replaced by a regular file. So is a name of one of the program's open
+// descriptors (/dev/stdout, /dev/fd/N, /proc/self/fd/N): the data go where the descriptor
+// writes, after what it has written (`>> all.zap` keeps the earlier content), and the file
+// behind it is never replaced. A folder and the other kinds of non-regular files are refused.
 #pragma once
 
 #include <cstdint>
@@ -46,6 +48,10 @@ private:
     bool hotovo_ = false;
 };
 
+// Whether a save to this path writes into something that already exists and is not replaced
+// (a device, a pipe, an open descriptor): nothing of the user's is overwritten there.
+bool ZapisBezNahrady(const std::filesystem::path& soubor);
+
 // The whole content at once.
 std::error_code NahradSoubor(const std::filesystem::path& soubor, std::string_view obsah);
 
@@ -55,6 +61,11 @@ std::error_code NahradSoubor(const std::filesystem::path& soubor, std::string_vi
 using TPoruchaDisku = std::function<std::error_code(std::string_view blok)>;
 void NastavPoruchuDisku(TPoruchaDisku porucha);
 
+// Tests reach the moment right after the temporary file has been created: while set, the
+// function runs there, before the save goes on (a signal raised in it must still find the
+// file guarded). An empty function removes it.
+void NastavZasahPoVytvoreni(std::function<void()> zasah);
+
 // The error's text in the system's words, as cp1250.
 std::string TextChyby(const std::error_code& chyba);
 
@@ -63,8 +74,17 @@ namespace platforma {
 enum class TDruhCile { dcZadny, dcSoubor, dcSlozka, dcZarizeni, dcJiny };
 // What stands at the path, links followed.
 TDruhCile DruhCile(const std::filesystem::path& cesta);
-// Creates `docasny` exclusively (fails when anything stands there).
+// The number of the program's open descriptor that the path names, itself or through links
+// (/dev/stdout, /dev/fd/N, /proc/self/fd/N); -1 when it names none (always so on Windows).
+int CisloPopisovace(const std::filesystem::path& cesta);
+// A handle of its own to the open descriptor `cislo`, sharing its position.
+std::intptr_t PrevezmiPopisovac(int cislo, std::error_code& chyba);
+// Creates `docasny` exclusively (fails when anything stands there), guarded from before it
+// exists: whenever it exists, a signal that ends the program (Ctrl+C, SIGTERM, SIGHUP, a
+// closed console) removes it.
 std::intptr_t VytvorDocasny(const std::filesystem::path& docasny, std::error_code& chyba);
+// Runs the tests' hook (NastavZasahPoVytvoreni) once the temporary file exists.
+void PoVytvoreni();
 // Opens a device or pipe for writing.
 std::intptr_t OtevriZarizeni(const std::filesystem::path& cesta, std::error_code& chyba);
 std::error_code ZapisBlok(std::intptr_t rukojet, std::string_view blok);
@@ -75,8 +95,7 @@ std::error_code Zavri(std::intptr_t rukojet);
 // makes the move itself lasting (the folder flushed).
 std::error_code Nahrad(const std::filesystem::path& docasny, const std::filesystem::path& cil);
 void Smaz(const std::filesystem::path& cesta);
-// A temporary file to remove should the program be ended by a signal (Ctrl+C, SIGTERM) while
-// it exists; Pust forgets it again.
-void Hlidej(const std::filesystem::path& docasny);
+// Forgets a temporary file that VytvorDocasny guards: it is gone or has taken the target's
+// place.
 void Pust(const std::filesystem::path& docasny);
 } // namespace platforma

@@ -200,7 +200,9 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
         zpravy.Zprava(TDruhZpravy::dzChyba, TextVystupJeSlozka(vysledek.VystupniSoubor));
         return vysledek;
     }
+    // A device, a pipe or an open descriptor is written into, not overwritten: no question.
     if (!cil.Proud && Existuje(vysledek.VystupniSoubor) &&
+        !ZapisBezNahrady(vysledek.VystupniSoubor) &&
         !zpravy.OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani),
                             TextPrepsatSoubor(vysledek.VystupniSoubor))) {
         vysledek.Stav = TStavKonverze::kvPrepsaniOdmitnuto;

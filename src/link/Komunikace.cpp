@@ -121,8 +121,16 @@ void TComDriver::SetIntervalCasovace(std::chrono::milliseconds interval) {
 
 // --- settings file --------------------------------------------------------------------------
 
-void TComDriver::LoadSettings(TIniFile& ini) {
-    SetComNumber(static_cast<uint16_t>(ini.ReadInteger(Sekce, "Number", 1)));
+std::string TComDriver::LoadSettings(TIniFile& ini) {
+    std::string varovani;
+    const int cislo = ini.ReadInteger(Sekce, "Number", 1);
+    if (cislo >= 1 && cislo <= 65535)
+        SetComNumber(static_cast<uint16_t>(cislo));
+    else
+        varovani = Cz("Soubor nastavení \"") + TextCesty(ini.Path()) + Cz("\": číslo portu ") +
+                   std::to_string(cislo) +
+                   Cz(" (sekce Port, klíč Number) není 1 až 65535; platí ") +
+                   SpJmenoPortu(ComNumber()) + ".";
     if (const auto parita = SpParitaZeSlova(ini.ReadString(Sekce, "Parity", "None")))
         SetParity(*parita);
     if (const auto stopBity = SpStopBityZeSlova(ini.ReadString(Sekce, "StopBits", "One")))
@@ -131,6 +139,7 @@ void TComDriver::LoadSettings(TIniFile& ini) {
         SetDataBits(*datoveBity);
     if (const auto rychlost = SpRychlostZCisla(ini.ReadInteger(Sekce, "BaudRate", 9600)))
         SetBaudRate(*rychlost);
+    return varovani;
 }
 
 void TComDriver::SaveSettings(TIniFile& ini) {

@@ -87,8 +87,10 @@ public:
     void ClearCommands();
     int PocetPrikazu() const { return static_cast<int>(fronta_.size()); }
 
-    // Section `Port` of the settings file.
-    void LoadSettings(TIniFile& ini);
+    // Section `Port` of the settings file. A port number outside 1 to 65535 is refused (the
+    // port stays as it was); the returned warning (cp1250) then names the file and the value,
+    // else it is empty.
+    std::string LoadSettings(TIniFile& ini);
     void SaveSettings(TIniFile& ini);
 
     // Line settings, passed straight through to the port component, which alone holds them.

@@ -11,7 +11,12 @@ constexpr std::chrono::milliseconds kLimitZapisu{2000};
 } // namespace
 
 std::filesystem::path VychoziSouborZaznamu() {
-    return CestaNastaveni().parent_path() / "Merivox-komunikace.log";
+    // Beside the settings file, also when its name ends in a separator ("nastaveni/"): the
+    // record never goes into a folder of the settings file's name.
+    std::filesystem::path nastaveni = CestaNastaveni();
+    while (!nastaveni.has_filename() && nastaveni.has_relative_path())
+        nastaveni = nastaveni.parent_path();
+    return nastaveni.parent_path() / "Merivox-komunikace.log";
 }
 
 bool PripojZaznam(const std::filesystem::path& soubor, const std::string& text,

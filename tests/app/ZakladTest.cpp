@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -233,4 +235,22 @@ TEST_F(ZakladTest, SettingsThatCannotBeWrittenAreReportedOnceAndTheWindowStillCl
     EXPECT_EQ(zpravy.Zpravy()[0].titulek, "Chyba");
     EXPECT_THAT(zpravy.Zpravy()[0].text.toStdString(),
                 HasSubstr((soubor + "/Merivex.ini").toStdString()));
+}
+
+TEST_F(ZakladTest, SettingsThatCannotBeReadAreNamedOnceAtTheStartAndNotAgainAtTheClose) {
+    const QString nastaveni = slozka_.filePath("Merivex.ini");
+    ASSERT_TRUE(QDir().mkpath(nastaveni)); // a folder: it cannot be read, whoever runs the test
+    PrepisCestuNastaveni(nastaveni.toStdString());
+    TZaznamZpravOken zpravy;
+    {
+        TFormZaklad okno;
+        okno.show();
+        okno.OhlasNastaveni();
+        EXPECT_TRUE(okno.close());
+    }
+    ASSERT_EQ(zpravy.Zpravy().size(), 1u);
+    EXPECT_EQ(zpravy.Zpravy()[0].titulek, U("Varování"));
+    EXPECT_THAT(zpravy.Zpravy()[0].text.toStdString(),
+                HasSubstr((nastaveni + U("\" nelze přečíst (")).toStdString()));
+    EXPECT_TRUE(QFileInfo(nastaveni).isDir());
 }

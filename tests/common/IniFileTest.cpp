@@ -137,6 +137,11 @@ TEST_F(IniFileTest, ReadStatusSaysWhetherThePathCouldServe) {
     EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcPrecteno);
     EXPECT_FALSE(ini.StavCteni().Chyba);
 
+    Write(std::string("Number=3\r\n\0\x01", 12)); // not text, and no section
+    EXPECT_EQ(ini.ReadInteger("Port", "Number", 1), 1);
+    EXPECT_EQ(ini.StavCteni().Vysledek, TVysledekCteni::vcNeniNastaveni);
+    EXPECT_FALSE(ini.StavCteni().Chyba);
+
     fs::remove(path_);
     fs::create_directories(path_);
     EXPECT_EQ(ini.ReadInteger("Port", "Number", 1), 1);

@@ -9,9 +9,9 @@ struct NastaveniPortuTest : KomunikaceTest {
     NastaveniPortuTest() { Vytvor(); }
     std::filesystem::path Soubor() const { return nastaveni.Slozka() / "port.ini"; }
     void Zapis(const std::string& obsah) { ZapisSoubor(Soubor(), obsah); }
-    void Nacti() {
+    std::string Nacti() {
         TIniFile ini(Soubor());
-        driver->LoadSettings(ini);
+        return driver->LoadSettings(ini);
     }
 };
 
@@ -44,8 +44,9 @@ TEST_F(NastaveniPortuTest, KnownValuesApplyAndAnythingElseLeavesTheSettingAsItWa
     driver->SetParity(paOdd);
     Zapis("[port]\r\nnumber=65539\r\nParity=even\r\nStopBits=two\r\nDataBits=9\r\n"
           "BaudRate=14400\r\n");
-    Nacti();
-    EXPECT_EQ(driver->ComNumber(), 3) << "taken as an unsigned 16-bit number";
+    EXPECT_NE(Nacti().find(Cz("65539 (sekce Port, klíč Number) není 1 až 65535; platí COM4.")),
+              std::string::npos);
+    EXPECT_EQ(driver->ComNumber(), 4) << "65539 is no port number: refused, not wrapped";
     EXPECT_EQ(driver->Parity(), paOdd) << "words are matched with their case";
     EXPECT_EQ(driver->StopBits(), sbTwo);
     EXPECT_EQ(driver->DataBits(), db7);

@@ -4,6 +4,7 @@
 
 #include "SlozkaTestu.h"
 #include "common/Cp1250.h"
+#include "common/Slozky.h"
 
 #include <gtest/gtest.h>
 
@@ -84,4 +85,12 @@ TEST_F(SouborZaznamu, KeepsTheLastRecordsWithOneOlderFileAndNeverRaises) {
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(PripojZaznam(log, zaznam, 1000));
     EXPECT_LE(fs::file_size(log), 1000u);
+}
+
+TEST_F(SouborZaznamu, LiesBesideTheSettingsFileNeverInAFolderOfItsName) {
+    for (const fs::path& nastaveni : {slozka_ / "Merivex.ini", slozka_ / "nastaveni/"}) {
+        PrepisCestuNastaveni(nastaveni);
+        EXPECT_EQ(VychoziSouborZaznamu(), slozka_ / "Merivox-komunikace.log") << nastaveni;
+    }
+    PrepisCestuNastaveni(NastaveniTestu());
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -265,6 +267,78 @@ TEST_F(Cli, OutputsThatAreNoPlainFile) {
                        TTerminal{zavreny, chyby, true}),
               kSelhani);
     EXPECT_NE(chyby.str().find("standardní výstup"), std::string::npos) << chyby.str();
+}
+
+// What is written into rather than replaced needs no --force; an input that is no file on the
+// disk needs -o (its output cannot go beside it); a name outside the code page is used as given.
+TEST_F(Cli, OutputsOfTheSystemAndNamesAsGiven) {
+    // Windows has neither /dev/null nor names that could come from anywhere but the program's
+    // own command line.
+    if (!fs::is_character_file("/dev/null"))
+        GTEST_SKIP() << "POSIX devices and file names";
+    const auto vstup = P(Kopie("09-redukce.sdt"));
+    ZapisSoubor(slozka_ / "данные.sdt", "drive");
+    const struct {
+        const char* Nazev;
+        TArgumenty Argumenty;
+        int Status;
+        const char* Hlaseni; // a piece of standard error
+    } pripady[] = {
+        {"DevNullWithoutForce", {"convert", "-o", "/dev/null", vstup}, kUspech, ""},
+        {"InputThatIsNoFile",
+         {"convert", "/dev/null"},
+         kSpatnePouziti,
+         "\"/dev/null\" není soubor na disku (je to roura nebo zařízení), výstup vedle něj "
+         "vytvořit nelze: zadejte ho volbou -o"},
+        {"CyrillicNameOfAnExistingFile",
+         {"download", "--device", P(slozka_ / "zadne"), "-o", P(slozka_ / "данные.sdt")},
+         kSelhani,
+         "již existuje; přepsat ho lze volbou --force."},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        const TBeh beh = Spust(p.Argumenty);
+        EXPECT_EQ(beh.Status, p.Status) << beh.Chyby;
+        EXPECT_NE(beh.Chyby.find(p.Hlaseni), std::string::npos) << beh.Chyby;
+    }
+    EXPECT_EQ(NactiSoubor(slozka_ / "данные.sdt"), "drive");
+    EXPECT_EQ(Soubory(), (std::vector<std::string>{"09-redukce.sdt", "данные.sdt"}));
+}
+
+// A settings file that cannot serve is named in a warning; the defaults do the work.
+TEST_F(Cli, ASettingsFileThatCannotServeIsNamed) {
+    const auto ini = slozka_ / "Merivex.ini";
+    const struct {
+        const char* Nazev;
+        std::function<void()> Priprav;
+        const char* Hlaseni; // empty: no warning
+    } pripady[] = {
+        {"Fine", [&] { ZapisSoubor(ini, "[HEAD]\r\nHead of data=1\r\n"); }, ""},
+        {"Folder", [&] { fs::create_directory(ini); }, "\" nelze přečíst ("},
+        {"Garbage",
+         [&] {
+             ZapisSoubor(ini, std::string("\x7f"
+                                          "ELF\0\1\2",
+                                          7));
+         },
+         "\" neobsahuje nastavení (není to text nebo v něm chybí sekce); platí výchozí hodnoty."},
+    };
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.Nazev);
+        fs::remove_all(ini);
+        p.Priprav();
+        for (const char* prikaz : {"factor", "ports"}) {
+            const TBeh beh = Spust({prikaz, "--settings", P(ini)});
+            EXPECT_EQ(beh.Status, kUspech) << beh.Chyby;
+            if (*p.Hlaseni)
+                EXPECT_NE(beh.Chyby.find(std::string(prikaz) + ": Soubor nastavení \"" + P(ini) +
+                                         p.Hlaseni),
+                          std::string::npos)
+                    << beh.Chyby;
+            else
+                EXPECT_EQ(beh.Chyby, "");
+        }
+    }
 }
 
 TEST_F(Cli, DefaultsComeFromTheSettingsFile) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <regex>
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
@@ -52,4 +53,38 @@ TEST_F(ProcesCli, AnInputFromAPipeIsConvertedWhole) {
     const int status = std::system(prikaz.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Chyby();
     EXPECT_EQ(NactiSoubor(vystup), NactiSoubor(DataKonverze("09-redukce.zap")));
+}
+
+// Outputs named by an open descriptor go where the descriptor writes; both tools say their
+// version.
+TEST_F(ProcesCli, DescriptorOutputsAndVersions) {
+    const auto vstup = Kopie("09-redukce.sdt");
+    const std::string zap = NactiSoubor(DataKonverze("09-redukce.zap"));
+    const std::string cli = std::string("LC_ALL=C.UTF-8 '") + MERIVOX_BIN_DIR + "/merivox-cli' ";
+    const std::string prevod =
+        cli + "convert --settings " + Q(slozka_ / "Merivex.ini") + " -o /dev/stdout " + Q(vstup);
+    const auto vse = slozka_ / "vse.zap";
+    ZapisSoubor(vse, "drive\r\n");
+    for (const char* volba : {"", "--force "}) {
+        SCOPED_TRACE(volba);
+        const std::string prikaz =
+            prevod + " " + volba + ">>" + Q(vse) + " 2>" + Q(slozka_ / "err");
+        const int status = std::system(prikaz.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << Chyby();
+    }
+    EXPECT_EQ(NactiSoubor(vse), "drive\r\n" + zap + zap);
+
+    const auto roura = slozka_ / "z-roury.zap";
+    const std::string prikaz = prevod + " 2>" + Q(slozka_ / "err") + " | cat >" + Q(roura);
+    EXPECT_EQ(std::system(prikaz.c_str()), 0);
+    EXPECT_EQ(NactiSoubor(roura), zap) << Chyby();
+
+    EXPECT_EQ(Spust("--version"), 0);
+    EXPECT_TRUE(std::regex_match(Vystup(), std::regex("merivox-cli [0-9]+(\\.[0-9]+){3}\n")))
+        << Vystup();
+    const std::string sim =
+        std::string("'") + MERIVOX_BIN_DIR + "/merivox-sim' --version >" + Q(slozka_ / "out");
+    EXPECT_EQ(std::system(sim.c_str()), 0);
+    EXPECT_TRUE(std::regex_match(Vystup(), std::regex("merivox-sim [0-9]+(\\.[0-9]+){3}\n")))
+        << Vystup();
 }

@@ -1,6 +1,8 @@
 #include "Cli.h"
 
 #include "common/Cp1250.h"
+#include "common/IniFile.h"
+#include "common/Slozky.h"
 
 namespace {
 
@@ -24,7 +26,8 @@ void Napoveda(const TTerminal& terminal) {
     for (const auto& prikaz : kPrikazy)
         text += std::string("  ") + prikaz.Nazev +
                 std::string(10 - std::string(prikaz.Nazev).size(), ' ') + Cz(prikaz.Popis) + "\n";
-    text += Cz("\nNápověda k příkazu: merivox-cli PŘÍKAZ --help\n");
+    text += Cz("\nNápověda k příkazu: merivox-cli PŘÍKAZ --help\nVerze programu: "
+               "merivox-cli --version\n");
     terminal.Tisk(text);
 }
 
@@ -65,6 +68,11 @@ std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& p
     return std::nullopt;
 }
 
+void VarujONastaveni(const TTerminal& terminal, const std::string& prikaz) {
+    if (const auto varovani = VarovaniNastaveni(CestaNastaveni()))
+        terminal.Hlaseni(prikaz + ": ", *varovani);
+}
+
 std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
     return volba + ": " + cp1250;
 }
@@ -76,6 +84,10 @@ int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string& nazev = argumenty[0];
     if (nazev == "--help" || nazev == "-h" || nazev == "help") {
         Napoveda(terminal);
+        return kUspech;
+    }
+    if (nazev == "--version") {
+        terminal.Tisk(std::string("merivox-cli ") + MERIVOX_VERZE_TEXT + "\n");
         return kUspech;
     }
     for (const auto& prikaz : kPrikazy)

@@ -45,5 +45,8 @@ int SpatnePouziti(const TTerminal& terminal, const std::string& prikaz, const st
 std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& pravidla,
                             const TTerminal& terminal, const std::string& prikaz,
                             const std::string& napoveda);
+// A warning on standard error when the settings file in use cannot serve as it is (a folder,
+// unreadable, no settings in it): its values are the defaults, and nothing is saved into it.
+void VarujONastaveni(const TTerminal& terminal, const std::string& prikaz);
 // The usage message of a bad value (cp1250), led by the option it was given to.
 std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250);

@@ -33,7 +33,9 @@ Přijme naměřená data z totální stanice (stanice v režimu vysílání dat)
 změny, u NTS-660 včetně koncové značky EOT CR LF. Soubor se zapíše, až když data přijdou
 celá; zda ho lze vytvořit, se ověří předem. Když ho po přenosu přesto zapsat nelze, uloží se
 data do nového souboru ve složce Data (nebo v dočasné složce systému) a zpráva ho jmenuje.
-  -o SOUBOR                   výstupní soubor; "-" píše na standardní výstup
+  -o SOUBOR                   výstupní soubor; "-" píše na standardní výstup; zařízení
+                              (/dev/null), rouru a otevřený popisovač (/dev/stdout,
+                              /dev/fd/N) zapíše přímo, za to, co v něm už je, bez --force
   --force                     přepsat existující výstupní soubor (jinak se odmítne)
   --station NTS-660|NTS-350   typ totální stanice (výchozí: klíč Type sekce Station souboru
                               nastavení, bez něj NTS-660). NTS-350 konec dat nehlásí: příjem
@@ -67,13 +69,15 @@ bool OverCil(const std::filesystem::path& soubor, bool prepsat, const TTerminal&
     if (std::filesystem::is_directory(soubor, ec))
         return chyba(Cz("\"") + TextCesty(soubor) +
                      Cz("\" je složka; zadejte jméno souboru, do kterého se data uloží."));
+    // A device, a pipe or an open descriptor (/dev/null, /dev/stdout) is written into, not
+    // overwritten: it needs no --force. It is not tried either, as opening a pipe waits for
+    // its reader.
+    if (ZapisBezNahrady(soubor))
+        return true;
     if (!prepsat && std::filesystem::exists(soubor, ec))
         return chyba(Cz("Soubor \"") + TextCesty(soubor) +
                      Cz("\" již existuje; přepsat ho lze volbou --force."));
-    // A trial save that is never finished: it leaves nothing behind. A pipe is not tried, as
-    // opening it waits for its reader.
-    if (platforma::DruhCile(soubor) == platforma::TDruhCile::dcZarizeni)
-        return true;
+    // A trial save that is never finished: it leaves nothing behind.
     const TNahradaSouboru zkouska(soubor);
     if (zkouska.Chyba())
         return chyba(TextNelzeVytvorit(soubor, zkouska.Chyba()));
@@ -189,7 +193,7 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!vystup || vystup->empty())
         return SpatnePouziti(terminal, prikaz, Cz("Chybí výstupní soubor (-o SOUBOR)."));
     const bool naVystup = *vystup == "-";
-    const std::filesystem::path soubor = CestaZTextu(terminal.ZTerminalu(*vystup));
+    const std::filesystem::path soubor = CestaArgumentu(*vystup);
     // The target is checked before the station is waited for: a transfer into nowhere would
     // make the surveyor send the whole memory again.
     if (!naVystup && !OverCil(soubor, prepsat, terminal, prikaz))

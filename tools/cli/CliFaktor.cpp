@@ -37,6 +37,7 @@ int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (!PlatnePrumery(prumery, chyba))
         return SpatnePouziti(terminal, "factor", chyba);
     const TNastaveniMAPA2 n = NastaveniSPrumery(prumery);
+    VarujONastaveni(terminal, "factor");
     if (!PouzitelneNastaveni(prumery, n, chyba)) {
         terminal.Hlaseni("factor: ", chyba);
         return kSelhani;

@@ -28,19 +28,22 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   --no-warn-units             neinformovat o nestandardních jednotkách
   --no-warn-heights           neinformovat o nestandardních výškách
   --force                     přepsat existující výstupní soubor (jinak se odmítne)
-  -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup
+  -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup;
+                              vstup, který není soubor na disku (/dev/stdin, roura), ho vyžaduje
   --protocol SOUBOR           protokol konverze (cp1250, CR LF) pro jediný vstup; "-" na
                               standardní výstup
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
-Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
+Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null), rouru nebo otevřený
+popisovač (/dev/stdout, /dev/fd/N) zapíše přímo, za to, co v něm už je, a bez --force.
 Typ přístroje na prvním řádku souboru (NTS-660, NTS-350) má přednost před --station. Soubor
 v kódování UTF-8 se převede do cp1250. Prázdný vstup, vstup, který není text, a vstup, v němž
 není nic k převodu (žádný záznam STN, BS, FS, SS; v souboru souřadnic žádný bod se dvěma
 číselnými souřadnicemi), se odmítne a nic se nezapíše.
 Návratový kód: 0 převedeno, 1 soubor chybí, existuje, nelze ho číst či zapsat, nejsou to
 naměřená data nebo je průměrná hodnota ze souboru nastavení mimo rozsah, 2 chybné volby (také
---x, --y, --h nebo --factor mimo rozsah), 3 data NTS-350: nic nebylo převedeno ani zapsáno.
+--x, --y, --h nebo --factor mimo rozsah a vstup, který není soubor na disku, bez -o), 3 data
+NTS-350: nic nebylo převedeno ani zapsáno.
 )";
 
 // Standard output as a writer's target (-o -).
@@ -116,6 +119,19 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
     if (v.Protokol && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz,
                              Cz("Volba --protocol platí jen pro jediný vstupní soubor."));
+    // The output goes beside its input: beside /dev/stdin or a pipe it would land in /dev.
+    for (const std::string& soubor : v.Soubory) {
+        std::error_code ec;
+        const auto stav = std::filesystem::status(CestaArgumentu(soubor), ec);
+        if (!v.Vystup && std::filesystem::exists(stav) && !std::filesystem::is_regular_file(stav) &&
+            !std::filesystem::is_directory(stav))
+            return SpatnePouziti(
+                terminal, prikaz,
+                Cz("\"") + terminal.ZTerminalu(soubor) +
+                    Cz("\" není soubor na disku (je to roura nebo zařízení), výstup vedle něj "
+                       "vytvořit nelze: zadejte ho volbou -o (\"-o -\" píše na standardní "
+                       "výstup)."));
+    }
     TMapa2Cli mapa2;
     if (const auto konec = PouzijVolbyMapa2(v.Mapa2, terminal, prikaz, mapa2))
         return *konec;

@@ -33,6 +33,7 @@ int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal) {
         return *konec;
     if (nastaveni)
         PrepisCestuNastaveni(*nastaveni);
+    VarujONastaveni(terminal, "ports");
     std::string text = Cz("Port\tZařízení\tStav\tNázev\n");
     for (const TSpPopisPortu& port : SpPopisyPortu())
         text += SpJmenoPortu(port.Cislo) + "\t" + port.Skutecne + "\t" +

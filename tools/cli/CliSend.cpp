@@ -74,12 +74,11 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
     TZpravyCli zpravy(terminal, prikaz);
     std::optional<std::string> text;
     if (body) {
-        text =
-            PripravZapisSouboruBodu(CestaZTextu(terminal.ZTerminalu(*body)), prohozeniXY, zpravy);
+        text = PripravZapisSouboruBodu(CestaArgumentu(*body), prohozeniXY, zpravy);
     } else if (kody) {
-        text = PripravZapisSouboruKodu(CestaZTextu(terminal.ZTerminalu(*kody)), zpravy);
+        text = PripravZapisSouboruKodu(CestaArgumentu(*kody), zpravy);
     } else {
-        text = PripravZapisTextu(CestaZTextu(terminal.ZTerminalu(soubory[0])), zpravy);
+        text = PripravZapisTextu(CestaArgumentu(soubory[0]), zpravy);
     }
     if (!text)
         return kSelhani;

@@ -195,9 +195,10 @@ TLinkaCli::TLinkaCli(const TTerminal& terminal, const std::string& prikaz,
     driver_->OdlozitZaznam = true;
     driver_->NejvetsiNacteni = NejvetsiNacteni;
 
+    VarujONastaveni(terminal, prikaz);
     {
         TIniFile ini(CestaNastaveni());
-        driver_->LoadSettings(ini);
+        zpravy_.Zprava(TDruhZpravy::dzVarovani, driver_->LoadSettings(ini));
     }
     if (nastaveni.Cislo)
         driver_->SetComNumber(*nastaveni.Cislo);

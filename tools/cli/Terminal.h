@@ -2,6 +2,7 @@
 // per message, in the terminal's encoding (the program's texts are cp1250).
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -21,7 +22,10 @@ struct TTerminal {
     void Tisk(const std::string& cp1250) const;
 };
 
-// Platform half: the encoding of the terminal, and standard output switched to bytes.
+// Platform half: the file a command-line argument names, as given: file names are the
+// system's, not the code page's (данные.sdt stays what it is).
+std::filesystem::path CestaArgumentu(const std::string& argument);
+// The encoding of the terminal, and standard output switched to bytes.
 bool TerminalJeUtf8();
 void VystupBinarne();
 // Whether standard error is a terminal (where a progress line may rewrite itself).

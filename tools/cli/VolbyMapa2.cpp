@@ -28,6 +28,7 @@ std::optional<int> PouzijVolbyMapa2(const TVolbyMapa2Cli& v, const TTerminal& te
 
     TNastaveniMAPA2& nastaveni = vysledek.Nastaveni;
     nastaveni = NastaveniSPrumery(v.Prumery);
+    VarujONastaveni(terminal, prikaz);
     if (v.Znak) {
         nastaveni.ZnakOrientace = terminal.ZTerminalu(*v.Znak);
         if (nastaveni.ZnakOrientace.size() > 1)

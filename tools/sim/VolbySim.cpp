@@ -68,10 +68,10 @@ std::optional<std::string> CtiVolbySim(const std::vector<std::string>& argumenty
                                   n.OdpovedNaEot = *odpoved;
                               return odpoved.has_value();
                           }),
-                  Prepinac("--once", volby.Jednou), Prepinac("--silence", n.Ticho),
-                  Prepinac("--ack-cut", n.UriznutePotvrzeni), CeleCislo("--noise", n.Sum),
-                  CeleCislo("--split", n.RozdeleniSeed), CeleCislo("--hangup-after", n.ZaveseniPo),
-                  Hodnota("--out", volby.Vystup)},
+                  Prepinac("--once", volby.Jednou), Prepinac("--version", volby.Verze),
+                  Prepinac("--silence", n.Ticho), Prepinac("--ack-cut", n.UriznutePotvrzeni),
+                  CeleCislo("--noise", n.Sum), CeleCislo("--split", n.RozdeleniSeed),
+                  CeleCislo("--hangup-after", n.ZaveseniPo), Hodnota("--out", volby.Vystup)},
         .Argument =
             [&volby](const std::string& a) {
                 if (volby.Rezim.empty() && (a == "download" || a == "upload"))
@@ -97,6 +97,8 @@ std::optional<std::string> CtiVolbySim(const std::vector<std::string>& argumenty
     case TRozborVoleb::rvChybnaHodnota:
         return "bad value '" + rozbor.Hodnota + "' for " + rozbor.Volba;
     }
+    if (volby.Verze)
+        return std::nullopt;
     if (volby.Rezim.empty())
         return "say download FILE or upload --out FILE";
     if (volby.Rezim == "download" && volby.Soubor.empty())

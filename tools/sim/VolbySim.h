@@ -15,6 +15,7 @@ struct TVolbySim {
     std::string Odkaz;   // --link
     bool Jednou = false; // --once
     bool Napoveda = false;
+    bool Verze = false; // --version
 };
 
 // Reads the arguments (without the program's name). Nothing when they make a command (or ask

@@ -41,6 +41,7 @@ Faults:
   --split SEED        send bytes in random pieces with short pauses (seeded, repeatable)
   --hangup-after N    hang up (close the line) after N bytes have passed, either way
   --help              this text
+  --version           the version of merivox-sim
 
 Exit status: 0 after --once or a hang-up, 1 on a usage error, 2 when a file cannot be read or
 written. SIGINT and SIGTERM end the program.
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
         return Chyba(*chyba);
     if (volby.Napoveda) {
         std::cout << napoveda;
+        return 0;
+    }
+    if (volby.Verze) {
+        std::cout << "merivox-sim " MERIVOX_VERZE_TEXT "\n";
         return 0;
     }
     const TSimNastaveni& nastaveni = volby.Nastaveni;

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -62,6 +63,21 @@ void InstalujObsluhu() {
     }
 }
 
+// A temporary file to remove should a signal end the program while it exists.
+void Hlidej(const fs::path& docasny) {
+    InstalujObsluhu();
+    const std::string& text = docasny.native();
+    if (text.size() >= kDelkaCesty)
+        return;
+    for (int i = 0; i < kSlotu; ++i) {
+        if (g_zabrano[i].exchange(true))
+            continue;
+        std::memcpy(g_cesty[i], text.c_str(), text.size() + 1);
+        g_obsazeno[i].store(true);
+        return;
+    }
+}
+
 } // namespace
 
 namespace platforma {
@@ -80,8 +96,50 @@ TDruhCile DruhCile(const fs::path& cesta) {
 }
 
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {
+    // Guarded before it is created: a signal right after the creation must find it. Should the
+    // name be taken after all, what stands there is an earlier save's leftover (no user's
+    // file has such a name), so a signal removing it in the meantime does no harm.
+    Hlidej(docasny);
     // 0666 less the umask: the mode a new file gets; an old file's mode is applied later.
     const int fd = open(docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        chyba = Errno();
+        Pust(docasny);
+        return fd;
+    }
+    PoVytvoreni();
+    return fd;
+}
+
+int CisloPopisovace(const fs::path& cesta) {
+    // This process's descriptor folder as the system names it (/proc/<pid>/fd); /dev/fd and
+    // /proc/self/fd lead there. Without /proc no name leads to a descriptor.
+    std::error_code ec;
+    const fs::path vlastni = fs::canonical("/proc/self/fd", ec);
+    if (ec)
+        return -1;
+    fs::path krok = cesta;
+    for (int i = 0; i < 40; ++i) {
+        const fs::path slozka = krok.parent_path().empty() ? fs::path(".") : krok.parent_path();
+        if (fs::canonical(slozka, ec) == vlastni && !ec) {
+            const std::string jmeno = krok.filename().string();
+            int cislo = -1;
+            const auto [konec, chyba] =
+                std::from_chars(jmeno.data(), jmeno.data() + jmeno.size(), cislo);
+            return chyba == std::errc() && konec == jmeno.data() + jmeno.size() ? cislo : -1;
+        }
+        if (!fs::is_symlink(krok, ec))
+            return -1;
+        const fs::path dalsi = fs::read_symlink(krok, ec);
+        if (ec)
+            return -1;
+        krok = dalsi.is_absolute() ? dalsi : krok.parent_path() / dalsi;
+    }
+    return -1;
+}
+
+std::intptr_t PrevezmiPopisovac(int cislo, std::error_code& chyba) {
+    const int fd = fcntl(cislo, F_DUPFD_CLOEXEC, 0);
     if (fd < 0)
         chyba = Errno();
     return fd;
@@ -139,20 +197,6 @@ std::error_code Nahrad(const fs::path& docasny, const fs::path& cil) {
 
 void Smaz(const fs::path& cesta) {
     unlink(cesta.c_str());
-}
-
-void Hlidej(const fs::path& docasny) {
-    InstalujObsluhu();
-    const std::string& text = docasny.native();
-    if (text.size() >= kDelkaCesty)
-        return;
-    for (int i = 0; i < kSlotu; ++i) {
-        if (g_zabrano[i].exchange(true))
-            continue;
-        std::memcpy(g_cesty[i], text.c_str(), text.size() + 1);
-        g_obsazeno[i].store(true);
-        return;
-    }
 }
 
 void Pust(const fs::path& docasny) {

@@ -70,14 +70,34 @@ TDruhCile DruhCile(const fs::path& cesta) {
 }
 
 std::intptr_t VytvorDocasny(const fs::path& docasny, std::error_code& chyba) {
-    // FILE_SHARE_DELETE lets the console handler remove it while it is open.
-    HANDLE h = CreateFileW(docasny.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        chyba = ChybaWin();
-        return -1;
+    static std::atomic<bool> instalovano{false};
+    if (!instalovano.exchange(true))
+        SetConsoleCtrlHandler(PriUkonceni, TRUE);
+    HANDLE h = INVALID_HANDLE_VALUE;
+    {
+        // Created and guarded under the handler's lock: the console handler (a thread of its
+        // own) finds either no file or a guarded one.
+        std::lock_guard<std::mutex> zamek(g_zamek);
+        // FILE_SHARE_DELETE lets the console handler remove it while it is open.
+        h = CreateFileW(docasny.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            chyba = ChybaWin();
+            return -1;
+        }
+        g_hlidane.push_back(docasny.native());
     }
+    PoVytvoreni();
     return reinterpret_cast<std::intptr_t>(h);
+}
+
+int CisloPopisovace(const fs::path&) {
+    return -1; // Windows names no descriptors by path
+}
+
+std::intptr_t PrevezmiPopisovac(int, std::error_code& chyba) {
+    chyba = std::make_error_code(std::errc::bad_file_descriptor);
+    return -1;
 }
 
 std::intptr_t OtevriZarizeni(const fs::path& cesta, std::error_code& chyba) {
@@ -134,14 +154,6 @@ std::error_code Nahrad(const fs::path& docasny, const fs::path& cil) {
 
 void Smaz(const fs::path& cesta) {
     DeleteFileW(cesta.c_str());
-}
-
-void Hlidej(const fs::path& docasny) {
-    static std::atomic<bool> instalovano{false};
-    if (!instalovano.exchange(true))
-        SetConsoleCtrlHandler(PriUkonceni, TRUE);
-    std::lock_guard<std::mutex> zamek(g_zamek);
-    g_hlidane.push_back(docasny.native());
 }
 
 void Pust(const fs::path& docasny) {

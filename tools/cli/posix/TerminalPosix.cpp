@@ -6,6 +6,10 @@
 #include <string_view>
 #include <unistd.h>
 
+std::filesystem::path CestaArgumentu(const std::string& argument) {
+    return std::filesystem::path(argument); // the bytes the system will look up
+}
+
 bool TerminalJeUtf8() {
     std::setlocale(LC_CTYPE, "");
     const std::string_view kodovani = nl_langinfo(CODESET);
