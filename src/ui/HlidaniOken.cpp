@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -47,7 +48,14 @@ void Posouvej(QWidget* okno, const QSize& nejvic) {
     auto* rozvrzeni = new QVBoxLayout(okno);
     rozvrzeni->setContentsMargins(0, 0, 0, 0);
     rozvrzeni->addWidget(svitek);
-    okno->setFixedSize(puvodni.boundedTo(nejvic));
+    // Room for the one scroll bar where it fits, so that it does not call for the other.
+    QSize velikost = puvodni;
+    const int pruh = okno->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, okno);
+    if (puvodni.height() > nejvic.height())
+        velikost.rwidth() += pruh;
+    if (puvodni.width() > nejvic.width())
+        velikost.rheight() += pruh;
+    okno->setFixedSize(velikost.boundedTo(nejvic));
     svitek->show();
     okno->setProperty(kPosouvane, true);
 }
