@@ -4,8 +4,11 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeyEvent>
 #include <QUrl>
+#include <QWidget>
 
+#include <map>
 #include <utility>
 
 namespace {
@@ -38,8 +41,16 @@ TOtevreniStranky NastavOtevreniStranky(TOtevreniStranky otevreni) {
     return std::exchange(Otevreni(), std::move(otevreni));
 }
 
-void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
-    const auto cesta = CestaNavodu(slozkaProgramu);
+void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu,
+                 const std::string& stranka) {
+    auto cesta = CestaNavodu(slozkaProgramu);
+    const auto kotva = stranka.find('#');
+    const std::string soubor = stranka.substr(0, kotva);
+    std::error_code ec;
+    const bool mameStranku = !cesta.empty() && !soubor.empty() &&
+                             std::filesystem::is_regular_file(cesta.parent_path() / soubor, ec);
+    if (mameStranku)
+        cesta = cesta.parent_path() / soubor;
     if (cesta.empty()) {
         UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::dzInformace,
                                       QString::fromUtf8("Návod k programu nebyl nalezen.\n"
@@ -48,11 +59,41 @@ void OtevriNavod(QWidget* rodic, const std::filesystem::path& slozkaProgramu) {
                                           QString::fromUtf8(" a v nainstalované dokumentaci.")));
         return;
     }
-    const QUrl adresa = QUrl::fromLocalFile(QString::fromStdU16String(cesta.generic_u16string()));
+    QUrl adresa = QUrl::fromLocalFile(QString::fromStdU16String(cesta.generic_u16string()));
+    if (mameStranku && kotva != std::string::npos)
+        adresa.setFragment(QString::fromStdString(stranka.substr(kotva + 1)));
     const bool otevreno = Otevreni() ? Otevreni()(adresa) : QDesktopServices::openUrl(adresa);
     if (!otevreno)
         UkazZpravu(rodic, ZpravaDruhu(TDruhZpravy::dzChyba,
                                       QString::fromUtf8("Návod se nepodařilo otevřít v "
                                                         "prohlížeči. Najdete ho v souboru ") +
                                           Text(cesta)));
+}
+
+std::string StrankaNavodu(const QWidget* okno) {
+    static const std::map<QString, std::string> stranky = {
+        {"FormZaklad", "index.html#hlavni-okno"},
+        {"FormComConfig", "pripojeni.html#parametry-komunikace"},
+        {"FormCekamNaData", "nacteni.html"},
+        {"FormNactenaData", "nacteni.html"},
+        {"FormParamMAPA2", "konverze.html#okno-parametru-pro-export-do-formatu-mapa2"},
+        {"FormVysledekKonverze", "konverze.html#jak-vypada-soubor-zap"},
+        {"FormZapisSouradnicBodu", "zapis.html#zapis-souradnic-bodu"},
+        {"FormZapisKodu", "zapis.html#zapis-kodu"},
+    };
+    for (; okno; okno = okno->parentWidget())
+        if (const auto i = stranky.find(okno->objectName()); i != stranky.end())
+            return i->second;
+    return "index.html";
+}
+
+bool TNapovedaOken::eventFilter(QObject* objekt, QEvent* udalost) {
+    if (udalost->type() != QEvent::KeyPress || !objekt->isWidgetType())
+        return false;
+    const auto* klavesa = static_cast<QKeyEvent*>(udalost);
+    if (klavesa->key() != Qt::Key_F1 || klavesa->modifiers() != Qt::NoModifier)
+        return false;
+    auto* okno = static_cast<QWidget*>(objekt)->window();
+    OtevriNavod(okno, slozkaProgramu_(), StrankaNavodu(okno));
+    return true;
 }

@@ -19,17 +19,18 @@
 #include "link/qt/CasovacQt.h"
 #include "link/qt/ComConfig.h"
 #include "survey/qt/NahledOken.h"
+#include "ui/HlidaniOken.h"
 #include "ui/ZarovnaniMenu.h"
 #include "upload/TextyZapisu.h"
 #include "upload/qt/ZapisKodu.h"
 #include "upload/qt/ZapisSouradnicBodu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -87,9 +88,10 @@ TFormZaklad::TFormZaklad(QWidget* rodic) : QMainWindow(rodic) {
     connect(new TPosluchacObnoveni(this), &TPosluchacObnoveni::Obnovit, this,
             &TFormZaklad::ObnovAplikaci);
     ZarovnejMenuVpravo(menuBar(), int(menuBar()->actions().size()) - 1);
-    // The user guide, without a menu item of its own.
-    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
-            [this] { OtevriNavod(this, SlozkaProgramu()); });
+    // The user guide on F1 in every window, without a menu item of its own, and the watch
+    // that keeps every dialog on the screen: for as long as the program runs.
+    qApp->installEventFilter(new TNapovedaOken(this, [] { return SlozkaProgramu(); }));
+    qApp->installEventFilter(new THlidaniOken(this));
     InstalujDriver();
 }
 

@@ -68,7 +68,10 @@ TAkceZakladu VytvorAkceZakladu(QWidget* okno) {
 }
 
 void PostavMenuZakladu(QMenuBar* lista, const TAkceZakladu& akce) {
-    QMenu* komunikace = lista->addMenu(QString::fromUtf8("K&omunikace"));
+    // Alt+U: the O of "Komunikace" would share its key with "&O programu..." and its M with
+    // "Náhled &měření ...", and a key that two items share only moves between them instead of
+    // opening either.
+    QMenu* komunikace = lista->addMenu(QString::fromUtf8("Kom&unikace"));
     komunikace->setObjectName("M_Komunikace");
     komunikace->addAction(akce.A_NacteniDat);
     komunikace->addAction(akce.A_ZapisSouradnicBodu);

@@ -27,11 +27,15 @@ TPopis Popis(TParametrMista p) {
     return {"Nadmořská výška", "Průměrná nadmořská výška", kRozsahVysky};
 }
 
-// Whole metres with the thousands apart, as Czech writes them: "1 380 000".
+// Whole metres with the thousands apart, as Czech writes them: "1 380 000". The blanks here
+// and before the unit do not break (cp1250 0xA0): a message box would otherwise wrap
+// "1 380" and "000 m" onto two lines.
+constexpr char kPevnaMezera = '\xA0';
+constexpr const char* kMetru = "\xA0m.";
 std::string Tisice(double metry) {
     std::string cislice = std::to_string(static_cast<long long>(metry));
     for (auto i = static_cast<long>(cislice.size()) - 3; i > 0; i -= 3)
-        cislice.insert(static_cast<std::size_t>(i), 1, ' ');
+        cislice.insert(static_cast<std::size_t>(i), 1, kPevnaMezera);
     return cislice;
 }
 
@@ -52,7 +56,7 @@ std::optional<std::string> ChybaParametruMista(TParametrMista parametr, const st
     else
         zprava += " \"" + text + Cz("\" leží mimo oblast S-JTSK.");
     return zprava + ' ' + Cz(p.Prumer) + Cz(" musí být od ") + Tisice(p.Rozsah.Od) + Cz(" do ") +
-           Tisice(p.Rozsah.Do) + " m.";
+           Tisice(p.Rozsah.Do) + kMetru;
 }
 
 std::optional<TChybaMista> ChybaPrumeru(const TNastaveniMAPA2& n) {
@@ -76,5 +80,5 @@ std::string TextFaktorMimoRozsah(const std::string& faktor, char oddelovac) {
     return Cz("Měřítkový faktor ") + faktor + Cz(" leží mimo rozsah ") +
            TextFaktoru(r.Od, oddelovac) + Cz(" až ") + TextFaktoru(r.Do, oddelovac) +
            Cz(", který mohou dát průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od ") +
-           Tisice(kRozsahVysky.Od) + Cz(" do ") + Tisice(kRozsahVysky.Do) + " m.";
+           Tisice(kRozsahVysky.Od) + Cz(" do ") + Tisice(kRozsahVysky.Do) + kMetru;
 }

@@ -6,10 +6,34 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
-#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 #include <exception>
+
+QString TVolbaSkupiny::ZobrazenyText() const {
+    QStyleOptionButton volba;
+    initStyleOption(&volba);
+    const QRect misto = style()->subElementRect(QStyle::SE_RadioButtonContents, &volba, this);
+    return fontMetrics().elidedText(text(), Qt::ElideRight, misto.width(), Qt::TextShowMnemonic);
+}
+
+QSize TVolbaSkupiny::minimumSizeHint() const {
+    // The indicator and a few letters: a long text gives way to the group's width.
+    QSize velikost = QRadioButton::minimumSizeHint();
+    velikost.setWidth(
+        std::min(velikost.width(), iconSize().width() + 4 * fontMetrics().averageCharWidth() + 24));
+    return velikost;
+}
+
+void TVolbaSkupiny::paintEvent(QPaintEvent*) {
+    QStylePainter malir(this);
+    QStyleOptionButton volba;
+    initStyleOption(&volba);
+    volba.text = ZobrazenyText();
+    malir.drawControl(QStyle::CE_RadioButton, volba);
+}
 
 TSkupinaVoleb::TSkupinaVoleb(const QString& titulek, QWidget* rodic)
     : QGroupBox(titulek, rodic), mrizka_(new QGridLayout(this)), skupina_(new QButtonGroup(this)) {
@@ -31,7 +55,7 @@ void TSkupinaVoleb::NastavPolozky(const QStringList& texty) {
     }
     tlacitka_.clear();
     for (int i = 0; i < texty.size(); ++i) {
-        auto* tlacitko = new QRadioButton(texty[i], this);
+        auto* tlacitko = new TVolbaSkupiny(texty[i], this);
         skupina_->addButton(tlacitko, i);
         tlacitka_.push_back(tlacitko);
     }

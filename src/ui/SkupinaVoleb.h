@@ -8,9 +8,24 @@
 
 #include <vector>
 
+#include <QRadioButton>
+
 class QButtonGroup;
 class QGridLayout;
-class QRadioButton;
+
+// An item of the group. A text longer than the group is wide ends in "…" rather than being
+// cut at the group's edge in mid-word; the item's text stays whole.
+class TVolbaSkupiny : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+    // The text as drawn in the width the item has now.
+    QString ZobrazenyText() const;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* udalost) override;
+};
 
 class TSkupinaVoleb : public QGroupBox {
     Q_OBJECT

@@ -4,13 +4,18 @@
 #include "common/Slozky.h"
 #include "ui/TestovaniOken.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gmock/gmock.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
@@ -112,4 +117,56 @@ TEST(Navod, F1InTheMainWindowOpensTheGuideOfThisProgram) {
         okno.close();
     }
     PrepisCestuNastaveni({});
+}
+
+// F1 anywhere in a window, a field of it or a message box over it, opens that window's page of
+// the guide; the pages and their places exist in the guide the build renders.
+TEST(Navod, F1InEveryWindowOpensItsPage) {
+    const struct {
+        const char* okno;
+        const char* stranka;
+    } radky[] = {
+        {"FormZaklad", "index.html#hlavni-okno"},
+        {"FormOProgramu", "index.html"},
+        {"FormComConfig", "pripojeni.html#parametry-komunikace"},
+        {"FormCekamNaData", "nacteni.html"},
+        {"FormNactenaData", "nacteni.html"},
+        {"FormParamMAPA2", "konverze.html#okno-parametru-pro-export-do-formatu-mapa2"},
+        {"FormVysledekKonverze", "konverze.html#jak-vypada-soubor-zap"},
+        {"FormZapisSouradnicBodu", "zapis.html#zapis-souradnic-bodu"},
+        {"FormZapisKodu", "zapis.html#zapis-kodu"},
+    };
+    QTemporaryDir koren;
+    const fs::path bin = fs::path(koren.path().toStdString()) / "bin";
+    for (const char* stranka : {"index", "pripojeni", "nacteni", "konverze", "zapis"})
+        Vytvor(bin / "navod" / (std::string(stranka) + ".html"));
+    TNapovedaOken napoveda(nullptr, [&] { return bin; });
+    qApp->installEventFilter(&napoveda);
+    const fs::path vykresleny = CestaNavodu(SlozkaProgramu());
+    for (const auto& r : radky) {
+        SCOPED_TRACE(r.okno);
+        QDialog okno;
+        okno.setObjectName(r.okno);
+        auto* pole = new QLineEdit(&okno);
+        QMessageBox box(&okno);
+        ProhlizecNavodu prohlizec;
+        QTest::keyClick(pole, Qt::Key_F1);
+        QTest::keyClick(&box, Qt::Key_F1);
+        ASSERT_EQ(prohlizec.stranky.size(), 2u);
+        for (const QUrl& adresa : prohlizec.stranky) {
+            const QString kotva = adresa.hasFragment() ? "#" + adresa.fragment() : QString();
+            EXPECT_EQ(adresa.fileName() + kotva, r.stranka);
+        }
+        if (vykresleny.empty())
+            continue;
+        const std::string stranka = r.stranka;
+        const auto mriz = stranka.find('#');
+        std::ifstream soubor(vykresleny.parent_path() / stranka.substr(0, mriz));
+        const std::string text{std::istreambuf_iterator<char>(soubor), {}};
+        EXPECT_FALSE(text.empty());
+        if (mriz != std::string::npos) {
+            EXPECT_THAT(text, HasSubstr("id=\"" + stranka.substr(mriz + 1) + "\""));
+        }
+    }
+    qApp->removeEventFilter(&napoveda);
 }

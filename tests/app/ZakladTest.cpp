@@ -22,6 +22,7 @@
 #include <gmock/gmock.h>
 
 #include <fstream>
+#include <map>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -110,7 +111,7 @@ TEST_F(ZakladTest, ActionsCarryTheirCaptionsHintsPicturesAndShortcut) {
 TEST_F(ZakladTest, MenuBarHoldsTheCommandsInOrderWithAboutAtTheRightEnd) {
     QMenuBar* lista = okno_.menuBar();
     EXPECT_THAT(Polozky(lista),
-                ElementsAre("K&omunikace [A_NacteniDat A_ZapisSouradnicBodu A_ZapisKodu ]",
+                ElementsAre("Kom&unikace [A_NacteniDat A_ZapisSouradnicBodu A_ZapisKodu ]",
                             "Konverze &souboru ...", "Náhled &měření ...",
                             "&Nastavení [A_ParametryKomunikace A_ParametryProFormatMapa2 ]",
                             "&Konec", "|", "&O programu..."));
@@ -120,6 +121,25 @@ TEST_F(ZakladTest, MenuBarHoldsTheCommandsInOrderWithAboutAtTheRightEnd) {
     const QRect oProgramu = lista->actionGeometry(okno_.findChild<QAction*>("M_OProgramu"));
     EXPECT_GE(oProgramu.right(), lista->width() - 12) << "at the right end";
     EXPECT_GT(oProgramu.left(), konec.right() + 100) << "apart from the other commands";
+}
+
+// A key that two items of one bar or menu share only moves between them: each opens one.
+TEST_F(ZakladTest, EachItemOfTheBarAndOfEachMenuHasAKeyOfItsOwn) {
+    std::vector<QList<QAction*>> skupiny{okno_.menuBar()->actions()};
+    for (QAction* polozka : okno_.menuBar()->actions())
+        if (polozka->menu())
+            skupiny.push_back(polozka->menu()->actions());
+    for (const auto& skupina : skupiny) {
+        std::map<QKeySequence, QString> klavesy;
+        for (QAction* polozka : skupina) {
+            const QKeySequence klavesa = QKeySequence::mnemonic(polozka->text());
+            if (klavesa.isEmpty())
+                continue;
+            const auto [kde, nova] = klavesy.emplace(klavesa, polozka->text());
+            EXPECT_TRUE(nova) << polozka->text().toStdString() << " and "
+                              << kde->second.toStdString();
+        }
+    }
 }
 
 TEST_F(ZakladTest, CommandsInTheMenuBarRunTheirActions) {

@@ -170,7 +170,7 @@ class MezeParametru : public ::testing::TestWithParam<TMeze> {};
 constexpr auto pmX = TParametrMista::pmX, pmY = TParametrMista::pmY;
 constexpr auto pmH = TParametrMista::pmVyska;
 constexpr const char* kVyska = "je mimo možný rozsah. Průměrná nadmořská výška musí být od 0 do "
-                               "2 700 m.";
+                               "2\u00A0700\u00A0m.";
 } // namespace
 
 // The mean values are taken only inside the S-JTSK extent and the altitudes of the country;
@@ -187,19 +187,19 @@ INSTANTIATE_TEST_SUITE_P(
         TMeze{"X_LowerBound", pmX, "890000", ""}, TMeze{"X_UpperBound", pmX, "1380000", ""},
         TMeze{"X_BelowTheArea", pmX, "889999",
               "Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být "
-              "od 890 000 do 1 380 000 m."},
+              "od 890\u00A0000 do 1\u00A0380\u00A0000\u00A0m."},
         TMeze{"Y_UpperBound", pmY, "910000", ""},
-        TMeze{"Y_BeyondTheArea", pmY, "910001", "musí být od 137 000 do 910 000 m."},
+        TMeze{"Y_BeyondTheArea", pmY, "910001", "musí být od 137\u00A0000 do 910\u00A0000\u00A0m."},
         TMeze{"Y_Infinite", pmY, "inf",
               "\"inf\" není číslo. Průměrná souřadnice Y musí být "
-              "od 137 000 do 910 000 m."},
+              "od 137\u00A0000 do 910\u00A0000\u00A0m."},
         TMeze{"Altitude_Krkonose", pmH, "1200", ""}, TMeze{"Altitude_SeaLevel", pmH, "0", ""},
         TMeze{"Altitude_UpperBound", pmH, "2700", ""},
         TMeze{"Altitude_TooHigh", pmH, "2701", kVyska},
         TMeze{"Altitude_EarthRadius", pmH, "6400000", kVyska},
         TMeze{"Altitude_Huge", pmH, "1e308",
               "Nadmořská výška \"1e308\" je mimo možný rozsah. Průměrná nadmořská výška musí "
-              "být od 0 do 2 700 m."},
+              "být od 0 do 2\u00A0700\u00A0m."},
         TMeze{"Altitude_Negative", pmH, "-1", kVyska},
         TMeze{"Altitude_Empty", pmH, "", "Nadmořská výška není zadána."}),
     [](const auto& info) { return std::string(info.param.Nazev); });
@@ -216,5 +216,5 @@ TEST(MezeFaktoru, OnlyFactorsTheExtentCanGiveAreInRange) {
         EXPECT_EQ(FaktorVRozsahu(faktor), uvnitr) << static_cast<double>(faktor);
     EXPECT_EQ(Cp1250NaUtf8(TextFaktorMimoRozsah("1,5", ',')),
               "Měřítkový faktor 1,5 leží mimo rozsah 0,9994768 až 1,0021998, který mohou dát "
-              "průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 do 2 700 m.");
+              "průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 do 2\u00A0700\u00A0m.");
 }

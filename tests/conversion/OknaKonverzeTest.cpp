@@ -261,9 +261,9 @@ TEST_F(OknaKonverzeTest, ValuesOutsideTheExtentAreRefusedOnSaving) {
     } pripady[] = {
         {"XBelowTheArea", "E_X", "889999",
          "Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být od "
-         "890 000 do 1 380 000 m."},
-        {"YBeyondTheArea", "E_Y", "910001", "od 137 000 do 910 000 m."},
-        {"AltitudeTooHigh", "E_Vyska", "2701", "od 0 do 2 700 m."},
+         "890\u00A0000 do 1\u00A0380\u00A0000\u00A0m."},
+        {"YBeyondTheArea", "E_Y", "910001", "od 137\u00A0000 do 910\u00A0000\u00A0m."},
+        {"AltitudeTooHigh", "E_Vyska", "2701", "od 0 do 2\u00A0700\u00A0m."},
         {"AltitudeEmpty", "E_Vyska", "", "Nadmořská výška není zadána."},
         {"StoredAltitudeTooHigh", "E_Vyska", nullptr, "\"9999\" je mimo možný rozsah"},
     };

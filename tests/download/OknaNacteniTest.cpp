@@ -15,6 +15,7 @@
 #include "link/DriverTestu.h"
 #include "link/Komunikace.h"
 #include "ui/DialogSouboru.h"
+#include "ui/HlidaniOken.h"
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
@@ -117,11 +118,15 @@ TEST_F(CekamNaDataTest, IsAFixedAlwaysOnTopDialogWithoutATitleBarClose) {
 }
 
 // A window manager that keeps a minimise button on the dialog takes the program with it: the
-// minimise is undone, so the download never goes on out of sight.
+// minimise is undone (by the watch the main window installs over every modal dialog), so the
+// download never goes on out of sight.
 TEST(CekamNaDataMinimalizace, BringsTheDialogAndTheProgramBack) {
+    THlidaniOken hlidani;
+    qApp->installEventFilter(&hlidani);
     QWidget program;
     program.show();
     TFormCekamNaData dialog(&program);
+    dialog.setWindowModality(Qt::ApplicationModal); // as the link shows it
     dialog.show();
     program.setWindowState(Qt::WindowMinimized);
     dialog.setWindowState(Qt::WindowMinimized);
@@ -129,6 +134,7 @@ TEST(CekamNaDataMinimalizace, BringsTheDialogAndTheProgramBack) {
     EXPECT_FALSE(program.windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(dialog.isVisible());
     dialog.Zavri();
+    qApp->removeEventFilter(&hlidani);
 }
 
 TEST_F(CekamNaDataTest, AbortEndsTheShowingWithTrueAndTheLinkEndsItWithFalse) {

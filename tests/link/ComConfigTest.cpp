@@ -159,7 +159,7 @@ TEST_F(ComConfigTest, ParityItemsMapByMeaningBothWays) {
     EXPECT_TRUE(zaznam_.Zpravy().empty());
 }
 
-TEST_F(ComConfigTest, SaveAppliesEverythingAndLeavesThePortOpen) {
+TEST_F(ComConfigTest, SaveAppliesEverythingTestsThePortAndClosesIt) {
     Spust([](QWidget* d) {
         Vyber(d, "G_Port", 2); // COM 3
         Vyber(d, "G_Rychlost", 9);
@@ -174,9 +174,9 @@ TEST_F(ComConfigTest, SaveAppliesEverythingAndLeavesThePortOpen) {
     EXPECT_EQ(driver_.DataBits(), db7);
     EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS350);
     EXPECT_EQ(driver_.Port().Databits(), db7);
-    // Opened with the new settings: the pseudo-terminal of COM3 is taken now.
-    EXPECT_TRUE(driver_.Port().Active());
-    EXPECT_EQ(SpProbePort(3), TSpPortState::psInUse);
+    // Opened with the new settings to test them, and left free for other programs.
+    EXPECT_FALSE(driver_.Port().Active());
+    EXPECT_EQ(SpProbePort(3), TSpPortState::psFree);
     EXPECT_TRUE(zaznam_.Zpravy().empty());
 }
 
@@ -276,7 +276,7 @@ TEST_F(ComConfigTest, StationTypeChosenOrTypedReachesTheDriverOnlyAsAnItem) {
     EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS660);
 }
 
-TEST_F(ComConfigTest, BackLeavesTheSettingsButThePortListClickStays) {
+TEST_F(ComConfigTest, BackAndEscapeLeaveTheSettingsAndThePortAsTheyWere) {
     driver_.Port().SetActive(true);
     Spust([](QWidget* d) {
         Vyber(d, "G_Port", 2);
@@ -293,9 +293,15 @@ TEST_F(ComConfigTest, BackLeavesTheSettingsButThePortListClickStays) {
     EXPECT_EQ(driver_.StopBits(), sbOne);
     EXPECT_EQ(driver_.StationType, TTypStanice::tsNTS660);
     EXPECT_EQ(driver_.Port().Parity(), paNone);
-    // The click switched the port at once; the port stays closed until the next command.
-    EXPECT_EQ(driver_.Port().ComNumber(), 3);
+    // The click switched the port at once and going back took it back; the port stays
+    // closed until the next command.
+    EXPECT_EQ(driver_.Port().ComNumber(), 1);
     EXPECT_FALSE(driver_.Port().Active());
+    Spust([](QWidget* d) {
+        Vyber(d, "G_Port", 2);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(driver_.Port().ComNumber(), 1);
     EXPECT_TRUE(zaznam_.Zpravy().empty());
 }
 

@@ -39,7 +39,7 @@ TEST(ParametryZaklad, TheMainWindowsDriverGetsWhatTheDialogSaves) {
         okno.findChild<QAction*>("A_ParametryKomunikace")->trigger();
         EXPECT_TRUE(videno);
         EXPECT_EQ(okno.ComDriver().Parity(), paOdd);
-        EXPECT_TRUE(okno.ComDriver().Port().Active());
+        EXPECT_FALSE(okno.ComDriver().Port().Active()); // tested, then left to others
         EXPECT_EQ(okno.cursor().shape(), Qt::ArrowCursor);
         EXPECT_TRUE(zpravy.Zpravy().empty());
     }

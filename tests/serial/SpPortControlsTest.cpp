@@ -11,6 +11,7 @@
 #include "ui/TestovaniOken.h"
 #include "ui/Texty.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QRadioButton>
 #include <QTest>
@@ -123,6 +124,40 @@ TEST_F(SpPortControlsTest, NewItemCountOrFontRebuildsWithFreshProbesKeepingTheSe
     EXPECT_TRUE(g.Tlacitko(1)->isChecked());
 }
 
+// The timer's look each second: a port that became free, busy, permitted or present under
+// the same mapping changes its item.
+TEST_F(SpPortControlsTest, EachLookProbesTheStatesUnderAnUnchangedMapping) {
+    TSpPortRadioGroup g(nullptr, 4, {pcCheckExist, pcDisableOpen}, Sonda(),
+                        [](int pocet) { return std::vector<TSpPopisPortu>(size_t(pocet)); });
+    stavy_ = {{1, psInUse}, {2, psMissing}, {3, psNoAccess}};
+    g.Prohledej();
+    EXPECT_EQ(Povolene(g), (std::vector<bool>{false, false, true, true}));
+    stavy_ = {{4, psInUse}};
+    g.Prohledej();
+    EXPECT_EQ(Povolene(g), (std::vector<bool>{true, true, true, false}));
+    EXPECT_EQ(g.ItemState(2), psFree);
+}
+
+// A long adapter name ends in an ellipsis within the list's width; the item keeps its text.
+TEST_F(SpPortControlsTest, ALongNameEndsInAnEllipsisWithinTheWidth) {
+    QWidget dialog; // the list placed in it as the settings dialog places it
+    TSpPortRadioGroup g(&dialog, 2, {pcCheckExist}, Sonda(), [](int pocet) {
+        std::vector<TSpPopisPortu> popisy(static_cast<size_t>(pocet));
+        popisy[1].Nazev = std::string(80, 'W');
+        return popisy;
+    });
+    g.setGeometry(8, 8, 200, 80);
+    dialog.show();
+    QApplication::processEvents();
+    const auto* kratka = static_cast<TVolbaSkupiny*>(g.Tlacitko(0));
+    const auto* dlouha = static_cast<TVolbaSkupiny*>(g.Tlacitko(1));
+    EXPECT_EQ(kratka->ZobrazenyText(), kratka->text());
+    EXPECT_TRUE(dlouha->text().endsWith(QString(80, 'W')));
+    EXPECT_TRUE(dlouha->ZobrazenyText().endsWith(QString::fromUtf8("…")))
+        << dlouha->ZobrazenyText().toStdString();
+    EXPECT_LE(dlouha->geometry().right(), g.contentsRect().right());
+}
+
 TEST_F(SpPortControlsTest, ClickWithoutABoundPortOnlySelects) {
     TSpPortRadioGroup g(nullptr, 4, {pcCheckExist}, Sonda());
     std::vector<int> kliknuti;
@@ -187,8 +222,12 @@ TEST_F(SpPortControlsZarizeniTest, ClickOnABoundOpenPortClosesItSwitchesItAndPro
 TEST_F(SpPortControlsZarizeniTest, EachItemNamesTheDeviceItStandsForAndItsState) {
     TSpPortRadioGroup g(nullptr, 10, {pcCheckExist});
     const auto popisy = SpPopisyPortu();
+    // The hint: the whole text after the number (cut in the list when long), then the path.
     for (int i = 0; i < g.Pocet(); ++i)
-        EXPECT_EQ(g.Tlacitko(i)->toolTip(), ZCp1250(SpPortHint(popisy[size_t(i)]))) << i;
+        EXPECT_EQ(g.Tlacitko(i)->toolTip(),
+                  ZCp1250(SpPopisekPortu(popisy[size_t(i)], g.ItemState(i))) + "\n" +
+                      ZCp1250(SpPortHint(popisy[size_t(i)])))
+            << i;
     const QString zarizeni3 = ZCp1250(SpPopisekPortu(popisy[2], psFree));
     EXPECT_TRUE(g.Tlacitko(2)->text().endsWith("   " + zarizeni3))
         << g.Tlacitko(2)->text().toStdString();
@@ -197,7 +236,7 @@ TEST_F(SpPortControlsZarizeniTest, EachItemNamesTheDeviceItStandsForAndItsState)
     // A new mapping shows at the next update.
     prostredi_.nastaveni.Mapuj(5, linka3_->Zarizeni());
     g.UpdateItems(false, true);
-    EXPECT_EQ(g.Tlacitko(4)->toolTip(), ZCp1250(linka3_->Zarizeni()));
+    EXPECT_TRUE(g.Tlacitko(4)->toolTip().endsWith("\n" + ZCp1250(linka3_->Zarizeni())));
     EXPECT_EQ(g.ItemState(4), psFree);
 }
 

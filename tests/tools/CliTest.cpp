@@ -371,7 +371,7 @@ TEST_F(Cli, AnUnusableSettingIsNamedByFileSectionAndKey) {
     // A value the dialog could never hold is refused as an option too.
     const TBeh beh = Spust({"factor", "--h", "-3188698"});
     EXPECT_EQ(beh.Status, kSpatnePouziti);
-    EXPECT_NE(beh.Chyby.find("od 0 do 2 700 m"), std::string::npos) << beh.Chyby;
+    EXPECT_NE(beh.Chyby.find("od 0 do 2\u00A0700\u00A0m"), std::string::npos) << beh.Chyby;
 }
 
 // The site's mean values and the factor are taken only where the dialog takes them; the
@@ -390,30 +390,30 @@ TEST_F(Cli, ValuesOutsideTheExtentAreRefused) {
          {"factor", "--h", "1e308"},
          kSpatnePouziti,
          "factor: --h: Nadmořská výška \"1e308\" je mimo možný rozsah. Průměrná nadmořská výška "
-         "musí být od 0 do 2 700 m."},
+         "musí být od 0 do 2\u00A0700\u00A0m."},
         {"AltitudeEarthRadius",
          nullptr,
          {"convert", "--h", "6400000", vstup},
          kSpatnePouziti,
-         "od 0 do 2 700 m."},
+         "od 0 do 2\u00A0700\u00A0m."},
         {"XOutsideTheArea",
          nullptr,
          {"factor", "--x", "889999"},
          kSpatnePouziti,
          "--x: Souřadnice X \"889999\" leží mimo oblast S-JTSK. Průměrná souřadnice X musí být "
-         "od 890 000 do 1 380 000 m."},
+         "od 890\u00A0000 do 1\u00A0380\u00A0000\u00A0m."},
         {"YOutsideTheArea",
          nullptr,
          {"convert", "--y", "910001", vstup},
          kSpatnePouziti,
-         "od 137 000 do 910 000 m."},
+         "od 137\u00A0000 do 910\u00A0000\u00A0m."},
         {"FactorAbsurd",
          nullptr,
          {"convert", "--factor", "99999999999999999999", vstup},
          kSpatnePouziti,
          "convert: --factor: Měřítkový faktor 99999999999999999999 leží mimo rozsah 0.9994768 až "
          "1.0021998, který mohou dát průměrné hodnoty v oblasti S-JTSK a nadmořské výšky od 0 "
-         "do 2 700 m."},
+         "do 2\u00A0700\u00A0m."},
         {"FactorJustAbove",
          nullptr,
          {"convert", "--factor", "1.0022", vstup},

@@ -11,6 +11,7 @@
 #include "conversion/qt/KonverzeOken.h"
 #include "conversion/qt/ParamMAPA2.h"
 #include "conversion/qt/VysledekKonverze.h"
+#include "download/KonecNacteni.h"
 #include "download/qt/AnimaceKopirovani.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
@@ -99,6 +100,8 @@ void SnimekZpravParametruMAPA2(TSnimkovac& s) {
         bool FormaKonverze;
     } snimky[] = {
         {"param-mapa2-mimo-rozsah", "E_Vyska", "3000", false},
+        {"param-mapa2-mimo-rozsah-x", "E_X", "1500000", false},
+        {"param-mapa2-mimo-rozsah-y", "E_Y", "95000", false},
         {"param-mapa2-faktor-mimo-rozsah", "E_MeritkovyFaktor", "99999999999999999999", true}};
     for (const auto& snimek : snimky) {
         TFormParamMAPA2 dialog(nullptr, TTypStanice::tsNTS660);
@@ -279,6 +282,77 @@ void SnimekOddelovaceKodu(TSnimkovac& s) {
     SnimekZpravy(s, "zapis-vymazat-radek", QMessageBox::No, [&] { okno.A_Vymaz->trigger(); });
 }
 
+// An NTS-350 download once bytes came: its button ends the download and shows the data.
+void SnimekCekaniNTS350(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormCekamNaData dialog(&zaklad);
+    dialog.show();
+    dialog.NastavText("P\xF8ij\xEDm\xE1m data z tot\xE1ln\xED stanice");
+    dialog.NastavTlacitko(Cz("&Ukončit příjem"),
+                          Cz("Ukončení příjmu: stanice NTS-350 konec dat nehlásí, přijatá data "
+                             "se zobrazí"));
+    dialog.findChild<TAnimaceKopirovani*>("Animace")->NastavKrok(TAnimaceKopirovani::PocetKroku /
+                                                                 3);
+    s.Uloz(&dialog, "cekam-na-data-nts350");
+}
+
+// An NTS-660 download aborted after 1 834 bytes came, without the end mark: the question the
+// main window asks before it shows them.
+void SnimekNeuplnychDat(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    SnimekZpravy(s, "nacteni-neuplna-data", QMessageBox::No, [&] {
+        TZpravyOken(&zaklad).OtazkaAnoNe(TitulekZpravy(TDruhZpravy::dzVarovani),
+                                         TextNeuplnaData(1834));
+    });
+}
+
+// "Konverze" on data an NTS-350 sent.
+void SnimekNelzePrevest(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    zaklad.ComDriver().StationType = TTypStanice::tsNTS350;
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru);
+    okno.NastavData("0001 5 1.560 KOD\r\n0002 4 25.500 0.0000 100.0000\r\n");
+    okno.show();
+    SnimekZpravy(s, "nactena-data-nts350-konverze", QMessageBox::Ok,
+                 [&] { okno.findChild<QPushButton*>("Tl_Konverze")->click(); });
+    okno.hide(); // not closed: the unsaved data would be asked about
+}
+
+// A download with four data bits, as an old settings file may hold them.
+void SnimekCtyrDatovychBitu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    zaklad.ComDriver().SetDataBits(db4);
+    SnimekZpravy(s, "nacteni-datove-bity-4", QMessageBox::Ok,
+                 [&] { zaklad.ComDriver().AddCommand(PrikazNacteni, {}); });
+    zaklad.ComDriver().SetDataBits(db8);
+}
+
+// The point window after opening a file whose fields are separated by semicolons.
+void SnimekOddelovaceBodu(TSnimkovac& s) {
+    TFormZaklad zaklad;
+    zaklad.show();
+    TFormZapisSouradnicBodu okno(&zaklad, zaklad.ComDriver());
+    const auto soubor = std::filesystem::temp_directory_path() / "merivox-snimek-body.asc";
+    std::ofstream(soubor, std::ios::binary)
+        << Cz("101;742351.28;1043817.56;251.34;roh plotu\r\n102;742360.05;1043822.91;251.12;\r\n"
+              "103;742372.40;1043830.17;250.98;sloup\r\n104;742380.66;1043812.03;251.40;"
+              "šachta\r\n");
+    const TVolbaSouboru predchozi = NastavVolbuSouboru(
+        [&](QFileDialog&) { return QString::fromStdU16String(soubor.u16string()); });
+    okno.show();
+    okno.A_OtevriSoubor->trigger();
+    NastavVolbuSouboru(predchozi);
+    std::filesystem::remove(soubor);
+    okno.Mrizka()->setCurrentCell(1, 4);
+    QApplication::processEvents();
+    s.Uloz(&okno, "zapis-souradnic-oddelovac");
+    okno.hide(); // not closed: that would write the settings
+}
+
 // The communication settings dialog on a machine with COM1 and COM3 free, COM2 held by
 // another program, a USB converter as COM5 and an instrument's own USB port as COM6 that the
 // user may not open; the link at the settings a first start gives.
@@ -421,5 +495,10 @@ const TSnimekOkna kSnimkyOken[] = {
     {"zapis-kodu-oddelovac", SnimekOddelovaceKodu},
     {"nastaveni-komunikace", SnimekNastaveniKomunikace},
     {"nahled-mereni", SnimekNahleduMereni},
+    {"cekam-na-data-nts350", SnimekCekaniNTS350},
+    {"nacteni-neuplna-data", SnimekNeuplnychDat},
+    {"nactena-data-nts350-konverze", SnimekNelzePrevest},
+    {"nacteni-datove-bity-4", SnimekCtyrDatovychBitu},
+    {"zapis-souradnic-oddelovac", SnimekOddelovaceBodu},
 };
 const int kPocetSnimkuOken = int(std::size(kSnimkyOken));

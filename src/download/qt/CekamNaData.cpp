@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -74,20 +73,4 @@ void TFormCekamNaData::closeEvent(QCloseEvent* udalost) {
         udalost->accept();
     else
         udalost->ignore();
-}
-
-void TFormCekamNaData::changeEvent(QEvent* udalost) {
-    QDialog::changeEvent(udalost);
-    // The dialog asks for no title-bar buttons, but some X11 window managers (openbox) keep
-    // minimise whatever the hints say, and minimising it takes the whole program off the screen
-    // while the download goes on. Like close, minimise is undone: the program comes back.
-    if (udalost->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized))
-        return;
-    QTimer::singleShot(0, this, [this] {
-        if (QWidget* hlavni = parentWidget() ? parentWidget()->window() : nullptr)
-            hlavni->setWindowState(hlavni->windowState() & ~Qt::WindowMinimized);
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-        raise();
-        activateWindow();
-    });
 }

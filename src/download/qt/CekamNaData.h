@@ -28,7 +28,6 @@ protected:
     // Neither Escape nor the title bar end the wait: only the link or "&Přerušit" do.
     void reject() override {}
     void closeEvent(QCloseEvent* udalost) override;
-    void changeEvent(QEvent* udalost) override;
 
 private:
     QLabel* L_Popis;

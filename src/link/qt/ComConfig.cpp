@@ -113,6 +113,7 @@ TFormComConfig::TFormComConfig(QWidget* parent, TComDriver& driver, TSpPortProbe
 
     // Closed first: the list probes every port, this one included, and must find it free.
     driver_.Port().SetActive(false);
+    puvodniPort_ = driver_.Port().ComNumber();
 
     G_Port = new TSpPortRadioGroup(this, 10, {pcCheckExist, pcDisableOpen}, std::move(probe),
                                    std::move(describer));
@@ -190,6 +191,17 @@ void TFormComConfig::PouzijNastaveni() {
     if (const auto typ = TypStaniceZTextu(DoCp1250(CB_TypStanice->currentText())))
         driver_.StationType = *typ;
     driver_.ZkusPort();
+    // Opened to test the settings on the system, then closed again unless a command runs:
+    // a port kept open would be held from other programs until the next transfer ended.
+    if (driver_.PocetPrikazu() == 0)
+        driver_.Port().SetActive(false);
+}
+
+void TFormComConfig::done(int vysledek) {
+    // A click in the port list switches the port at once; going back takes that back too.
+    if (vysledek != QDialog::Accepted)
+        driver_.Port().SetComNumber(puvodniPort_);
+    QDialog::done(vysledek);
 }
 
 void ParametryKomunikaceOken(QWidget* hlavniOkno, TComDriver& driver) {

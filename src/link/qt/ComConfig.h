@@ -49,12 +49,16 @@ public:
 
     // What "&Ulož" stands for, in this order: the port number the list chose, parity, stop
     // bits, data bits, baud rate, station type (a control that stands for no value changes
-    // nothing), then the port is opened with them. Raises when the port cannot be opened;
-    // what was applied before stays applied.
+    // nothing), then the port is opened with them and closed again when no command runs.
+    // Raises when the port cannot be opened; what was applied before stays applied.
     void PouzijNastaveni();
+
+protected:
+    void done(int vysledek) override;
 
 private:
     TComDriver& driver_;
+    uint16_t puvodniPort_ = 0;
 
     TSpPortRadioGroup* G_Port;
     TSkupinaVoleb* G_Rychlost;

@@ -88,9 +88,11 @@ void TSpPortRadioGroup::UpdateItems(bool force, bool recheck) {
         button->setPalette(look.Grey ? grey : normal);
         const TSpPopisPortu& popis = popisy_[static_cast<size_t>(i)];
         // The device and the adapter's name are no accelerators.
+        const QString popisek = ZCp1250(SpPopisekPortu(popis, state));
         button->setText(ZCp1250(SpPortCaption(i + 1)) + "   " +
-                        ZCp1250(SpPopisekPortu(popis, state)).replace("&", "&&"));
-        button->setToolTip(ZCp1250(SpPortHint(popis)));
+                        QString(popisek).replace("&", "&&"));
+        // A long adapter name ends in "…" in the list: the hint holds it whole.
+        button->setToolTip(popisek + "\n" + ZCp1250(SpPortHint(popis)));
     }
 }
 
@@ -123,8 +125,9 @@ std::vector<TSpPopisPortu> TSpPortRadioGroup::Popisy(int count) const {
 }
 
 void TSpPortRadioGroup::Prohledej() {
-    if (Popisy(static_cast<int>(popisy_.size())) != popisy_)
-        UpdateItems(false, true);
+    // Every port probed, not only the mapping compared: a device that appears at a path
+    // already mapped, or a port another program takes or leaves, changes no mapping.
+    UpdateItems(false, true);
 }
 
 void TSpPortRadioGroup::showEvent(QShowEvent* event) {

@@ -2,7 +2,8 @@
 // them exist or are held by another program, and selects the port of a bound serial port
 // component. Each item names the device its number stands for and, where the system knows it,
 // the adapter. A click switches the bound port's number at once and probes every port again;
-// while the list is shown it looks for adapters that come or go once a second.
+// while the list is shown it looks once a second for adapters that come or go and for ports
+// whose state changed.
 #pragma once
 
 #include "serial/SpDevices.h"
@@ -57,8 +58,9 @@ public:
     // switched to that number; finally (also when that raised) every port is probed again.
     void Click(int index) override;
 
-    // Looks again which device each number stands for; when that changed (an adapter came,
-    // went or was given a number), every port is probed again. The timer calls it.
+    // Looks again which device each number stands for (an adapter came, went or was given a
+    // number) and probes every port again (a device appeared at a mapped path, a port became
+    // free, busy or permitted). The timer calls it.
     void Prohledej();
     QTimer* CasovacHledani() const { return hledani_; }
 
