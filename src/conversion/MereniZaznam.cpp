@@ -98,6 +98,8 @@ void NactiHD(const TKusy& pole, MereniZaznam& z) {
         z.Poskozeno = true;
     const long double h = hd.value_or(0);
     const long double v = vd.value_or(0);
+    z.HodnotaHD = h;
+    z.HodnotaVD = v;
     const long double sd = std::sqrt(h * h + v * v);
     NastavDelku(sd, z);
     // A target in the instrument's centre (hd = vd = 0) has no direction; it is taken as
@@ -124,7 +126,10 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
     z.V.clear();
     z.Delka = TDruhDelky::dlZadna;
     z.HodnotaDelky = 0;
+    z.Pozorovani = TDruhPozorovani::dpZadne;
+    z.HodnotaHD = z.HodnotaVD = 0;
     z.KodovaCast.assign("* ");
+    z.DelkaKodu = 0;
     z.Poskozeno = slova.size() < 2;
     if (!z.Poskozeno) {
         RozdelPole(slova[1], rozklad.Pole);
@@ -133,6 +138,7 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
         if (pole.size() >= 2)
             Nastav(z.MaVysku, z.Vyska, pole[1]);
         z.KodovaCast += Pole(pole, 3);
+        z.DelkaKodu = Pole(pole, 3).size();
     }
 
     std::string_view radek;
@@ -146,12 +152,17 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
                 RozdelPole(s[1], rozklad.Pole);
             else
                 rozklad.Pole.clear();
-            if (klic == "SD")
+            if (klic == "SD") {
+                z.Pozorovani = TDruhPozorovani::dpSD;
                 NactiSD(rozklad.Pole, z);
-            else if (klic == "HV")
+            } else if (klic == "HV") {
+                z.Pozorovani = TDruhPozorovani::dpHV;
                 NactiHV(rozklad.Pole, z);
-            else
+            } else {
+                z.Pozorovani = TDruhPozorovani::dpHD;
+                z.HodnotaHD = z.HodnotaVD = 0;
                 NactiHD(rozklad.Pole, z);
+            }
             if (!maDruhe)
                 z.Poskozeno = true;
         } else if (klic == "NOTE" || klic == "CTL") {

@@ -15,6 +15,10 @@ enum class TDruhMereni : std::uint8_t { dmBS, dmFS, dmSS };
 // written), or the fixed "0.000" of an angles-only HV line.
 enum class TDruhDelky : std::uint8_t { dlZadna, dlCislo, dlNulova };
 
+// The kind of the last observation line merged into a measurement (none: no SD, HD or HV
+// line). The output does not need it; the measurement view computes from what was observed.
+enum class TDruhPozorovani : std::uint8_t { dpZadne, dpSD, dpHD, dpHV };
+
 struct MereniZaznam {
     TDruhMereni Druh = TDruhMereni::dmSS;
     std::size_t Radek = 0; // line of the BS, FS or SS line, from 1
@@ -27,10 +31,17 @@ struct MereniZaznam {
     std::string V; // vertical angle
     TDruhDelky Delka = TDruhDelky::dlZadna;
     long double HodnotaDelky = 0; // unscaled
+    TDruhPozorovani Pozorovani = TDruhPozorovani::dpZadne;
+    // An HD line's horizontal distance and height difference as read (0 when unreadable):
+    // the vertical angle derived from them for the output is rounded to 4 decimals.
+    long double HodnotaHD = 0, HodnotaVD = 0;
     // "* " and the code, then what every merged line added, each ended by CR LF; a record
     // that nothing was merged into gets its CR LF at the end too, so that every line of the
     // output ends like every other.
     std::string KodovaCast;
+    // The length of field 3 (the code) in KodovaCast, which starts with it after "* ": an SD
+    // line's fourth field is appended to it without a blank.
+    std::size_t DelkaKodu = 0;
     // A missing field, or an angle or distance that is no number within its range.
     bool Poskozeno = false;
 };
