@@ -30,6 +30,7 @@ int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliSend(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliExport(const TArgumenty& argumenty, const TTerminal& terminal);
 
 // Shared by the subcommands.
 // A bad-usage message and the hint at --help; returns kSpatnePouziti.
