@@ -180,6 +180,26 @@ TEST_F(Cli, OutputOptionNamesTheFileOrStandardOutput) {
     EXPECT_NE(beh.Chyby.find("nelze vytvořit"), std::string::npos) << beh.Chyby;
 }
 
+TEST_F(Cli, ProtocolForASingleInputThatReplacesNeitherInputNorOutput) {
+    const auto vstup = Kopie("09-redukce.sdt");
+    const auto protokol = slozka_ / "p.txt";
+    TBeh beh = Spust({"convert", "--protocol", P(protokol), P(vstup)});
+    EXPECT_EQ(beh.Status, kUspech) << beh.Chyby;
+    const std::string text = NactiSoubor(protokol);
+    EXPECT_EQ(text.rfind("Protokol konverze do form\xE1tu MAPA2\r\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Velikost v\xFDstupn\xEDho souboru: " +
+                        std::to_string(fs::file_size(slozka_ / "09-redukce.zap")) + " B\r\n"),
+              std::string::npos)
+        << text;
+
+    fs::remove(slozka_ / "09-redukce.zap");
+    beh = Spust({"convert", "--protocol", P(slozka_ / "09-redukce.zap"), P(vstup)});
+    EXPECT_EQ(beh.Status, kSelhani);
+    EXPECT_FALSE(fs::exists(slozka_ / "09-redukce.zap"));
+    beh = Spust({"convert", "--protocol", P(protokol), P(vstup), P(vstup)});
+    EXPECT_EQ(beh.Status, kSpatnePouziti);
+}
+
 TEST_F(Cli, AnOutputThatIsTheInputIsRefusedAndNothingIsWritten) {
     // A coordinate file named *.asc is its own output; -o may name the input, also by a link.
     const auto souradnice = slozka_ / "body.asc";

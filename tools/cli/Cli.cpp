@@ -12,6 +12,7 @@ struct TPrikazCli {
 
 const TPrikazCli kPrikazy[] = {
     {"convert", CliKonverze, "převod naměřených dat (*.sdt) do formátu MAPA2"},
+    {"coords", CliSouradnice, "souřadnice bodů spočítané z naměřených dat (*.sdt) do *.asc"},
     {"factor", CliFaktor, "redukce délek do S-JTSK a měřítkový faktor"},
     {"download", CliDownload, "načtení dat z totální stanice do souboru *.sdt"},
     {"send", CliSend, "zápis textu, souřadnic bodů nebo kódů do totální stanice"},
@@ -72,7 +73,8 @@ std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (argumenty.empty())
         return SpatnePouziti(terminal, "",
-                             Cz("Chybí příkaz (convert, factor, download, send, ports, export)."));
+                             Cz("Chybí příkaz (convert, coords, factor, download, send, ports, "
+                                "export)."));
     const std::string& nazev = argumenty[0];
     if (nazev == "--help" || nazev == "-h" || nazev == "help") {
         Napoveda(terminal);

@@ -17,7 +17,8 @@ constexpr int kUspech = 0;
 // A file missing, not to be overwritten, unreadable or unwritable; a port or link error.
 constexpr int kSelhani = 1;
 constexpr int kSpatnePouziti = 2;
-// convert: data of an instrument type that is not converted (NTS-350); nothing is written.
+// convert, coords: data of an instrument type that is not converted (NTS-350); nothing is
+// written.
 constexpr int kNicNeprevedeno = 3;
 constexpr int kPreruseno = 130; // Ctrl+C ended a transfer (128 + SIGINT, as shells report it)
 
@@ -27,6 +28,7 @@ int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal);
 // Subcommands: their arguments after the subcommand's name.
 int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliSouradnice(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliSend(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal);

@@ -1,17 +1,14 @@
 // merivox-cli export: the coordinates of a file out to CSV, DXF, GeoJSON or KML.
 #include "Cli.h"
-#include "Prumery.h"
+#include "VolbyMapa2.h"
 
 #include "common/Cesty.h"
 #include "common/Cp1250.h"
 #include "common/NahradaSouboru.h"
 #include "common/ObsahSouboru.h"
 #include "common/RozpoznaniTextu.h"
-#include "conversion/Cisla.h"
 #include "conversion/CteckaRadku.h"
-#include "conversion/KontrolaParametru.h"
 #include "conversion/Varianta.h"
-#include "conversion/VypocetRedukci.h"
 #include "export/Export.h"
 #include "survey/CteniSouradnic.h"
 #include "survey/SeznamZTabulky.h"
@@ -38,18 +35,21 @@ ve variantě souřadnic, nebo naměřená data s měřením, z nichž se body sp
                        soustavě nebo mimo Česko a Slovensko se odmítnou
   --turned             DXF otočené o 200 gon: x = +Y, y = +X
   --known SOUBOR       souřadnice známých bodů pro výpočet měření (lze opakovat)
-  --factor F           měřítkový faktor výpočtu místo spočítaného z průměrných hodnot
-  --settings SOUBOR    jiný soubor nastavení než Merivex.ini vedle programu
+  --station, --x, --y, --h, --factor, --mark, --swap-xy, --settings
+                       jako u příkazu coords: parametry výpočtu měření; --swap-xy
+                       prohodí X a Y také v souborech souřadnic
   --force              přepsat existující výstupní soubor (jinak se odmítne)
   -o SOUBOR            výstupní soubor (výchozí SOUBOR s příponou formátu);
                        "-" píše na standardní výstup
 Výstupní soubor nikdy nenahradí vstupní soubor ani soubor známých bodů.
-Návratový kód: 0 zapsáno, 1 soubor chybí, nelze ho číst či zapsat, už existuje nebo export
-odmítl body, 2 chybné volby.
+Návratový kód: 0 zapsáno, 1 soubor chybí, nelze ho číst či zapsat, už existuje, nejsou to
+body ani naměřená data nebo export odmítl body, 2 chybné volby, 3 data NTS-350: nic nebylo
+zapsáno.
 )";
 
 struct TVolbyExportuCli {
-    std::optional<std::string> Format, Faktor, Vystup, Nastaveni;
+    TVolbyMapa2Cli Mapa2;
+    std::optional<std::string> Format, Vystup;
     std::vector<std::string> Zname, Vstupy;
     bool Otocene = false, Prepsat = false;
 };
@@ -69,11 +69,14 @@ std::optional<std::string> NactiText(const TTerminal& terminal, const std::strin
     return obsah;
 }
 
+// The same file, also when the output does not exist yet but its name leads to an input.
 bool StejnySoubor(const fs::path& a, const fs::path& b) {
-    std::error_code chyba;
-    if (fs::equivalent(a, b, chyba))
+    std::error_code chybaA, chybaB;
+    if (fs::equivalent(a, b, chybaA))
         return true;
-    return fs::weakly_canonical(a, chyba) == fs::weakly_canonical(b, chyba);
+    const fs::path cestaA = fs::weakly_canonical(a, chybaA);
+    const fs::path cestaB = fs::weakly_canonical(b, chybaB);
+    return !chybaA && !chybaB && cestaA == cestaB;
 }
 
 bool KonciNaAsc(const std::string& jmeno) {
@@ -85,9 +88,10 @@ bool KonciNaAsc(const std::string& jmeno) {
     return konec == ".asc";
 }
 
-// The points of the input, or nothing after the messages.
+// The points of the input, or nothing after the messages (`status` then says how to end).
 std::optional<TSeznamSouradnic> BodyVstupu(const TTerminal& terminal, const std::string& prikaz,
-                                           const TVolbyExportuCli& v, const fs::path& vstup) {
+                                           const TVolbyExportuCli& v, const TMapa2Cli& mapa2,
+                                           const fs::path& vstup, int& status) {
     const std::optional<std::string> obsah = NactiText(terminal, prikaz, vstup);
     if (!obsah)
         return std::nullopt;
@@ -105,34 +109,42 @@ std::optional<TSeznamSouradnic> BodyVstupu(const TTerminal& terminal, const std:
         return std::move(seznam.Body);
     }
 
-    TPrumeryCli prumery;
-    prumery.Nastaveni = v.Nastaveni;
-    const TNastaveniMAPA2 nastaveni = NastaveniSPrumery(prumery);
     TCteckaRadku radky(TText{*obsah});
-    if (JeSouborSouradnic(radky, TTypStanice::tsNTS660)) {
-        TCteniSouradnic cteni = CtiSouradnice(*obsah, nastaveni.ProhozeniXY);
+    if (JeSouborSouradnic(radky, mapa2.Typ)) {
+        TCteniSouradnic cteni = CtiSouradnice(*obsah, mapa2.Nastaveni.ProhozeniXY);
         for (const std::size_t radek : cteni.Necitelne)
             terminal.Hlaseni(jmeno + ":" + std::to_string(radek) + ": ",
-                             Cz("řádek nedává bod se dvěma číselnými souřadnicemi."));
+                             Cz("řádek nedává bod se souřadnicemi Y a X"));
         return std::move(cteni.Body);
     }
 
     TZadaniVypoctu zadani;
+    ZadaniZNastaveni(mapa2.Nastaveni, zadani);
+    zadani.TypStanice = mapa2.Typ;
+    zadani.Faktor = mapa2.Faktor;
     zadani.Mereni = *obsah;
-    ZadaniZNastaveni(nastaveni, zadani);
-    if (v.Faktor)
-        zadani.Faktor = CtiFaktor(*v.Faktor, '.');
     for (const std::string& znamy : v.Zname) {
         const auto text = NactiText(terminal, prikaz, CestaZTextu(terminal.ZTerminalu(znamy)));
         if (!text)
             return std::nullopt;
-        zadani.Zname.push_back(CtiSouradnice(*text, nastaveni.ProhozeniXY).Body);
+        zadani.Zname.push_back(CtiSouradnice(*text, zadani.ProhozeniXY).Body);
     }
     const TVysledekVypoctu vysledek = VypocetMereni(zadani);
-    if (vysledek.Stav != TStavVypoctu::svHotovo) {
-        terminal.Hlaseni(jmeno + ": ", vysledek.Poznamky.empty()
-                                           ? Cz("Z dat nelze spočítat žádné body.")
-                                           : vysledek.Poznamky.front());
+    switch (vysledek.Stav) {
+    case TStavVypoctu::svHotovo:
+        break;
+    case TStavVypoctu::svNTS350:
+        terminal.Hlaseni(jmeno + ": ", Cz("Data NTS-350 se nepočítají; nic se nezapsalo."));
+        status = kNicNeprevedeno;
+        return std::nullopt;
+    case TStavVypoctu::svNejsouData:
+    case TStavVypoctu::svSouradnice:
+        terminal.Hlaseni(jmeno + ": ", Cz("Nejsou to naměřená data (záznamy STN, BS, FS, SS) "
+                                          "ani body; nic se nezapsalo."));
+        return std::nullopt;
+    case TStavVypoctu::svJednotky:
+        for (const std::string& poznamka : vysledek.Poznamky)
+            terminal.Hlaseni(jmeno + ": ", poznamka);
         return std::nullopt;
     }
     return VypoctenyBody(vysledek);
@@ -158,6 +170,14 @@ int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
                                     return true;
                                 },
                             .KonecVoleb = true};
+    pravidla.Volby.insert(pravidla.Volby.end(),
+                          {Hodnota("--format", v.Format), Hodnota("-o", v.Vystup),
+                           Hodnota("--known",
+                                   [&](const std::string& soubor) {
+                                       v.Zname.push_back(soubor);
+                                       return true;
+                                   }),
+                           Prepinac("--turned", v.Otocene), Prepinac("--force", v.Prepsat)});
     if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
         return *konec;
     if (v.Vstupy.size() != 1)
@@ -178,14 +198,9 @@ int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
                      : Cz("Chybí volba --format."));
     if (v.Otocene && *format != TFormatExportu::feDxf)
         return SpatnePouziti(terminal, prikaz, Cz("Volba --turned platí jen pro formát dxf."));
-    if (v.Faktor) {
-        const auto faktor = CtiCislo(*v.Faktor);
-        if (!faktor || *faktor <= 0 || !FaktorVRozsahu(CtiFaktor(*v.Faktor, '.')))
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--factor",
-                              TextFaktorMimoRozsah(terminal.ZTerminalu(*v.Faktor), '.')));
-    }
+    TMapa2Cli mapa2;
+    if (const auto konec = PouzijVolbyMapa2(v.Mapa2, terminal, prikaz, mapa2))
+        return *konec;
 
     const fs::path vstup = CestaZTextu(terminal.ZTerminalu(v.Vstupy[0]));
     const bool naVystup = v.Vystup && *v.Vystup == "-";
@@ -206,9 +221,10 @@ int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
         terminal.Hlaseni(prikaz + ": ", Cz("Soubor \"") + TextCesty(vstup) + Cz("\" neexistuje."));
         return kSelhani;
     }
-    const auto body = BodyVstupu(terminal, prikaz, v, vstup);
+    int status = kSelhani;
+    const auto body = BodyVstupu(terminal, prikaz, v, mapa2, vstup, status);
     if (!body)
-        return kSelhani;
+        return status;
 
     TVolbyExportu volby;
     volby.OsyDxf = v.Otocene ? TOsyDxf::odOtocene : TOsyDxf::odEpsg5514;

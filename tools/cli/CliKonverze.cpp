@@ -1,12 +1,11 @@
 // merivox-cli convert: the conversion of measured-data files to MAPA2 without windows.
 #include "Cli.h"
-#include "Prumery.h"
+#include "VolbyMapa2.h"
 
 #include "common/Cp1250.h"
 #include "common/TypStanice.h"
-#include "conversion/Cisla.h"
-#include "conversion/KontrolaParametru.h"
 #include "conversion/KonverzeSouboru.h"
+#include "conversion/ProtokolKonverze.h"
 #include "conversion/TextyKonverze.h"
 #include "conversion/VypocetRedukci.h"
 
@@ -30,6 +29,8 @@ Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, so
   --no-warn-heights           neinformovat o nestandardních výškách
   --force                     přepsat existující výstupní soubor (jinak se odmítne)
   -o SOUBOR                   výstupní soubor pro jediný vstup; "-" píše na standardní výstup
+  --protocol SOUBOR           protokol konverze (cp1250, CR LF) pro jediný vstup; "-" na
+                              standardní výstup
   --settings SOUBOR           jiný soubor nastavení než Merivex.ini vedle programu
 Výchozí hodnoty voleb jsou ze souboru nastavení, jak by je ukázal dialog parametrů MAPA2.
 Výstupní soubor nikdy nenahradí vstupní soubor; zařízení (/dev/null) nebo rouru zapíše přímo.
@@ -80,9 +81,9 @@ private:
 };
 
 struct TVolbyCli {
-    TPrumeryCli Prumery;
-    std::optional<std::string> Stanice, Faktor, Znak, Vystup;
-    bool ProhozeniXY = false, BezHlavicky = false, BezJednotek = false, BezVysek = false;
+    TVolbyMapa2Cli Mapa2;
+    std::optional<std::string> Vystup, Protokol;
+    bool BezHlavicky = false, BezJednotek = false, BezVysek = false;
     bool Prepsat = false;
     std::vector<std::string> Soubory;
 };
@@ -92,8 +93,8 @@ struct TVolbyCli {
 // exit status.
 std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal& terminal,
                                     const std::string& prikaz, TVolbyCli& v, TTypStanice& typ,
-                                    TVolbyKonverze& volby) {
-    TPravidlaVoleb pravidla{.Volby = VolbyPrumeru(v.Prumery),
+                                    TNastaveniMAPA2& nastaveni, TVolbyKonverze& volby) {
+    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
                             .Argument =
                                 [&](const std::string& soubor) {
                                     v.Soubory.push_back(soubor);
@@ -102,8 +103,7 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
                             .KonecVoleb = true};
     pravidla.Volby.insert(
         pravidla.Volby.end(),
-        {Hodnota("--station", v.Stanice), Hodnota("--factor", v.Faktor), Hodnota("--mark", v.Znak),
-         Hodnota("-o", v.Vystup), Prepinac("--swap-xy", v.ProhozeniXY),
+        {Hodnota("-o", v.Vystup), Hodnota("--protocol", v.Protokol),
          Prepinac("--no-header", v.BezHlavicky), Prepinac("--no-warn-units", v.BezJednotek),
          Prepinac("--no-warn-heights", v.BezVysek), Prepinac("--force", v.Prepsat)});
     if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
@@ -113,29 +113,14 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
     if (v.Vystup && v.Soubory.size() > 1)
         return SpatnePouziti(terminal, prikaz, Cz("Volba -o platí jen pro jediný vstupní soubor."));
-    const std::optional<TTypStanice> stanice =
-        v.Stanice ? TypStaniceZTextu(*v.Stanice) : TTypStanice::tsNTS660;
-    if (!stanice)
-        return SpatnePouziti(
-            terminal, prikaz,
-            ChybnaHodnota("--station", Cz("Typ stanice musí být NTS-660 nebo NTS-350, ne \"") +
-                                           terminal.ZTerminalu(*v.Stanice) + "\"."));
-    typ = *stanice;
-    std::string chyba;
-    if (!PlatnePrumery(v.Prumery, chyba))
-        return SpatnePouziti(terminal, prikaz, chyba);
-
-    TNastaveniMAPA2 nastaveni = NastaveniSPrumery(v.Prumery);
-    if (v.Znak) {
-        nastaveni.ZnakOrientace = terminal.ZTerminalu(*v.Znak);
-        if (nastaveni.ZnakOrientace.size() > 1)
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--mark", Cz("Označení orientačních bodů je jediný znak, ne \"") +
-                                            nastaveni.ZnakOrientace + "\"."));
-    }
-    if (v.ProhozeniXY)
-        nastaveni.ProhozeniXY = true;
+    if (v.Protokol && v.Soubory.size() > 1)
+        return SpatnePouziti(terminal, prikaz,
+                             Cz("Volba --protocol platí jen pro jediný vstupní soubor."));
+    TMapa2Cli mapa2;
+    if (const auto konec = PouzijVolbyMapa2(v.Mapa2, terminal, prikaz, mapa2))
+        return *konec;
+    typ = mapa2.Typ;
+    nastaveni = mapa2.Nastaveni;
     if (v.BezHlavicky)
         nastaveni.HlavickaZDat = false;
     if (v.BezJednotek)
@@ -143,25 +128,31 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
     if (v.BezVysek)
         nastaveni.NestandardniVysky = false;
     volby = VolbyZNastaveni(nastaveni);
-    if (v.Faktor) {
-        const auto faktor = CtiCislo(*v.Faktor);
-        if (!faktor || *faktor <= 0)
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--factor", Cz("Měřítkový faktor musí být kladné číslo, ne \"") +
-                                              terminal.ZTerminalu(*v.Faktor) + "\"."));
-        volby.MeritkovyFaktor = CtiFaktor(*v.Faktor, '.');
-        // Distances of 10^21 m are never what was meant: an impossible factor is not written.
-        if (!FaktorVRozsahu(volby.MeritkovyFaktor))
-            return SpatnePouziti(
-                terminal, prikaz,
-                ChybnaHodnota("--factor",
-                              TextFaktorMimoRozsah(terminal.ZTerminalu(*v.Faktor), '.')));
-    } else if (!PouzitelneNastaveni(v.Prumery, nastaveni, chyba)) {
-        terminal.Hlaseni(prikaz + ": ", chyba);
-        return kSelhani;
-    }
+    if (mapa2.Faktor)
+        volby.MeritkovyFaktor = *mapa2.Faktor;
     return std::nullopt;
+}
+
+bool StejnySoubor(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// --protocol: the protocol beside the output, or on standard output ("-").
+bool ZapisProtokol(const std::string& soubor, const TZadaniProtokolu& zadani,
+                   const TCilKonverze& cil, const TTerminal& terminal) {
+    const std::string text = ProtokolKonverze(zadani);
+    if (soubor == "-") {
+        if (cil.Proud)
+            terminal.Vystup << "\r\n";
+        terminal.Vystup.write(text.data(), std::streamsize(text.size()));
+        return true;
+    }
+    if (const auto chyba = ZapisObsahSouboru(soubor, text)) {
+        terminal.Hlaseni("convert: ", chyba->Text());
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -170,9 +161,25 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "convert";
     TVolbyCli v;
     TTypStanice typ = TTypStanice::tsNTS660;
+    TNastaveniMAPA2 nastaveni;
     TVolbyKonverze volby;
-    if (const auto konec = CtiVolbyKonverze(argumenty, terminal, prikaz, v, typ, volby))
+    if (const auto konec = CtiVolbyKonverze(argumenty, terminal, prikaz, v, typ, nastaveni, volby))
         return *konec;
+    // The protocol must replace neither the input nor the output it describes.
+    if (v.Protokol && *v.Protokol != "-") {
+        const std::filesystem::path vstup = v.Soubory.front();
+        for (const std::filesystem::path& jiny :
+             {vstup, v.Vystup ? std::filesystem::path(*v.Vystup) : VystupniJmeno(vstup, false),
+              v.Vystup ? std::filesystem::path(*v.Vystup) : VystupniJmeno(vstup, true)})
+            if (StejnySoubor(jiny, *v.Protokol) ||
+                jiny.lexically_normal() == std::filesystem::path(*v.Protokol).lexically_normal()) {
+                terminal.Hlaseni(prikaz + ": ",
+                                 Cz("Protokol \"") + TextCesty(*v.Protokol) +
+                                     Cz("\" by přepsal vstupní nebo výstupní soubor; nic nebylo "
+                                        "zapsáno."));
+                return kSelhani;
+            }
+    }
 
     TStandardniVystup standardni(terminal.Vystup);
     TCilKonverze cil;
@@ -189,6 +196,14 @@ int CliKonverze(const TArgumenty& argumenty, const TTerminal& terminal) {
         case TStavKonverze::kvHotovo:
             if (vysledek.NicNeprevedeno && status == kUspech)
                 status = kNicNeprevedeno;
+            if (v.Protokol && !ZapisProtokol(*v.Protokol,
+                                             {.Vstup = soubor,
+                                              .Vystup = vysledek.VystupniSoubor,
+                                              .Typ = typ,
+                                              .Nastaveni = nastaveni,
+                                              .Volby = volby},
+                                             cil, terminal))
+                status = kSelhani;
             break;
         case TStavKonverze::kvChybiVstup:
             rozhrani.Zprava(TDruhZpravy::dzChyba,
