@@ -254,7 +254,8 @@ std::string ZapisDxf(const TSeznamSouradnic& body, TOsyDxf osy) {
         d.Skupina(10, KratkeCislo(x));
         d.Skupina(20, KratkeCislo(y));
         d.Skupina(30, KratkeCislo(z));
-        Text(d, prostory[0], vrstva, x + kOdsazeniTextu, y + kOdsazeniTextu, z, bod.Cislo);
+        if (!bod.Cislo.empty())
+            Text(d, prostory[0], vrstva, x + kOdsazeniTextu, y + kOdsazeniTextu, z, bod.Cislo);
         if (bod.Z.Je)
             Text(d, prostory[0], kVrstvaVysek, x + kOdsazeniTextu, y - kOdsazeniTextu - kVyskaTextu,
                  z, bod.Z.Text);

@@ -155,15 +155,7 @@ std::optional<TSeznamSouradnic> BodyVstupu(const TTerminal& terminal, const std:
 int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "export";
     TVolbyExportuCli v;
-    TPravidlaVoleb pravidla{.Volby = {Hodnota("--format", v.Format), Hodnota("--factor", v.Faktor),
-                                      Hodnota("-o", v.Vystup), Hodnota("--settings", v.Nastaveni),
-                                      Hodnota("--known",
-                                              [&](const std::string& soubor) {
-                                                  v.Zname.push_back(soubor);
-                                                  return true;
-                                              }),
-                                      Prepinac("--turned", v.Otocene),
-                                      Prepinac("--force", v.Prepsat)},
+    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
                             .Argument =
                                 [&](const std::string& soubor) {
                                     v.Vstupy.push_back(soubor);

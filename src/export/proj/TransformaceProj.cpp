@@ -2,10 +2,12 @@
 #include "export/TransformaceJTSK.h"
 
 #include "common/Cp1250.h"
+#include "common/Slozky.h"
 
 #include <proj.h>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -54,6 +56,14 @@ std::unique_ptr<TTransformaceJTSK> VytvorTransformaciJTSK(std::string& chyba) {
     PJ_CONTEXT* kontext = proj_context_create();
     proj_log_level(kontext, PJ_LOG_NONE);
     proj_context_set_enable_network(kontext, 0);
+    // The Windows program carries its own database beside it; elsewhere the system's is used.
+    const std::filesystem::path databaze = SlozkaProgramu() / "share" / "proj" / "proj.db";
+    std::error_code nelzeZjistit;
+    if (std::filesystem::is_regular_file(databaze, nelzeZjistit)) {
+        const std::u8string utf8 = databaze.u8string(); // PROJ takes UTF-8 paths everywhere
+        proj_context_set_database_path(kontext, reinterpret_cast<const char*>(utf8.c_str()),
+                                       nullptr, nullptr);
+    }
     // No area is given: PROJ then picks for each point the best-ranked operation whose area of
     // use holds it, as cs2cs does.
     PJ* prevod = proj_create_crs_to_crs(kontext, "EPSG:5514", "EPSG:4326", nullptr);
