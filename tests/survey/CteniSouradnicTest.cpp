@@ -28,7 +28,7 @@ std::string Popis(const TSeznamSouradnic& body) {
     return text;
 }
 
-const TPripadCteni kPripady[] = {
+const TPripadCteni kSoubory[] = {
     {"souradnice_pristroje",
      "1,1000.5,2000.25,300,KOD\r\n2,1001,2001\r\n",
      false,
@@ -80,7 +80,7 @@ TEST_P(CteniSouradnicTest, ReadsYThenXThenZInFileOrder) {
     EXPECT_EQ(cteni.Necitelne, p.Necitelne);
 }
 
-INSTANTIATE_TEST_SUITE_P(Soubory, CteniSouradnicTest, testing::ValuesIn(kPripady),
+INSTANTIATE_TEST_SUITE_P(Soubory, CteniSouradnicTest, testing::ValuesIn(kSoubory),
                          [](const auto& p) { return JmenoPripadu(p.param.Nazev); });
 
 } // namespace

@@ -53,7 +53,7 @@ std::string Popis(const TVysledekVypoctu& v) {
     return text;
 }
 
-const TRucniPripad kPripady[] = {
+const TRucniPripad kRucne[] = {
     {"jedna_zamera",
      "NTS-660\r\nSTN 1,1.5\r\nXYZ 700000.000,1000000.000,300.000\r\nBS 2,1.6\r\nSD "
      "10.0000,100.0000,141.421\r\nSS 3,1.7,K1\r\nSD 60.0000,95.0000,50.000\r\n",
@@ -115,7 +115,7 @@ TEST_P(VypocetMereniTest, AgreesWithTheHandWorkedCaseToTheMillimetre) {
     EXPECT_EQ(Popis(v), p.Ocekavano);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rucne, VypocetMereniTest, testing::ValuesIn(kPripady),
+INSTANTIATE_TEST_SUITE_P(Rucne, VypocetMereniTest, testing::ValuesIn(kRucne),
                          [](const auto& p) { return JmenoPripadu(p.param.Nazev); });
 
 } // namespace
