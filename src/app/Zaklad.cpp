@@ -1,5 +1,6 @@
 #include "app/Zaklad.h"
 
+#include "app/ExportBodu.h"
 #include "app/Instance.h"
 #include "app/Navod.h"
 #include "app/OProgramu.h"
@@ -214,6 +215,7 @@ void TFormZaklad::A_NacteniDatExecute() {
 
 void TFormZaklad::A_ZapisSouradnicBoduExecute() {
     TFormZapisSouradnicBodu okno(this, ComDriver());
+    okno.NastavOnExport([&okno] { ExportTabulkyBodu(okno); });
     okno.exec();
 }
 

@@ -29,7 +29,8 @@ TVolbaSouboru& Volba() {
 } // namespace
 
 std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QString& jmeno,
-                                    const QString& pripona, const QStringList& filtry) {
+                                    const QString& pripona, const QStringList& filtry,
+                                    QString* zvolenyFiltr) {
     const bool ulozit = druh == TDruhDialogu::dgUlozeni;
     QFileDialog dialog(rodic);
     dialog.setObjectName(jmeno);
@@ -46,7 +47,10 @@ std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QSt
             seznam->header()->resizeSection(i, kSirkyPolozek[i]);
     if (auto* delic = dialog.findChild<QSplitter*>("splitter"))
         delic->setSizes({kBocniLista, kVelikost.width() - kBocniLista});
-    return std::filesystem::path(Volba()(dialog).toStdU16String());
+    const QString soubor = Volba()(dialog);
+    if (zvolenyFiltr)
+        *zvolenyFiltr = dialog.selectedNameFilter();
+    return std::filesystem::path(soubor.toStdU16String());
 }
 
 TVolbaSouboru NastavVolbuSouboru(TVolbaSouboru volba) {

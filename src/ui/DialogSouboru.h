@@ -22,8 +22,10 @@ bool SystemovyDialogSouboru();
 
 // Asks for a file in the dialog named `jmeno` (OD_..., SD_...): the chosen file by its UTF-16
 // name (so a Czech name means the same file on every system), or empty when cancelled.
+// `zvolenyFiltr`, when given, receives the filter chosen last (a format chosen by its filter).
 std::filesystem::path ZvolenySoubor(QWidget* rodic, TDruhDialogu druh, const QString& jmeno,
-                                    const QString& pripona, const QStringList& filtry);
+                                    const QString& pripona, const QStringList& filtry,
+                                    QString* zvolenyFiltr = nullptr);
 
 // How every window's file dialog is answered once prepared: by default it is shown modally;
 // the tests look at it and answer it themselves. An empty function restores the default.

@@ -19,6 +19,7 @@ const TPrikazCli kPrikazy[] = {
     {"download", CliDownload, "načtení dat z totální stanice do souboru *.sdt"},
     {"send", CliSend, "zápis textu, souřadnic bodů nebo kódů do totální stanice"},
     {"ports", CliPorty, "porty COM1 až COM10: zařízení, stav a název převodníku"},
+    {"export", CliExport, "souřadnice bodů do CSV, DXF, GeoJSON nebo KML"},
 };
 
 void Napoveda(const TTerminal& terminal) {
@@ -80,7 +81,8 @@ std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {
     if (argumenty.empty())
         return SpatnePouziti(terminal, "",
-                             Cz("Chybí příkaz (convert, coords, factor, download, send, ports)."));
+                             Cz("Chybí příkaz (convert, coords, factor, download, send, ports, "
+                                "export)."));
     const std::string& nazev = argumenty[0];
     if (nazev == "--help" || nazev == "-h" || nazev == "help") {
         Napoveda(terminal);

@@ -35,6 +35,7 @@ int CliSouradnice(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliSend(const TArgumenty& argumenty, const TTerminal& terminal);
 int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal);
+int CliExport(const TArgumenty& argumenty, const TTerminal& terminal);
 
 // Shared by the subcommands.
 // A bad-usage message and the hint at --help; returns kSpatnePouziti.

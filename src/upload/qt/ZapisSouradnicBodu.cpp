@@ -6,6 +6,8 @@
 #include "upload/ZaznamBodu.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,10 +50,30 @@ TFormZapisSouradnicBodu::TFormZapisSouradnicBodu(QWidget* rodic, TComDriver& dri
         QString::fromUtf8("Prohození souřadnic X a Y při zápisu bodů do totální stanice"));
     CB_ProhozeniXY->setChecked(NactiProhozeni());
 
+    Tl_Export = new QPushButton(QString::fromUtf8("&Exportovat…"), this);
+    Tl_Export->setObjectName("Tl_Export");
+    Tl_Export->setToolTip(QString::fromUtf8(
+        "Export bodů tabulky do CSV, DXF, GeoJSON nebo KML pro tabulky, CAD, GIS a mapy"));
+    Tl_Export->hide();
+    connect(Tl_Export, &QPushButton::clicked, this, [this] {
+        if (OnExport_)
+            OnExport_();
+    });
+
+    auto* dolni = new QHBoxLayout;
+    dolni->setContentsMargins(0, 0, 0, 0);
+    dolni->addWidget(CB_ProhozeniXY);
+    dolni->addStretch(1);
+    dolni->addWidget(Tl_Export);
     Rozvrzeni()->addWidget(StringGrid);
-    Rozvrzeni()->addWidget(CB_ProhozeniXY);
+    Rozvrzeni()->addLayout(dolni);
     Rozvrzeni()->addStretch(1);
     setFixedSize(742, 473);
+}
+
+void TFormZapisSouradnicBodu::NastavOnExport(std::function<void()> OnExport) {
+    OnExport_ = std::move(OnExport);
+    Tl_Export->setVisible(bool(OnExport_));
 }
 
 bool TFormZapisSouradnicBodu::NactiSoubor(const std::filesystem::path& soubor) {
