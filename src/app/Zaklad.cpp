@@ -15,6 +15,7 @@
 #include "download/KonecNacteni.h"
 #include "download/qt/CekamNaData.h"
 #include "download/qt/NactenaData.h"
+#include "export/qt/ExportSouradnic.h"
 #include "link/Komunikace.h"
 #include "link/SouborZaznamu.h"
 #include "link/qt/CasovacQt.h"
@@ -199,7 +200,10 @@ void TFormZaklad::KomunikaceErr(TComDriver& sender, std::uint8_t, bool, const st
 }
 
 void TFormZaklad::UkazNactenaData(const std::string& prijato) {
-    TFormNactenaData okno(this, ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
+    TFormNactenaData okno(this, ComDriver(), &KonverzeUlozenehoSouboru,
+                          [](QWidget* rodic, const std::string& data, TTypStanice typ) {
+                              NahledDat(rodic, data, typ, &ExportujSouradnice);
+                          });
     okno.NastavData(prijato);
     if (okno.exec() != TFormNactenaData::VysledekAno)
         return;
@@ -229,7 +233,7 @@ void TFormZaklad::A_KonverzeExecute() {
 }
 
 void TFormZaklad::A_NahledMereniExecute() {
-    NahledMereniOken(this, ComDriver().StationType);
+    NahledMereniOken(this, ComDriver().StationType, &ExportujSouradnice);
 }
 
 void TFormZaklad::A_ParametryKomunikaceExecute() {

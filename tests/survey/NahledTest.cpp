@@ -68,6 +68,7 @@ protected:
             m.Mereni = {stanice};
             m.Orientace = {{{"4001", "0,0000", "", "", ""}, -1, {{{"5001", "", "0", "0", ""}}}}};
             m.Upozorneni = {"jedna", "dva"};
+            m.Body = {{"5002", SouradniceVypoctena(1000), SouradniceVypoctena(2100), {}, "ZED"}};
             m.Faktor = volby.Faktor ? QLocale().toString(double(*volby.Faktor), 'f', 7)
                                     : QString("0,9999500");
             m.Protokol = {"Soubor: mereni.sdt", QString::fromUtf8("Měřítkový faktor: 0,9999500")};
@@ -115,6 +116,20 @@ TEST_F(NahledTest, ShowsTheComputationAndThePlanAndTableFollowEachOther) {
                       plan->Pohled().NaPlochu(b.Y, b.X, QRectF(plan->rect())).toPoint());
     EXPECT_EQ(tabulka->currentItem(), tabulka->topLevelItem(0)->child(0)) << "plan to row";
     EXPECT_EQ(plan->VybranyBod(), 1);
+}
+
+TEST_F(NahledTest, ExportHandsOnTheComputedPointsAndIsOffWithoutAnExport) {
+    EXPECT_FALSE(Prvek<QPushButton>("Tl_Export")->isEnabled()) << "no export handed in";
+    TSeznamSouradnic predane;
+    TFormNahledMereni sExportem(nullptr, Vypocet(),
+                                [&](const TSeznamSouradnic& body, QWidget*) { predane = body; });
+    auto* export_ = sExportem.findChild<QPushButton*>("Tl_Export");
+    ASSERT_NE(export_, nullptr);
+    ASSERT_TRUE(export_->isEnabled());
+    export_->click();
+    ASSERT_EQ(predane.size(), 1u);
+    EXPECT_EQ(predane[0].Cislo, "5002");
+    EXPECT_EQ(predane[0].X.Text, "2100.000");
 }
 
 TEST_F(NahledTest, FactorCurvatureAndKnownPointsComputeAgain) {
@@ -207,6 +222,9 @@ TEST_F(NahledTest, MeasuredDataBecomeRowsPlanAndWarnings) {
     EXPECT_EQ(bod[8], cesky.toString(1041372.184, 'f', 3));
     EXPECT_EQ(bod[9], cesky.toString(285.830, 'f', 3));
     EXPECT_EQ(m.Orientace[0].Bunky[1], "123,4567");
+    ASSERT_FALSE(m.Body.empty()) << "the computed points, for the export";
+    EXPECT_EQ(m.Body[0].Cislo, "101");
+    EXPECT_EQ(m.Body[0].Y.Text, "744230.512");
     // The plan: the station, the known point it sights and 101; the local station's system
     // lies elsewhere and stays out of it.
     QStringList vPlanu;

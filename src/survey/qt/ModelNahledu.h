@@ -2,6 +2,7 @@
 // turned into rows, plan and texts by NahledZVypoctu, so that the window only fills them in.
 #pragma once
 
+#include "survey/SeznamSouradnic.h"
 #include "survey/qt/Plan.h"
 
 #include <QString>
@@ -30,6 +31,7 @@ struct TModelNahledu {
     QString Faktor;         // the factor used, in the locale's digits
     QStringList Protokol;   // the summary the PDF starts with
     bool Vypocteno = true;  // false: nothing to compute (Upozorneni say why)
+    TSeznamSouradnic Body;  // the computed points, as "Exportovat…" hands them on
 };
 
 // What the user changes in the window; every change computes again.

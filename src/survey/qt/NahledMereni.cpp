@@ -95,8 +95,8 @@ TTabulkaPdf TabulkaOrientaci(const std::vector<TRadekNahledu>& orientace) {
 
 } // namespace
 
-TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet)
-    : QDialog(rodic), vypocet_(std::move(vypocet)),
+TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet, TExport exportovat)
+    : QDialog(rodic), vypocet_(std::move(vypocet)), exportovat_(std::move(exportovat)),
       oddelovac_(QLocale().decimalPoint().size() == 1 ? QLocale().decimalPoint()[0].toLatin1()
                                                       : '.') {
     setObjectName("FormNahledMereni");
@@ -155,6 +155,8 @@ TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet)
     Tl_CelyPlan = Tlacitko(this, "Tl_CelyPlan", "&Celý plán", " Celý plán v okně ");
     Tl_UlozProtokol =
         Tlacitko(this, "Tl_UlozProtokol", "Uložit &protokol", " Uložení protokolu do souboru PDF ");
+    Tl_Export = Tlacitko(this, "Tl_Export", "&Exportovat…",
+                         " Export vypočtených bodů do CSV, DXF, GeoJSON nebo KML ");
     Tl_Zavri = Tlacitko(this, "Tl_Zavri", "&Zavřít", " Zavření okna ");
 
     connect(E_Faktor, &QLineEdit::editingFinished, this,
@@ -166,6 +168,7 @@ TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet)
     connect(Tl_ZnameBody, &QPushButton::clicked, this, &TFormNahledMereni::Tl_ZnameBodyClick);
     connect(Tl_CelyPlan, &QPushButton::clicked, PB_Plan, &TPlanMereni::CelyPlan);
     connect(Tl_UlozProtokol, &QPushButton::clicked, this, &TFormNahledMereni::Tl_UlozProtokolClick);
+    connect(Tl_Export, &QPushButton::clicked, this, &TFormNahledMereni::Tl_ExportClick);
     connect(Tl_Zavri, &QPushButton::clicked, this, &QDialog::reject);
     connect(TV_Mereni, &QTreeWidget::itemSelectionChanged, this, &TFormNahledMereni::RadekVybran);
     connect(PB_Plan, &TPlanMereni::BodVybran, this, &TFormNahledMereni::BodVybran);
@@ -180,6 +183,7 @@ TFormNahledMereni::TFormNahledMereni(QWidget* rodic, TVypocet vypocet)
     dole->addWidget(L_ZnameBody, 1);
     dole->addWidget(Tl_CelyPlan);
     dole->addWidget(Tl_UlozProtokol);
+    dole->addWidget(Tl_Export);
     dole->addWidget(Tl_Zavri);
     auto* rozvrzeni = new QVBoxLayout(this);
     rozvrzeni->addWidget(L_Soubor);
@@ -253,6 +257,7 @@ void TFormNahledMereni::Napln() {
                    : QString::fromUtf8("Upozornění (%1)").arg(model_.Upozorneni.size()));
     PB_Plan->NastavPlan(model_.Plan);
     Tl_UlozProtokol->setEnabled(model_.Vypocteno);
+    Tl_Export->setEnabled(exportovat_ && model_.Vypocteno && !model_.Body.empty());
     vyplnuje_ = false;
 }
 
@@ -299,6 +304,10 @@ void TFormNahledMereni::Tl_ZnameBodyClick() {
         return;
     volby_.ZnameBody.push_back(soubor);
     Prepocitej();
+}
+
+void TFormNahledMereni::Tl_ExportClick() {
+    exportovat_(model_.Body, this);
 }
 
 void TFormNahledMereni::Tl_UlozProtokolClick() {

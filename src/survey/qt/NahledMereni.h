@@ -23,8 +23,12 @@ class TFormNahledMereni : public QDialog {
     Q_OBJECT
 public:
     using TVypocet = std::function<TModelNahledu(const TVolbyNahledu& volby)>;
+    // What "Exportovat…" does with the computed points: the main window hands in the export
+    // dialog (this wing does not see the export wing's windows); without it the button is
+    // disabled.
+    using TExport = std::function<void(const TSeznamSouradnic& body, QWidget* okno)>;
 
-    TFormNahledMereni(QWidget* rodic, TVypocet vypocet);
+    TFormNahledMereni(QWidget* rodic, TVypocet vypocet, TExport exportovat = {});
 
     const TVolbyNahledu& Volby() const { return volby_; }
     const TModelNahledu& Model() const { return model_; }
@@ -33,6 +37,7 @@ private slots:
     void E_FaktorEditingFinished();
     void Tl_ZnameBodyClick();
     void Tl_UlozProtokolClick();
+    void Tl_ExportClick();
 
 private:
     void Prepocitej();
@@ -42,6 +47,7 @@ private:
     void BodVybran(int bodPlanu);
 
     TVypocet vypocet_;
+    TExport exportovat_;
     TVolbyNahledu volby_;
     TModelNahledu model_;
     char oddelovac_;
@@ -59,5 +65,6 @@ private:
     QPushButton* Tl_ZnameBody;
     QPushButton* Tl_CelyPlan;
     QPushButton* Tl_UlozProtokol;
+    QPushButton* Tl_Export;
     QPushButton* Tl_Zavri;
 };

@@ -4,13 +4,16 @@
 #pragma once
 
 #include "common/TypStanice.h"
+#include "survey/qt/NahledMereni.h"
 
 #include <string>
 
 class QWidget;
 
 // "Náhled měření ...": asks for a measured-data file and shows the view of it.
-void NahledMereniOken(QWidget* rodic, TTypStanice typStanice);
+void NahledMereniOken(QWidget* rodic, TTypStanice typStanice,
+                      TFormNahledMereni::TExport exportovat = {});
 
 // The view of data in memory (cp1250 bytes, as downloaded), saved or not.
-void NahledDat(QWidget* rodic, const std::string& data, TTypStanice typStanice);
+void NahledDat(QWidget* rodic, const std::string& data, TTypStanice typStanice,
+               TFormNahledMereni::TExport exportovat = {});

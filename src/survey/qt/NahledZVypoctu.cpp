@@ -311,6 +311,7 @@ TFormNahledMereni::TVypocet VypocetNahledu(std::string obsah, fs::path soubor, Q
 
         const TVysledekVypoctu vysledek = VypocetMereni(zadani);
         TModelNahledu model = Model(vysledek, zadani.Zname);
+        model.Body = VypoctenyBody(vysledek);
         model.Nadpis = nazev;
         model.Faktor = ZCp1250(
             TextFaktoru(double(vysledek.Faktor), QLocale().decimalPoint() == "," ? ',' : '.'));
