@@ -154,7 +154,10 @@ void SnimekCekamNaData(TSnimkovac& s) {
 void SnimekNactenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru,
+                          [](QWidget* rodic, const std::string& data, TTypStanice typ) {
+                              NahledDat(rodic, data, typ);
+                          });
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\nNAME TEAM1\r\nATMOS 15C 1013hPa\r\n"
                     "UNITS M,G\r\nDATE 12.05.2003 10:15\r\nSTN 5,1.560,KOD\r\n"
                     "XYZ 1000.000,2000.000,300.000\r\nBS 4,1.500,ZN\r\n"
@@ -236,7 +239,10 @@ void SnimekZpravy(TSnimkovac& s, const QString& jmeno, QMessageBox::StandardButt
 void SnimekNeulozenychDat(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
-    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru, &NahledDat);
+    TFormNactenaData okno(&zaklad, zaklad.ComDriver(), &KonverzeUlozenehoSouboru,
+                          [](QWidget* rodic, const std::string& data, TTypStanice typ) {
+                              NahledDat(rodic, data, typ);
+                          });
     okno.NastavData("NTS-660\r\nJOB ULICE  12\r\n\x04\r\n");
     okno.show();
     SnimekZpravy(s, "nactena-data-neulozeno", QMessageBox::Discard, [&] { okno.reject(); });
