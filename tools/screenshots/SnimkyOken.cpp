@@ -266,22 +266,27 @@ void SnimekSpatnychBodu(TSnimkovac& s) {
     okno.hide(); // not closed: that would write the settings
 }
 
+// A table window's "Otevření souboru ..." on a file of `obsah`, chosen without a dialog.
+template <class TOkno> void OtevriVOkne(TOkno& okno, const char* jmeno, const std::string& obsah) {
+    const auto soubor = std::filesystem::temp_directory_path() / jmeno;
+    std::ofstream(soubor, std::ios::binary) << obsah;
+    const TVolbaSouboru predchozi = NastavVolbuSouboru(
+        [&](QFileDialog&) { return QString::fromStdU16String(soubor.u16string()); });
+    okno.A_OtevriSoubor->trigger();
+    NastavVolbuSouboru(predchozi);
+    std::filesystem::remove(soubor);
+}
+
 // The code window after opening a file whose fields are separated by blanks, and the
 // question before a row is deleted.
 void SnimekOddelovaceKodu(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
     TFormZapisKodu okno(&zaklad, zaklad.ComDriver());
-    const auto soubor = std::filesystem::temp_directory_path() / "merivox-snimek-kody.cod";
-    std::ofstream(soubor, std::ios::binary)
-        << Cz("BUDOVY roh\r\nBUDOVY zeď\r\nOPLOCENÍ plot\r\nOPLOCENÍ brána\r\n"
-              "VEDENÍ sloup\r\nVEDENÍ šachta\r\n");
-    const TVolbaSouboru predchozi = NastavVolbuSouboru(
-        [&](QFileDialog&) { return QString::fromStdU16String(soubor.u16string()); });
     okno.show();
-    okno.A_OtevriSoubor->trigger();
-    NastavVolbuSouboru(predchozi);
-    std::filesystem::remove(soubor);
+    OtevriVOkne(okno, "merivox-snimek-kody.cod",
+                Cz("BUDOVY roh\r\nBUDOVY zeď\r\nOPLOCENÍ plot\r\nOPLOCENÍ brána\r\n"
+                   "VEDENÍ sloup\r\nVEDENÍ šachta\r\n"));
     okno.Mrizka()->setCurrentCell(2, 1);
     QApplication::processEvents();
     s.Uloz(&okno, "zapis-kodu-oddelovac");
@@ -342,17 +347,11 @@ void SnimekOddelovaceBodu(TSnimkovac& s) {
     TFormZaklad zaklad;
     zaklad.show();
     TFormZapisSouradnicBodu okno(&zaklad, zaklad.ComDriver());
-    const auto soubor = std::filesystem::temp_directory_path() / "merivox-snimek-body.asc";
-    std::ofstream(soubor, std::ios::binary)
-        << Cz("101;742351.28;1043817.56;251.34;roh plotu\r\n102;742360.05;1043822.91;251.12;\r\n"
-              "103;742372.40;1043830.17;250.98;sloup\r\n104;742380.66;1043812.03;251.40;"
-              "šachta\r\n");
-    const TVolbaSouboru predchozi = NastavVolbuSouboru(
-        [&](QFileDialog&) { return QString::fromStdU16String(soubor.u16string()); });
     okno.show();
-    okno.A_OtevriSoubor->trigger();
-    NastavVolbuSouboru(predchozi);
-    std::filesystem::remove(soubor);
+    OtevriVOkne(okno, "merivox-snimek-body.asc",
+                Cz("101;742351.28;1043817.56;251.34;roh plotu\r\n102;742360.05;1043822.91;"
+                   "251.12;\r\n103;742372.40;1043830.17;250.98;sloup\r\n104;742380.66;"
+                   "1043812.03;251.40;šachta\r\n"));
     okno.Mrizka()->setCurrentCell(1, 4);
     QApplication::processEvents();
     s.Uloz(&okno, "zapis-souradnic-oddelovac");
