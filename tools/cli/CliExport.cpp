@@ -155,13 +155,7 @@ std::optional<TSeznamSouradnic> BodyVstupu(const TTerminal& terminal, const std:
 int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "export";
     TVolbyExportuCli v;
-    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
-                            .Argument =
-                                [&](const std::string& soubor) {
-                                    v.Vstupy.push_back(soubor);
-                                    return true;
-                                },
-                            .KonecVoleb = true};
+    TPravidlaVoleb pravidla = PravidlaMapa2(v.Mapa2, v.Vstupy);
     pravidla.Volby.insert(pravidla.Volby.end(),
                           {Hodnota("--format", v.Format), Hodnota("-o", v.Vystup),
                            Hodnota("--known",

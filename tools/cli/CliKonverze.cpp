@@ -97,13 +97,7 @@ struct TVolbyCli {
 std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal& terminal,
                                     const std::string& prikaz, TVolbyCli& v, TTypStanice& typ,
                                     TNastaveniMAPA2& nastaveni, TVolbyKonverze& volby) {
-    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
-                            .Argument =
-                                [&](const std::string& soubor) {
-                                    v.Soubory.push_back(soubor);
-                                    return true;
-                                },
-                            .KonecVoleb = true};
+    TPravidlaVoleb pravidla = PravidlaMapa2(v.Mapa2, v.Soubory);
     pravidla.Volby.insert(
         pravidla.Volby.end(),
         {Hodnota("-o", v.Vystup), Hodnota("--protocol", v.Protokol),

@@ -130,13 +130,7 @@ std::string TextBodu(const TVysledekVypoctu& v) {
 int CliSouradnice(const TArgumenty& argumenty, const TTerminal& terminal) {
     const std::string prikaz = "coords";
     TVolbySouradnic v;
-    TPravidlaVoleb pravidla{.Volby = VolbyMapa2(v.Mapa2),
-                            .Argument =
-                                [&](const std::string& soubor) {
-                                    v.Soubory.push_back(soubor);
-                                    return true;
-                                },
-                            .KonecVoleb = true};
+    TPravidlaVoleb pravidla = PravidlaMapa2(v.Mapa2, v.Soubory);
     pravidla.Volby.insert(pravidla.Volby.end(),
                           {Hodnota("--known",
                                    [&](const std::string& soubor) {

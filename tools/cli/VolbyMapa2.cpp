@@ -12,6 +12,16 @@ std::vector<TVolba> VolbyMapa2(TVolbyMapa2Cli& v) {
     return volby;
 }
 
+TPravidlaVoleb PravidlaMapa2(TVolbyMapa2Cli& v, std::vector<std::string>& soubory) {
+    return {.Volby = VolbyMapa2(v),
+            .Argument =
+                [&soubory](const std::string& soubor) {
+                    soubory.push_back(soubor);
+                    return true;
+                },
+            .KonecVoleb = true};
+}
+
 std::optional<int> PouzijVolbyMapa2(const TVolbyMapa2Cli& v, const TTerminal& terminal,
                                     const std::string& prikaz, TMapa2Cli& vysledek) {
     const std::optional<TTypStanice> stanice =

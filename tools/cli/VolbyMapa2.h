@@ -21,6 +21,9 @@ struct TVolbyMapa2Cli {
 
 // --x, --y, --h, --settings, --station, --factor, --mark and --swap-xy into `v`.
 std::vector<TVolba> VolbyMapa2(TVolbyMapa2Cli& v);
+// The rules of a command that reads those options and takes its input files as arguments
+// (into `soubory`, "--" ending the options); the command adds its own options.
+TPravidlaVoleb PravidlaMapa2(TVolbyMapa2Cli& v, std::vector<std::string>& soubory);
 
 struct TMapa2Cli {
     TTypStanice Typ = TTypStanice::tsNTS660;
