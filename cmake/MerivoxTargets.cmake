@@ -33,11 +33,28 @@ else()
   set(MERIVOX_TARGET_DRIVE "")
 endif()
 
-# MERIVOX_UNITY_TESTS: each test program compiled as one unit, so that GoogleTest's and
-# GoogleMock's headers are read once per program instead of once per file. For the trees built
-# from scratch only to run the tests (the sanitizer builds, the Qt-free Windows build); build/
-# keeps one unit per file, so that a change to one test file recompiles that file alone.
-option(MERIVOX_UNITY_TESTS "Compile each test program as one unit" OFF)
+# MERIVOX_UNITY: each library and each test program compiled as one unit, so that the headers
+# of Qt, GoogleTest and the standard library are read once per target instead of once per file
+# (on a fresh 2-core machine the build is most of the test command's time). A change to one file
+# then recompiles its whole target; -DMERIVOX_UNITY=OFF gives one unit per file back.
+option(MERIVOX_UNITY "Compile each library and test program as one unit" ON)
+
+# The platform halves (posix/, win32/) stay units of their own: the system headers they include
+# define macros (windows.h: min, max, CreateFile, ERROR; termios.h: ECHO, B9600) that must not
+# reach the files compiled after them.
+function(merivox_unity target)
+  if(NOT MERIVOX_UNITY)
+    return()
+  endif()
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  get_target_property(sources ${target} SOURCES)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "(^|/)(posix|win32)/")
+      set_source_files_properties(${source} TARGET_DIRECTORY ${target}
+                                  PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+    endif()
+  endforeach()
+endfunction()
 
 function(merivox_warnings target)
   target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
@@ -50,6 +67,7 @@ function(merivox_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   merivox_warnings(${name})
+  merivox_unity(${name})
 endfunction()
 
 # merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
@@ -70,12 +88,15 @@ function(merivox_test name)
     MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"
     MERIVOX_BIN_DIR="${MERIVOX_TARGET_DRIVE}${CMAKE_BINARY_DIR}/bin")
   merivox_warnings(${name})
-  if(MERIVOX_UNITY_TESTS)
+  if(MERIVOX_UNITY)
+    # One unit for the whole program, its platform files included (each test file is
+    # self-contained). GCC then warns about every fixture kept in an anonymous namespace (and
+    # about helpers another file of the program does not use), though each file's own names
+    # stay private to the program as before.
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
-    # In one unit each test file is included, and GCC then warns about every fixture kept in an
-    # anonymous namespace (and about helpers another file of the program does not use), though
-    # each file's own names stay private to the program as before.
-    target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-unused-function)
+    if(NOT MSVC)
+      target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-unused-function)
+    endif()
   endif()
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
