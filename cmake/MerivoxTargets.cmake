@@ -56,6 +56,11 @@ function(merivox_unity target)
   endforeach()
 endfunction()
 
+# MERIVOX_TEST_PER_PROGRAM: each test program registered with CTest as one test that runs all
+# its cases, instead of one test per case. For the Qt-free Windows tree run under Wine
+# (scripts/test-windows), where starting a program is what the tests cost.
+option(MERIVOX_TEST_PER_PROGRAM "Register each test program as one CTest test" OFF)
+
 function(merivox_warnings target)
   target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
 endfunction()
@@ -101,8 +106,16 @@ function(merivox_test name)
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
+  if(MERIVOX_TEST_PER_PROGRAM)
+    # The whole program as one test: under Wine each start costs about a second, which the
+    # cases one by one (and the listing before them) would pay hundreds of times. GoogleTest's
+    # output still names every failing case; GTEST_FILTER picks cases.
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 900 ${ARG_PROPERTIES})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
+  endif()
 endfunction()
 
 # merivox_version_record(target [RC script.rc]): puts the version record of the project
