@@ -76,11 +76,13 @@ function(merivox_library name)
 endfunction()
 
 # merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
-# binary whose cases are registered one by one with CTest. OWN_MAIN for binaries with their own
-# main() (window tests create a QApplication there; every main() calls OddelTestyOdZarizeni). PROPERTIES are further test properties of
-# every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before the tests, not at
-# build time, so a window test never needs a display while building; in the Windows cross build
-# ctest runs both the discovery and the cases under Wine (the cross-compiling emulator).
+# binary whose cases are registered one by one with CTest (or the whole program as one test, see
+# MERIVOX_TEST_PER_PROGRAM). OWN_MAIN for binaries with their own main() (window tests create a
+# QApplication there; every main() calls OddelTestyOdZarizeni). PROPERTIES are further test
+# properties of every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before
+# the tests, not at build time, so a window test never needs a display while building; in the
+# Windows cross build ctest runs both the discovery and the cases under Wine (the
+# cross-compiling emulator).
 function(merivox_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
