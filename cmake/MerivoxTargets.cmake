@@ -33,11 +33,33 @@ else()
   set(MERIVOX_TARGET_DRIVE "")
 endif()
 
-# MERIVOX_UNITY_TESTS: each test program compiled as one unit, so that GoogleTest's and
-# GoogleMock's headers are read once per program instead of once per file. For the trees built
-# from scratch only to run the tests (the sanitizer builds, the Qt-free Windows build); build/
-# keeps one unit per file, so that a change to one test file recompiles that file alone.
-option(MERIVOX_UNITY_TESTS "Compile each test program as one unit" OFF)
+# MERIVOX_UNITY: each library and each test program compiled as one unit, so that the headers
+# of Qt, GoogleTest and the standard library are read once per target instead of once per file
+# (on a fresh 2-core machine the build is most of the test command's time). A change to one file
+# then recompiles its whole target; -DMERIVOX_UNITY=OFF gives one unit per file back.
+option(MERIVOX_UNITY "Compile each library and test program as one unit" ON)
+
+# The platform halves (posix/, win32/) stay units of their own: the system headers they include
+# define macros (windows.h: min, max, CreateFile, ERROR; termios.h: ECHO, B9600) that must not
+# reach the files compiled after them.
+function(merivox_unity target)
+  if(NOT MERIVOX_UNITY)
+    return()
+  endif()
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+  get_target_property(sources ${target} SOURCES)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "(^|/)(posix|win32)/")
+      set_source_files_properties(${source} TARGET_DIRECTORY ${target}
+                                  PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+    endif()
+  endforeach()
+endfunction()
+
+# MERIVOX_TEST_PER_PROGRAM: each test program registered with CTest as one test that runs all
+# its cases, instead of one test per case. For the Qt-free Windows tree run under Wine
+# (scripts/test-windows), where starting a program is what the tests cost.
+option(MERIVOX_TEST_PER_PROGRAM "Register each test program as one CTest test" OFF)
 
 function(merivox_warnings target)
   target_compile_options(${target} PRIVATE ${MERIVOX_WARNINGS})
@@ -50,14 +72,17 @@ function(merivox_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   merivox_warnings(${name})
+  merivox_unity(${name})
 endfunction()
 
 # merivox_test(name [OWN_MAIN] SOURCES ... [LIBS ...] [LABELS ...] [PROPERTIES ...]): a GoogleTest
-# binary whose cases are registered one by one with CTest. OWN_MAIN for binaries with their own
-# main() (window tests create a QApplication there; every main() calls OddelTestyOdZarizeni). PROPERTIES are further test properties of
-# every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before the tests, not at
-# build time, so a window test never needs a display while building; in the Windows cross build
-# ctest runs both the discovery and the cases under Wine (the cross-compiling emulator).
+# binary whose cases are registered one by one with CTest (or the whole program as one test, see
+# MERIVOX_TEST_PER_PROGRAM). OWN_MAIN for binaries with their own main() (window tests create a
+# QApplication there; every main() calls OddelTestyOdZarizeni). PROPERTIES are further test
+# properties of every case (e.g. FIXTURES_REQUIRED, RESOURCE_LOCK). Discovery runs just before
+# the tests, not at build time, so a window test never needs a display while building; in the
+# Windows cross build ctest runs both the discovery and the cases under Wine (the
+# cross-compiling emulator).
 function(merivox_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -70,18 +95,29 @@ function(merivox_test name)
     MERIVOX_TEST_DATA="${MERIVOX_TARGET_DRIVE}${CMAKE_SOURCE_DIR}/tests/data"
     MERIVOX_BIN_DIR="${MERIVOX_TARGET_DRIVE}${CMAKE_BINARY_DIR}/bin")
   merivox_warnings(${name})
-  if(MERIVOX_UNITY_TESTS)
+  if(MERIVOX_UNITY)
+    # One unit for the whole program, its platform files included (each test file is
+    # self-contained). GCC then warns about every fixture kept in an anonymous namespace (and
+    # about helpers another file of the program does not use), though each file's own names
+    # stay private to the program as before.
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
-    # In one unit each test file is included, and GCC then warns about every fixture kept in an
-    # anonymous namespace (and about helpers another file of the program does not use), though
-    # each file's own names stay private to the program as before.
-    target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-unused-function)
+    if(NOT MSVC)
+      target_compile_options(${name} PRIVATE -Wno-subobject-linkage -Wno-unused-function)
+    endif()
   endif()
   if(NOT ARG_LABELS)
     set(ARG_LABELS unit)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
+  if(MERIVOX_TEST_PER_PROGRAM)
+    # The whole program as one test: under Wine each start costs about a second, which the
+    # cases one by one (and the listing before them) would pay hundreds of times. GoogleTest's
+    # output still names every failing case; GTEST_FILTER picks cases.
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 900 ${ARG_PROPERTIES})
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 120 ${ARG_PROPERTIES})
+  endif()
 endfunction()
 
 # merivox_version_record(target [RC script.rc]): puts the version record of the project

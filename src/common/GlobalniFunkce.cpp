@@ -4,10 +4,6 @@
 
 namespace {
 constexpr char kBackspace = '\x08';
-
-bool JeCislice(char c) {
-    return c >= '0' && c <= '9';
-}
 } // namespace
 
 char FiltrRealneCislo(char key, const std::string& text, char decimalSeparator) {

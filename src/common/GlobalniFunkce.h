@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+// A digit 0-9 (the same bytes in cp1250 as in ASCII; no locale is asked).
+inline bool JeCislice(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Key filter of a real-number field: backspace, digits and one decimal separator pass.
 // Returns the key, or 0 to swallow it. The caller passes its locale's separator.
 char FiltrRealneCislo(char key, const std::string& text, char decimalSeparator);

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr std::string_view kKonecRadku = "\r\n";
-
 // An angle of any unit an instrument counts in stays within a full circle of mils; a text
 // that is no number, or one beyond it, is not an angle the station measured.
 constexpr double kNejvetsiUhel = 6400;

@@ -8,6 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+// The line end of the MAPA2 output, which also ends a measurement's code part.
+inline constexpr std::string_view kKonecRadku = "\r\n";
 
 enum class TDruhMereni : std::uint8_t { dmBS, dmFS, dmSS };
 

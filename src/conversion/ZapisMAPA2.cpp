@@ -3,11 +3,10 @@
 
 #include "conversion/Cisla.h"
 #include "conversion/CteckaMereni.h"
+#include "conversion/MereniZaznam.h"
 #include "conversion/Varianta.h"
 
 namespace {
-
-constexpr std::string_view kKonecRadku = "\r\n";
 
 // The measurement lines of the current station, kept apart until its block is closed.
 struct TBloky {

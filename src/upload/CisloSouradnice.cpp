@@ -1,10 +1,6 @@
 #include "upload/CisloSouradnice.h"
 
-namespace {
-bool JeCislice(char c) {
-    return c >= '0' && c <= '9';
-}
-} // namespace
+#include "common/GlobalniFunkce.h"
 
 bool JeCisloSouradnice(std::string_view text) {
     std::size_t i = 0;

@@ -18,10 +18,6 @@ bool JePismenoKodoveStranky(unsigned char c) {
     return kDalsi.find(char(c)) != std::string_view::npos;
 }
 
-bool JeCislice(char c) {
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 bool JePismenoNeboCislice(char c) {

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString kProgram = MERIVOX_PROGRAM;
+const QString kMerivox = MERIVOX_PROGRAM;
 
 // Every process started here uses `slozka` as its runtime folder.
 void Spust(QProcess& proces, const QString& slozka) {
@@ -23,7 +23,7 @@ void Spust(QProcess& proces, const QString& slozka) {
     prostredi.insert("XDG_RUNTIME_DIR", slozka);
     prostredi.insert("QT_QPA_PLATFORM", "offscreen");
     proces.setProcessEnvironment(prostredi);
-    proces.start(kProgram, {});
+    proces.start(kMerivox, {});
 }
 
 bool DockejKonce(QProcess& proces) {

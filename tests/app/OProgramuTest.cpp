@@ -19,7 +19,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-const fs::path kProgram = MERIVOX_PROGRAM;
+const fs::path kSouborProgramu = MERIVOX_PROGRAM;
 
 // The file's date worked out apart from DatumSouboru: the UTC calendar day of its last write.
 QDate DenZapisu(const fs::path& soubor) {
@@ -30,11 +30,11 @@ QDate DenZapisu(const fs::path& soubor) {
 } // namespace
 
 TEST(OProgramu, VersionRecordOfTheBuiltProgramIsReadBack) {
-    EXPECT_EQ(VerzeSouboru(kProgram), "2.0.0.4");
+    EXPECT_EQ(VerzeSouboru(kSouborProgramu), "2.0.0.4");
 }
 
 TEST(OProgramu, BoxShowsVersionAndShortDateOfTheProgramFileInBold) {
-    TFormOProgramu box(nullptr, kProgram);
+    TFormOProgramu box(nullptr, kSouborProgramu);
     auto* verze = box.findChild<QLabel*>("L_Verze");
     auto* datum = box.findChild<QLabel*>("L_Datum");
     auto* ok = box.findChild<QPushButton*>("Tl_OK");
@@ -43,7 +43,7 @@ TEST(OProgramu, BoxShowsVersionAndShortDateOfTheProgramFileInBold) {
     EXPECT_EQ(box.size(), QSize(250, 180));
     EXPECT_EQ(box.minimumSize(), box.maximumSize());
     EXPECT_EQ(verze->text(), "Verze programu 2.0.0.4");
-    const QDate den = DenZapisu(kProgram);
+    const QDate den = DenZapisu(kSouborProgramu);
     EXPECT_TRUE(datum->text().contains(QString::number(den.day())));
     EXPECT_TRUE(datum->text().endsWith(QString::number(den.year()))) << "a four-digit year";
     EXPECT_TRUE(verze->font().bold());

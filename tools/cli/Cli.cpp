@@ -4,6 +4,8 @@
 #include "common/IniFile.h"
 #include "common/Slozky.h"
 
+#include <system_error>
+
 namespace {
 
 struct TPrikazCli {
@@ -76,6 +78,15 @@ void VarujONastaveni(const TTerminal& terminal, const std::string& prikaz) {
 
 std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250) {
     return volba + ": " + cp1250;
+}
+
+bool StejnySoubor(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code chybaA, chybaB;
+    if (std::filesystem::equivalent(a, b, chybaA))
+        return true;
+    const std::filesystem::path cestaA = std::filesystem::weakly_canonical(a, chybaA);
+    const std::filesystem::path cestaB = std::filesystem::weakly_canonical(b, chybaB);
+    return !chybaA && !chybaB && cestaA == cestaB;
 }
 
 int SpustCli(const TArgumenty& argumenty, const TTerminal& terminal) {

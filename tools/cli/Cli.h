@@ -6,6 +6,7 @@
 #include "Terminal.h"
 #include "Volby.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,3 +52,6 @@ std::optional<int> CtiVolby(const TArgumenty& argumenty, const TPravidlaVoleb& p
 void VarujONastaveni(const TTerminal& terminal, const std::string& prikaz);
 // The usage message of a bad value (cp1250), led by the option it was given to.
 std::string ChybnaHodnota(const std::string& volba, const std::string& cp1250);
+// Whether two names lead to one file, also when `b` does not exist yet but its name leads to
+// `a` (an output named after an input): what an output must never be before it is written.
+bool StejnySoubor(const std::filesystem::path& a, const std::filesystem::path& b);

@@ -27,7 +27,7 @@
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaDownload =
     R"(Použití: merivox-cli download (--port N | --device CESTA) [volby linky] -o SOUBOR.sdt
 Přijme naměřená data z totální stanice (stanice v režimu vysílání dat) a uloží je beze
 změny, u NTS-660 včetně koncové značky EOT CR LF. Soubor se zapíše, až když data přijdou
@@ -46,7 +46,7 @@ data do nového souboru ve složce Data (nebo v dočasné složce systému) a zp
                               souboru ve složce Data (zpráva ho jmenuje)
 )";
 
-const char* const kNapovedaKonec =
+const char* const kNapovedaKonecDownload =
     R"(Na terminálu ukazuje počet přijatých bajtů na jednom přepisovaném řádku; mimo terminál
 (skript, přesměrování) nevypisuje nic než zprávy. Když příjem z NTS-660 skončí bez značky
 konce dat (Ctrl+C, signál SIGTERM či SIGHUP, zavěšení linky, vytažený kabel, 64 MB dat),
@@ -169,7 +169,7 @@ int CliDownload(const TArgumenty& argumenty, const TTerminal& terminal) {
                       Prepinac("--require-end", pozadovatKonec)};
     TNastaveniLinky nastaveni;
     if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
-                                         kNapoveda, kNapovedaKonec, nastaveni))
+                                         kNapovedaDownload, kNapovedaKonecDownload, nastaveni))
         return *konec;
     std::optional<TTypStanice> typStanice;
     if (stanice) {

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaExport =
     R"(Použití: merivox-cli export SOUBOR --format FORMÁT [volby]
 Vypíše souřadnice bodů do formátu pro tabulkové procesory, CAD, GIS a webové mapy.
 SOUBOR je soubor bodů (*.asc, čte se jako v okně Zápis souřadnic bodů), naměřená data
@@ -67,16 +67,6 @@ std::optional<std::string> NactiText(const TTerminal& terminal, const std::strin
         return std::nullopt;
     }
     return obsah;
-}
-
-// The same file, also when the output does not exist yet but its name leads to an input.
-bool StejnySoubor(const fs::path& a, const fs::path& b) {
-    std::error_code chybaA, chybaB;
-    if (fs::equivalent(a, b, chybaA))
-        return true;
-    const fs::path cestaA = fs::weakly_canonical(a, chybaA);
-    const fs::path cestaB = fs::weakly_canonical(b, chybaB);
-    return !chybaA && !chybaB && cestaA == cestaB;
 }
 
 bool KonciNaAsc(const std::string& jmeno) {
@@ -164,7 +154,7 @@ int CliExport(const TArgumenty& argumenty, const TTerminal& terminal) {
                                        return true;
                                    }),
                            Prepinac("--turned", v.Otocene), Prepinac("--force", v.Prepsat)});
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapovedaExport)))
         return *konec;
     if (v.Vstupy.size() != 1)
         return SpatnePouziti(

@@ -8,7 +8,7 @@
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaFactor =
     R"(Použití: merivox-cli factor [--x X] [--y Y] [--h H] [--settings SOUBOR]
   --x X --y Y --h H   průměrné X, Y a nadmořská výška v metrech (výchozí: ze souboru nastavení):
                       X 890000 až 1380000, Y 137000 až 910000 (oblast S-JTSK), výška 0 až 2700
@@ -31,7 +31,7 @@ int CliFaktor(const TArgumenty& argumenty, const TTerminal& terminal) {
     TPrumeryCli prumery;
     TPravidlaVoleb pravidla;
     pravidla.Volby = VolbyPrumeru(prumery);
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, "factor", Cz(kNapoveda)))
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, "factor", Cz(kNapovedaFactor)))
         return *konec;
     std::string chyba;
     if (!PlatnePrumery(prumery, chyba))

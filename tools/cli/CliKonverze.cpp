@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaConvert =
     R"(Použití: merivox-cli convert [volby] SOUBOR...
 Převede naměřená data (*.sdt) do formátu MAPA2: měření do SOUBOR.zap, souřadnice do SOUBOR.asc.
   --station NTS-660|NTS-350   typ totální stanice (výchozí NTS-660)
@@ -103,7 +103,7 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
         {Hodnota("-o", v.Vystup), Hodnota("--protocol", v.Protokol),
          Prepinac("--no-header", v.BezHlavicky), Prepinac("--no-warn-units", v.BezJednotek),
          Prepinac("--no-warn-heights", v.BezVysek), Prepinac("--force", v.Prepsat)});
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapovedaConvert)))
         return *konec;
 
     if (v.Soubory.empty())
@@ -141,11 +141,6 @@ std::optional<int> CtiVolbyKonverze(const TArgumenty& argumenty, const TTerminal
     if (mapa2.Faktor)
         volby.MeritkovyFaktor = *mapa2.Faktor;
     return std::nullopt;
-}
-
-bool StejnySoubor(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
 // --protocol: the protocol beside the output, or on standard output ("-").

@@ -10,7 +10,7 @@
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaPorts =
     R"(Použití: merivox-cli ports [--settings SOUBOR]
   --settings SOUBOR   jiný soubor nastavení než Merivex.ini vedle programu
 Vypíše porty COM1 až COM10, jak je program přiřazuje (sekce Devices souboru nastavení,
@@ -29,7 +29,7 @@ int CliPorty(const TArgumenty& argumenty, const TTerminal& terminal) {
     std::optional<std::string> nastaveni;
     TPravidlaVoleb pravidla;
     pravidla.Volby = {Hodnota("--settings", nastaveni)};
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, "ports", Cz(kNapoveda)))
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, "ports", Cz(kNapovedaPorts)))
         return *konec;
     if (nastaveni)
         PrepisCestuNastaveni(*nastaveni);

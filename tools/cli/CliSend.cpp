@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaSend =
     R"(Použití: merivox-cli send (--port N | --device CESTA) [volby linky] SOUBOR
        merivox-cli send ... --points SOUBOR.asc [--swap-xy]
        merivox-cli send ... --codes SOUBOR.cod
@@ -28,7 +28,7 @@ se proč a nic se neodešle.
   --codes SOUBOR              kódy (*.cod)
 )";
 
-const char* const kNapovedaKonec =
+const char* const kNapovedaKonecSend =
     R"(Na terminálu ukazuje, kolik řádků stanice potvrdila ("12 / 250"); mimo terminál nevypisuje
 nic než zprávy. Ctrl+C (i signál SIGTERM či SIGHUP) zápis přeruší (stanice pak má jen část
 dat).
@@ -59,7 +59,7 @@ int CliSend(const TArgumenty& argumenty, const TTerminal& terminal) {
                             .KonecVoleb = true};
     TNastaveniLinky nastaveni;
     if (const auto konec = CtiVolbyLinky(argumenty, std::move(pravidla), terminal, prikaz,
-                                         kNapoveda, kNapovedaKonec, nastaveni))
+                                         kNapovedaSend, kNapovedaKonecSend, nastaveni))
         return *konec;
     const int zdroju = int(soubory.size()) + (body ? 1 : 0) + (kody ? 1 : 0);
     if (zdroju != 1)

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kNapoveda =
+const char* const kNapovedaCoords =
     R"(Použití: merivox-cli coords SOUBOR.sdt [--known SOUBOR]... -o VÝSTUP.asc [volby]
 Spočítá souřadnice bodů z naměřených dat (polární metoda) a uloží je jako okno zápisu
 souřadnic bodů: číslo,Y,X,Z a ",* kód", kde bod kód má; řádky CR LF, 3 desetinná místa.
@@ -48,11 +48,6 @@ struct TVolbySouradnic {
     bool BezZakriveni = false;
     std::vector<std::string> Soubory;
 };
-
-bool StejnySoubor(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
-}
 
 void PripojCislo(std::string& text, const std::string& cislo) {
     text += text.empty() ? "" : ", ";
@@ -138,7 +133,7 @@ int CliSouradnice(const TArgumenty& argumenty, const TTerminal& terminal) {
                                        return true;
                                    }),
                            Hodnota("-o", v.Vystup), Prepinac("--no-curvature", v.BezZakriveni)});
-    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapoveda)))
+    if (const auto konec = CtiVolby(argumenty, pravidla, terminal, prikaz, Cz(kNapovedaCoords)))
         return *konec;
     if (v.Soubory.empty())
         return SpatnePouziti(terminal, prikaz, Cz("Chybí soubor s naměřenými daty."));
