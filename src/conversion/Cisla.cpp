@@ -2,7 +2,40 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+
+namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr double kMocniny[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The common form of a measured value, digits with at most one point and fifteen digits in
+// all: as an integer they are exact, and so is the power of ten, so one division gives the
+// correctly rounded value that from_chars gives too, in a fraction of its time. False for
+// any other text, which from_chars then reads.
+bool KratkeCislo(const char* p, const char* konec, double& hodnota) {
+    std::uint64_t cislice = 0;
+    int pocet = 0;
+    while (p != konec && *p >= '0' && *p <= '9')
+        cislice = cislice * 10 + std::uint64_t(*p++ - '0'), ++pocet;
+    int desetinna = 0;
+    if (p != konec && *p == '.') {
+        ++p;
+        while (p != konec && *p >= '0' && *p <= '9')
+            cislice = cislice * 10 + std::uint64_t(*p++ - '0'), ++desetinna;
+        if (desetinna == 0)
+            return false;
+    }
+    pocet += desetinna;
+    if (p != konec || pocet == 0 || pocet > 15)
+        return false;
+    hodnota = double(cislice) / kMocniny[desetinna];
+    return true;
+}
+
+} // namespace
 
 std::optional<double> CtiCislo(std::string_view text) {
     const char* first = text.data();
@@ -15,6 +48,8 @@ std::optional<double> CtiCislo(std::string_view text) {
     if (body == last || !((*body >= '0' && *body <= '9') || *body == '.'))
         return std::nullopt;
     double value = 0;
+    if (KratkeCislo(body, last, value))
+        return *first == '-' ? -value : value;
     const auto [end, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || end != last || !std::isfinite(value))
         return std::nullopt;

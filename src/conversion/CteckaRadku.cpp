@@ -79,3 +79,12 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
             return false;
     }
 }
+
+bool TCteckaRadku::DalsiKus(std::string_view& kus) {
+    vraceno_ = false;
+    if (zacatek_ == konec_ && (vsechnoNacteno_ || !Dopln()))
+        return false;
+    kus = std::string_view(data_ + zacatek_, konec_ - zacatek_);
+    zacatek_ = konec_;
+    return true;
+}

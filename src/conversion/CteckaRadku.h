@@ -41,6 +41,9 @@ public:
     // The next line without its line end; false at the end of the input. The text stays
     // valid until the next call of Dalsi or Zacatek.
     bool Dalsi(std::string_view& radek);
+    // The bytes not yet yielded that are at hand, uncut, for a check that looks at bytes only
+    // (the whole text in a few large pieces); false at the end. Lines are not counted.
+    bool DalsiKus(std::string_view& kus);
     // Gives the last line back: the next Dalsi yields it again.
     void Vrat() { vraceno_ = true; }
     // Number of the last line yielded, counted from 1.
