@@ -71,8 +71,6 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
             zacatek_ += r->Dalsi;
             ++cislo_;
             radek = posledni_;
-            if (sledovani_)
-                sledovani_->NovyRadek(radek, cislo_);
             return true;
         }
         if (vsechnoNacteno_ || (!Dopln() && !vsechnoNacteno_))

@@ -7,6 +7,7 @@
 // grown.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -14,3 +15,14 @@ using TKusy = std::vector<std::string_view>;
 
 void RozdelSlova(std::string_view radek, TKusy& slova);
 void RozdelPole(std::string_view slovo, TKusy& pole);
+// Both in one pass over the line: its words, and the fields of its second word (none when
+// it has no second word), which is where every record keeps its values.
+void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole);
+
+// Sees every line once, as a reader that cuts every line up anyway has cut it (the fields of
+// its second word), so that a check rides along without reading or cutting it again.
+class TSledovaniRozkladu {
+public:
+    virtual ~TSledovaniRozkladu() = default;
+    virtual void NovyRadek(std::string_view radek, std::size_t cislo, const TKusy& pole) = 0;
+};

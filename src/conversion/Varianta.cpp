@@ -46,27 +46,6 @@ TNalez Hledej(std::string_view radek) {
     return nalez;
 }
 
-// Field 2 of the second word as a number, found without cutting the whole line up: the same
-// as RozdelSlova, RozdelPole and CtiCislo on its pieces.
-std::optional<double> Vyska(std::string_view radek) {
-    std::size_t i = 0;
-    const std::size_t n = radek.size();
-    if (n > 0 && radek[0] != ' ') // the first word, unless the line starts with a blank
-        while (i < n && radek[i] != ' ')
-            ++i;
-    while (i < n && radek[i] == ' ')
-        ++i;
-    std::size_t konec = i;
-    while (konec < n && radek[konec] != ' ')
-        ++konec;
-    const std::string_view slovo = radek.substr(i, konec - i);
-    const std::size_t carka = slovo.find(',');
-    if (slovo.empty() || carka == std::string_view::npos || carka + 1 == slovo.size())
-        return std::nullopt;
-    const std::string_view pole = slovo.substr(carka + 1, slovo.find(',', carka + 1) - carka - 1);
-    return CtiCislo(pole);
-}
-
 } // namespace
 
 bool JeSouborSouradnic(TCteckaRadku& radky, TTypStanice typStanice) {
@@ -82,7 +61,8 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
     return radky.Otevreno() && JeSouborSouradnic(radky, typStanice);
 }
 
-void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo) {
+void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo,
+                                        const TKusy& pole) {
     static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
     static const std::string kRadek = Cz("Řádek ");
     static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
@@ -91,7 +71,8 @@ void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cisl
         text_ += kJednotky;
     if (!vysky_ || !nalez.Mereni)
         return;
-    const auto vyska = Vyska(radek);
+    // Field 2 of the second word.
+    const auto vyska = pole.size() >= 2 ? CtiCislo(pole[1]) : std::nullopt;
     if (vyska && (*vyska < 0 || *vyska > 4)) {
         // The warning counts lines from 0.
         char cislice[24];
@@ -110,8 +91,11 @@ bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool so
     TKontrolaNestandardnich kontrola(jednotky, vysky);
     radky.Zacatek();
     std::string_view radek;
-    while (radky.Dalsi(radek))
-        kontrola.NovyRadek(radek, radky.Cislo());
+    TKusy slova, pole;
+    while (radky.Dalsi(radek)) {
+        RozdelSlovaAPole(radek, slova, pole);
+        kontrola.NovyRadek(radek, radky.Cislo(), pole);
+    }
     text = kontrola.Text();
     return !text.empty();
 }

@@ -118,9 +118,9 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
         kodOrientace = std::string("* ") + *p.OznaceniOrientBodu + "\r\n";
 
     radky.Zacatek();
-    if (kontrolovat)
-        radky.Sleduj(&kontrola);
     TCteckaMereni cteni(radky, rozhrani);
+    if (kontrolovat)
+        cteni.Sleduj(&kontrola);
     std::string hlavicka;
     std::string telo;
     // Reserved so that the batch never grows; held whole, the body is about as long as the
@@ -142,10 +142,8 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
     for (TPolozka polozka; (polozka = cteni.Dalsi()) != TPolozka::polKonec;) {
         switch (polozka) {
         case TPolozka::polHlavicka:
-            if (zapsanaHlavicka && p.HlavickaZDat) {
-                radky.Sleduj(nullptr);
+            if (zapsanaHlavicka && p.HlavickaZDat)
                 return false;
-            }
             hlavicka += cteni.Hlavicka();
             break;
         case TPolozka::polStanice:
@@ -180,7 +178,6 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
     }
     if (stanice)
         bloky.Uzavri(telo, false);
-    radky.Sleduj(nullptr);
     if (!kontrola.Text().empty())
         puvodni.Zpravy().Zprava(TDruhZpravy::dzVarovani, kontrola.Text());
     rozhrani.Ohlas();
