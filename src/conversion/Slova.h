@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,15 @@ using TKusy = std::vector<std::string_view>;
 
 void RozdelSlova(std::string_view radek, TKusy& slova);
 void RozdelPole(std::string_view slovo, TKusy& pole);
+// 80h in every byte of the eight in `osm` that is `znak` and in no other (no false mark from
+// a neighbouring byte), for going through a line eight bytes at a time.
+inline std::uint64_t ZnakyVOsmi(std::uint64_t osm, char znak) {
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kSedm = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t x = osm ^ (kJednicky * static_cast<unsigned char>(znak));
+    return ~(((x & kSedm) + kSedm) | x | kSedm);
+}
+
 // Both in one pass over the line: its words, and the fields of its second word (none when
 // it has no second word), which is where every record keeps its values.
 void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole);

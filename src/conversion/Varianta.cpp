@@ -4,6 +4,7 @@
 #include "conversion/Cisla.h"
 #include "conversion/Slova.h"
 
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -18,31 +19,29 @@ struct TNalez {
 };
 
 TNalez Hledej(std::string_view radek) {
-    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
-    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
+    static_assert(std::endian::native == std::endian::little);
     TNalez nalez;
+    const char* const z = radek.data();
     const std::size_t n = radek.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        // Eight bytes without an "S" are passed over at once.
-        while (i + 8 <= n) {
-            std::uint64_t slovo;
-            std::memcpy(&slovo, radek.data() + i, 8);
-            slovo ^= 'S' * kJednicky;
-            if (((slovo - kJednicky) & ~slovo & kVysoke) != 0)
-                break;
-            i += 8;
-        }
-        if (i >= n)
-            break;
-        if (radek[i] != 'S')
-            continue;
-        if (i > 0 && (radek[i - 1] == 'B' || radek[i - 1] == 'F' || radek[i - 1] == 'S'))
+    auto naS = [&](std::size_t i) {
+        if (i > 0 && (z[i - 1] == 'B' || z[i - 1] == 'F' || z[i - 1] == 'S'))
             nalez.Mereni = true;
-        if (i + 2 < n && radek[i + 1] == 'T' && radek[i + 2] == 'N')
+        if (i + 2 < n && z[i + 1] == 'T' && z[i + 2] == 'N')
             nalez.Mereni = true;
         if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
             nalez.Jednotky = true;
+    };
+    // Eight bytes at a time; only an "S" among them is looked at closer.
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t osm;
+        std::memcpy(&osm, z + i, 8);
+        for (std::uint64_t m = ZnakyVOsmi(osm, 'S'); m != 0; m &= m - 1)
+            naS(i + std::size_t(std::countr_zero(m)) / 8);
     }
+    for (; i < n; ++i)
+        if (z[i] == 'S')
+            naS(i);
     return nalez;
 }
 
