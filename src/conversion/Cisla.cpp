@@ -37,7 +37,7 @@ bool KratkeCislo(const char* p, const char* konec, double& hodnota) {
 
 } // namespace
 
-std::optional<double> CtiCislo(std::string_view text) {
+bool CtiCisloDo(std::string_view text, double& hodnota) {
     const char* first = text.data();
     const char* last = first + text.size();
     // from_chars takes no "+" but does take "inf" and "nan"; a number starts with a digit
@@ -46,14 +46,17 @@ std::optional<double> CtiCislo(std::string_view text) {
     if (first != last && *first == '+')
         ++first;
     if (body == last || !((*body >= '0' && *body <= '9') || *body == '.'))
-        return std::nullopt;
+        return false;
     double value = 0;
-    if (KratkeCislo(body, last, value))
-        return *first == '-' ? -value : value;
+    if (KratkeCislo(body, last, value)) {
+        hodnota = *first == '-' ? -value : value;
+        return true;
+    }
     const auto [end, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || end != last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+        return false;
+    hodnota = value;
+    return true;
 }
 
 namespace {
