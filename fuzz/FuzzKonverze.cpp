@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -24,8 +25,13 @@ struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     TVolbyKonverze Volby;
     TZpravy& Zpravy() override { return *this; }
     std::optional<TVolbyKonverze> Parametry(TTypStanice, bool) override { return Volby; }
-    void PoskozenaData(std::size_t) override {}
-    void Zprava(TDruhZpravy, const std::string&) override {}
+    std::vector<std::size_t> Poskozene;
+    std::string Varovani;
+    void PoskozenaData(std::size_t radek) override { Poskozene.push_back(radek); }
+    void Zprava(TDruhZpravy druh, const std::string& text) override {
+        if (druh == TDruhZpravy::dzVarovani)
+            Varovani += text;
+    }
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
 };
 
@@ -154,6 +160,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         ZapisMAPA2(radky, p, rozhrani, vystup);
         Over(vystup.Text().ends_with("/\r\n-2\r\n"));
+        // The check that rides along with the writer says what the one reading alone says.
+        if (p.NestandardniJednotky && p.NestandardniVysky)
+            Over(rozhrani.Varovani == varovani);
+        // Streamed after every station (and read again for a late DATE line): the same output
+        // and the same messages as the body held whole.
+        TTicheRozhrani davkami;
+        davkami.Volby = rozhrani.Volby;
+        TVystupDoRetezce poStanicich;
+        ZapisMAPA2(radky, p, davkami, poStanicich, 1);
+        Over(poStanicich.Text() == vystup.Text());
+        Over(davkami.Varovani == rozhrani.Varovani && davkami.Poskozene == rozhrani.Poskozene);
     }
     OverKonceRadku(vystup.Text());
     return 0;

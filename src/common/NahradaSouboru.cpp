@@ -78,6 +78,10 @@ TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
     case platforma::TDruhCile::dcSoubor:
         break;
     }
+    VytvorDocasny();
+}
+
+void TNahradaSouboru::VytvorDocasny() {
     for (int pokus = 0; pokus < 16; ++pokus) {
         docasny_ = NazevDocasneho(cil_);
         chyba_.clear();
@@ -90,6 +94,15 @@ TNahradaSouboru::TNahradaSouboru(fs::path soubor) : cil_(CilOdkazu(soubor)) {
         return;
     }
     buffer_.reserve(kBuffer);
+}
+
+bool TNahradaSouboru::ZacniZnovu() {
+    if (!LzeZacitZnovu() || hotovo_)
+        return false;
+    Zahod();
+    buffer_.clear();
+    VytvorDocasny();
+    return !chyba_;
 }
 
 TNahradaSouboru::~TNahradaSouboru() {

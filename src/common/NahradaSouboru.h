@@ -32,11 +32,17 @@ public:
     std::error_code Chyba() const { return chyba_; }
     // Appends to the new content; after a failure it does nothing.
     void Zapis(std::string_view data);
+    // Whether ZacniZnovu can take back what was written: only a temporary file can, a device
+    // or a descriptor has passed it on already.
+    bool LzeZacitZnovu() const { return !docasny_.empty() && !chyba_; }
+    // Drops everything written so far (a new empty temporary file); false when it cannot.
+    bool ZacniZnovu();
     // Writes what is buffered, flushes it to the disk and puts the file in its place. Returns
     // the first failure of the whole save (then nothing was replaced).
     std::error_code Dokonci();
 
 private:
+    void VytvorDocasny();
     void Vyprazdni();
     void Zahod();
 

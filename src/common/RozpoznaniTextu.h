@@ -57,6 +57,11 @@ private:
     bool viceBajtu_ = false;
 };
 
+// Whether every byte is printable ASCII, a tab, CR or LF: such a text is sound and reads the
+// same in either encoding, so the line-by-line check has nothing to find in it. Fast enough to
+// run over a whole file before it is read for its content.
+bool JenProstyText(std::string_view text);
+
 // The whole text of a file as the program's cp1250: a UTF-8 text is converted in place (its
 // byte-order mark dropped), a cp1250 text is left as it is. The fault when it is no usable text.
 std::optional<TVadaTextu> PrevedNaCp1250(std::string& text,

@@ -2,9 +2,42 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
-std::optional<double> CtiCislo(std::string_view text) {
+namespace {
+
+// Powers of ten that a double holds exactly.
+constexpr double kMocniny[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// The common form of a measured value, digits with at most one point and fifteen digits in
+// all: as an integer they are exact, and so is the power of ten, so one division gives the
+// correctly rounded value that from_chars gives too, in a fraction of its time. False for
+// any other text, which from_chars then reads.
+bool KratkeCislo(const char* p, const char* konec, double& hodnota) {
+    std::uint64_t cislice = 0;
+    int pocet = 0;
+    while (p != konec && *p >= '0' && *p <= '9')
+        cislice = cislice * 10 + std::uint64_t(*p++ - '0'), ++pocet;
+    int desetinna = 0;
+    if (p != konec && *p == '.') {
+        ++p;
+        while (p != konec && *p >= '0' && *p <= '9')
+            cislice = cislice * 10 + std::uint64_t(*p++ - '0'), ++desetinna;
+        if (desetinna == 0)
+            return false;
+    }
+    pocet += desetinna;
+    if (p != konec || pocet == 0 || pocet > 15)
+        return false;
+    hodnota = double(cislice) / kMocniny[desetinna];
+    return true;
+}
+
+} // namespace
+
+bool CtiCisloDo(std::string_view text, double& hodnota) {
     const char* first = text.data();
     const char* last = first + text.size();
     // from_chars takes no "+" but does take "inf" and "nan"; a number starts with a digit
@@ -13,12 +46,17 @@ std::optional<double> CtiCislo(std::string_view text) {
     if (first != last && *first == '+')
         ++first;
     if (body == last || !((*body >= '0' && *body <= '9') || *body == '.'))
-        return std::nullopt;
+        return false;
     double value = 0;
+    if (KratkeCislo(body, last, value)) {
+        hodnota = *first == '-' ? -value : value;
+        return true;
+    }
     const auto [end, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || end != last || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+        return false;
+    hodnota = value;
+    return true;
 }
 
 namespace {

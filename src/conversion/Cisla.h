@@ -8,7 +8,15 @@
 
 // A decimal number with an optional sign, fraction and exponent ("-1.5", "+2", ".5", "1e3").
 // Empty text, other characters, "inf", "nan" and values out of the double range give nothing.
-std::optional<double> CtiCislo(std::string_view text);
+// Builds the optional in the caller: returned from a call, it went through memory in two
+// pieces that the processor then read back as one, a stall on every number of a conversion.
+bool CtiCisloDo(std::string_view text, double& hodnota);
+inline std::optional<double> CtiCislo(std::string_view text) {
+    double hodnota;
+    if (CtiCisloDo(text, hodnota))
+        return hodnota;
+    return std::nullopt;
+}
 
 // Appends `value` in fixed-point with `decimals` decimals and "." ("45.678"). A value that
 // rounds to zero is written without sign. A value that is not finite appends nothing and

@@ -18,7 +18,9 @@ void TCteckaMereni::NastavPolozku(std::string& polozka, const char* nazev) const
 TPolozka TCteckaMereni::Dalsi() {
     std::string_view radek;
     while (radky_.Dalsi(radek)) {
-        RozdelSlova(radek, rozklad_.Slova);
+        if (!rozklad_.VracenyRadek)
+            rozklad_.Rozdel(radek, radky_.Cislo());
+        rozklad_.VracenyRadek = false;
         const TKusy& slova = rozklad_.Slova;
         if (slova.empty())
             continue;
@@ -36,10 +38,6 @@ TPolozka TCteckaMereni::Dalsi() {
             rozhrani_.PoskozenaData(mereni_.Radek);
         } else if (klic == "STN") {
             posledni_ = TPosledni::posSTN;
-            if (maDruhe)
-                RozdelPole(slova[1], rozklad_.Pole);
-            else
-                rozklad_.Pole.clear();
             return TPolozka::polStanice;
         } else if (klic == "XYZ") {
             // An XYZ line without its text is malformed and passed over like one.

@@ -28,6 +28,8 @@ public:
     std::string_view XYZ() const { return xyz_; }
     // Mereni: a measurement that is not damaged.
     const MereniZaznam& Mereni() const { return mereni_; }
+    // Who sees every line of the file from now on, as it is cut; nullptr for nobody.
+    void Sleduj(TSledovaniRozkladu* sledovani) { rozklad_.Sledovani = sledovani; }
 
 private:
     enum class TPosledni { posZadny, posSTN, posBKB, posSS };

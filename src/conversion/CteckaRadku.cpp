@@ -71,11 +71,18 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
             zacatek_ += r->Dalsi;
             ++cislo_;
             radek = posledni_;
-            if (sledovani_)
-                sledovani_->NovyRadek(radek, cislo_);
             return true;
         }
         if (vsechnoNacteno_ || (!Dopln() && !vsechnoNacteno_))
             return false;
     }
+}
+
+bool TCteckaRadku::DalsiKus(std::string_view& kus) {
+    vraceno_ = false;
+    if (zacatek_ == konec_ && (vsechnoNacteno_ || !Dopln()))
+        return false;
+    kus = std::string_view(data_ + zacatek_, konec_ - zacatek_);
+    zacatek_ = konec_;
+    return true;
 }

@@ -15,14 +15,6 @@ struct TText {
     std::string_view Obsah;
 };
 
-// Sees every line once, as it is first read (a line given back is not seen again), so that
-// a check can ride along with the reading instead of reading the file once more.
-class TSledovaniRadku {
-public:
-    virtual ~TSledovaniRadku() = default;
-    virtual void NovyRadek(std::string_view radek, std::size_t cislo) = 0;
-};
-
 class TCteckaRadku {
 public:
     explicit TCteckaRadku(TText text);
@@ -41,12 +33,13 @@ public:
     // The next line without its line end; false at the end of the input. The text stays
     // valid until the next call of Dalsi or Zacatek.
     bool Dalsi(std::string_view& radek);
+    // The bytes not yet yielded that are at hand, uncut, for a check that looks at bytes only
+    // (the whole text in a few large pieces); false at the end. Lines are not counted.
+    bool DalsiKus(std::string_view& kus);
     // Gives the last line back: the next Dalsi yields it again.
     void Vrat() { vraceno_ = true; }
     // Number of the last line yielded, counted from 1.
     std::size_t Cislo() const { return cislo_; }
-    // Who sees each line from now on; nullptr for nobody.
-    void Sleduj(TSledovaniRadku* sledovani) { sledovani_ = sledovani; }
 
 private:
     bool Dopln();
@@ -62,5 +55,4 @@ private:
     bool vraceno_ = false;
     std::string_view posledni_;
     std::size_t cislo_ = 0;
-    TSledovaniRadku* sledovani_ = nullptr;
 };

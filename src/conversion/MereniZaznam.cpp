@@ -130,7 +130,6 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
     z.DelkaKodu = 0;
     z.Poskozeno = slova.size() < 2;
     if (!z.Poskozeno) {
-        RozdelPole(slova[1], rozklad.Pole);
         const TKusy& pole = rozklad.Pole;
         z.CisloBodu.assign(Pole(pole, 1));
         if (pole.size() >= 2)
@@ -141,15 +140,11 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
 
     std::string_view radek;
     for (int i = 0; i < 3 && radky.Dalsi(radek); ++i) {
-        RozdelSlova(radek, rozklad.Slova);
+        rozklad.Rozdel(radek, radky.Cislo());
         const TKusy& s = rozklad.Slova;
         const std::string_view klic = s.empty() ? std::string_view() : s[0];
         const bool maDruhe = s.size() >= 2;
         if (klic == "SD" || klic == "HV" || klic == "HD") {
-            if (maDruhe)
-                RozdelPole(s[1], rozklad.Pole);
-            else
-                rozklad.Pole.clear();
             if (klic == "SD") {
                 z.Pozorovani = TDruhPozorovani::dpSD;
                 NactiSD(rozklad.Pole, z);
@@ -173,6 +168,7 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
             }
         } else {
             radky.Vrat();
+            rozklad.VracenyRadek = true;
             break;
         }
     }

@@ -50,14 +50,26 @@ struct MereniZaznam {
     bool Poskozeno = false;
 };
 
-// Scratch space of the readers, kept between lines so that reading allocates nothing.
+// Scratch space of the readers, kept between lines so that reading allocates nothing: the
+// words of a line and the fields of its second word (RozdelSlovaAPole).
 struct TRozklad {
     TKusy Slova;
     TKusy Pole;
+    // They hold the line last given back to the reader, so that it is not cut up again.
+    bool VracenyRadek = false;
+    // Who sees each line as it is cut; nullptr for nobody.
+    TSledovaniRozkladu* Sledovani = nullptr;
+
+    void Rozdel(std::string_view radek, std::size_t cislo) {
+        RozdelSlovaAPole(radek, Slova, Pole);
+        if (Sledovani)
+            Sledovani->NovyRadek(radek, cislo, Pole);
+    }
 };
 
-// Reads the measurement of the BS, FS or SS line whose words are `slova` (its number is
-// radky.Cislo()), then merges up to three observation and note lines that follow it. The
-// first line that is none of these is given back to `radky` for the main level.
+// Reads the measurement of the BS, FS or SS line whose words are `slova` and the fields of
+// whose second word are rozklad.Pole (its number is radky.Cislo()), then merges up to three
+// observation and note lines that follow it. The first line that is none of these is given back to
+// `radky` for the main level, with its words and fields left in `rozklad`.
 void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, MereniZaznam& zaznam,
                  TRozklad& rozklad);

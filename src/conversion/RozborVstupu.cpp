@@ -31,12 +31,11 @@ const std::string kNicNeprevedeno = Cz(" Nic nebylo převedeno.");
 TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp) {
     TRozborVstupu r;
     r.Typ = zvolenyTyp;
-    TRozpoznaniTextu text;
     TKusy slova, pole;
     radky.Zacatek();
     std::string_view radek;
-    while (radky.Dalsi(radek)) {
-        text.Radek(radek);
+    // Read only until the answer is known.
+    while (!(r.NecoKPrevodu && (r.RadkyMereni || !r.SouborSouradnic)) && radky.Dalsi(radek)) {
         if (radky.Cislo() == 1) {
             r.Prazdny = false;
             if (radek.starts_with(kBom))
@@ -48,9 +47,6 @@ TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp) {
             r.SouborSouradnic =
                 r.Typ == TTypStanice::tsNTS660 && radek.find("NTS") == std::string_view::npos;
         }
-        // Once the answer is known only the text check goes on.
-        if (r.NecoKPrevodu && (r.RadkyMereni || !r.SouborSouradnic))
-            continue;
         RozdelSlova(radek, slova);
         if (slova.empty())
             continue;
@@ -58,8 +54,20 @@ TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp) {
         r.RadkyMereni = r.RadkyMereni || mereni;
         r.NecoKPrevodu = r.NecoKPrevodu || (r.SouborSouradnic ? JeBod(slova[0], pole) : mereni);
     }
-    r.Vada = text.Vada();
-    r.Kodovani = text.Kodovani();
+    // The text check needs every byte; only a text with other bytes than plain ASCII is gone
+    // through line by line.
+    radky.Zacatek();
+    bool prosty = true;
+    for (std::string_view kus; prosty && radky.DalsiKus(kus);)
+        prosty = JenProstyText(kus);
+    if (!prosty) {
+        TRozpoznaniTextu text;
+        radky.Zacatek();
+        while (radky.Dalsi(radek))
+            text.Radek(radek);
+        r.Vada = text.Vada();
+        r.Kodovani = text.Kodovani();
+    }
     return r;
 }
 

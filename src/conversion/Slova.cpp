@@ -1,5 +1,8 @@
 #include "conversion/Slova.h"
 
+#include <bit>
+#include <cstring>
+
 void RozdelSlova(std::string_view radek, TKusy& slova) {
     slova.clear();
     const std::size_t n = radek.size();
@@ -33,4 +36,50 @@ void RozdelPole(std::string_view slovo, TKusy& pole) {
     }
     if (zacatek != konec)
         pole.emplace_back(zacatek, std::size_t(konec - zacatek));
+}
+
+void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole) {
+    static_assert(std::endian::native == std::endian::little);
+    slova.clear();
+    pole.clear();
+    const char* const z = radek.data();
+    const std::size_t n = radek.size();
+    bool veSlove = n > 0 && z[0] != ' ';
+    if (n > 0 && z[0] == ' ')
+        slova.emplace_back();
+    std::size_t zacatekSlova = 0, zacatekPole = 0;
+    // Only blanks and commas change anything: a blank ends a word and, unless another blank
+    // follows, starts the next one; a comma in the second word ends a field.
+    auto oddelovac = [&](std::size_t i) {
+        if (z[i] == ',') {
+            if (slova.size() == 1) {
+                pole.emplace_back(z + zacatekPole, i - zacatekPole);
+                zacatekPole = i + 1;
+            }
+            return;
+        }
+        if (veSlove) {
+            if (slova.size() == 1 && zacatekPole != i)
+                pole.emplace_back(z + zacatekPole, i - zacatekPole);
+            slova.emplace_back(z + zacatekSlova, i - zacatekSlova);
+        }
+        veSlove = i + 1 < n && z[i + 1] != ' ';
+        zacatekSlova = zacatekPole = i + 1;
+    };
+    // Eight bytes at a time; the blanks and commas among them in order of their place.
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t osm;
+        std::memcpy(&osm, z + i, 8);
+        for (std::uint64_t m = ZnakyVOsmi(osm, ' ') | ZnakyVOsmi(osm, ','); m != 0; m &= m - 1)
+            oddelovac(i + std::size_t(std::countr_zero(m)) / 8);
+    }
+    for (; i < n; ++i)
+        if (z[i] == ' ' || z[i] == ',')
+            oddelovac(i);
+    if (veSlove) {
+        if (slova.size() == 1 && zacatekPole != n)
+            pole.emplace_back(z + zacatekPole, n - zacatekPole);
+        slova.emplace_back(z + zacatekSlova, n - zacatekSlova);
+    }
 }

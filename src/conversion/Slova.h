@@ -7,6 +7,8 @@
 // grown.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -14,3 +16,23 @@ using TKusy = std::vector<std::string_view>;
 
 void RozdelSlova(std::string_view radek, TKusy& slova);
 void RozdelPole(std::string_view slovo, TKusy& pole);
+// 80h in every byte of the eight in `osm` that is `znak` and in no other (no false mark from
+// a neighbouring byte), for going through a line eight bytes at a time.
+inline std::uint64_t ZnakyVOsmi(std::uint64_t osm, char znak) {
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kSedm = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t x = osm ^ (kJednicky * static_cast<unsigned char>(znak));
+    return ~(((x & kSedm) + kSedm) | x | kSedm);
+}
+
+// Both in one pass over the line: its words, and the fields of its second word (none when
+// it has no second word), which is where every record keeps its values.
+void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole);
+
+// Sees every line once, as a reader that cuts every line up anyway has cut it (the fields of
+// its second word), so that a check rides along without reading or cutting it again.
+class TSledovaniRozkladu {
+public:
+    virtual ~TSledovaniRozkladu() = default;
+    virtual void NovyRadek(std::string_view radek, std::size_t cislo, const TKusy& pole) = 0;
+};

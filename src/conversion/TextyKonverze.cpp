@@ -1,7 +1,7 @@
 #include "conversion/TextyKonverze.h"
 
-#include "common/Cp1250.h"
 #include "common/Cesty.h"
+#include "common/Cp1250.h"
 #include "common/RozpoznaniTextu.h"
 #include "conversion/KonverzeSouboru.h"
 

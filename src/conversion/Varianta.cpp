@@ -4,6 +4,7 @@
 #include "conversion/Cisla.h"
 #include "conversion/Slova.h"
 
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -18,53 +19,30 @@ struct TNalez {
 };
 
 TNalez Hledej(std::string_view radek) {
-    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
-    constexpr std::uint64_t kVysoke = 0x8080808080808080u;
+    static_assert(std::endian::native == std::endian::little);
     TNalez nalez;
+    const char* const z = radek.data();
     const std::size_t n = radek.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        // Eight bytes without an "S" are passed over at once.
-        while (i + 8 <= n) {
-            std::uint64_t slovo;
-            std::memcpy(&slovo, radek.data() + i, 8);
-            slovo ^= 'S' * kJednicky;
-            if (((slovo - kJednicky) & ~slovo & kVysoke) != 0)
-                break;
-            i += 8;
-        }
-        if (i >= n)
-            break;
-        if (radek[i] != 'S')
-            continue;
-        if (i > 0 && (radek[i - 1] == 'B' || radek[i - 1] == 'F' || radek[i - 1] == 'S'))
+    auto naS = [&](std::size_t i) {
+        if (i > 0 && (z[i - 1] == 'B' || z[i - 1] == 'F' || z[i - 1] == 'S'))
             nalez.Mereni = true;
-        if (i + 2 < n && radek[i + 1] == 'T' && radek[i + 2] == 'N')
+        if (i + 2 < n && z[i + 1] == 'T' && z[i + 2] == 'N')
             nalez.Mereni = true;
         if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
             nalez.Jednotky = true;
-    }
-    return nalez;
-}
-
-// Field 2 of the second word as a number, found without cutting the whole line up: the same
-// as RozdelSlova, RozdelPole and CtiCislo on its pieces.
-std::optional<double> Vyska(std::string_view radek) {
+    };
+    // Eight bytes at a time; only an "S" among them is looked at closer.
     std::size_t i = 0;
-    const std::size_t n = radek.size();
-    if (n > 0 && radek[0] != ' ') // the first word, unless the line starts with a blank
-        while (i < n && radek[i] != ' ')
-            ++i;
-    while (i < n && radek[i] == ' ')
-        ++i;
-    std::size_t konec = i;
-    while (konec < n && radek[konec] != ' ')
-        ++konec;
-    const std::string_view slovo = radek.substr(i, konec - i);
-    const std::size_t carka = slovo.find(',');
-    if (slovo.empty() || carka == std::string_view::npos || carka + 1 == slovo.size())
-        return std::nullopt;
-    const std::string_view pole = slovo.substr(carka + 1, slovo.find(',', carka + 1) - carka - 1);
-    return CtiCislo(pole);
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t osm;
+        std::memcpy(&osm, z + i, 8);
+        for (std::uint64_t m = ZnakyVOsmi(osm, 'S'); m != 0; m &= m - 1)
+            naS(i + std::size_t(std::countr_zero(m)) / 8);
+    }
+    for (; i < n; ++i)
+        if (z[i] == 'S')
+            naS(i);
+    return nalez;
 }
 
 } // namespace
@@ -82,7 +60,8 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
     return radky.Otevreno() && JeSouborSouradnic(radky, typStanice);
 }
 
-void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo) {
+void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo,
+                                        const TKusy& pole) {
     static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
     static const std::string kRadek = Cz("Řádek ");
     static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
@@ -91,7 +70,8 @@ void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cisl
         text_ += kJednotky;
     if (!vysky_ || !nalez.Mereni)
         return;
-    const auto vyska = Vyska(radek);
+    // Field 2 of the second word.
+    const auto vyska = pole.size() >= 2 ? CtiCislo(pole[1]) : std::nullopt;
     if (vyska && (*vyska < 0 || *vyska > 4)) {
         // The warning counts lines from 0.
         char cislice[24];
@@ -110,8 +90,11 @@ bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool so
     TKontrolaNestandardnich kontrola(jednotky, vysky);
     radky.Zacatek();
     std::string_view radek;
-    while (radky.Dalsi(radek))
-        kontrola.NovyRadek(radek, radky.Cislo());
+    TKusy slova, pole;
+    while (radky.Dalsi(radek)) {
+        RozdelSlovaAPole(radek, slova, pole);
+        kontrola.NovyRadek(radek, radky.Cislo(), pole);
+    }
     text = kontrola.Text();
     return !text.empty();
 }

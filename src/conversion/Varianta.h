@@ -4,6 +4,7 @@
 
 #include "common/TypStanice.h"
 #include "conversion/CteckaRadku.h"
+#include "conversion/Slova.h"
 
 #include <filesystem>
 #include <string>
@@ -18,12 +19,13 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
 // below 0 or above 4 m (`vysky`, lines numbered from 0). Fills `text` with one CR LF ended
 // line per finding and yields true when it is not empty; does nothing for types other than
 // the NTS-660 or for the coordinate variant.
-// The same check line by line, riding along with a reader (TCteckaRadku::Sleduj) so that a
-// conversion reads its input only once.
-class TKontrolaNestandardnich : public TSledovaniRadku {
+// The same check line by line, riding along with the measurement reader
+// (TCteckaMereni::Sleduj) so that a conversion reads and cuts its input only once; `pole` are
+// the fields of the line's second word.
+class TKontrolaNestandardnich : public TSledovaniRozkladu {
 public:
     TKontrolaNestandardnich(bool jednotky, bool vysky) : jednotky_(jednotky), vysky_(vysky) {}
-    void NovyRadek(std::string_view radek, std::size_t cislo) override;
+    void NovyRadek(std::string_view radek, std::size_t cislo, const TKusy& pole) override;
     const std::string& Text() const { return text_; }
 
 private:

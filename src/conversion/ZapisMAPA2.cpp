@@ -6,6 +6,8 @@
 #include "conversion/MereniZaznam.h"
 #include "conversion/Varianta.h"
 
+#include <algorithm>
+
 namespace {
 
 // The measurement lines of the current station, kept apart until its block is closed.
@@ -98,12 +100,14 @@ private:
     std::vector<std::size_t> radky_;
 };
 
-} // namespace
-
-void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& puvodni,
-                TVystup& vystup) {
+// One reading pass. The header goes first but grows at every DATE line, wherever it stands:
+// the body is handed on in batches of `davka` bytes once the header is written, so that the
+// memory stays small; a DATE line after that makes the pass give up (false) so that it can be
+// done again with the body held whole. `proudem` false holds it whole from the start.
+bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& puvodni,
+            TVystup& vystup, bool proudem, std::size_t davka) {
     // The pre-scan rides along with the one reading pass; its warning and then the damaged
-    // measurements are told once the pass is over, before anything is written.
+    // measurements are told once the pass is over.
     TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky);
     const bool kontrolovat = p.TypStanice == TTypStanice::tsNTS660 && !p.SouborSouradnic &&
                              (p.NestandardniJednotky || p.NestandardniVysky);
@@ -113,23 +117,44 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
         kodOrientace = std::string("* ") + *p.OznaceniOrientBodu + "\r\n";
 
     radky.Zacatek();
-    if (kontrolovat)
-        radky.Sleduj(&kontrola);
     TCteckaMereni cteni(radky, rozhrani);
+    if (kontrolovat)
+        cteni.Sleduj(&kontrola);
     std::string hlavicka;
     std::string telo;
-    // The output is about as long as the input; reserving it spares the copies of growing.
-    telo.reserve(std::size_t(radky.Velikost()));
+    // Reserved so that the batch never grows; held whole, the body is about as long as the
+    // input.
+    const auto velikost = std::size_t(radky.Velikost());
+    telo.reserve(proudem ? std::min(velikost, davka + (1 << 16)) : velikost);
+    bool zapsanaHlavicka = false;
+    auto zacatek = [&] {
+        if (p.HlavickaZDat) {
+            vystup.Zapis(hlavicka);
+            vystup.Zapis(kKonecRadku);
+        }
+        vystup.Zapis(p.PevnyBlok);
+        zapsanaHlavicka = true;
+    };
+    bool stanice = false;
     TBloky bloky;
 
     for (TPolozka polozka; (polozka = cteni.Dalsi()) != TPolozka::polKonec;) {
         switch (polozka) {
         case TPolozka::polHlavicka:
+            if (zapsanaHlavicka && p.HlavickaZDat)
+                return false;
             hlavicka += cteni.Hlavicka();
             break;
         case TPolozka::polStanice:
-            if (!telo.empty())
+            if (stanice)
                 bloky.Uzavri(telo, true);
+            stanice = true;
+            if (proudem && telo.size() >= davka) {
+                if (!zapsanaHlavicka)
+                    zacatek();
+                vystup.Zapis(telo);
+                telo.clear();
+            }
             PripojStanici(telo, cteni.PoleStanice(), p.Oddelovac);
             break;
         case TPolozka::polXYZ:
@@ -150,18 +175,27 @@ void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhra
             break;
         }
     }
-    if (!telo.empty())
+    if (stanice)
         bloky.Uzavri(telo, false);
-    radky.Sleduj(nullptr);
     if (!kontrola.Text().empty())
         puvodni.Zpravy().Zprava(TDruhZpravy::dzVarovani, kontrola.Text());
     rozhrani.Ohlas();
 
-    if (p.HlavickaZDat) {
-        vystup.Zapis(hlavicka);
-        vystup.Zapis(kKonecRadku);
-    }
-    vystup.Zapis(p.PevnyBlok);
+    if (!zapsanaHlavicka)
+        zacatek();
     vystup.Zapis(telo);
     vystup.Zapis("/\r\n-2\r\n");
+    return true;
+}
+
+} // namespace
+
+void ZapisMAPA2(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& rozhrani,
+                TVystup& vystup, std::size_t davka) {
+    if (vystup.LzeZacitZnovu() && Prevod(radky, p, rozhrani, vystup, true, davka))
+        return;
+    // Nothing was told yet: the pass that gave up holds its messages back until its end.
+    if (vystup.LzeZacitZnovu() && !vystup.ZacniZnovu())
+        return;
+    Prevod(radky, p, rozhrani, vystup, false, davka);
 }

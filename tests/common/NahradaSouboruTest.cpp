@@ -56,3 +56,24 @@ TEST_F(NahradaSouboruTest, AFolderOrAMissingFolderIsRefusedAndAnUnfinishedSaveLe
     }
     EXPECT_THAT(Soubory(), ElementsAre("slozka"));
 }
+
+// A writer that learns late about what goes first starts its temporary file again; a device
+// has passed its bytes on and cannot.
+TEST_F(NahradaSouboruTest, StartingAgainDropsWhatWasWrittenOnlyInATemporaryFile) {
+    const auto soubor = slozka_ / "a.zap";
+    ZapisSoubor(soubor, "stary");
+    TNahradaSouboru nahrada(soubor);
+    nahrada.Zapis(std::string(1 << 19, 'x')); // past the buffer: on the disk already
+    nahrada.Zapis("abc");
+    ASSERT_TRUE(nahrada.ZacniZnovu());
+    nahrada.Zapis("novy");
+    EXPECT_FALSE(nahrada.Dokonci());
+    EXPECT_EQ(NactiSoubor(soubor), "novy");
+    EXPECT_THAT(Soubory(), ElementsAre("a.zap"));
+    EXPECT_FALSE(nahrada.ZacniZnovu()) << "done";
+    if (fs::exists("/dev/null")) {
+        TNahradaSouboru zarizeni("/dev/null");
+        EXPECT_FALSE(zarizeni.LzeZacitZnovu());
+        EXPECT_FALSE(zarizeni.ZacniZnovu());
+    }
+}

@@ -109,3 +109,18 @@ TEST(RozpoznaniTextu_, MessagesNameTheFileTheLineAndTheCharacter) {
               "Soubor \"a.asc\" je v kódování UTF-8 a řádek 2 obsahuje znak U+0416, který "
               "kódování programu (cp1250, středoevropské) nemá.");
 }
+
+// The quick check over a whole file: any byte the line-by-line check would look at closer
+// makes it say no, wherever it stands (in a block of sixteen or in the rest).
+TEST(JenProstyText, OnlyPrintableAsciiTabsAndLineEnds) {
+    const std::string prosty = "NTS-660\r\nSTN 1,1.5\tX~\nSS 2 \r\n";
+    EXPECT_TRUE(JenProstyText(""));
+    for (std::size_t delka = 0; delka <= prosty.size(); ++delka)
+        EXPECT_TRUE(JenProstyText(std::string_view(prosty).substr(0, delka))) << delka;
+    for (const char jiny : {'\0', '\x04', '\x1F', '\x7F', '\x80', '\xC3', '\xFF'})
+        for (std::size_t kde = 0; kde < prosty.size(); ++kde) {
+            std::string text = prosty;
+            text[kde] = jiny;
+            EXPECT_FALSE(JenProstyText(text)) << int(jiny) << " at " << kde;
+        }
+}

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
 #include <vector>
 
 TEST(CtiCislo, ReadsDecimalNumbersWithPointOnly) {
@@ -15,6 +19,33 @@ TEST(CtiCislo, ReadsDecimalNumbersWithPointOnly) {
     for (const char* spatne : {"", "1,5", "abc", "1.2.3", " 1", "1 ", "+-1", "-", "inf", "-inf",
                                "nan", "1e400", "0x10", "1e"})
         EXPECT_FALSE(CtiCislo(spatne)) << spatne;
+}
+
+// Short numbers are read without from_chars: the value must be the same to the last bit, also
+// at fifteen and sixteen digits, with leading zeros and for random measured values.
+TEST(CtiCislo, ShortNumbersReadAsFromCharsReadsThem) {
+    auto stejne = [](const std::string& text) {
+        double ocekavane = 0;
+        const char* zacatek = text.data() + (text[0] == '+' ? 1 : 0);
+        std::from_chars(zacatek, text.data() + text.size(), ocekavane);
+        const auto cislo = CtiCislo(text);
+        ASSERT_TRUE(cislo) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*cislo), std::bit_cast<std::uint64_t>(ocekavane))
+            << text;
+    };
+    for (const char* text :
+         {"0", "-0", "-0.0", "+7", "5.", "00012.3400", "0.1", "0.3", "123456789012345",
+          "1234567890123456", "9007199254740993", "0.000000000000001", ".000000000000001",
+          "999999999999999.9", "6400.0000", "-6400.00001"})
+        stejne(text);
+    std::mt19937_64 nahoda(27);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = (nahoda() & 1) ? "-" : "";
+        text += std::to_string(nahoda() % 100000);
+        if (nahoda() % 8 != 0)
+            text += "." + std::to_string(nahoda() % 10000000000ULL).substr(0, 1 + nahoda() % 10);
+        stejne(text);
+    }
 }
 
 TEST(PripojPevne, FixedDecimalsNoSignOnZeroNothingForNonFinite) {

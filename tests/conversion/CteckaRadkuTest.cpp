@@ -1,6 +1,7 @@
 #include "SlozkaTestu.h"
 
 #include "conversion/CteckaRadku.h"
+#include "conversion/Slova.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,15 @@ TEST_F(CteckaRadkuSouboru, LargeFileReadsLikeMemory) {
         EXPECT_EQ(VsechnyRadky(soubor), ocekavane) << "offset " << posun;
         soubor.Zacatek();
         EXPECT_EQ(VsechnyRadky(soubor), ocekavane) << "after rewinding";
+        // The byte check gets the same bytes uncut, from where the reader stands.
+        soubor.Zacatek();
+        std::string_view radek;
+        ASSERT_TRUE(soubor.Dalsi(radek));
+        std::string kusy(radek);
+        kusy += "\r\n";
+        for (std::string_view kus; soubor.DalsiKus(kus);)
+            kusy += kus;
+        EXPECT_EQ(kusy, posunuty) << "offset " << posun;
     }
 }
 
@@ -80,4 +90,28 @@ TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
     EXPECT_FALSE(slozka.Otevreno());
     std::string_view radek;
     EXPECT_FALSE(slozka.Dalsi(radek));
+}
+
+// Words and the second word's fields cut in one pass are those cut one after the other, for
+// every line of up to nine blanks, commas and letters (eight bytes are looked at together).
+TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
+    TKusy slova, pole, ocekavanaSlova, ocekavanaPole;
+    std::string radek;
+    for (int delka = 0; delka <= 9; ++delka) {
+        int pocet = 1;
+        for (int i = 0; i < delka; ++i)
+            pocet *= 3;
+        for (int kod = 0; kod < pocet; ++kod) {
+            radek.clear();
+            for (int i = 0, k = kod; i < delka; ++i, k /= 3)
+                radek += " ,a"[k % 3];
+            RozdelSlova(radek, ocekavanaSlova);
+            ocekavanaPole.clear();
+            if (ocekavanaSlova.size() >= 2)
+                RozdelPole(ocekavanaSlova[1], ocekavanaPole);
+            RozdelSlovaAPole(radek, slova, pole);
+            EXPECT_EQ(slova, ocekavanaSlova) << '"' << radek << '"';
+            EXPECT_EQ(pole, ocekavanaPole) << '"' << radek << '"';
+        }
+    }
 }

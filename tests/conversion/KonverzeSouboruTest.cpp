@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <tuple>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -186,3 +189,46 @@ INSTANTIATE_TEST_SUITE_P(
                       TPozorovani{"TinyNegativeDistance", "SD 1.0000,90.0000,-0.0001", false},
                       TPozorovani{"LongSight", "HD 1.0000,2500.000,30.000", false}),
     [](const auto& info) { return std::string(info.param.Nazev); });
+
+namespace {
+struct TDavky {
+    const char* Nazev;
+    const char* Text;
+    bool HlavickaZDat;
+};
+class DavkyZapisu : public ::testing::TestWithParam<TDavky> {};
+} // namespace
+
+// The body goes out in batches once the header is written; a DATE line after the first batch
+// makes the writer read the file again, so any batch size gives the output and the messages
+// (each told once) of the body held whole.
+TEST_P(DavkyZapisu, GiveTheOutputAndMessagesOfTheWholeBody) {
+    const TDavky& d = GetParam();
+    ParametryKonverze p;
+    p.HlavickaZDat = d.HlavickaZDat;
+    auto preved = [&](std::size_t davka) {
+        TCteckaRadku radky(TText{d.Text});
+        TZaznamRozhrani r;
+        TVystupDoRetezce vystup;
+        ZapisMAPA2(radky, p, r, vystup, davka);
+        return std::tuple(vystup.Text(), r.zpravy, r.PoskozeneRadky);
+    };
+    const auto cele = preved(SIZE_MAX);
+    for (const std::size_t davka : {std::size_t(1), std::size_t(40)})
+        EXPECT_EQ(preved(davka), cele) << "batch " << davka;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pripady, DavkyZapisu,
+    ::testing::Values(
+        TDavky{"DateLate",
+               "NTS-660\r\nJOB A\r\nDATE 1\r\nSTN 1\r\nSS 2,9\r\nSD 1,2,3\r\nSTN 2\r\nDATE 2\r\n"
+               "SS 3,1.5\r\nSD 1,2,x\r\nSTN 3\r\nSS 4,1\r\nHV 1,2\r\n",
+               true},
+        TDavky{"DateLateWithoutHeader",
+               "NTS-660\r\nSTN 1\r\nSS 2,9\r\nSD 1,2,3\r\nSTN 2\r\nDATE 2\r\nSTN 3\r\n", false},
+        TDavky{"DateFirst",
+               "NTS-660\r\nDATE 1\r\nSTN 1\r\nBS 2,1\r\nSD 1,2,3\r\nSTN 2\r\nFS 3,1\r\n"
+               "HD 1,2,3\r\nSTN 3\r\nUNITS F\r\n",
+               true}),
+    [](const auto& pripad) { return std::string(pripad.param.Nazev); });
