@@ -1,9 +1,9 @@
 #include "conversion/Cisla.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace {
 
@@ -62,32 +62,48 @@ bool CtiCisloDo(std::string_view text, double& hodnota) {
 namespace {
 
 // Three decimals, the distances of every measurement line, without the general formatter:
-// with a 64-bit mantissa the value times 1000 is exact, and rounding it to the nearest
-// integer, ties to even, is what the general formatter does with the exact decimal value.
+// the double's mantissa times 1000 is an exact 63-bit integer, and shifting it by the
+// exponent with rounding to the nearest, ties to even, is what the general formatter does
+// with the exact decimal value. Integers only, so no rounding mode or x87 precision matters.
 bool PripojTriDesetinna(std::string& out, double value) {
-    if constexpr (std::numeric_limits<long double>::digits < 64) {
+    if (!(std::fabs(value) < 1e15))
         return false;
-    } else {
-        if (!(std::fabs(value) < 1e15))
-            return false;
-        const long long n = std::llrint(static_cast<long double>(value) * 1000);
-        unsigned long long zbytek = static_cast<unsigned long long>(n < 0 ? -n : n);
-        char buffer[32];
-        char* p = buffer + sizeof buffer;
-        for (int i = 0; i < 3; ++i) {
-            *--p = char('0' + zbytek % 10);
-            zbytek /= 10;
-        }
-        *--p = '.';
-        do {
-            *--p = char('0' + zbytek % 10);
-            zbytek /= 10;
-        } while (zbytek != 0);
-        if (n < 0)
-            *--p = '-';
-        out.append(p, std::size_t(buffer + sizeof buffer - p));
-        return true;
+    const std::uint64_t bity = std::bit_cast<std::uint64_t>(value);
+    const bool zaporne = (bity >> 63) != 0;
+    const int exponent = int((bity >> 52) & 0x7ff);
+    std::uint64_t mantisa = bity & ((std::uint64_t(1) << 52) - 1);
+    if (exponent != 0)
+        mantisa |= std::uint64_t(1) << 52;
+    // value = mantisa * 2^posun; below 1e15 posun is at most -3.
+    const int posun = (exponent == 0 ? 1 : exponent) - 1075;
+    const std::uint64_t soucin = mantisa * 1000;
+    std::uint64_t zbytek = 0;
+    if (posun >= 0) {
+        zbytek = soucin << posun;
+    } else if (posun > -64) {
+        const int doprava = -posun;
+        zbytek = soucin >> doprava;
+        const std::uint64_t odriznuto = soucin & ((std::uint64_t(1) << doprava) - 1);
+        const std::uint64_t polovina = std::uint64_t(1) << (doprava - 1);
+        if (odriznuto > polovina || (odriznuto == polovina && (zbytek & 1) != 0))
+            ++zbytek;
     }
+    const bool minus = zaporne && zbytek != 0;
+    char buffer[32];
+    char* p = buffer + sizeof buffer;
+    for (int i = 0; i < 3; ++i) {
+        *--p = char('0' + zbytek % 10);
+        zbytek /= 10;
+    }
+    *--p = '.';
+    do {
+        *--p = char('0' + zbytek % 10);
+        zbytek /= 10;
+    } while (zbytek != 0);
+    if (minus)
+        *--p = '-';
+    out.append(p, std::size_t(buffer + sizeof buffer - p));
+    return true;
 }
 
 } // namespace
