@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -59,15 +60,13 @@ bool CtiCisloDo(std::string_view text, double& hodnota) {
     return true;
 }
 
-namespace {
-
 // Three decimals, the distances of every measurement line, without the general formatter:
 // the double's mantissa times 1000 is an exact 63-bit integer, and shifting it by the
 // exponent with rounding to the nearest, ties to even, is what the general formatter does
 // with the exact decimal value. Integers only, so no rounding mode or x87 precision matters.
-bool PripojTriDesetinna(std::string& out, double value) {
+char* ZapisTriDesetinna(char* cil, double value) {
     if (!(std::fabs(value) < 1e15))
-        return false;
+        return nullptr;
     const std::uint64_t bity = std::bit_cast<std::uint64_t>(value);
     const bool zaporne = (bity >> 63) != 0;
     const int exponent = int((bity >> 52) & 0x7ff);
@@ -89,7 +88,7 @@ bool PripojTriDesetinna(std::string& out, double value) {
             ++zbytek;
     }
     const bool minus = zaporne && zbytek != 0;
-    char buffer[32];
+    char buffer[kNejdelsiTriDesetinna];
     char* p = buffer + sizeof buffer;
     for (int i = 0; i < 3; ++i) {
         *--p = char('0' + zbytek % 10);
@@ -102,19 +101,22 @@ bool PripojTriDesetinna(std::string& out, double value) {
     } while (zbytek != 0);
     if (minus)
         *--p = '-';
-    out.append(p, std::size_t(buffer + sizeof buffer - p));
-    return true;
+    const auto delka = std::size_t(buffer + sizeof buffer - p);
+    std::memcpy(cil, p, delka);
+    return cil + delka;
 }
-
-} // namespace
 
 bool PripojPevne(std::string& out, double value, int decimals) {
     if (!std::isfinite(value))
         return false;
-    if (decimals == 3 && PripojTriDesetinna(out, value))
-        return true;
-    // 309 integer digits at most, the point and the decimals.
-    char buffer[400];
+    if (decimals == 3) {
+        char text[kNejdelsiTriDesetinna];
+        if (const char* konec = ZapisTriDesetinna(text, value)) {
+            out.append(text, std::size_t(konec - text));
+            return true;
+        }
+    }
+    char buffer[kNejdelsiPevne];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (ec != std::errc())

@@ -2,6 +2,7 @@
 // user's locale, and nothing that is not a finite number ever reads as one or gets written.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,15 @@ inline std::optional<double> CtiCislo(std::string_view text) {
     return std::nullopt;
 }
 
+// The longest text ZapisTriDesetinna writes.
+inline constexpr std::size_t kNejdelsiTriDesetinna = 24;
+// Writes `value` with three decimals and "." at `cil` and returns the end of the text, as
+// PripojPevne would write it; nullptr (nothing written) for a value that is not finite or not
+// below 1e15 in magnitude, which PripojPevne writes.
+char* ZapisTriDesetinna(char* cil, double value);
+
+// The longest text PripojPevne appends: 309 integer digits, a sign, the point and decimals.
+inline constexpr std::size_t kNejdelsiPevne = 400;
 // Appends `value` in fixed-point with `decimals` decimals and "." ("45.678"). A value that
 // rounds to zero is written without sign. A value that is not finite appends nothing and
 // gives false.

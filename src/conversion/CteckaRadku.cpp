@@ -2,6 +2,8 @@
 
 #include "common/Radky.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -23,15 +25,16 @@ TCteckaRadku::TCteckaRadku(const std::filesystem::path& soubor) {
         return;
     const auto velikost = std::filesystem::file_size(soubor, ec);
     velikost_ = ec ? 0 : velikost;
-    buffer_.resize(kKus);
-    data_ = buffer_.data();
+    buffery_.emplace_back().Data.resize(kKus);
+    data_ = buffery_[0].Data.data();
 }
 
 void TCteckaRadku::Zacatek() {
     zacatek_ = 0;
     vraceno_ = false;
     cislo_ = 0;
-    if (buffer_.empty())
+    drzenoOd_ = SIZE_MAX;
+    if (buffery_.empty())
         return;
     soubor_.clear();
     soubor_.seekg(0);
@@ -42,15 +45,30 @@ void TCteckaRadku::Zacatek() {
 bool TCteckaRadku::Dopln() {
     if (vsechnoNacteno_ || !otevreno_)
         return false;
+    // The start of a line not yet whole goes ahead of the chunk, into a buffer that no held
+    // line is in (a new one when all are); the current one only while nothing was read.
     const std::size_t zbytek = konec_ - zacatek_;
-    if (zacatek_ > 0 && zbytek > 0)
-        std::memmove(buffer_.data(), buffer_.data() + zacatek_, zbytek);
+    const std::size_t volne = std::min(drzenoOd_, obdobi_);
+    auto volny = [&](std::size_t i) {
+        return i == aktualni_ ? konec_ == 0 : buffery_[i].Obdobi < volne;
+    };
+    std::size_t novy = 0;
+    while (novy < buffery_.size() && !volny(novy))
+        ++novy;
+    if (novy == buffery_.size())
+        buffery_.emplace_back();
+    TBuffer& buffer = buffery_[novy];
+    // A line longer than a chunk gets a buffer twice as long as what of it is at hand.
+    if (buffer.Data.size() < std::max(kKus, 2 * zbytek))
+        buffer.Data.resize(std::max(kKus, 2 * zbytek));
+    if (zbytek > 0)
+        std::memcpy(buffer.Data.data(), data_ + zacatek_, zbytek);
+    buffer.Obdobi = ++obdobi_;
+    aktualni_ = novy;
+    data_ = buffer.Data.data();
     zacatek_ = 0;
     konec_ = zbytek;
-    if (konec_ == buffer_.size())
-        buffer_.resize(buffer_.size() * 2);
-    data_ = buffer_.data();
-    soubor_.read(buffer_.data() + konec_, std::streamsize(buffer_.size() - konec_));
+    soubor_.read(buffer.Data.data() + konec_, std::streamsize(buffer.Data.size() - konec_));
     const auto precteno = std::size_t(soubor_.gcount());
     konec_ += precteno;
     if (precteno == 0 || !soubor_)
@@ -68,6 +86,7 @@ bool TCteckaRadku::Dalsi(std::string_view& radek) {
         const std::string_view zbytek(data_ + zacatek_, konec_ - zacatek_);
         if (const auto r = PrvniRadek(zbytek, vsechnoNacteno_)) {
             posledni_ = r->Text;
+            obdobiPosledniho_ = obdobi_;
             zacatek_ += r->Dalsi;
             ++cislo_;
             radek = posledni_;

@@ -1,6 +1,6 @@
 // The line source of every measured-data reader: lines of cp1250 bytes cut as every text of
 // the program is (common/Radky.h), read in large chunks so that a file of any size streams
-// through a small buffer, with a push-back of one line for the observation look-ahead.
+// through a few small buffers, with a push-back of one line for the observation look-ahead.
 #pragma once
 
 #include <cstddef>
@@ -31,8 +31,13 @@ public:
     // Starts again at the first line.
     void Zacatek();
     // The next line without its line end; false at the end of the input. The text stays
-    // valid until the next call of Dalsi or Zacatek.
+    // valid until Zacatek, and while a later Dalsi has not read a further chunk twice (a
+    // line is never moved: a chunk goes into another buffer).
     bool Dalsi(std::string_view& radek);
+    // Keeps the last line yielded and every line after it valid until the next Drz or
+    // Zacatek, however many chunks are read meanwhile: a record that spans several lines
+    // holds views into them instead of copies.
+    void Drz() { drzenoOd_ = obdobiPosledniho_; }
     // The bytes not yet yielded that are at hand, uncut, for a check that looks at bytes only
     // (the whole text in a few large pieces); false at the end. Lines are not counted.
     bool DalsiKus(std::string_view& kus);
@@ -44,13 +49,26 @@ public:
 private:
     bool Dopln();
 
+    // A buffer of the file's chunks. Each chunk goes into a buffer other than the current
+    // one, so that the lines of the chunk before stay where they are.
+    struct TBuffer {
+        std::vector<char> Data;
+        std::size_t Obdobi = 0; // the last period in which it was the current buffer
+    };
+
     bool otevreno_ = false;
     std::uintmax_t velikost_ = 0;
     std::ifstream soubor_;
-    std::vector<char> buffer_;
-    const char* data_ = nullptr; // the text in memory, or the buffer
-    std::size_t zacatek_ = 0;    // first byte not yet yielded
-    std::size_t konec_ = 0;      // end of the bytes at hand
+    std::vector<TBuffer> buffery_;
+    std::size_t aktualni_ = 0;
+    // Periods are counted by the chunks read; a buffer current in the period of the held
+    // line or later is not filled again.
+    std::size_t obdobi_ = 0;
+    std::size_t obdobiPosledniho_ = 0;
+    std::size_t drzenoOd_ = SIZE_MAX; // nothing held
+    const char* data_ = nullptr;      // the text in memory, or the current buffer
+    std::size_t zacatek_ = 0;         // first byte not yet yielded
+    std::size_t konec_ = 0;           // end of the bytes at hand
     bool vsechnoNacteno_ = false;
     bool vraceno_ = false;
     std::string_view posledni_;

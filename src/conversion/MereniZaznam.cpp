@@ -16,9 +16,9 @@ constexpr double kNejvetsiUhel = 6400;
 constexpr long double kNejdelsiDelka = 100000;
 
 // An angle is kept as its text (the output copies it), but it must be a number in range.
-void NastavUhel(bool& ma, std::string& cil, std::string_view hodnota, MereniZaznam& z) {
+void NastavUhel(bool& ma, std::string_view& cil, std::string_view hodnota, MereniZaznam& z) {
     ma = true;
-    cil.assign(hodnota);
+    cil = hodnota;
     const auto uhel = CtiCislo(hodnota);
     if (!uhel || std::fabs(*uhel) > kNejvetsiUhel)
         z.Poskozeno = true;
@@ -31,17 +31,10 @@ void NastavDelku(long double delka, MereniZaznam& z) {
         z.Poskozeno = true;
 }
 
-void Nastav(bool& ma, std::string& cil, std::string_view hodnota) {
-    ma = true;
-    cil.assign(hodnota);
-}
-
-// Each merged line takes the line end off the code part, adds its text and a new line end.
-void PripojKod(std::string& kod, std::string_view text) {
-    if (kod.ends_with(kKonecRadku))
-        kod.resize(kod.size() - kKonecRadku.size());
-    kod += text;
-    kod += kKonecRadku;
+// Each merged observation line adds its code field to the code part.
+void PripojKod(MereniZaznam& z, std::string_view text) {
+    if (!text.empty())
+        z.Dodatek += text;
 }
 
 std::string_view Pole(const TKusy& pole, std::size_t cislo) {
@@ -65,7 +58,7 @@ void NactiSD(const TKusy& pole, MereniZaznam& z) {
     } else {
         z.Poskozeno = true;
     }
-    PripojKod(z.KodovaCast, Pole(pole, 4));
+    PripojKod(z, Pole(pole, 4));
 }
 
 // "HV Hz,V[,code]": angles only.
@@ -77,7 +70,7 @@ void NactiHV(const TKusy& pole, MereniZaznam& z) {
     z.Delka = TDruhDelky::dlNulova;
     if (pole.size() < 2)
         z.Poskozeno = true;
-    PripojKod(z.KodovaCast, Pole(pole, 3));
+    PripojKod(z, Pole(pole, 3));
 }
 
 // "HD Hz,hd,vd[,code]": horizontal distance and height difference, turned into the slope
@@ -85,7 +78,7 @@ void NactiHV(const TKusy& pole, MereniZaznam& z) {
 void NactiHD(const TKusy& pole, MereniZaznam& z) {
     if (!pole.empty())
         NastavUhel(z.MaHz, z.Hz, pole[0], z);
-    PripojKod(z.KodovaCast, Pole(pole, 4));
+    PripojKod(z, Pole(pole, 4));
     if (pole.size() < 3) {
         z.Poskozeno = true;
         return;
@@ -106,36 +99,38 @@ void NactiHD(const TKusy& pole, MereniZaznam& z) {
     const long double pomer = sd > 0 ? std::clamp(v / sd, -1.0L, 1.0L) : 0.0L;
     const long double uhel = std::asin(pomer) * 200 / std::numbers::pi_v<long double>;
     z.MaV = true;
-    z.V.clear();
-    if (!PripojPevne(z.V, static_cast<double>(uhel), 4))
+    z.UhelZHD.clear();
+    if (!PripojPevne(z.UhelZHD, static_cast<double>(uhel), 4))
         z.Poskozeno = true;
+    z.V = z.UhelZHD;
 }
 
 } // namespace
 
 void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, MereniZaznam& z,
                  TRozklad& rozklad) {
+    // The record's texts stay views into its lines.
+    radky.Drz();
     z.Druh = druh;
     z.Radek = radky.Cislo();
-    z.CisloBodu.clear();
+    z.CisloBodu = {};
     z.MaVysku = z.MaHz = z.MaV = false;
-    z.Vyska.clear();
-    z.Hz.clear();
-    z.V.clear();
+    z.Vyska = z.Hz = z.V = {};
+    // The values of the distance and the HD line are set with their kinds (not here: a
+    // long double written and read back at once stalls every record).
     z.Delka = TDruhDelky::dlZadna;
-    z.HodnotaDelky = 0;
     z.Pozorovani = TDruhPozorovani::dpZadne;
-    z.HodnotaHD = z.HodnotaVD = 0;
-    z.KodovaCast.assign("* ");
-    z.DelkaKodu = 0;
+    z.Kod = {};
+    z.Dodatek.clear();
     z.Poskozeno = slova.size() < 2;
     if (!z.Poskozeno) {
         const TKusy& pole = rozklad.Pole;
-        z.CisloBodu.assign(Pole(pole, 1));
-        if (pole.size() >= 2)
-            Nastav(z.MaVysku, z.Vyska, pole[1]);
-        z.KodovaCast += Pole(pole, 3);
-        z.DelkaKodu = Pole(pole, 3).size();
+        z.CisloBodu = Pole(pole, 1);
+        if (pole.size() >= 2) {
+            z.MaVysku = true;
+            z.Vyska = pole[1];
+        }
+        z.Kod = Pole(pole, 3);
     }
 
     std::string_view radek;
@@ -160,11 +155,8 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
                 z.Poskozeno = true;
         } else if (klic == "NOTE" || klic == "CTL") {
             if (maDruhe) {
-                if (z.KodovaCast.ends_with(kKonecRadku))
-                    z.KodovaCast.resize(z.KodovaCast.size() - kKonecRadku.size());
-                z.KodovaCast += ' ';
-                z.KodovaCast += s[1];
-                z.KodovaCast += kKonecRadku;
+                z.Dodatek += ' ';
+                z.Dodatek += s[1];
             }
         } else {
             radky.Vrat();
@@ -172,6 +164,4 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
             break;
         }
     }
-    if (!z.KodovaCast.ends_with(kKonecRadku))
-        z.KodovaCast += kKonecRadku;
 }

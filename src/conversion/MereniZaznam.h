@@ -23,31 +23,42 @@ enum class TDruhDelky : std::uint8_t { dlZadna, dlCislo, dlNulova };
 // line). The output does not need it; the measurement view computes from what was observed.
 enum class TDruhPozorovani : std::uint8_t { dpZadne, dpSD, dpHD, dpHV };
 
+// The texts are views into the lines read, which the reader holds (TCteckaRadku::Drz) until
+// the next record is read; a record is therefore not copied, only used while it is current.
 struct MereniZaznam {
+    MereniZaznam() = default;
+    MereniZaznam(const MereniZaznam&) = delete;
+    MereniZaznam& operator=(const MereniZaznam&) = delete;
+
     TDruhMereni Druh = TDruhMereni::dmSS;
     std::size_t Radek = 0; // line of the BS, FS or SS line, from 1
-    std::string CisloBodu;
+    std::string_view CisloBodu;
     bool MaVysku = false;
-    std::string Vyska; // target height
+    std::string_view Vyska; // target height
     bool MaHz = false;
-    std::string Hz; // horizontal angle
+    std::string_view Hz; // horizontal angle
     bool MaV = false;
-    std::string V; // vertical angle
+    std::string_view V; // vertical angle (for an HD line the one derived, in UhelZHD)
     TDruhDelky Delka = TDruhDelky::dlZadna;
-    long double HodnotaDelky = 0; // unscaled
+    long double HodnotaDelky = 0; // unscaled; set only with Delka dlCislo
     TDruhPozorovani Pozorovani = TDruhPozorovani::dpZadne;
-    // An HD line's horizontal distance and height difference as read (0 when unreadable):
-    // the vertical angle derived from them for the output is rounded to 4 decimals.
+    // An HD line's horizontal distance and height difference as read (0 when unreadable;
+    // set only with Pozorovani dpHD): the vertical angle derived from them for the output is
+    // rounded to 4 decimals.
     long double HodnotaHD = 0, HodnotaVD = 0;
-    // "* " and the code, then what every merged line added, each ended by CR LF; a record
-    // that nothing was merged into gets its CR LF at the end too, so that every line of the
-    // output ends like every other.
-    std::string KodovaCast;
-    // The length of field 3 (the code) in KodovaCast, which starts with it after "* ": an SD
-    // line's fourth field is appended to it without a blank.
-    std::size_t DelkaKodu = 0;
+    std::string UhelZHD;
+    // The code part is "* ", the code (field 3), what every merged line added to it (an SD,
+    // HV or HD line's code field, a blank and a NOTE or CTL text) and CR LF.
+    std::string_view Kod;
+    std::string Dodatek;
     // A missing field, or an angle or distance that is no number within its range.
     bool Poskozeno = false;
+
+    // Whether the code with what was added to it is `text`.
+    bool KodJe(std::string_view text) const {
+        return text.size() == Kod.size() + Dodatek.size() && text.starts_with(Kod) &&
+               text.ends_with(Dodatek);
+    }
 };
 
 // Scratch space of the readers, kept between lines so that reading allocates nothing: the

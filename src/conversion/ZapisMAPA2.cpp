@@ -1,6 +1,7 @@
 // The .zap writer: lays out what the measurement reader yields as MAPA2 station blocks.
 #include "conversion/ZapisMAPA2.h"
 
+#include "conversion/BlokTextu.h"
 #include "conversion/Cisla.h"
 #include "conversion/CteckaMereni.h"
 #include "conversion/MereniZaznam.h"
@@ -12,72 +13,89 @@ namespace {
 
 // The measurement lines of the current station, kept apart until its block is closed.
 struct TBloky {
-    std::string BS, FS, Orientace, Detail;
+    TBlokTextu BS, FS, Orientace, Detail;
 
     // Ends the station line and writes the station's block; the last one has no "/".
-    void Uzavri(std::string& telo, bool lomitko) {
-        telo += kKonecRadku;
-        telo += BS;
-        telo += FS;
-        telo += Orientace;
-        telo += "-1\r\n";
-        telo += Detail;
+    void Uzavri(TBlokTextu& telo, bool lomitko) {
+        telo.Pripoj(kKonecRadku);
+        telo.Pripoj(BS.Text());
+        telo.Pripoj(FS.Text());
+        telo.Pripoj(Orientace.Text());
+        telo.Pripoj("-1\r\n");
+        telo.Pripoj(Detail.Text());
         if (lomitko)
-            telo += "/\r\n";
-        BS.clear();
-        FS.clear();
-        Orientace.clear();
-        Detail.clear();
+            telo.Pripoj("/\r\n");
+        BS.Vyprazdni();
+        FS.Vyprazdni();
+        Orientace.Vyprazdni();
+        Detail.Vyprazdni();
     }
 };
 
 // "1", then the fields of the STN line each after one blank, field 3 as the code "* ...".
-void PripojStanici(std::string& telo, const TKusy& pole, char oddelovac) {
-    telo += '1';
-    telo += oddelovac;
+void PripojStanici(TBlokTextu& telo, const TKusy& pole, char oddelovac) {
+    std::size_t delka = 2;
+    for (std::string_view p : pole)
+        delka += p.size() + 3;
+    char* z = telo.Misto(delka);
+    *z++ = '1';
+    *z++ = oddelovac;
     for (std::size_t i = 0; i < pole.size(); ++i) {
         if (i > 0)
-            telo += oddelovac;
+            *z++ = oddelovac;
         if (i == 2)
-            telo += "* ";
-        telo += pole[i];
+            z = TBlokTextu::Kopiruj(z, "* ");
+        z = TBlokTextu::Kopiruj(z, pole[i]);
     }
+    telo.Konec(z);
 }
 
 // Point, distance, height, angles and the code part, each present piece followed by a
 // blank. False (nothing appended) when the scaled distance is not a finite number.
-bool PripojMereni(std::string& blok, const MereniZaznam& m, const ParametryKonverze& p) {
-    const std::size_t puvodni = blok.size();
-    blok += m.CisloBodu;
-    blok += p.Oddelovac;
-    blok += p.Oddelovac;
+bool PripojMereni(TBlokTextu& blok, const MereniZaznam& m, const ParametryKonverze& p) {
+    using Kopie = TBlokTextu;
+    const char s = p.Oddelovac;
+    // The pieces, a blank after each, the distance, "* " and CR LF.
+    char* z = blok.Misto(m.CisloBodu.size() + m.Vyska.size() + m.Hz.size() + m.V.size() +
+                         m.Kod.size() + m.Dodatek.size() + kNejdelsiPevne + 16);
+    z = Kopie::Kopiruj(z, m.CisloBodu);
+    *z++ = s;
+    *z++ = s;
     if (m.Delka == TDruhDelky::dlCislo) {
-        const long double delka = m.HodnotaDelky * p.MeritkovyFaktor;
-        if (!PripojPevne(blok, static_cast<double>(delka), 3)) {
-            blok.resize(puvodni);
-            return false;
+        const auto delka = static_cast<double>(m.HodnotaDelky * p.MeritkovyFaktor);
+        if (char* konec = ZapisTriDesetinna(z, delka)) {
+            z = konec;
+        } else {
+            std::string text;
+            if (!PripojPevne(text, delka, 3))
+                return false;
+            z = Kopie::Kopiruj(z, text);
         }
-        blok += p.Oddelovac;
+        *z++ = s;
     } else if (m.Delka == TDruhDelky::dlNulova) {
-        blok += "0.000";
-        blok += p.Oddelovac;
+        z = Kopie::Kopiruj(z, "0.000");
+        *z++ = s;
     }
-    auto pripoj = [&](bool ma, const std::string& text) {
+    auto pripoj = [&](bool ma, std::string_view text) {
         if (ma) {
-            blok += text;
-            blok += p.Oddelovac;
+            z = Kopie::Kopiruj(z, text);
+            *z++ = s;
         }
     };
     pripoj(m.MaVysku, m.Vyska);
     pripoj(m.MaHz, m.Hz);
     pripoj(m.MaV, m.V);
-    blok += m.KodovaCast;
+    z = Kopie::Kopiruj(z, "* ");
+    z = Kopie::Kopiruj(z, m.Kod);
+    z = Kopie::Kopiruj(z, m.Dodatek);
+    z = Kopie::Kopiruj(z, kKonecRadku);
+    blok.Konec(z);
     return true;
 }
 
 // An orientation shot is a side shot whose code is the mark and nothing else.
-bool JeOrientace(const MereniZaznam& m, const std::string& kodOrientace) {
-    return !kodOrientace.empty() && m.KodovaCast == kodOrientace;
+bool JeOrientace(const MereniZaznam& m, const std::optional<char>& znacka) {
+    return znacka && m.KodJe(std::string_view(&*znacka, 1));
 }
 
 // Holds back the damaged measurements of the single reading pass: the user hears of them
@@ -112,20 +130,17 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
     const bool kontrolovat = p.TypStanice == TTypStanice::tsNTS660 && !p.SouborSouradnic &&
                              (p.NestandardniJednotky || p.NestandardniVysky);
     TOdlozenaPoskozeni rozhrani(puvodni);
-    std::string kodOrientace;
-    if (p.OznaceniOrientBodu)
-        kodOrientace = std::string("* ") + *p.OznaceniOrientBodu + "\r\n";
 
     radky.Zacatek();
     TCteckaMereni cteni(radky, rozhrani);
     if (kontrolovat)
         cteni.Sleduj(&kontrola);
     std::string hlavicka;
-    std::string telo;
+    TBlokTextu telo;
     // Reserved so that the batch never grows; held whole, the body is about as long as the
     // input.
     const auto velikost = std::size_t(radky.Velikost());
-    telo.reserve(proudem ? std::min(velikost, davka + (1 << 16)) : velikost);
+    telo.Rezervuj(proudem ? std::min(velikost, davka + (1 << 16)) : velikost);
     bool zapsanaHlavicka = false;
     auto zacatek = [&] {
         if (p.HlavickaZDat) {
@@ -152,21 +167,21 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
             if (proudem && telo.size() >= davka) {
                 if (!zapsanaHlavicka)
                     zacatek();
-                vystup.Zapis(telo);
-                telo.clear();
+                vystup.Zapis(telo.Text());
+                telo.Vyprazdni();
             }
             PripojStanici(telo, cteni.PoleStanice(), p.Oddelovac);
             break;
         case TPolozka::polXYZ:
-            telo += " XYZ-";
-            telo += cteni.XYZ();
+            telo.Pripoj(" XYZ-");
+            telo.Pripoj(cteni.XYZ());
             break;
         case TPolozka::polMereni: {
             const MereniZaznam& m = cteni.Mereni();
-            std::string& blok = m.Druh == TDruhMereni::dmBS    ? bloky.BS
-                                : m.Druh == TDruhMereni::dmFS  ? bloky.FS
-                                : JeOrientace(m, kodOrientace) ? bloky.Orientace
-                                                               : bloky.Detail;
+            TBlokTextu& blok = m.Druh == TDruhMereni::dmBS            ? bloky.BS
+                               : m.Druh == TDruhMereni::dmFS          ? bloky.FS
+                               : JeOrientace(m, p.OznaceniOrientBodu) ? bloky.Orientace
+                                                                      : bloky.Detail;
             if (!PripojMereni(blok, m, p))
                 rozhrani.PoskozenaData(m.Radek);
             break;
@@ -183,7 +198,7 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
 
     if (!zapsanaHlavicka)
         zacatek();
-    vystup.Zapis(telo);
+    vystup.Zapis(telo.Text());
     vystup.Zapis("/\r\n-2\r\n");
     return true;
 }

@@ -70,7 +70,7 @@ std::optional<TUrceni> ZBodu(const TBodSouradnic& b, TPuvodStanice puvod) {
 struct TZaznamyStanice {
     TStanice Stanice;
     std::optional<TUrceni> XYZ;
-    std::vector<MereniZaznam> Zaznamy; // damaged ones included (Poskozeno)
+    std::vector<TMereniBodu> Zaznamy; // damaged ones included (Poskozeno)
 };
 
 class TVypocet {
@@ -156,55 +156,64 @@ void TVypocet::Poloha(TZaznamyStanice& s) {
     }
 }
 
+// A record as the computation takes it: its texts read as numbers, a reading in the second
+// face reduced to the first. Made while the record is current (it holds views into the
+// lines read).
+TMereniBodu ZeZaznamu(const MereniZaznam& z, std::optional<char> znacka, bool poskozeno) {
+    TMereniBodu m;
+    m.Radek = z.Radek;
+    m.Druh = z.Druh;
+    m.Pozorovani = z.Pozorovani;
+    m.Cislo = z.CisloBodu;
+    m.Kod = z.Kod;
+    m.Orientacni = z.Druh == TDruhMereni::dmBS || (z.Druh == TDruhMereni::dmSS && znacka &&
+                                                   z.KodJe(std::string_view(&*znacka, 1)));
+    if (z.MaVysku)
+        m.VyskaCile = Cislo(z.Vyska);
+    m.Poskozeno = poskozeno;
+    const auto hz = z.MaHz ? Cislo(z.Hz) : std::nullopt;
+    const auto vz = z.MaV ? Cislo(z.V) : std::nullopt;
+    if (m.Poskozeno || !hz) {
+        // A record without an observation line has no direction to compute from.
+        m.Poskozeno = m.Poskozeno || z.Pozorovani != TDruhPozorovani::dpZadne;
+        m.JenSmer = !m.Poskozeno;
+        return m;
+    }
+    TCteni cteni{z.Radek, *hz, vz.value_or(100), false};
+    double hzI = Kruh(*hz);
+    std::optional<double> vI;
+    if (z.Pozorovani != TDruhPozorovani::dpHD && vz) {
+        vI = *vz;
+        if (*vz > 200) {
+            cteni.DruhaPoloha = true;
+            vI = 400 - *vz;
+            hzI = Kruh(*hz - 200);
+        }
+    }
+    m.Polohy.push_back(cteni);
+    m.Hz = hzI;
+    m.V = vI;
+    if (z.Pozorovani == TDruhPozorovani::dpSD && z.Delka == TDruhDelky::dlCislo &&
+        z.HodnotaDelky > 0)
+        m.SD = double(z.HodnotaDelky);
+    if (z.Pozorovani == TDruhPozorovani::dpHD && z.HodnotaHD > 0) {
+        m.hd = double(z.HodnotaHD);
+        m.dh = double(z.HodnotaVD);
+    }
+    return m;
+}
+
 // The readings reduced to the first face; a point read in both faces becomes one
 // measurement from the mean of both.
 void TVypocet::Mereni(TZaznamyStanice& s) {
     TStanice& st = s.Stanice;
-    const std::string znacka = zadani_.OznaceniOrientBodu
-                                   ? std::string("* ") + *zadani_.OznaceniOrientBodu + "\r\n"
-                                   : std::string();
     st.Mereni.reserve(s.Zaznamy.size());
-    for (const MereniZaznam& z : s.Zaznamy) {
-        TMereniBodu m;
-        m.Radek = z.Radek;
-        m.Druh = z.Druh;
-        m.Pozorovani = z.Pozorovani;
-        m.Cislo = z.CisloBodu;
-        m.Kod = z.KodovaCast.substr(2, z.DelkaKodu);
-        m.Orientacni = z.Druh == TDruhMereni::dmBS ||
-                       (z.Druh == TDruhMereni::dmSS && !znacka.empty() && z.KodovaCast == znacka);
-        if (z.MaVysku)
-            m.VyskaCile = Cislo(z.Vyska);
-        m.Poskozeno = z.Poskozeno;
-        const auto hz = z.MaHz ? Cislo(z.Hz) : std::nullopt;
-        const auto vz = z.MaV ? Cislo(z.V) : std::nullopt;
-        if (m.Poskozeno || !hz) {
-            // A record without an observation line has no direction to compute from.
-            m.Poskozeno = m.Poskozeno || z.Pozorovani != TDruhPozorovani::dpZadne;
-            m.JenSmer = !m.Poskozeno;
+    for (TMereniBodu& m : s.Zaznamy) {
+        if (m.Polohy.empty()) {
             st.Mereni.push_back(std::move(m));
             continue;
         }
-        TCteni cteni{z.Radek, *hz, vz.value_or(100), false};
-        double hzI = Kruh(*hz);
-        std::optional<double> vI;
-        if (z.Pozorovani != TDruhPozorovani::dpHD && vz) {
-            vI = *vz;
-            if (*vz > 200) {
-                cteni.DruhaPoloha = true;
-                vI = 400 - *vz;
-                hzI = Kruh(*hz - 200);
-            }
-        }
-        m.Polohy.push_back(cteni);
-        m.Hz = hzI;
-        m.V = vI;
-        if (z.Pozorovani == TDruhPozorovani::dpSD && z.HodnotaDelky > 0)
-            m.SD = double(z.HodnotaDelky);
-        if (z.Pozorovani == TDruhPozorovani::dpHD && z.HodnotaHD > 0) {
-            m.hd = double(z.HodnotaHD);
-            m.dh = double(z.HodnotaVD);
-        }
+        const TCteni cteni = m.Polohy[0];
         // The second face of a point read in the first face before joins it.
         bool spojeno = false;
         if (cteni.DruhaPoloha) {
@@ -348,11 +357,11 @@ void TVypocet::Stanice(TZaznamyStanice& s) {
 class TPoskozene : public TZaznamPoskozenych {
 public:
     TCteckaMereni* Ctecka = nullptr;
-    std::vector<MereniZaznam>* Cil = nullptr;
+    std::vector<TMereniBodu>* Cil = nullptr;
+    std::optional<char> Znacka;
     void PoskozenaData(std::size_t radek) override {
         TZaznamPoskozenych::PoskozenaData(radek);
-        Cil->push_back(Ctecka->Mereni());
-        Cil->back().Poskozeno = true;
+        Cil->push_back(ZeZaznamu(Ctecka->Mereni(), Znacka, true));
     }
 };
 
@@ -441,6 +450,7 @@ TVysledekVypoctu VypocetMereni(const TZadaniVypoctu& zadani) {
     TZaznamyStanice stanice;
     poskozene.Ctecka = &ctecka;
     poskozene.Cil = &stanice.Zaznamy;
+    poskozene.Znacka = zadani.OznaceniOrientBodu;
     TKusy pole;
     bool jeStanice = false;
     for (TPolozka p; (p = ctecka.Dalsi()) != TPolozka::polKonec;) {
@@ -471,7 +481,8 @@ TVysledekVypoctu VypocetMereni(const TZadaniVypoctu& zadani) {
             b.Z = SouradniceZTextu(pole.size() >= 3 ? pole[2] : std::string_view());
             stanice.XYZ = ZBodu(b, TPuvodStanice::psXYZ);
         } else if (p == TPolozka::polMereni) {
-            stanice.Zaznamy.push_back(ctecka.Mereni());
+            stanice.Zaznamy.push_back(
+                ZeZaznamu(ctecka.Mereni(), zadani.OznaceniOrientBodu, ctecka.Mereni().Poskozeno));
         }
     }
     if (jeStanice || !stanice.Zaznamy.empty())

@@ -84,6 +84,31 @@ TEST_F(CteckaRadkuSouboru, LargeFileReadsLikeMemory) {
     }
 }
 
+// A held line and all lines after it keep their bytes however many chunks are read after
+// them (a record keeps views, not copies); a new hold lets the older buffers be filled again.
+TEST_F(CteckaRadkuSouboru, HeldLinesStayWhileLaterChunksAreRead) {
+    std::string text;
+    for (int i = 0; i < 60000; ++i)
+        text += "SS " + std::to_string(i) + std::string(i == 30000 ? 600000 : 90, 'n') + "\n";
+    const auto cesta = slozka_ / "drzeny.sdt";
+    ZapisSoubor(cesta, text);
+    TCteckaRadku pamet(TText{text});
+    const auto ocekavane = VsechnyRadky(pamet);
+    TCteckaRadku soubor(cesta);
+    std::string_view radek;
+    // Some 2,600 lines fill a chunk; line 30001 is longer than two.
+    for (std::size_t od : {5u, 10000u, 29995u, 50000u}) {
+        while (soubor.Cislo() < od && soubor.Dalsi(radek)) {
+        }
+        soubor.Drz();
+        std::vector<std::string_view> drzene{radek};
+        for (int i = 0; i < 8000 && soubor.Dalsi(radek); ++i)
+            drzene.push_back(radek);
+        for (std::size_t i = 0; i < drzene.size(); ++i)
+            ASSERT_EQ(drzene[i], ocekavane[od - 1 + i]) << "held from line " << od;
+    }
+}
+
 TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
     EXPECT_FALSE(TCteckaRadku(slozka_ / "nic.sdt").Otevreno());
     TCteckaRadku slozka(slozka_);
