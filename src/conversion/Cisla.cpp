@@ -1,5 +1,6 @@
 #include "conversion/Cisla.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -60,6 +61,42 @@ bool CtiCisloDo(std::string_view text, double& hodnota) {
     return true;
 }
 
+namespace {
+
+// Pairs of digits "00" to "99", for writing two digits at once.
+constexpr auto kDvojice = [] {
+    std::array<char, 200> d{};
+    for (int i = 0; i < 100; ++i) {
+        d[std::size_t(2 * i)] = char('0' + i / 10);
+        d[std::size_t(2 * i + 1)] = char('0' + i % 10);
+    }
+    return d;
+}();
+
+// A thousandth count below 10^9 (an integer part below a million: every distance) written
+// without a loop: six integer digits with leading zeros, the point and three decimals, then
+// copied from its first significant digit. A loop whose length follows the number's would
+// be mispredicted at nearly every distance.
+char* ZapisKratkou(char* cil, bool minus, std::uint64_t tisiciny) {
+    const auto cela = std::uint32_t(tisiciny / 1000);
+    const auto zlomek = std::uint32_t(tisiciny % 1000);
+    char text[24] = {};
+    std::memcpy(text, &kDvojice[2 * (cela / 10000)], 2);
+    std::memcpy(text + 2, &kDvojice[2 * (cela / 100 % 100)], 2);
+    std::memcpy(text + 4, &kDvojice[2 * (cela % 100)], 2);
+    text[6] = '.';
+    text[7] = char('0' + zlomek / 100);
+    std::memcpy(text + 8, &kDvojice[2 * (zlomek % 100)], 2);
+    const int cislic =
+        1 + (cela >= 10) + (cela >= 100) + (cela >= 1000) + (cela >= 10000) + (cela >= 100000);
+    *cil = '-';
+    cil += minus;
+    std::memcpy(cil, text + 6 - cislic, 16);
+    return cil + cislic + 4;
+}
+
+} // namespace
+
 // Three decimals, the distances of every measurement line, without the general formatter:
 // the double's mantissa times 1000 is an exact 63-bit integer, and shifting it by the
 // exponent with rounding to the nearest, ties to even, is what the general formatter does
@@ -88,6 +125,8 @@ char* ZapisTriDesetinna(char* cil, double value) {
             ++zbytek;
     }
     const bool minus = zaporne && zbytek != 0;
+    if (zbytek < 1000000000)
+        return ZapisKratkou(cil, minus, zbytek);
     char buffer[kNejdelsiTriDesetinna];
     char* p = buffer + sizeof buffer;
     for (int i = 0; i < 3; ++i) {

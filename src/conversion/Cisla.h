@@ -22,7 +22,8 @@ inline std::optional<double> CtiCislo(std::string_view text) {
 // The longest text ZapisTriDesetinna writes.
 inline constexpr std::size_t kNejdelsiTriDesetinna = 24;
 // Writes `value` with three decimals and "." at `cil` and returns the end of the text, as
-// PripojPevne would write it; nullptr (nothing written) for a value that is not finite or not
+// PripojPevne would write it; bytes after that end, up to kNejdelsiTriDesetinna from `cil`,
+// may be overwritten too; nullptr (nothing written) for a value that is not finite or not
 // below 1e15 in magnitude, which PripojPevne writes.
 char* ZapisTriDesetinna(char* cil, double value);
 

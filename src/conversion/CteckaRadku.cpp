@@ -1,7 +1,5 @@
 #include "conversion/CteckaRadku.h"
 
-#include "common/Radky.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -76,12 +74,7 @@ bool TCteckaRadku::Dopln() {
     return precteno > 0;
 }
 
-bool TCteckaRadku::Dalsi(std::string_view& radek) {
-    if (vraceno_) {
-        vraceno_ = false;
-        radek = posledni_;
-        return true;
-    }
+bool TCteckaRadku::DalsiNaKonciKusu(std::string_view& radek) {
     for (;;) {
         const std::string_view zbytek(data_ + zacatek_, konec_ - zacatek_);
         if (const auto r = PrvniRadek(zbytek, vsechnoNacteno_)) {

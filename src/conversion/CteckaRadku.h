@@ -3,6 +3,8 @@
 // through a few small buffers, with a push-back of one line for the observation look-ahead.
 #pragma once
 
+#include "common/Radky.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -33,7 +35,26 @@ public:
     // The next line without its line end; false at the end of the input. The text stays
     // valid until Zacatek, and while a later Dalsi has not read a further chunk twice (a
     // line is never moved: a chunk goes into another buffer).
-    bool Dalsi(std::string_view& radek);
+    bool Dalsi(std::string_view& radek) {
+        if (vraceno_) {
+            vraceno_ = false;
+            radek = posledni_;
+            return true;
+        }
+        // Inline for a line whole in the chunk at hand, which is nearly every line: the call
+        // is a good part of a line's cost. A CR as the chunk's last byte may be half of CR LF.
+        const char* p = data_ + zacatek_;
+        const char* e = data_ + konec_;
+        const char* k = HledejKonecRadku(p, e);
+        if (k == e || (k + 1 == e && *k == '\r'))
+            return DalsiNaKonciKusu(radek);
+        posledni_ = std::string_view(p, std::size_t(k - p));
+        obdobiPosledniho_ = obdobi_;
+        zacatek_ += posledni_.size() + (*k == '\r' && k[1] == '\n' ? 2 : 1);
+        ++cislo_;
+        radek = posledni_;
+        return true;
+    }
     // Keeps the last line yielded and every line after it valid until the next Drz or
     // Zacatek, however many chunks are read meanwhile: a record that spans several lines
     // holds views into them instead of copies.
@@ -47,6 +68,7 @@ public:
     std::size_t Cislo() const { return cislo_; }
 
 private:
+    bool DalsiNaKonciKusu(std::string_view& radek);
     bool Dopln();
 
     // A buffer of the file's chunks. Each chunk goes into a buffer other than the current

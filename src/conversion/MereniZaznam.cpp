@@ -115,7 +115,9 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
     z.Radek = radky.Cislo();
     z.CisloBodu = {};
     z.MaVysku = z.MaHz = z.MaV = false;
-    z.Vyska = z.Hz = z.V = {};
+    z.Vyska = {};
+    z.Hz = {};
+    z.V = {};
     // The values of the distance and the HD line are set with their kinds (not here: a
     // long double written and read back at once stalls every record).
     z.Delka = TDruhDelky::dlZadna;

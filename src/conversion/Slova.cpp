@@ -67,16 +67,9 @@ void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole) {
         zacatekSlova = zacatekPole = i + 1;
     };
     // Eight bytes at a time; the blanks and commas among them in order of their place.
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t osm;
-        std::memcpy(&osm, z + i, 8);
-        for (std::uint64_t m = ZnakyVOsmi(osm, ' ') | ZnakyVOsmi(osm, ','); m != 0; m &= m - 1)
-            oddelovac(i + std::size_t(std::countr_zero(m)) / 8);
-    }
-    for (; i < n; ++i)
-        if (z[i] == ' ' || z[i] == ',')
-            oddelovac(i);
+    ProjdiOsmice(
+        z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, ' ') | ZnakyVOsmi(osm, ','); },
+        oddelovac);
     if (veSlove) {
         if (slova.size() == 1 && zacatekPole != n)
             pole.emplace_back(z + zacatekPole, n - zacatekPole);

@@ -7,8 +7,10 @@
 // grown.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,35 @@ inline std::uint64_t ZnakyVOsmi(std::uint64_t osm, char znak) {
     constexpr std::uint64_t kSedm = 0x7F7F7F7F7F7F7F7Fu;
     const std::uint64_t x = osm ^ (kJednicky * static_cast<unsigned char>(znak));
     return ~(((x & kSedm) + kSedm) | x | kSedm);
+}
+
+// Calls kazdy(i) for every byte i of the n bytes at z that `znaky` marks (a mask as
+// ZnakyVOsmi gives it, made from eight bytes), in order, eight bytes at a time. The last
+// bytes are looked at in the eight that end the text, the ones seen before masked off, so
+// that no loop of a line's own length remains; a text shorter than eight goes byte by byte.
+template <class TZnaky, class TKazdy>
+inline void ProjdiOsmice(const char* z, std::size_t n, TZnaky znaky, TKazdy kazdy) {
+    std::size_t i = 0;
+    std::uint64_t osm;
+    for (; i + 8 <= n; i += 8) {
+        std::memcpy(&osm, z + i, 8);
+        for (std::uint64_t m = znaky(osm); m != 0; m &= m - 1)
+            kazdy(i + std::size_t(std::countr_zero(m)) / 8);
+    }
+    if (i == n)
+        return;
+    if (n >= 8) {
+        std::memcpy(&osm, z + n - 8, 8);
+        const std::size_t videno = 8 - (n - i);
+        for (std::uint64_t m = znaky(osm) & (~std::uint64_t(0) << (8 * videno)); m != 0; m &= m - 1)
+            kazdy(n - 8 + std::size_t(std::countr_zero(m)) / 8);
+        return;
+    }
+    // Fewer than eight bytes: copied into eight, the rest zero (no zero is ever looked for).
+    osm = 0;
+    std::memcpy(&osm, z, n);
+    for (std::uint64_t m = znaky(osm) & ((std::uint64_t(1) << (8 * n)) - 1); m != 0; m &= m - 1)
+        kazdy(std::size_t(std::countr_zero(m)) / 8);
 }
 
 // Both in one pass over the line: its words, and the fields of its second word (none when

@@ -32,16 +32,8 @@ TNalez Hledej(std::string_view radek) {
             nalez.Jednotky = true;
     };
     // Eight bytes at a time; only an "S" among them is looked at closer.
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t osm;
-        std::memcpy(&osm, z + i, 8);
-        for (std::uint64_t m = ZnakyVOsmi(osm, 'S'); m != 0; m &= m - 1)
-            naS(i + std::size_t(std::countr_zero(m)) / 8);
-    }
-    for (; i < n; ++i)
-        if (z[i] == 'S')
-            naS(i);
+    ProjdiOsmice(
+        z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, 'S'); }, naS);
     return nalez;
 }
 

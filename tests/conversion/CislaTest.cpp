@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -69,10 +70,12 @@ TEST(PripojPevne, FixedDecimalsNoSignOnZeroNothingForNonFinite) {
 
 // The quick three-decimal path rounds exactly as the general formatter does, ties included.
 TEST(PripojPevne, ThreeDecimalsAgreeWithTheGeneralFormatter) {
-    std::vector<double> hodnoty{0.0625,      0.0635,   2.5e-4,        -2.5e-4, 1.0005, 45.6755836,
-                                999999.9995, -12.3456, 1e14 + 0.0625, 9.99e14, 0.0};
+    std::vector<double> hodnoty{0.0625,        0.0635,      2.5e-4,     -2.5e-4,    1.0005,
+                                45.6755836,    999999.9995, 999999.999, 99999.9995, -12.3456,
+                                1e14 + 0.0625, 9.99e14,     0.0};
+    // Both signs, every count of integer digits, thousandths on and between the exact ones.
     for (int i = 0; i < 20000; ++i)
-        hodnoty.push_back((i * 7919 % 100003) / 8.0 / 1024.0 - 40);
+        hodnoty.push_back(((i * 7919 % 100003) / 8192.0 - 6) * std::pow(10.0, i % 10 - 3));
     for (double v : hodnoty) {
         char buffer[400];
         const auto [konec, ec] =
