@@ -3,6 +3,7 @@
 // the same data for comparison.
 #include "GeneratorSdt.h"
 
+#include "conversion/Slova.h"
 #include "conversion/Varianta.h"
 #include "conversion/ZapisMAPA2.h"
 #include "survey/VypocetMereni.h"
@@ -66,6 +67,24 @@ void BM_CteckaRadku(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
 }
 BENCHMARK(BM_CteckaRadku)->Arg(50 << 20)->ArgName("bytes")->Unit(benchmark::kMillisecond);
+
+// The lines read and cut into words and fields, nothing more: the floor under the writer.
+void BM_CteckaRadkuARozklad(benchmark::State& state) {
+    const std::string& text = Data(std::size_t(state.range(0)));
+    TKusy slova, pole;
+    for (auto _ : state) {
+        TCteckaRadku radky(TText{text});
+        std::string_view radek;
+        std::size_t n = 0;
+        while (radky.Dalsi(radek)) {
+            RozdelSlovaAPole(radek, slova, pole);
+            n += pole.size();
+        }
+        benchmark::DoNotOptimize(n);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(text.size()));
+}
+BENCHMARK(BM_CteckaRadkuARozklad)->Arg(50 << 20)->ArgName("bytes")->Unit(benchmark::kMillisecond);
 
 // The polar coordinates of the same data, for comparison with the writer: every measurement
 // kept with its station, as the measurement view holds them, and the computed points listed.

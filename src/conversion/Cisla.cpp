@@ -73,25 +73,32 @@ constexpr auto kDvojice = [] {
     return d;
 }();
 
+// Two digits of kDvojice as the two bytes of a number, the first in the lower byte.
+std::uint64_t Dvojice(std::uint32_t i) {
+    std::uint16_t d;
+    std::memcpy(&d, &kDvojice[2 * i], 2);
+    return d;
+}
+
 // A thousandth count below 10^9 (an integer part below a million: every distance) written
-// without a loop: six integer digits with leading zeros, the point and three decimals, then
-// copied from its first significant digit. A loop whose length follows the number's would
-// be mispredicted at nearly every distance.
+// without a loop: six integer digits with leading zeros and the point with three decimals
+// are put together in registers, and the integer digits are stored from the first
+// significant one. A loop whose length follows the number's would be mispredicted at nearly
+// every distance, and digits written one by one and read back as a whole would stall.
 char* ZapisKratkou(char* cil, bool minus, std::uint64_t tisiciny) {
     const auto cela = std::uint32_t(tisiciny / 1000);
     const auto zlomek = std::uint32_t(tisiciny % 1000);
-    char text[24] = {};
-    std::memcpy(text, &kDvojice[2 * (cela / 10000)], 2);
-    std::memcpy(text + 2, &kDvojice[2 * (cela / 100 % 100)], 2);
-    std::memcpy(text + 4, &kDvojice[2 * (cela % 100)], 2);
-    text[6] = '.';
-    text[7] = char('0' + zlomek / 100);
-    std::memcpy(text + 8, &kDvojice[2 * (zlomek % 100)], 2);
     const int cislic =
         1 + (cela >= 10) + (cela >= 100) + (cela >= 1000) + (cela >= 10000) + (cela >= 100000);
+    const std::uint64_t sest =
+        Dvojice(cela / 10000) | Dvojice(cela / 100 % 100) << 16 | Dvojice(cela % 100) << 32;
+    const std::uint64_t cele = sest >> (8 * (6 - cislic));
+    const std::uint32_t desetinna = std::uint32_t('.') | std::uint32_t('0' + zlomek / 100) << 8 |
+                                    std::uint32_t(Dvojice(zlomek % 100)) << 16;
     *cil = '-';
     cil += minus;
-    std::memcpy(cil, text + 6 - cislic, 16);
+    std::memcpy(cil, &cele, 8);
+    std::memcpy(cil + cislic, &desetinna, 4);
     return cil + cislic + 4;
 }
 

@@ -49,6 +49,32 @@ TEST(CtiCislo, ShortNumbersReadAsFromCharsReadsThem) {
     }
 }
 
+// Any text of digits, points, signs and a few other bytes is taken or refused as from_chars
+// takes it (one sign, then a digit or the point), to the last bit: the short numbers are read eight
+// bytes at once.
+TEST(CtiCislo, EveryTextOfDigitsAndPointsReadsAsFromChars) {
+    std::mt19937_64 nahoda(2026);
+    const std::string abeceda = "0123456789012345678901234567890123456789....-+e /:";
+    for (int i = 0; i < 300000; ++i) {
+        std::string text(1 + nahoda() % 18, ' ');
+        for (char& c : text)
+            c = abeceda[nahoda() % abeceda.size()];
+        const char* zacatek = text.data() + (text[0] == '+' ? 1 : 0);
+        const char* konec = text.data() + text.size();
+        const char* telo = text.data() + (text[0] == '+' || text[0] == '-' ? 1 : 0);
+        double ocekavane = 0;
+        const auto [kde, ec] = std::from_chars(zacatek, konec, ocekavane);
+        const bool bere = telo != konec && ((*telo >= '0' && *telo <= '9') || *telo == '.') &&
+                          ec == std::errc() && kde == konec && std::isfinite(ocekavane);
+        const auto cislo = CtiCislo(text);
+        ASSERT_EQ(cislo.has_value(), bere) << text;
+        if (bere) {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(*cislo), std::bit_cast<std::uint64_t>(ocekavane))
+                << text;
+        }
+    }
+}
+
 TEST(PripojPevne, FixedDecimalsNoSignOnZeroNothingForNonFinite) {
     std::string s;
     EXPECT_TRUE(PripojPevne(s, 45.6755836, 3));
