@@ -36,6 +36,17 @@ public:
         return cil + text.size();
     }
 
+    // As Kopiruj, but a text of 1 to 16 bytes as sixteen at once: the sixteen bytes from the
+    // text's start must be readable (a string's are, a line's when its reader says so) and
+    // the room must hold them.
+    static char* KopirujSPresahem(char* cil, std::string_view text) {
+        if (text.size() - 1 < 16) {
+            std::memcpy(cil, text.data(), 16);
+            return cil + text.size();
+        }
+        return Kopiruj(cil, text);
+    }
+
 private:
     void Zvetsi(std::size_t n) {
         std::size_t nova = kapacita_ * 2 > 256 ? kapacita_ * 2 : 256;

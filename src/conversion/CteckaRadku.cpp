@@ -23,7 +23,7 @@ TCteckaRadku::TCteckaRadku(const std::filesystem::path& soubor) {
         return;
     const auto velikost = std::filesystem::file_size(soubor, ec);
     velikost_ = ec ? 0 : velikost;
-    buffery_.emplace_back().Data.resize(kKus);
+    buffery_.emplace_back().Data.resize(kKus + kPresah);
     data_ = buffery_[0].Data.data();
 }
 
@@ -57,8 +57,9 @@ bool TCteckaRadku::Dopln() {
         buffery_.emplace_back();
     TBuffer& buffer = buffery_[novy];
     // A line longer than a chunk gets a buffer twice as long as what of it is at hand.
-    if (buffer.Data.size() < std::max(kKus, 2 * zbytek))
-        buffer.Data.resize(std::max(kKus, 2 * zbytek));
+    const std::size_t velikost = std::max(kKus, 2 * zbytek);
+    if (buffer.Data.size() < velikost + kPresah)
+        buffer.Data.resize(velikost + kPresah);
     if (zbytek > 0)
         std::memcpy(buffer.Data.data(), data_ + zacatek_, zbytek);
     buffer.Obdobi = ++obdobi_;
@@ -66,7 +67,8 @@ bool TCteckaRadku::Dopln() {
     data_ = buffer.Data.data();
     zacatek_ = 0;
     konec_ = zbytek;
-    soubor_.read(buffer.Data.data() + konec_, std::streamsize(buffer.Data.size() - konec_));
+    soubor_.read(buffer.Data.data() + konec_,
+                 std::streamsize(buffer.Data.size() - kPresah - konec_));
     const auto precteno = std::size_t(soubor_.gcount());
     konec_ += precteno;
     if (precteno == 0 || !soubor_)
