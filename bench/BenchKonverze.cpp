@@ -21,10 +21,16 @@ struct TTicheRozhrani : TKonverzeRozhrani, TZpravy {
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return true; }
 };
 
-// Counts what is written, keeping nothing.
+// Counts what is written, keeping nothing; it can start again, as a file not yet in place
+// can, so that the writer streams its body in batches as it does into a file.
 struct TPocitadlo : TVystup {
     std::size_t Bajty = 0;
     void Zapis(std::string_view data) override { Bajty += data.size(); }
+    bool LzeZacitZnovu() const override { return true; }
+    bool ZacniZnovu() override {
+        Bajty = 0;
+        return true;
+    }
 };
 
 const std::string& Data(std::size_t velikost) {
