@@ -23,8 +23,8 @@ TCteckaRadku::TCteckaRadku(const std::filesystem::path& soubor) {
         return;
     const auto velikost = std::filesystem::file_size(soubor, ec);
     velikost_ = ec ? 0 : velikost;
-    buffery_.emplace_back().Data.resize(kKus + kPresah);
-    data_ = buffery_[0].Data.data();
+    Zvetsi(buffery_.emplace_back(), kKus);
+    data_ = buffery_[0].Data.get();
 }
 
 void TCteckaRadku::Zacatek() {
@@ -38,6 +38,12 @@ void TCteckaRadku::Zacatek() {
     soubor_.seekg(0);
     konec_ = 0;
     vsechnoNacteno_ = false;
+}
+
+void TCteckaRadku::Zvetsi(TBuffer& buffer, std::size_t velikost) {
+    buffer.Data = std::make_unique_for_overwrite<char[]>(velikost + kPresah);
+    buffer.Velikost = velikost;
+    std::memset(buffer.Data.get() + velikost, 0, kPresah);
 }
 
 bool TCteckaRadku::Dopln() {
@@ -58,17 +64,16 @@ bool TCteckaRadku::Dopln() {
     TBuffer& buffer = buffery_[novy];
     // A line longer than a chunk gets a buffer twice as long as what of it is at hand.
     const std::size_t velikost = std::max(kKus, 2 * zbytek);
-    if (buffer.Data.size() < velikost + kPresah)
-        buffer.Data.resize(velikost + kPresah);
+    if (buffer.Velikost < velikost)
+        Zvetsi(buffer, velikost);
     if (zbytek > 0)
-        std::memcpy(buffer.Data.data(), data_ + zacatek_, zbytek);
+        std::memcpy(buffer.Data.get(), data_ + zacatek_, zbytek);
     buffer.Obdobi = ++obdobi_;
     aktualni_ = novy;
-    data_ = buffer.Data.data();
+    data_ = buffer.Data.get();
     zacatek_ = 0;
     konec_ = zbytek;
-    soubor_.read(buffer.Data.data() + konec_,
-                 std::streamsize(buffer.Data.size() - kPresah - konec_));
+    soubor_.read(buffer.Data.get() + konec_, std::streamsize(buffer.Velikost - konec_));
     const auto precteno = std::size_t(soubor_.gcount());
     konec_ += precteno;
     if (precteno == 0 || !soubor_)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -72,15 +73,19 @@ public:
     std::size_t Cislo() const { return cislo_; }
 
 private:
-    bool DalsiNaKonciKusu(std::string_view& radek);
-    bool Dopln();
-
     // A buffer of the file's chunks. Each chunk goes into a buffer other than the current
     // one, so that the lines of the chunk before stay where they are.
     struct TBuffer {
-        std::vector<char> Data;
+        // Velikost bytes for the chunk and kPresah zeros after them; not filled with zeros
+        // when made, as the chunk overwrites them anyway.
+        std::unique_ptr<char[]> Data;
+        std::size_t Velikost = 0;
         std::size_t Obdobi = 0; // the last period in which it was the current buffer
     };
+
+    static void Zvetsi(TBuffer& buffer, std::size_t velikost);
+    bool DalsiNaKonciKusu(std::string_view& radek);
+    bool Dopln();
 
     bool otevreno_ = false;
     std::uintmax_t velikost_ = 0;
