@@ -21,12 +21,10 @@ public:
     void Konec(const char* konec) { delka_ = std::size_t(konec - data_.get()); }
 
     void Pripoj(std::string_view text) { Konec(Kopiruj(Misto(text.size()), text)); }
-    void Zkrat(std::size_t delka) { delka_ = delka; }
     void Vyprazdni() { delka_ = 0; }
     void Rezervuj(std::size_t n) { Misto(n); }
 
     std::size_t size() const { return delka_; }
-    bool empty() const { return delka_ == 0; }
     std::string_view Text() const { return {data_.get(), delka_}; }
 
     // Copies `text` to `cil` and returns the end of the copy.

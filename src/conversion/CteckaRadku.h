@@ -28,8 +28,8 @@ public:
     TCteckaRadku& operator=(const TCteckaRadku&) = delete;
 
     bool Otevreno() const { return otevreno_; }
-    // Whether every line yielded is followed by at least kPresah bytes that may be read (not
-    // used): a file's lines are, in their buffers; a text in memory ends where it ends.
+    // Whether every line yielded may be read kPresah bytes past its end (bytes that are not
+    // the line's): a file's lines may, in their buffers; a text in memory ends where it ends.
     static constexpr std::size_t kPresah = 16;
     bool PresahRadku() const { return !buffery_.empty(); }
     // Size of the input in bytes, for sizing output buffers (0 when unknown).
