@@ -1,7 +1,6 @@
 #include "conversion/CteckaRadku.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
 namespace {

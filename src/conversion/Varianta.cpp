@@ -7,7 +7,6 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
