@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 std::vector<std::string> VsechnyRadky(TCteckaRadku& r) {
     std::vector<std::string> radky;
@@ -118,9 +120,19 @@ TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
 }
 
 // Words and the second word's fields cut in one pass are those cut one after the other, for
-// every line of up to nine blanks, commas and letters (eight bytes are looked at together).
+// every line of up to nine blanks, commas and letters and for random longer ones (sixteen
+// bytes are looked at together, the last ones overlapping those before).
 TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
     TKusy slova, pole, ocekavanaSlova, ocekavanaPole;
+    auto porovnej = [&](const std::string& radek) {
+        RozdelSlova(radek, ocekavanaSlova);
+        ocekavanaPole.clear();
+        if (ocekavanaSlova.size() >= 2)
+            RozdelPole(ocekavanaSlova[1], ocekavanaPole);
+        RozdelSlovaAPole(radek, slova, pole);
+        EXPECT_EQ(slova, ocekavanaSlova) << '"' << radek << '"';
+        EXPECT_EQ(pole, ocekavanaPole) << '"' << radek << '"';
+    };
     std::string radek;
     for (int delka = 0; delka <= 9; ++delka) {
         int pocet = 1;
@@ -130,13 +142,14 @@ TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
             radek.clear();
             for (int i = 0, k = kod; i < delka; ++i, k /= 3)
                 radek += " ,a"[k % 3];
-            RozdelSlova(radek, ocekavanaSlova);
-            ocekavanaPole.clear();
-            if (ocekavanaSlova.size() >= 2)
-                RozdelPole(ocekavanaSlova[1], ocekavanaPole);
-            RozdelSlovaAPole(radek, slova, pole);
-            EXPECT_EQ(slova, ocekavanaSlova) << '"' << radek << '"';
-            EXPECT_EQ(pole, ocekavanaPole) << '"' << radek << '"';
+            porovnej(radek);
         }
+    }
+    std::mt19937 nahoda(27);
+    for (int i = 0; i < 20000; ++i) {
+        radek.assign(10 + nahoda() % 40, 'a');
+        for (char& znak : radek)
+            znak = " ,aa"[nahoda() % 4];
+        porovnej(radek);
     }
 }
