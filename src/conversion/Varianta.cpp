@@ -33,6 +33,21 @@ TNalez Hledej(std::string_view radek) {
     return nalez;
 }
 
+// Whether a height is no number, or one from 0 to 4 m: no warning. The common form, a digit
+// from 0 to 3 and a fraction ("1.126"), is told without reading the number.
+bool VyskaBezVarovani(std::string_view text) {
+    if (!text.empty() && text[0] >= '0' && text[0] <= '3' &&
+        (text.size() == 1 || (text.size() > 2 && text[1] == '.'))) {
+        bool cislice = true;
+        for (std::size_t i = 2; i < text.size(); ++i)
+            cislice &= text[i] >= '0' && text[i] <= '9';
+        if (cislice)
+            return true;
+    }
+    const auto vyska = CtiCislo(text);
+    return !vyska || (*vyska >= 0 && *vyska <= 4);
+}
+
 } // namespace
 
 bool JeSouborSouradnic(TCteckaRadku& radky, TTypStanice typStanice) {
@@ -50,24 +65,22 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
 
 void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo,
                                         const TKusy& pole) {
-    static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
+    const TNalez nalez = Hledej(radek);
+    if (jednotky_ && nalez.Jednotky && radek.find("M,G") == std::string_view::npos) {
+        static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
+        text_ += kJednotky;
+    }
+    // Field 2 of the second word.
+    if (!vysky_ || !nalez.Mereni || pole.size() < 2 || VyskaBezVarovani(pole[1]))
+        return;
     static const std::string kRadek = Cz("Řádek ");
     static const std::string kVyska = Cz("-Použita nestandardní výška!!\r\n");
-    const TNalez nalez = Hledej(radek);
-    if (jednotky_ && nalez.Jednotky && radek.find("M,G") == std::string_view::npos)
-        text_ += kJednotky;
-    if (!vysky_ || !nalez.Mereni)
-        return;
-    // Field 2 of the second word.
-    const auto vyska = pole.size() >= 2 ? CtiCislo(pole[1]) : std::nullopt;
-    if (vyska && (*vyska < 0 || *vyska > 4)) {
-        // The warning counts lines from 0.
-        char cislice[24];
-        const auto konec = std::to_chars(cislice, cislice + sizeof cislice, cislo - 1).ptr;
-        text_ += kRadek;
-        text_.append(cislice, std::size_t(konec - cislice));
-        text_ += kVyska;
-    }
+    // The warning counts lines from 0.
+    char cislice[24];
+    const auto konec = std::to_chars(cislice, cislice + sizeof cislice, cislo - 1).ptr;
+    text_ += kRadek;
+    text_.append(cislice, std::size_t(konec - cislice));
+    text_ += kVyska;
 }
 
 bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool souradnice,

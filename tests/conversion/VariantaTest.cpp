@@ -58,3 +58,30 @@ TEST(KontrolaNestandardnich, HeightIsTheSecondFieldOfTheSecondWord) {
                            "Řádek 4-Použita nestandardní výška!!\r\n"
                            "Řádek 6-Použita nestandardní výška!!\r\n"));
 }
+
+// The words are found wherever they stand in a line of any length (a line is looked at
+// sixteen bytes at a time), and a height warns by its value whatever its form.
+TEST(KontrolaNestandardnich, WordsAtEveryPlaceAndHeightsOfEveryForm) {
+    std::string text, ocekavano;
+    std::size_t radek = 0;
+    auto pridej = [&](const std::string& r, bool varuje) {
+        text += r + "\r\n";
+        if (varuje)
+            ocekavano += "Řádek " + std::to_string(radek) + "-Použita nestandardní výška!!\r\n";
+        ++radek;
+    };
+    for (std::size_t misto = 0; misto <= 40; ++misto) {
+        pridej(std::string(misto, 'x') + "SS 1,5", true);
+        pridej(std::string(misto, 'x') + "STN 1,5", true);
+        pridej("SD 1,5 " + std::string(misto, 'x') + "FS", true);
+        pridej(std::string(misto, 'x') + "S 1,5 " + std::string(misto, 'S'), misto > 1);
+    }
+    for (const char* vyska : {"3.999", "0", "4", "4.000", "+1", "3.", "0.5x", ""})
+        pridej(std::string("SS 1,") + vyska, false);
+    for (const char* vyska : {"4.0001", "-0.000001", "1.5e9", "40", "4.5", "-1"})
+        pridej(std::string("SS 1,") + vyska, true);
+    std::string varovani;
+    TCteckaRadku r(TText{text});
+    EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, true, true, varovani));
+    EXPECT_EQ(varovani, Cz(ocekavano.c_str()));
+}
