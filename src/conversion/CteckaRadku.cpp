@@ -1,5 +1,7 @@
 #include "conversion/CteckaRadku.h"
 
+#include "common/RozpoznaniTextu.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -33,6 +35,10 @@ void TCteckaRadku::Zacatek() {
     drzenoOd_ = SIZE_MAX;
     if (buffery_.empty())
         return;
+    if (neprosty_) { // the input stays ended
+        konec_ = 0;
+        return;
+    }
     soubor_.clear();
     soubor_.seekg(0);
     konec_ = 0;
@@ -74,6 +80,11 @@ bool TCteckaRadku::Dopln() {
     konec_ = zbytek;
     soubor_.read(buffer.Data.get() + konec_, std::streamsize(buffer.Velikost - konec_));
     const auto precteno = std::size_t(soubor_.gcount());
+    if (hlidat_ && !JenProstyText({buffer.Data.get() + konec_, precteno})) {
+        neprosty_ = vsechnoNacteno_ = true;
+        konec_ = 0;
+        return false;
+    }
     konec_ += precteno;
     if (precteno == 0 || !soubor_)
         vsechnoNacteno_ = true;

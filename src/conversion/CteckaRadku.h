@@ -67,6 +67,12 @@ public:
     // The bytes not yet yielded that are at hand, uncut, for a check that looks at bytes only
     // (the whole text in a few large pieces); false at the end. Lines are not counted.
     bool DalsiKus(std::string_view& kus);
+    // From now on every chunk read from the file is checked to be plain ASCII text (as
+    // JenProstyText has it); at the first that is not, the input ends there for good. A file
+    // can so be converted in the same pass that checks it.
+    void HlidejProstyText() { hlidat_ = true; }
+    // Whether, so watched, the file has been read to its end and was plain text throughout.
+    bool ProstyText() const { return hlidat_ && vsechnoNacteno_ && !neprosty_; }
     // Gives the last line back: the next Dalsi yields it again.
     void Vrat() { vraceno_ = true; }
     // Number of the last line yielded, counted from 1.
@@ -102,6 +108,8 @@ private:
     std::size_t konec_ = 0;           // end of the bytes at hand
     bool vsechnoNacteno_ = false;
     bool vraceno_ = false;
+    bool hlidat_ = false;
+    bool neprosty_ = false;
     std::string_view posledni_;
     std::size_t cislo_ = 0;
 };

@@ -38,6 +38,12 @@ public:
     // user cancelled the conversion, and nothing is written.
     virtual std::optional<TVolbyKonverze> Parametry(TTypStanice typStanice, bool mereni) = 0;
 
+    // Whether the overwrite question and the parameters step are answered without the user
+    // (merivox-cli answers them from its options). Nothing then reaches the user before the
+    // output is in place, so the input's text may be checked in the converting pass instead
+    // of a pass of its own.
+    virtual bool BezOtazek() const { return false; }
+
     // A damaged measurement, dropped from the output. `radek` is the line of its BS, FS or
     // SS line, from 1. By default the "Varování" box with TextPoskozenaData(), which names
     // no line.

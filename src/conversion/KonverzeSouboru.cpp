@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <memory>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -81,8 +82,10 @@ void Zapis(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& r
         ZapisMAPA2(radky, p, rozhrani, vystup);
 }
 
+// With `overeno` the input's text is checked as it is read: unless the whole file proves plain
+// ASCII (*overeno true), the output is not put in place and nothing more is told.
 bool ZapisVystup(const ParametryKonverze& p, const TVstup& vstup, TKonverzeRozhrani& rozhrani,
-                 TVystup* proud) {
+                 TVystup* proud, bool* overeno = nullptr) {
     TZpravy& zpravy = rozhrani.Zpravy();
     // The file may have gone while the parameters were asked for.
     if (!vstup.JednouCitelny && !Existuje(p.VstupniSoubor)) {
@@ -104,7 +107,11 @@ bool ZapisVystup(const ParametryKonverze& p, const TVstup& vstup, TKonverzeRozhr
                       TextNelzeVytvorit(p.VystupniSoubor, soubor.ChybaOtevreni()));
         return false;
     }
+    if (overeno)
+        radky->HlidejProstyText();
     Zapis(*radky, p, rozhrani, soubor);
+    if (overeno && !(*overeno = radky->ProstyText()))
+        return false; // the temporary file goes with `soubor`
     if (const std::error_code chyba = soubor.Dokonci()) {
         zpravy.Zprava(TDruhZpravy::dzVyjimka, TextNelzeZapsat(p.VystupniSoubor, chyba));
         return false;
@@ -160,19 +167,52 @@ TVysledekKonverze KonverzeSouboru(const fs::path& vstup, TTypStanice typStanice,
     return KonverzeSouboru(vstup, typStanice, rozhrani, TCilKonverze{});
 }
 
-TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice,
-                                  TKonverzeRozhrani& rozhrani, const TCilKonverze& cil) {
+namespace {
+
+// Holds back what a conversion tells while its input's text is checked in the converting
+// pass: told once the text has proved plain, dropped when the conversion is done again.
+class TOdlozeneZpravy : public TKonverzeRozhrani, public TZpravy {
+public:
+    explicit TOdlozeneZpravy(TKonverzeRozhrani& rozhrani) : rozhrani_(rozhrani) {}
+
+    TZpravy& Zpravy() override { return *this; }
+    std::optional<TVolbyKonverze> Parametry(TTypStanice typStanice, bool mereni) override {
+        return rozhrani_.Parametry(typStanice, mereni);
+    }
+    void PoskozenaData(std::size_t radek) override { zpravy_.push_back({true, radek, {}, {}}); }
+    void Zprava(TDruhZpravy druh, const std::string& text) override {
+        zpravy_.push_back({false, 0, druh, text});
+    }
+    bool OtazkaAnoNe(const std::string& titulek, const std::string& text) override {
+        return rozhrani_.Zpravy().OtazkaAnoNe(titulek, text);
+    }
+    void Ohlas() {
+        for (const TZprava& z : zpravy_) {
+            if (z.Poskozena)
+                rozhrani_.PoskozenaData(z.Radek);
+            else
+                rozhrani_.Zpravy().Zprava(z.Druh, z.Text);
+        }
+    }
+
+private:
+    struct TZprava {
+        bool Poskozena;
+        std::size_t Radek;
+        TDruhZpravy Druh;
+        std::string Text;
+    };
+    TKonverzeRozhrani& rozhrani_;
+    std::vector<TZprava> zpravy_;
+};
+
+// The conversion from the input's check on. With `overeno` the check leaves the text to the
+// converting pass (ZapisVystup), and *overeno tells whether it proved plain ASCII to the
+// end; when not, nothing has been written.
+TVysledekKonverze Konverze(const fs::path& soubor, TVstup& vstup, TTypStanice typStanice,
+                           TKonverzeRozhrani& rozhrani, const TCilKonverze& cil, bool* overeno) {
     TVysledekKonverze vysledek;
-    if (!Existuje(soubor)) {
-        vysledek.Stav = TStavKonverze::kvChybiVstup;
-        return vysledek;
-    }
     TZpravy& zpravy = rozhrani.Zpravy();
-    TVstup vstup = PripravVstup(soubor);
-    if (vstup.PrilisDlouhy) {
-        zpravy.Zprava(TDruhZpravy::dzChyba, TextVstupPrilisDlouhy(soubor));
-        return vysledek;
-    }
     TRozborVstupu rozbor;
     {
         // An input that cannot be read is reported before the user is asked anything.
@@ -181,7 +221,7 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
             zpravy.Zprava(TDruhZpravy::dzVyjimka, TextNelzeCist(soubor));
             return vysledek;
         }
-        rozbor = RozborVstupu(*radky, typStanice);
+        rozbor = RozborVstupu(*radky, typStanice, overeno == nullptr);
     }
     if (!PrijmiVstup(vstup, rozbor, typStanice, vysledek, zpravy))
         return vysledek;
@@ -216,7 +256,43 @@ TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice
     vysledek.ZobrazitSoubor = volby->ZobrazitSoubor;
     const ParametryKonverze parametry =
         SestavParametry(soubor, vysledek.VystupniSoubor, typStanice, souradnice, *volby);
-    vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud) ? TStavKonverze::kvHotovo
-                                                                       : TStavKonverze::kvChyba;
+    vysledek.Stav = ZapisVystup(parametry, vstup, rozhrani, cil.Proud, overeno)
+                        ? TStavKonverze::kvHotovo
+                        : TStavKonverze::kvChyba;
     return vysledek;
+}
+
+} // namespace
+
+TVysledekKonverze KonverzeSouboru(const fs::path& soubor, TTypStanice typStanice,
+                                  TKonverzeRozhrani& rozhrani, const TCilKonverze& cil) {
+    TVysledekKonverze vysledek;
+    if (!Existuje(soubor)) {
+        vysledek.Stav = TStavKonverze::kvChybiVstup;
+        return vysledek;
+    }
+    TVstup vstup = PripravVstup(soubor);
+    if (vstup.PrilisDlouhy) {
+        rozhrani.Zpravy().Zprava(TDruhZpravy::dzChyba, TextVstupPrilisDlouhy(soubor));
+        return vysledek;
+    }
+    // Asked nothing, the user cannot tell a text checked before the conversion from one
+    // checked while it is read: a file of plain ASCII, as instruments write them, is then
+    // read once. Any other outcome is dropped unseen and the conversion done again, the text
+    // checked first. Not into a stream, a device or a pipe, which show what they get at once.
+    auto nahrazuje = [&](bool souradnice) {
+        return !ZapisBezNahrady(cil.Soubor.empty() ? VystupniJmeno(soubor, souradnice)
+                                                   : cil.Soubor);
+    };
+    if (rozhrani.BezOtazek() && !vstup.JednouCitelny && !cil.Proud && nahrazuje(false) &&
+        nahrazuje(true)) {
+        TOdlozeneZpravy odlozene(rozhrani);
+        bool overeno = false;
+        vysledek = Konverze(soubor, vstup, typStanice, odlozene, cil, &overeno);
+        if (overeno) {
+            odlozene.Ohlas();
+            return vysledek;
+        }
+    }
+    return Konverze(soubor, vstup, typStanice, rozhrani, cil, nullptr);
 }

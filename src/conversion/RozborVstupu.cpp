@@ -28,7 +28,7 @@ const std::string kNicNeprevedeno = Cz(" Nic nebylo převedeno.");
 
 } // namespace
 
-TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp) {
+TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp, bool celyText) {
     TRozborVstupu r;
     r.Typ = zvolenyTyp;
     TKusy slova, pole;
@@ -54,6 +54,8 @@ TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp) {
         r.RadkyMereni = r.RadkyMereni || mereni;
         r.NecoKPrevodu = r.NecoKPrevodu || (r.SouborSouradnic ? JeBod(slova[0], pole) : mereni);
     }
+    if (!celyText)
+        return r;
     // The text check needs every byte; only a text with other bytes than plain ASCII is gone
     // through line by line.
     radky.Zacatek();

@@ -26,7 +26,9 @@ struct TRozborVstupu {
     bool RadkyMereni = false; // lines whose first word is STN, BS, FS or SS
 };
 
-TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp);
+// `celyText` false leaves out the check of every byte (Vada, Kodovani): the text is taken for
+// plain ASCII, and the caller sees to it while converting (TCteckaRadku::HlidejProstyText).
+TRozborVstupu RozborVstupu(TCteckaRadku& radky, TTypStanice zvolenyTyp, bool celyText = true);
 
 // Why the input is refused (cp1250, naming the file and what was expected); nothing when it
 // is converted. NTS-350 data are not refused here: they are told by TextNeprevadiSe.

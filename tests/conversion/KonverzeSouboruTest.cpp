@@ -132,6 +132,45 @@ TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
     EXPECT_EQ(NactiSoubor(slozka_ / "e.zap"), "stary");
 }
 
+// Asked nothing, the conversion checks a file's text while it converts it; any outcome must be
+// the one of checking first: the same messages in the same order, and the same output or none.
+TEST_F(KonverzeSouboru_, TextCheckedWhileConvertingEndsAsIfCheckedFirst) {
+    struct TBezOtazek : TZaznamRozhrani {
+        bool BezOtazek() const override { return true; }
+    };
+    // Far past the reader's first chunk, with a height warning and a damaged measurement.
+    std::string telo = "STN 1,1.500\r\nSS 2,7.500\r\nSD 1.0000,x,10.000\r\n";
+    for (int i = 0; i < 12000; ++i)
+        telo += "SS 3,1.500,KOD\r\nSD 1.0000,90.0000,10.000\r\n";
+    const auto vstup = slozka_ / "f.sdt";
+    const auto vystup = slozka_ / "f.zap";
+    for (const std::string& konec : {"", "NOTE \xD8\r\n", "NOTE \xC5\x98\r\n", "NOTE \x01\r\n"}) {
+        for (const char* prvni : {"NTS-660\r\n", "NTS-350\r\n", "NTS-660\r\nJOB\r\n"}) {
+            const std::string text = prvni + (std::string(prvni).size() > 9 ? "" : telo) + konec;
+            ZapisSoubor(vstup, text);
+            TZaznamRozhrani ptaSe;
+            TBezOtazek bezOtazek;
+            std::string vystupy[2];
+            TStavKonverze stavy[2];
+            int i = 0;
+            for (TZaznamRozhrani* r : {&ptaSe, static_cast<TZaznamRozhrani*>(&bezOtazek)}) {
+                fs::remove(vystup);
+                stavy[i] = KonverzeSouboru(vstup, TTypStanice::tsNTS660, *r).Stav;
+                vystupy[i++] = fs::exists(vystup) ? NactiSoubor(vystup) : "(none)";
+            }
+            SCOPED_TRACE(Cp1250NaUtf8(prvni + konec));
+            EXPECT_EQ(stavy[0], stavy[1]);
+            EXPECT_EQ(ptaSe.zpravy, bezOtazek.zpravy);
+            EXPECT_EQ(ptaSe.PoskozeneRadky, bezOtazek.PoskozeneRadky);
+            EXPECT_EQ(vystupy[0], vystupy[1]);
+            if (text == "NTS-660\r\n" + telo) { // plain: the held messages are told
+                EXPECT_EQ(bezOtazek.PoskozeneRadky, std::vector<std::size_t>{3});
+                EXPECT_EQ(bezOtazek.zpravy.size(), 2u);
+            }
+        }
+    }
+}
+
 // A distance that overflows when scaled would write "inf": the measurement is dropped as
 // damaged instead.
 TEST(ZapisMAPA2, ScaledDistanceThatIsNotFiniteIsReportedAsDamaged) {

@@ -75,6 +75,7 @@ public:
         terminal_.Hlaseni(vstup_ + ": ", text);
     }
     bool OtazkaAnoNe(const std::string&, const std::string&) override { return prepsat_; }
+    bool BezOtazek() const override { return true; }
 
 private:
     const TTerminal& terminal_;
