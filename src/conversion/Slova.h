@@ -52,58 +52,42 @@ private:
 
 void RozdelSlova(std::string_view radek, TKusy& slova);
 void RozdelPole(std::string_view slovo, TKusy& pole);
-// Sixteen bytes of a line, compared with a byte all at once (b == ' ' gives FFh in every
-// byte that is a blank and 0 in the others): vector instructions wherever the processor has
-// them.
-using TSestnact = unsigned char __attribute__((vector_size(16)));
+// 80h in every byte of the eight in `osm` that is `znak` and in no other (no false mark from
+// a neighbouring byte), for going through a line eight bytes at a time.
+inline std::uint64_t ZnakyVOsmi(std::uint64_t osm, char znak) {
+    constexpr std::uint64_t kJednicky = 0x0101010101010101u;
+    constexpr std::uint64_t kSedm = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t x = osm ^ (kJednicky * static_cast<unsigned char>(znak));
+    return ~(((x & kSedm) + kSedm) | x | kSedm);
+}
 
-// Calls kazdy(i) for every byte i of the n bytes at z that `znaky` marks, in order, sixteen
-// bytes at a time: znaky gets sixteen bytes and gives FFh in each that is wanted (comparisons
-// as above), 0 in the others. The last bytes are looked at in the sixteen that end the text,
-// the ones seen before masked off, so that no loop of a line's own length remains; a shorter
-// text is put together from two eight-byte loads (copied below eight bytes), the rest masked.
+// Calls kazdy(i) for every byte i of the n bytes at z that `znaky` marks (a mask as
+// ZnakyVOsmi gives it, made from eight bytes), in order, eight bytes at a time. The last
+// bytes are looked at in the eight that end the text, the ones seen before masked off, so
+// that no loop of a line's own length remains; a text shorter than eight goes byte by byte.
 template <class TZnaky, class TKazdy>
-inline void ProjdiSestnactky(const char* z, std::size_t n, TZnaky znaky, TKazdy kazdy) {
-    static_assert(std::endian::native == std::endian::little);
-    // One bit of every byte's mark, so that clearing the lowest bit goes to the next byte.
-    constexpr std::uint64_t kBity = 0x8080808080808080u;
-    auto projdi = [&](const TSestnact& b, std::size_t od, std::uint64_t nove0,
-                      std::uint64_t nove1) {
-        const auto znacky = znaky(b);
-        std::uint64_t pulky[2];
-        std::memcpy(pulky, &znacky, 16);
-        for (std::uint64_t m = pulky[0] & nove0; m != 0; m &= m - 1)
-            kazdy(od + std::size_t(std::countr_zero(m)) / 8);
-        for (std::uint64_t m = pulky[1] & nove1; m != 0; m &= m - 1)
-            kazdy(od + 8 + std::size_t(std::countr_zero(m)) / 8);
-    };
+inline void ProjdiOsmice(const char* z, std::size_t n, TZnaky znaky, TKazdy kazdy) {
     std::size_t i = 0;
-    TSestnact b;
-    for (; i + 16 <= n; i += 16) {
-        std::memcpy(&b, z + i, 16);
-        projdi(b, i, kBity, kBity);
+    std::uint64_t osm;
+    for (; i + 8 <= n; i += 8) {
+        std::memcpy(&osm, z + i, 8);
+        for (std::uint64_t m = znaky(osm); m != 0; m &= m - 1)
+            kazdy(i + std::size_t(std::countr_zero(m)) / 8);
     }
     if (i == n)
         return;
-    if (n >= 16) {
-        std::memcpy(&b, z + n - 16, 16);
-        const std::size_t videno = 16 - (n - i); // 1 to 15 bytes at the front
-        projdi(b, n - 16, videno >= 8 ? 0 : kBity << (8 * videno),
-               videno <= 8 ? kBity : kBity << (8 * (videno - 8)));
+    if (n >= 8) {
+        std::memcpy(&osm, z + n - 8, 8);
+        const std::size_t videno = 8 - (n - i);
+        for (std::uint64_t m = znaky(osm) & (~std::uint64_t(0) << (8 * videno)); m != 0; m &= m - 1)
+            kazdy(n - 8 + std::size_t(std::countr_zero(m)) / 8);
         return;
     }
-    std::uint64_t pulky[2] = {0, 0};
-    if (n > 8) {
-        std::uint64_t konec;
-        std::memcpy(&pulky[0], z, 8);
-        std::memcpy(&konec, z + n - 8, 8);
-        pulky[1] = konec >> (8 * (16 - n));
-    } else {
-        std::memcpy(&pulky[0], z, n);
-    }
-    std::memcpy(&b, pulky, 16);
-    projdi(b, 0, n >= 8 ? kBity : kBity & ((std::uint64_t(1) << (8 * n)) - 1),
-           n > 8 ? kBity >> (8 * (16 - n)) : 0);
+    // Fewer than eight bytes: copied into eight, the rest zero (no zero is ever looked for).
+    osm = 0;
+    std::memcpy(&osm, z, n);
+    for (std::uint64_t m = znaky(osm) & ((std::uint64_t(1) << (8 * n)) - 1); m != 0; m &= m - 1)
+        kazdy(std::size_t(std::countr_zero(m)) / 8);
 }
 
 // Both in one pass over the line: its words, and the fields of its second word (none when

@@ -4,7 +4,9 @@
 #include "conversion/Cisla.h"
 #include "conversion/Slova.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 
 namespace {
 
@@ -16,6 +18,7 @@ struct TNalez {
 };
 
 TNalez Hledej(std::string_view radek) {
+    static_assert(std::endian::native == std::endian::little);
     TNalez nalez;
     const char* const z = radek.data();
     const std::size_t n = radek.size();
@@ -27,9 +30,9 @@ TNalez Hledej(std::string_view radek) {
         if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
             nalez.Jednotky = true;
     };
-    // Sixteen bytes at a time; only an "S" among them is looked at closer.
-    ProjdiSestnactky(
-        z, n, [](const TSestnact& b) { return b == 'S'; }, naS);
+    // Eight bytes at a time; only an "S" among them is looked at closer.
+    ProjdiOsmice(
+        z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, 'S'); }, naS);
     return nalez;
 }
 

@@ -120,7 +120,7 @@ TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
 }
 
 // Words and the second word's fields cut in one pass are those cut one after the other, for
-// every line of up to nine blanks, commas and letters and for random longer ones (sixteen
+// every line of up to nine blanks, commas and letters and for random longer ones (eight
 // bytes are looked at together, the last ones overlapping those before).
 TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
     TKusy slova, pole, ocekavanaSlova, ocekavanaPole;

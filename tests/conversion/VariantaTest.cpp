@@ -60,7 +60,7 @@ TEST(KontrolaNestandardnich, HeightIsTheSecondFieldOfTheSecondWord) {
 }
 
 // The words are found wherever they stand in a line of any length (a line is looked at
-// sixteen bytes at a time), and a height warns by its value whatever its form.
+// eight bytes at a time), and a height warns by its value whatever its form.
 TEST(KontrolaNestandardnich, WordsAtEveryPlaceAndHeightsOfEveryForm) {
     std::string text, ocekavano;
     std::size_t radek = 0;
