@@ -15,10 +15,30 @@ constexpr double kNejvetsiUhel = 6400;
 // record, and writing it would give the output a number hundreds of digits long.
 constexpr long double kNejdelsiDelka = 100000;
 
+// The form in which stations write angles, one to three digits, a point and digits: a number
+// below 1000, so in range, told without reading it.
+bool BeznyUhel(std::string_view text) {
+    auto cislice = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && i < 4 && cislice(text[i]))
+        ++i;
+    if (i == 0 || i == 4 || i + 1 >= n || text[i] != '.')
+        return false;
+    bool vse = true;
+    for (++i; i < n; ++i)
+        vse &= cislice(text[i]);
+    return vse;
+}
+
 // An angle is kept as its text (the output copies it), but it must be a number in range.
 void NastavUhel(bool& ma, std::string_view& cil, std::string_view hodnota, MereniZaznam& z) {
     ma = true;
     cil = hodnota;
+    if (BeznyUhel(hodnota))
+        return;
     const auto uhel = CtiCislo(hodnota);
     if (!uhel || std::fabs(*uhel) > kNejvetsiUhel)
         z.Poskozeno = true;
