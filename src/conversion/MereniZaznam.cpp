@@ -3,7 +3,10 @@
 #include "conversion/Cisla.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -16,28 +19,54 @@ constexpr double kNejvetsiUhel = 6400;
 constexpr long double kNejdelsiDelka = 100000;
 
 // The form in which stations write angles, one to three digits, a point and digits: a number
-// below 1000, so in range, told without reading it.
-bool BeznyUhel(std::string_view text) {
-    auto cislice = [](char c) {
-        return c >= '0' && c <= '9';
-    };
+// below 1000, so in range, told without reading it. With `presah` the sixteen bytes from the
+// text's start may be read, and a text of up to sixteen bytes is looked at all at once.
+bool BeznyUhel(std::string_view text, bool presah) {
     const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n && i < 4 && cislice(text[i]))
-        ++i;
-    if (i == 0 || i == 4 || i + 1 >= n || text[i] != '.')
+    if (presah && n <= 16) {
+        static_assert(std::endian::native == std::endian::little);
+        using TBajty = unsigned char __attribute__((vector_size(16)));
+        TBajty b;
+        std::memcpy(&b, text.data(), 16);
+        const auto jine = (b < '0') | (b > '9');
+        unsigned __int128 m;
+        std::memcpy(&m, &jine, 16);
+        // One bit per byte that is no digit, within the text.
+        m &= (~static_cast<unsigned __int128>(0) / 0xFF) * 0x80;
+        if (n < 16)
+            m &= (static_cast<unsigned __int128>(1) << (8 * n)) - 1;
+        if (m == 0 || (m & (m - 1)) != 0)
+            return false; // no point, or more than one byte that is no digit
+        const auto dolni = static_cast<std::uint64_t>(m);
+        const std::size_t k =
+            dolni != 0 ? std::size_t(std::countr_zero(dolni)) / 8
+                       : 8 + std::size_t(std::countr_zero(static_cast<std::uint64_t>(m >> 64))) / 8;
+        return k >= 1 && k <= 3 && k + 1 < n && text[k] == '.';
+    }
+    // A loop that may stop at any byte: a vectorised one costs more than the few digits.
+    auto cislice = [](char c) {
+        return static_cast<unsigned char>(c - '0') < 10;
+    };
+    const char* p = text.data();
+    const char* const konec = p + n;
+    const char* const nejvyse = p + std::min<std::size_t>(n, 4);
+    while (p != nejvyse && cislice(*p))
+        ++p;
+    const auto cela = std::size_t(p - text.data());
+    if (cela == 0 || cela == 4 || p == konec || *p != '.' || ++p == konec)
         return false;
-    bool vse = true;
-    for (++i; i < n; ++i)
-        vse &= cislice(text[i]);
-    return vse;
+    for (; p != konec; ++p)
+        if (!cislice(*p))
+            return false;
+    return true;
 }
 
 // An angle is kept as its text (the output copies it), but it must be a number in range.
-void NastavUhel(bool& ma, std::string_view& cil, std::string_view hodnota, MereniZaznam& z) {
+void NastavUhel(bool& ma, std::string_view& cil, std::string_view hodnota, MereniZaznam& z,
+                bool presah) {
     ma = true;
     cil = hodnota;
-    if (BeznyUhel(hodnota))
+    if (BeznyUhel(hodnota, presah))
         return;
     const auto uhel = CtiCislo(hodnota);
     if (!uhel || std::fabs(*uhel) > kNejvetsiUhel)
@@ -62,11 +91,11 @@ std::string_view Pole(const TKusy& pole, std::size_t cislo) {
 }
 
 // "SD Hz,V,sd[,code]": angles and the slope distance.
-void NactiSD(const TKusy& pole, MereniZaznam& z) {
+void NactiSD(const TKusy& pole, MereniZaznam& z, bool presah) {
     if (!pole.empty())
-        NastavUhel(z.MaHz, z.Hz, pole[0], z);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z, presah);
     if (pole.size() >= 2)
-        NastavUhel(z.MaV, z.V, pole[1], z);
+        NastavUhel(z.MaV, z.V, pole[1], z, presah);
     if (pole.size() >= 3) {
         std::string_view text = pole[2];
         while (!text.empty() && text.back() == ' ')
@@ -82,11 +111,11 @@ void NactiSD(const TKusy& pole, MereniZaznam& z) {
 }
 
 // "HV Hz,V[,code]": angles only.
-void NactiHV(const TKusy& pole, MereniZaznam& z) {
+void NactiHV(const TKusy& pole, MereniZaznam& z, bool presah) {
     if (!pole.empty())
-        NastavUhel(z.MaHz, z.Hz, pole[0], z);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z, presah);
     if (pole.size() >= 2)
-        NastavUhel(z.MaV, z.V, pole[1], z);
+        NastavUhel(z.MaV, z.V, pole[1], z, presah);
     z.Delka = TDruhDelky::dlNulova;
     if (pole.size() < 2)
         z.Poskozeno = true;
@@ -95,9 +124,9 @@ void NactiHV(const TKusy& pole, MereniZaznam& z) {
 
 // "HD Hz,hd,vd[,code]": horizontal distance and height difference, turned into the slope
 // distance and the vertical angle above the horizon in gon.
-void NactiHD(const TKusy& pole, MereniZaznam& z) {
+void NactiHD(const TKusy& pole, MereniZaznam& z, bool presah) {
     if (!pole.empty())
-        NastavUhel(z.MaHz, z.Hz, pole[0], z);
+        NastavUhel(z.MaHz, z.Hz, pole[0], z, presah);
     PripojKod(z, Pole(pole, 4));
     if (pole.size() < 3) {
         z.Poskozeno = true;
@@ -131,6 +160,7 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
                  TRozklad& rozklad) {
     // The record's texts stay views into its lines.
     radky.Drz();
+    const bool presah = radky.PresahRadku();
     z.Druh = druh;
     z.Radek = radky.Cislo();
     z.CisloBodu = {};
@@ -164,14 +194,14 @@ void NactiMereni(TCteckaRadku& radky, TDruhMereni druh, const TKusy& slova, Mere
         if (klic == "SD" || klic == "HV" || klic == "HD") {
             if (klic == "SD") {
                 z.Pozorovani = TDruhPozorovani::dpSD;
-                NactiSD(rozklad.Pole, z);
+                NactiSD(rozklad.Pole, z, presah);
             } else if (klic == "HV") {
                 z.Pozorovani = TDruhPozorovani::dpHV;
-                NactiHV(rozklad.Pole, z);
+                NactiHV(rozklad.Pole, z, presah);
             } else {
                 z.Pozorovani = TDruhPozorovani::dpHD;
                 z.HodnotaHD = z.HodnotaVD = 0;
-                NactiHD(rozklad.Pole, z);
+                NactiHD(rozklad.Pole, z, presah);
             }
             if (!maDruhe)
                 z.Poskozeno = true;

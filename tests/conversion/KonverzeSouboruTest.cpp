@@ -3,12 +3,15 @@
 #include "ZaznamRozhrani.h"
 
 #include "common/Cp1250.h"
+#include "conversion/Cisla.h"
 #include "conversion/KonverzeSouboru.h"
 #include "conversion/ZapisMAPA2.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <random>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -231,6 +234,39 @@ INSTANTIATE_TEST_SUITE_P(
                       TPozorovani{"TinyNegativeDistance", "SD 1.0000,90.0000,-0.0001", false},
                       TPozorovani{"LongSight", "HD 1.0000,2500.000,30.000", false}),
     [](const auto& info) { return std::string(info.param.Nazev); });
+
+// An angle is judged the same from a file, whose lines may be read past their end and are
+// looked at sixteen bytes at once, as from memory and as its number says: random texts, most
+// of them near the form stations write.
+TEST_F(KonverzeSouboru_, AnglesFromAFileAreJudgedByTheirNumber) {
+    std::mt19937 nahoda(6400);
+    std::string text = "NTS-660\r\nSTN 1\r\n";
+    std::vector<std::size_t> poskozene;
+    for (std::size_t radek = 3; radek < 3 + 2 * 4000; radek += 2) {
+        std::string uhel(1 + nahoda() % 18, '0');
+        for (char& c : uhel)
+            c = "0123456789"[nahoda() % 10];
+        if (uhel.size() > 1)
+            uhel[1 + nahoda() % std::min<std::size_t>(uhel.size() - 1, 4)] = '.';
+        if (nahoda() % 3 == 0)
+            uhel[nahoda() % uhel.size()] = ".-+ex/"[nahoda() % 6];
+        text += "SS 2,1.5\r\nHV " + uhel + ",90.0000\r\n";
+        const auto cislo = CtiCislo(uhel);
+        if (!cislo || std::fabs(*cislo) > 6400)
+            poskozene.push_back(radek);
+    }
+    const auto vstup = slozka_ / "uhly.sdt";
+    ZapisSoubor(vstup, text);
+    for (bool zeSouboru : {true, false}) {
+        TCteckaRadku souborove(vstup);
+        TCteckaRadku pametove(TText{text});
+        ParametryKonverze parametry;
+        TZaznamRozhrani r;
+        TVystupDoRetezce vystup;
+        ZapisMAPA2(zeSouboru ? souborove : pametove, parametry, r, vystup);
+        EXPECT_EQ(r.PoskozeneRadky, poskozene) << (zeSouboru ? "file" : "memory");
+    }
+}
 
 namespace {
 struct TDavky {
