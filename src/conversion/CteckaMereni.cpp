@@ -3,7 +3,9 @@
 #include "common/Cp1250.h"
 
 TCteckaMereni::TCteckaMereni(TCteckaRadku& radky, TKonverzeRozhrani& rozhrani)
-    : radky_(radky), rozhrani_(rozhrani) {}
+    : radky_(radky), rozhrani_(rozhrani) {
+    rozklad_.Presah = radky.PresahRadku();
+}
 
 // "Name: " and every further word of the line followed by a blank, then one more blank.
 void TCteckaMereni::NastavPolozku(std::string& polozka, const char* nazev) const {

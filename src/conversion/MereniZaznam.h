@@ -70,9 +70,11 @@ struct TRozklad {
     bool VracenyRadek = false;
     // Who sees each line as it is cut; nullptr for nobody.
     TSledovaniRozkladu* Sledovani = nullptr;
+    // The lines may be read sixteen bytes past their end (TCteckaRadku::PresahRadku).
+    bool Presah = false;
 
     void Rozdel(std::string_view radek, std::size_t cislo) {
-        RozdelSlovaAPole(radek, Slova, Pole);
+        RozdelSlovaAPole(radek, Slova, Pole, Presah);
         if (Sledovani)
             Sledovani->NovyRadek(radek, cislo, Pole);
     }

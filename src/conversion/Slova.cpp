@@ -38,7 +38,9 @@ void RozdelPole(std::string_view slovo, TKusy& pole) {
         pole.emplace_back(zacatek, std::size_t(konec - zacatek));
 }
 
-void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole) {
+namespace {
+
+template <bool Presah> void Rozdel(std::string_view radek, TKusy& slova, TKusy& pole) {
     static_assert(std::endian::native == std::endian::little);
     slova.clear();
     pole.clear();
@@ -49,8 +51,9 @@ void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole) {
         slova.emplace_back();
     std::size_t zacatekSlova = 0, zacatekPole = 0;
     // Only blanks and commas change anything: a blank ends a word and, unless another blank
-    // follows, starts the next one; a comma in the second word ends a field.
-    auto oddelovac = [&](std::size_t i) {
+    // follows, starts the next one; a comma in the second word ends a field. Inline by force
+    // at both of the scan's places (a call per blank or comma undid what the scan saved).
+    auto oddelovac = [&](std::size_t i) __attribute__((always_inline)) {
         if (z[i] == ',') {
             if (slova.size() == 1) {
                 pole.emplace_back(z + zacatekPole, i - zacatekPole);
@@ -66,13 +69,26 @@ void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole) {
         veSlove = i + 1 < n && z[i + 1] != ' ';
         zacatekSlova = zacatekPole = i + 1;
     };
-    // Eight bytes at a time; the blanks and commas among them in order of their place.
-    ProjdiOsmice(
-        z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, ' ') | ZnakyVOsmi(osm, ','); },
-        oddelovac);
+    // Eight or sixteen bytes at a time; the blanks and commas among them in order of place.
+    if constexpr (Presah)
+        ProjdiSPresahem(
+            z, n, [](const TSestnact& b) { return (b == ' ') | (b == ','); }, oddelovac);
+    else
+        ProjdiOsmice(
+            z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, ' ') | ZnakyVOsmi(osm, ','); },
+            oddelovac);
     if (veSlove) {
         if (slova.size() == 1 && zacatekPole != n)
             pole.emplace_back(z + zacatekPole, n - zacatekPole);
         slova.emplace_back(z + zacatekSlova, n - zacatekSlova);
     }
+}
+
+} // namespace
+
+void RozdelSlovaAPole(std::string_view radek, TKusy& slova, TKusy& pole, bool presah) {
+    if (presah)
+        Rozdel<true>(radek, slova, pole);
+    else
+        Rozdel<false>(radek, slova, pole);
 }

@@ -17,8 +17,7 @@ struct TNalez {
     bool Mereni = false;
 };
 
-TNalez Hledej(std::string_view radek) {
-    static_assert(std::endian::native == std::endian::little);
+TNalez Hledej(std::string_view radek, bool presah) {
     TNalez nalez;
     const char* const z = radek.data();
     const std::size_t n = radek.size();
@@ -30,9 +29,13 @@ TNalez Hledej(std::string_view radek) {
         if (i >= 4 && radek.substr(i - 4, 4) == "UNIT")
             nalez.Jednotky = true;
     };
-    // Eight bytes at a time; only an "S" among them is looked at closer.
-    ProjdiOsmice(
-        z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, 'S'); }, naS);
+    // Only an "S" is looked at closer.
+    if (presah)
+        ProjdiSPresahem(
+            z, n, [](const TSestnact& b) { return b == 'S'; }, naS);
+    else
+        ProjdiOsmice(
+            z, n, [](std::uint64_t osm) { return ZnakyVOsmi(osm, 'S'); }, naS);
     return nalez;
 }
 
@@ -68,7 +71,7 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
 
 void TKontrolaNestandardnich::NovyRadek(std::string_view radek, std::size_t cislo,
                                         const TKusy& pole) {
-    const TNalez nalez = Hledej(radek);
+    const TNalez nalez = Hledej(radek, presah_);
     if (jednotky_ && nalez.Jednotky && radek.find("M,G") == std::string_view::npos) {
         static const std::string kJednotky = Cz("Použity nestandardní jednotky!!\r\n");
         text_ += kJednotky;
@@ -91,12 +94,13 @@ bool KontrolaNestandardnich(TCteckaRadku& radky, TTypStanice typStanice, bool so
     text.clear();
     if (typStanice != TTypStanice::tsNTS660 || souradnice || !(jednotky || vysky))
         return false;
-    TKontrolaNestandardnich kontrola(jednotky, vysky);
+    const bool presah = radky.PresahRadku();
+    TKontrolaNestandardnich kontrola(jednotky, vysky, presah);
     radky.Zacatek();
     std::string_view radek;
     TKusy slova, pole;
     while (radky.Dalsi(radek)) {
-        RozdelSlovaAPole(radek, slova, pole);
+        RozdelSlovaAPole(radek, slova, pole, presah);
         kontrola.NovyRadek(radek, radky.Cislo(), pole);
     }
     text = kontrola.Text();

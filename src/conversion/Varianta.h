@@ -24,13 +24,16 @@ bool JeSouborSouradnic(const std::filesystem::path& soubor, TTypStanice typStani
 // the fields of the line's second word.
 class TKontrolaNestandardnich : public TSledovaniRozkladu {
 public:
-    TKontrolaNestandardnich(bool jednotky, bool vysky) : jednotky_(jednotky), vysky_(vysky) {}
+    // `presah`: the lines may be read sixteen bytes past their end (TCteckaRadku::PresahRadku).
+    TKontrolaNestandardnich(bool jednotky, bool vysky, bool presah)
+        : jednotky_(jednotky), vysky_(vysky), presah_(presah) {}
     void NovyRadek(std::string_view radek, std::size_t cislo, const TKusy& pole) override;
     const std::string& Text() const { return text_; }
 
 private:
     bool jednotky_;
     bool vysky_;
+    bool presah_;
     std::string text_;
 };
 

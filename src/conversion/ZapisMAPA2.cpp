@@ -133,7 +133,8 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
             TVystup& vystup, bool proudem, std::size_t davka) {
     // The pre-scan rides along with the one reading pass; its warning and then the damaged
     // measurements are told once the pass is over.
-    TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky);
+    TKontrolaNestandardnich kontrola(p.NestandardniJednotky, p.NestandardniVysky,
+                                     radky.PresahRadku());
     const bool kontrolovat = p.TypStanice == TTypStanice::tsNTS660 && !p.SouborSouradnic &&
                              (p.NestandardniJednotky || p.NestandardniVysky);
     TOdlozenaPoskozeni rozhrani(puvodni);

@@ -120,8 +120,9 @@ TEST_F(CteckaRadkuSouboru, MissingFileAndFolderDoNotOpen) {
 }
 
 // Words and the second word's fields cut in one pass are those cut one after the other, for
-// every line of up to nine blanks, commas and letters and for random longer ones (eight
-// bytes are looked at together, the last ones overlapping those before).
+// every line of up to nine blanks, commas and letters and for random longer ones, eight bytes
+// looked at together (the last ones overlapping those before) or, where the line may be read
+// past its end, sixteen.
 TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
     TKusy slova, pole, ocekavanaSlova, ocekavanaPole;
     auto porovnej = [&](const std::string& radek) {
@@ -132,6 +133,11 @@ TEST(RozdelSlovaAPole, CutAsWordsThenFieldsOfTheSecondWord) {
         RozdelSlovaAPole(radek, slova, pole);
         EXPECT_EQ(slova, ocekavanaSlova) << '"' << radek << '"';
         EXPECT_EQ(pole, ocekavanaPole) << '"' << radek << '"';
+        // Read past its end, where blanks and commas must not count.
+        const std::string sPresahem = radek + " , , , , , , , ,";
+        RozdelSlovaAPole(std::string_view(sPresahem).substr(0, radek.size()), slova, pole, true);
+        EXPECT_EQ(slova, ocekavanaSlova) << '"' << radek << "\" past its end";
+        EXPECT_EQ(pole, ocekavanaPole) << '"' << radek << "\" past its end";
     };
     std::string radek;
     for (int delka = 0; delka <= 9; ++delka) {

@@ -1,5 +1,7 @@
-#include "conversion/Varianta.h"
+#include "SlozkaTestu.h"
+
 #include "common/Cp1250.h"
+#include "conversion/Varianta.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +61,10 @@ TEST(KontrolaNestandardnich, HeightIsTheSecondFieldOfTheSecondWord) {
                            "Řádek 6-Použita nestandardní výška!!\r\n"));
 }
 
-// The words are found wherever they stand in a line of any length (a line is looked at
-// eight bytes at a time), and a height warns by its value whatever its form.
-TEST(KontrolaNestandardnich, WordsAtEveryPlaceAndHeightsOfEveryForm) {
+// The words are found wherever they stand in a line of any length, in memory and in a file
+// (whose lines are looked at sixteen bytes at a time, past their end), and a height warns by
+// its value whatever its form.
+TEST_F(TSlozkaTestu, NonstandardWordsAtEveryPlaceAndHeightsOfEveryForm) {
     std::string text, ocekavano;
     std::size_t radek = 0;
     auto pridej = [&](const std::string& r, bool varuje) {
@@ -80,8 +83,12 @@ TEST(KontrolaNestandardnich, WordsAtEveryPlaceAndHeightsOfEveryForm) {
         pridej(std::string("SS 1,") + vyska, false);
     for (const char* vyska : {"4.0001", "-0.000001", "1.5e9", "40", "4.5", "-1"})
         pridej(std::string("SS 1,") + vyska, true);
-    std::string varovani;
-    TCteckaRadku r(TText{text});
-    EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, true, true, varovani));
-    EXPECT_EQ(varovani, Cz(ocekavano.c_str()));
+    const auto soubor = slozka_ / "vysky.sdt";
+    ZapisSoubor(soubor, text);
+    for (const bool zeSouboru : {false, true}) {
+        std::string varovani;
+        TCteckaRadku r = zeSouboru ? TCteckaRadku(soubor) : TCteckaRadku(TText{text});
+        EXPECT_TRUE(KontrolaNestandardnich(r, TTypStanice::tsNTS660, false, true, true, varovani));
+        EXPECT_EQ(varovani, Cz(ocekavano.c_str())) << (zeSouboru ? "file" : "memory");
+    }
 }
