@@ -26,21 +26,27 @@ bool BeznyUhel(std::string_view text, bool presah) {
     if (presah && n <= 16) {
         static_assert(std::endian::native == std::endian::little);
         using TBajty = unsigned char __attribute__((vector_size(16)));
+        constexpr std::uint64_t kBity = 0x8080808080808080u;
         TBajty b;
         std::memcpy(&b, text.data(), 16);
         const auto jine = (b < '0') | (b > '9');
-        unsigned __int128 m;
-        std::memcpy(&m, &jine, 16);
+        std::uint64_t m[2];
+        std::memcpy(m, &jine, 16);
         // One bit per byte that is no digit, within the text.
-        m &= (~static_cast<unsigned __int128>(0) / 0xFF) * 0x80;
-        if (n < 16)
-            m &= (static_cast<unsigned __int128>(1) << (8 * n)) - 1;
-        if (m == 0 || (m & (m - 1)) != 0)
-            return false; // no point, or more than one byte that is no digit
-        const auto dolni = static_cast<std::uint64_t>(m);
-        const std::size_t k =
-            dolni != 0 ? std::size_t(std::countr_zero(dolni)) / 8
-                       : 8 + std::size_t(std::countr_zero(static_cast<std::uint64_t>(m >> 64))) / 8;
+        m[0] &= kBity;
+        m[1] &= kBity;
+        if (n <= 8) {
+            m[1] = 0;
+            if (n < 8)
+                m[0] &= (std::uint64_t(1) << (8 * n)) - 1;
+        } else if (n < 16) {
+            m[1] &= (std::uint64_t(1) << (8 * (n - 8))) - 1;
+        }
+        // Exactly one: the point.
+        if ((m[0] != 0) == (m[1] != 0) || (m[0] & (m[0] - 1)) != 0 || (m[1] & (m[1] - 1)) != 0)
+            return false;
+        const std::size_t k = m[0] != 0 ? std::size_t(std::countr_zero(m[0])) / 8
+                                        : 8 + std::size_t(std::countr_zero(m[1])) / 8;
         return k >= 1 && k <= 3 && k + 1 < n && text[k] == '.';
     }
     // A loop that may stop at any byte: a vectorised one costs more than the few digits.
