@@ -57,28 +57,34 @@ std::string Hex(unsigned hodnota, int cifer) {
 } // namespace
 
 bool JenProstyText(std::string_view text) {
-    // Sixteen bytes at a time, without a branch per byte: the compiler makes vector
-    // instructions of it on every processor it knows them for.
-    constexpr std::size_t kSirka = 16;
-    using TBajty = unsigned char __attribute__((vector_size(kSirka)));
-    using TMaska = signed char __attribute__((vector_size(kSirka)));
+    // Sixteen bytes at a time, four such at once, without a branch per byte: the compiler makes
+    // vector instructions of it on every processor it knows them for.
+    using TBajty = unsigned char __attribute__((vector_size(16)));
+    using TSBajty = signed char __attribute__((vector_size(16)));
+    // With one added, as a signed byte below 21h: a byte below 20h or from 7Fh up. Of those,
+    // only tab and CR ((b | 4) == 0Dh) and LF belong to a text.
+    auto vadne = [](TBajty b) {
+        const TSBajty mimo = TSBajty(b + 1) < 0x21;
+        const TSBajty konce = TSBajty((b | 4) == 0x0D) | TSBajty(b == '\n');
+        return mimo & ~konce;
+    };
     const char* p = text.data();
     const char* e = p + text.size();
-    TMaska vadne{};
-    for (; e - p >= std::ptrdiff_t(kSirka); p += kSirka) {
-        TBajty b;
-        std::memcpy(&b, p, kSirka);
-        // Below 20h or from 7Fh up (unsigned, b - 20h wraps), unless a tab, CR or LF.
-        const TBajty posun = b - 0x20;
-        const TMaska mimo = posun >= 0x7F - 0x20;
-        const TMaska konecRadku = (b == '\r') | (b == '\n') | (b == '\t');
-        vadne |= mimo & ~konecRadku;
+    TSBajty vsechny{};
+    for (; e - p >= 64; p += 64) {
+        TBajty b[4];
+        std::memcpy(b, p, 64);
+        vsechny |= vadne(b[0]) | vadne(b[1]) | vadne(b[2]) | vadne(b[3]);
     }
-    std::uint64_t casti[kSirka / 8];
-    std::memcpy(casti, &vadne, kSirka);
-    for (std::uint64_t cast : casti)
-        if (cast != 0)
-            return false;
+    for (; e - p >= 16; p += 16) {
+        TBajty b;
+        std::memcpy(&b, p, 16);
+        vsechny |= vadne(b);
+    }
+    std::uint64_t casti[2];
+    std::memcpy(casti, &vsechny, 16);
+    if ((casti[0] | casti[1]) != 0)
+        return false;
     for (; p != e; ++p) {
         const auto c = static_cast<unsigned char>(*p);
         if ((c < 0x20 || c >= 0x7F) && c != '\r' && c != '\n' && c != '\t')
