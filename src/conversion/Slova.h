@@ -34,7 +34,7 @@ public:
     // Inline by force: the compiler stops inlining them in a grown cutter, and the call was
     // dearer than the add.
     [[gnu::always_inline]] void push_back(std::string_view kus) {
-        if (pocet_ == misto_.size()) [[unlikely]]
+        if (pocet_ == kapacita_) [[unlikely]]
             Zvetsi();
         misto_[pocet_++] = kus;
     }
@@ -48,10 +48,14 @@ public:
     }
 
 private:
-    void Zvetsi() { misto_.resize(misto_.empty() ? 8 : 2 * misto_.size()); }
+    void Zvetsi() {
+        kapacita_ = kapacita_ == 0 ? 8 : 2 * kapacita_;
+        misto_.resize(kapacita_);
+    }
 
     std::vector<std::string_view> misto_;
     std::size_t pocet_ = 0;
+    std::size_t kapacita_ = 0; // misto_.size(), kept so that adding does not work it out
 };
 
 void RozdelSlova(std::string_view radek, TKusy& slova);
