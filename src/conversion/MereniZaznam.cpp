@@ -25,9 +25,8 @@ bool BeznyUhel(std::string_view text, bool presah) {
     const std::size_t n = text.size();
     if (presah && n <= 16) {
         static_assert(std::endian::native == std::endian::little);
-        using TBajty = unsigned char __attribute__((vector_size(16)));
         constexpr std::uint64_t kBity = 0x8080808080808080u;
-        TBajty b;
+        TSestnact b;
         std::memcpy(&b, text.data(), 16);
         const auto jine = (b < '0') | (b > '9');
         std::uint64_t m[2];

@@ -138,13 +138,9 @@ TEST_F(KonverzeSouboru_, StreamTargetWritesNoFileAndAsksNothing) {
 // Asked nothing, the conversion checks a file's text while it converts it; any outcome must be
 // the one of checking first: the same messages in the same order, and the same output or none.
 TEST_F(KonverzeSouboru_, TextCheckedWhileConvertingEndsAsIfCheckedFirst) {
-    struct TBezOtazek : TZaznamRozhrani {
-        bool BezOtazek() const override { return true; }
-    };
     // Far past the reader's first chunk, with a height warning and a damaged measurement.
-    std::string telo = "STN 1,1.500\r\nSS 2,7.500\r\nSD 1.0000,x,10.000\r\n";
-    for (int i = 0; i < 12000; ++i)
-        telo += "SS 3,1.500,KOD\r\nSD 1.0000,90.0000,10.000\r\n";
+    const std::string telo =
+        "STN 1,1.500\r\nSS 2,7.500\r\nSD 1.0000,x,10.000\r\n" + StaniceSMerenimi(12000);
     const auto vstup = slozka_ / "f.sdt";
     const auto vystup = slozka_ / "f.zap";
     for (const std::string& konec : {"", "NOTE \xD8\r\n", "NOTE \xC5\x98\r\n", "NOTE \x01\r\n"}) {
@@ -152,7 +148,7 @@ TEST_F(KonverzeSouboru_, TextCheckedWhileConvertingEndsAsIfCheckedFirst) {
             const std::string text = prvni + (std::string(prvni).size() > 9 ? "" : telo) + konec;
             ZapisSoubor(vstup, text);
             TZaznamRozhrani ptaSe;
-            TBezOtazek bezOtazek;
+            TZaznamRozhraniBezOtazek bezOtazek;
             std::string vystupy[2];
             TStavKonverze stavy[2];
             int i = 0;

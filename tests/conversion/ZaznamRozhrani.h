@@ -14,7 +14,7 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZaznamZprav {
     TZaznamRozhrani() { odpoved = true; }
 
     TVolbyKonverze Volby;
-    bool Zrusit = false; // the parameters step is cancelled
+    bool Zrusit = false;                  // the parameters step is cancelled
     std::function<void()> PriParametrech; // runs inside the parameters step
 
     std::vector<std::size_t> PoskozeneRadky;
@@ -36,3 +36,18 @@ struct TZaznamRozhrani : TKonverzeRozhrani, TZaznamZprav {
         TKonverzeRozhrani::PoskozenaData(radek);
     }
 };
+
+// The same for an interface that asks the user nothing, as merivox-cli's: the conversion may
+// check the input's text while it converts it.
+struct TZaznamRozhraniBezOtazek : TZaznamRozhrani {
+    bool BezOtazek() const override { return true; }
+};
+
+// A measurement file body of `pocet` side shots on one station, larger than the reader's first
+// chunk for a few thousand.
+inline std::string StaniceSMerenimi(int pocet) {
+    std::string text = "STN 1,1.500\r\n";
+    for (int i = 0; i < pocet; ++i)
+        text += "SS 3,1.500,KOD\r\nSD 1.0000,90.0000,10.000\r\n";
+    return text;
+}

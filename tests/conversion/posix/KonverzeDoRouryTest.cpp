@@ -19,16 +19,11 @@ namespace fs = std::filesystem;
 // text found not to be plain ASCII late in a large file would have sent the reader most of an
 // output before the whole one.
 TEST_F(TSlozkaTestu, APipeGetsTheOutputOnceWhateverTheText) {
-    struct TBezOtazek : TZaznamRozhrani {
-        bool BezOtazek() const override { return true; }
-    };
-    std::string text = "NTS-660\r\nSTN 1,1.500\r\n";
-    for (int i = 0; i < 30000; ++i)
-        text += "SS 3,1.500,KOD\r\nSD 1.0000,90.0000,10.000\r\n";
-    text += "NOTE \xD8\r\n"; // a letter of the code page
+    // A letter of the code page, late in a large file.
+    const std::string text = "NTS-660\r\n" + StaniceSMerenimi(30000) + "NOTE \xD8\r\n";
     const auto vstup = slozka_ / "a.sdt";
     ZapisSoubor(vstup, text);
-    TBezOtazek soubor;
+    TZaznamRozhraniBezOtazek soubor;
     ASSERT_EQ(KonverzeSouboru(vstup, TTypStanice::tsNTS660, soubor).Stav, TStavKonverze::kvHotovo);
 
     // Held open for reading and writing, the pipe never blocks the conversion's opening it,
@@ -53,7 +48,7 @@ TEST_F(TSlozkaTestu, APipeGetsTheOutputOnceWhateverTheText) {
                 return;
         }
     });
-    TBezOtazek r;
+    TZaznamRozhraniBezOtazek r;
     const auto v = KonverzeSouboru(vstup, TTypStanice::tsNTS660, r, TCilKonverze{roura, nullptr});
     hotovo = true;
     ctenar.join();
