@@ -80,35 +80,39 @@ std::uint64_t Dvojice(std::uint32_t i) {
     return d;
 }
 
-// A thousandth count below 10^9 (an integer part below a million: every distance) written
-// without a loop: six integer digits with leading zeros and the point with three decimals
-// are put together in registers, and the integer digits are stored from the first
-// significant one. A loop whose length follows the number's would be mispredicted at nearly
-// every distance, and digits written one by one and read back as a whole would stall.
-char* ZapisKratkou(char* cil, bool minus, std::uint64_t tisiciny) {
-    const auto cela = std::uint32_t(tisiciny / 1000);
-    const auto zlomek = std::uint32_t(tisiciny % 1000);
+// A count of thousandths (D 3) or ten-thousandths (D 4) whose integer part is below a
+// million (every distance and angle) written without a loop: six integer digits with leading
+// zeros and the point with the decimals are put together in registers, and the integer digits
+// are stored from the first significant one. A loop whose length follows the number's would
+// be mispredicted at nearly every distance, and digits written one by one and read back as a
+// whole would stall.
+template <int D> char* ZapisKratkou(char* cil, bool minus, std::uint64_t cislo) {
+    constexpr std::uint32_t kJednotka = D == 3 ? 1000 : 10000;
+    const auto cela = std::uint32_t(cislo / kJednotka);
+    const auto zlomek = std::uint32_t(cislo % kJednotka);
     const int cislic =
         1 + (cela >= 10) + (cela >= 100) + (cela >= 1000) + (cela >= 10000) + (cela >= 100000);
     const std::uint64_t sest =
         Dvojice(cela / 10000) | Dvojice(cela / 100 % 100) << 16 | Dvojice(cela % 100) << 32;
     const std::uint64_t cele = sest >> (8 * (6 - cislic));
-    const std::uint32_t desetinna = std::uint32_t('.') | std::uint32_t('0' + zlomek / 100) << 8 |
-                                    std::uint32_t(Dvojice(zlomek % 100)) << 16;
+    const std::uint64_t desetinna =
+        D == 3 ? std::uint64_t('.') | std::uint64_t('0' + zlomek / 100) << 8 |
+                     Dvojice(zlomek % 100) << 16
+               : std::uint64_t('.') | Dvojice(zlomek / 100) << 8 | Dvojice(zlomek % 100) << 24;
     *cil = '-';
     cil += minus;
     std::memcpy(cil, &cele, 8);
-    std::memcpy(cil + cislic, &desetinna, 4);
-    return cil + cislic + 4;
+    std::memcpy(cil + cislic, &desetinna, 8);
+    return cil + cislic + 1 + D;
 }
 
-} // namespace
-
-// Three decimals, the distances of every measurement line, without the general formatter:
-// the double's mantissa times 1000 is an exact 63-bit integer, and shifting it by the
-// exponent with rounding to the nearest, ties to even, is what the general formatter does
-// with the exact decimal value. Integers only, so no rounding mode or x87 precision matters.
-char* ZapisTriDesetinna(char* cil, double value) {
+// `value` with D decimals (3 or 4) and "." at `cil`, as the general formatter writes it: the
+// double's mantissa times 5^D is an exact 63-bit integer, and shifting it by the exponent
+// (and D for the 2^D of 10^D) with rounding to the nearest, ties to even, is what the
+// general formatter does with the exact decimal value. Integers only, so no rounding mode or
+// x87 precision matters. Bytes after the end, up to kNejdelsiTriDesetinna from `cil`, may be
+// overwritten; nullptr for a value that is not finite or not below 1e15 in magnitude.
+template <int D> char* ZapisDesetinna(char* cil, double value) {
     if (!(std::fabs(value) < 1e15))
         return nullptr;
     const std::uint64_t bity = std::bit_cast<std::uint64_t>(value);
@@ -117,12 +121,12 @@ char* ZapisTriDesetinna(char* cil, double value) {
     std::uint64_t mantisa = bity & ((std::uint64_t(1) << 52) - 1);
     if (exponent != 0)
         mantisa |= std::uint64_t(1) << 52;
-    // value = mantisa * 2^posun; below 1e15 posun is at most -3.
-    const int posun = (exponent == 0 ? 1 : exponent) - 1075;
-    const std::uint64_t soucin = mantisa * 1000;
+    // value * 10^D = mantisa * 5^D * 2^posun, exactly; 5^D keeps the product within 63 bits.
+    const int posun = (exponent == 0 ? 1 : exponent) - 1075 + D;
+    const std::uint64_t soucin = mantisa * (D == 3 ? 125 : 625);
     std::uint64_t zbytek = 0;
     if (posun >= 0) {
-        zbytek = soucin << posun;
+        zbytek = soucin << posun; // below 1e15 * 10^D, so within 64 bits
     } else if (posun > -64) {
         const int doprava = -posun;
         zbytek = soucin >> doprava;
@@ -132,11 +136,11 @@ char* ZapisTriDesetinna(char* cil, double value) {
             ++zbytek;
     }
     const bool minus = zaporne && zbytek != 0;
-    if (zbytek < 1000000000)
-        return ZapisKratkou(cil, minus, zbytek);
+    if (zbytek < (D == 3 ? 1000000000u : 10000000000u))
+        return ZapisKratkou<D>(cil, minus, zbytek);
     char buffer[kNejdelsiTriDesetinna];
     char* p = buffer + sizeof buffer;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < D; ++i) {
         *--p = char('0' + zbytek % 10);
         zbytek /= 10;
     }
@@ -152,12 +156,19 @@ char* ZapisTriDesetinna(char* cil, double value) {
     return cil + delka;
 }
 
+} // namespace
+
+char* ZapisTriDesetinna(char* cil, double value) {
+    return ZapisDesetinna<3>(cil, value);
+}
+
 bool PripojPevne(std::string& out, double value, int decimals) {
     if (!std::isfinite(value))
         return false;
-    if (decimals == 3) {
+    if (decimals == 3 || decimals == 4) {
         char text[kNejdelsiTriDesetinna];
-        if (const char* konec = ZapisTriDesetinna(text, value)) {
+        if (const char* konec =
+                decimals == 3 ? ZapisDesetinna<3>(text, value) : ZapisDesetinna<4>(text, value)) {
             out.append(text, std::size_t(konec - text));
             return true;
         }

@@ -94,23 +94,26 @@ TEST(PripojPevne, FixedDecimalsNoSignOnZeroNothingForNonFinite) {
     EXPECT_EQ(s.size(), 309u + 4u);
 }
 
-// The quick three-decimal path rounds exactly as the general formatter does, ties included.
-TEST(PripojPevne, ThreeDecimalsAgreeWithTheGeneralFormatter) {
-    std::vector<double> hodnoty{0.0625,        0.0635,      2.5e-4,     -2.5e-4,    1.0005,
-                                45.6755836,    999999.9995, 999999.999, 99999.9995, -12.3456,
-                                1e14 + 0.0625, 9.99e14,     0.0};
+// The quick three- and four-decimal paths (distances, the angles derived from HD lines)
+// round exactly as the general formatter does, ties included.
+TEST(PripojPevne, ThreeAndFourDecimalsAgreeWithTheGeneralFormatter) {
+    std::vector<double> hodnoty{0.0625,        0.0635,      2.5e-4,       -2.5e-4,    1.0005,
+                                45.6755836,    999999.9995, 999999.999,   99999.9995, -12.3456,
+                                1e14 + 0.0625, 9.99e14,     0.0,          0.03125,    -0.00005,
+                                399.99995,     99999.99995, 999999.99995, 1.5e-5,     -6e-5};
     // Both signs, every count of integer digits, thousandths on and between the exact ones.
     for (int i = 0; i < 20000; ++i)
         hodnoty.push_back(((i * 7919 % 100003) / 8192.0 - 6) * std::pow(10.0, i % 10 - 3));
-    for (double v : hodnoty) {
-        char buffer[400];
-        const auto [konec, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
-        std::string obecne(buffer, std::size_t(konec - buffer));
-        if (obecne == "-0.000")
-            obecne = "0.000";
-        std::string s;
-        ASSERT_TRUE(PripojPevne(s, v, 3));
-        EXPECT_EQ(s, obecne) << v;
-    }
+    for (const int desetinna : {3, 4})
+        for (double v : hodnoty) {
+            char buffer[400];
+            const auto [konec, ec] = std::to_chars(buffer, buffer + sizeof buffer, v,
+                                                   std::chars_format::fixed, desetinna);
+            std::string obecne(buffer, std::size_t(konec - buffer));
+            if (obecne.find_first_not_of("-0.") == std::string::npos && obecne[0] == '-')
+                obecne.erase(0, 1); // zero has no sign
+            std::string s;
+            ASSERT_TRUE(PripojPevne(s, v, desetinna));
+            EXPECT_EQ(s, obecne) << v << " with " << desetinna;
+        }
 }

@@ -143,7 +143,7 @@ TEST_F(KonverzeSouboru_, TextCheckedWhileConvertingEndsAsIfCheckedFirst) {
         "STN 1,1.500\r\nSS 2,7.500\r\nSD 1.0000,x,10.000\r\n" + StaniceSMerenimi(12000);
     const auto vstup = slozka_ / "f.sdt";
     const auto vystup = slozka_ / "f.zap";
-    for (const std::string& konec : {"", "NOTE \xD8\r\n", "NOTE \xC5\x98\r\n", "NOTE \x01\r\n"}) {
+    for (const char* konec : {"", "NOTE \xD8\r\n", "NOTE \xC5\x98\r\n", "NOTE \x01\r\n"}) {
         for (const char* prvni : {"NTS-660\r\n", "NTS-350\r\n", "NTS-660\r\nJOB\r\n"}) {
             const std::string text = prvni + (std::string(prvni).size() > 9 ? "" : telo) + konec;
             ZapisSoubor(vstup, text);
@@ -157,7 +157,7 @@ TEST_F(KonverzeSouboru_, TextCheckedWhileConvertingEndsAsIfCheckedFirst) {
                 stavy[i] = KonverzeSouboru(vstup, TTypStanice::tsNTS660, *r).Stav;
                 vystupy[i++] = fs::exists(vystup) ? NactiSoubor(vystup) : "(none)";
             }
-            SCOPED_TRACE(Cp1250NaUtf8(prvni + konec));
+            SCOPED_TRACE(Cp1250NaUtf8(std::string(prvni) + konec));
             EXPECT_EQ(stavy[0], stavy[1]);
             EXPECT_EQ(ptaSe.zpravy, bezOtazek.zpravy);
             EXPECT_EQ(ptaSe.PoskozeneRadky, bezOtazek.PoskozeneRadky);
