@@ -19,7 +19,7 @@ inline std::optional<double> CtiCislo(std::string_view text) {
     return std::nullopt;
 }
 
-// The longest text ZapisTriDesetinna writes.
+// The longest text ZapisTriDesetinna writes (and the four-decimal one PripojPevne uses).
 inline constexpr std::size_t kNejdelsiTriDesetinna = 24;
 // Writes `value` with three decimals and "." at `cil` and returns the end of the text, as
 // PripojPevne would write it; bytes after that end, up to kNejdelsiTriDesetinna from `cil`,

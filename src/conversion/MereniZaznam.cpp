@@ -25,23 +25,11 @@ bool BeznyUhel(std::string_view text, bool presah) {
     const std::size_t n = text.size();
     if (presah && n <= 16) {
         static_assert(std::endian::native == std::endian::little);
-        constexpr std::uint64_t kBity = 0x8080808080808080u;
         TSestnact b;
         std::memcpy(&b, text.data(), 16);
-        const auto jine = (b < '0') | (b > '9');
+        // One bit per byte of the text that is no digit: exactly one, the point.
         std::uint64_t m[2];
-        std::memcpy(m, &jine, 16);
-        // One bit per byte that is no digit, within the text.
-        m[0] &= kBity;
-        m[1] &= kBity;
-        if (n <= 8) {
-            m[1] = 0;
-            if (n < 8)
-                m[0] &= (std::uint64_t(1) << (8 * n)) - 1;
-        } else if (n < 16) {
-            m[1] &= (std::uint64_t(1) << (8 * (n - 8))) - 1;
-        }
-        // Exactly one: the point.
+        BityZnacek((b < '0') | (b > '9'), n, m);
         if ((m[0] != 0) == (m[1] != 0) || (m[0] & (m[0] - 1)) != 0 || (m[1] & (m[1] - 1)) != 0)
             return false;
         const std::size_t k = m[0] != 0 ? std::size_t(std::countr_zero(m[0])) / 8

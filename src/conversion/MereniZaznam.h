@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,11 @@ struct MereniZaznam {
     bool KodJe(std::string_view text) const {
         return text.size() == Kod.size() + Dodatek.size() && text.starts_with(Kod) &&
                text.ends_with(Dodatek);
+    }
+    // Whether the code is the orientation mark and nothing else (an orientation shot when
+    // it is a side shot); false without a mark.
+    bool KodJeZnacka(const std::optional<char>& znacka) const {
+        return znacka && KodJe(std::string_view(&*znacka, 1));
     }
 };
 

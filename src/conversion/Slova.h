@@ -102,32 +102,38 @@ inline void ProjdiOsmice(const char* z, std::size_t n, TZnaky znaky, TKazdy kazd
 // byte that is a blank, 0 in the others): vector instructions wherever the processor has them.
 using TSestnact = unsigned char __attribute__((vector_size(16)));
 
+// The marks of a comparison of sixteen bytes (FFh or 0 each) as two halves with one bit per
+// byte (80h, so that clearing the lowest bit goes to the next byte), of the first `n` bytes
+// only: those of a text that ends there (all sixteen for n of 16 or more).
+template <class TZnacky>
+inline void BityZnacek(TZnacky znacky, std::size_t n, std::uint64_t (&bity)[2]) {
+    constexpr std::uint64_t kBity = 0x8080808080808080u;
+    std::memcpy(bity, &znacky, 16);
+    bity[0] &= kBity;
+    bity[1] &= kBity;
+    if (n <= 8) {
+        bity[1] = 0;
+        if (n < 8)
+            bity[0] &= (std::uint64_t(1) << (8 * n)) - 1;
+    } else if (n < 16) {
+        bity[1] &= (std::uint64_t(1) << (8 * (n - 8))) - 1;
+    }
+}
+
 // As ProjdiOsmice, for a text that may be read sixteen bytes past its end (a line of a file,
 // TCteckaRadku::PresahRadku): sixteen bytes at a time, `znaky` taking them as TSestnact and
 // giving FFh in every byte wanted; the marks past the end are dropped.
 template <class TZnaky, class TKazdy>
 inline void ProjdiSPresahem(const char* z, std::size_t n, TZnaky znaky, TKazdy kazdy) {
-    constexpr std::uint64_t kBity = 0x8080808080808080u;
     for (std::size_t i = 0; i < n; i += 16) {
         TSestnact b;
         std::memcpy(&b, z + i, 16);
-        const auto znacky = znaky(b);
-        std::uint64_t pulky[2];
-        std::memcpy(pulky, &znacky, 16);
-        std::uint64_t m0 = pulky[0] & kBity, m1 = pulky[1] & kBity;
-        if (const std::size_t zbyva = n - i; zbyva < 16) {
-            if (zbyva <= 8) {
-                m1 = 0;
-                if (zbyva < 8)
-                    m0 &= (std::uint64_t(1) << (8 * zbyva)) - 1;
-            } else {
-                m1 &= (std::uint64_t(1) << (8 * (zbyva - 8))) - 1;
-            }
-        }
-        for (; m0 != 0; m0 &= m0 - 1)
-            kazdy(i + std::size_t(std::countr_zero(m0)) / 8);
-        for (; m1 != 0; m1 &= m1 - 1)
-            kazdy(i + 8 + std::size_t(std::countr_zero(m1)) / 8);
+        std::uint64_t m[2];
+        BityZnacek(znaky(b), n - i, m);
+        for (; m[0] != 0; m[0] &= m[0] - 1)
+            kazdy(i + std::size_t(std::countr_zero(m[0])) / 8);
+        for (; m[1] != 0; m[1] &= m[1] - 1)
+            kazdy(i + 8 + std::size_t(std::countr_zero(m[1])) / 8);
     }
 }
 

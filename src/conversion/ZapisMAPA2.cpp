@@ -100,11 +100,6 @@ bool PripojMereni(TBlokTextu& blok, const MereniZaznam& m, const ParametryKonver
     return true;
 }
 
-// An orientation shot is a side shot whose code is the mark and nothing else.
-bool JeOrientace(const MereniZaznam& m, const std::optional<char>& znacka) {
-    return znacka && m.KodJe(std::string_view(&*znacka, 1));
-}
-
 // Holds back the damaged measurements of the single reading pass: the user hears of them
 // after the pre-scan warning, as if the file had been read twice.
 class TOdlozenaPoskozeni : public TKonverzeRozhrani {
@@ -187,10 +182,10 @@ bool Prevod(TCteckaRadku& radky, const ParametryKonverze& p, TKonverzeRozhrani& 
             break;
         case TPolozka::polMereni: {
             const MereniZaznam& m = cteni.Mereni();
-            TBlokTextu& blok = m.Druh == TDruhMereni::dmBS            ? bloky.BS
-                               : m.Druh == TDruhMereni::dmFS          ? bloky.FS
-                               : JeOrientace(m, p.OznaceniOrientBodu) ? bloky.Orientace
-                                                                      : bloky.Detail;
+            TBlokTextu& blok = m.Druh == TDruhMereni::dmBS           ? bloky.BS
+                               : m.Druh == TDruhMereni::dmFS         ? bloky.FS
+                               : m.KodJeZnacka(p.OznaceniOrientBodu) ? bloky.Orientace
+                                                                     : bloky.Detail;
             if (!PripojMereni(blok, m, p, presah))
                 rozhrani.PoskozenaData(m.Radek);
             break;

@@ -166,8 +166,8 @@ TMereniBodu ZeZaznamu(const MereniZaznam& z, std::optional<char> znacka, bool po
     m.Pozorovani = z.Pozorovani;
     m.Cislo = z.CisloBodu;
     m.Kod = z.Kod;
-    m.Orientacni = z.Druh == TDruhMereni::dmBS || (z.Druh == TDruhMereni::dmSS && znacka &&
-                                                   z.KodJe(std::string_view(&*znacka, 1)));
+    m.Orientacni =
+        z.Druh == TDruhMereni::dmBS || (z.Druh == TDruhMereni::dmSS && z.KodJeZnacka(znacka));
     if (z.MaVysku)
         m.VyskaCile = Cislo(z.Vyska);
     m.Poskozeno = poskozeno;
